@@ -1,0 +1,91 @@
+#include "tape_keys.h"
+
+#include <QHash>
+
+namespace numerette {
+namespace {
+
+const QHash<QString, TapeStep>& namedSteps()
+{
+    static const QHash<QString, TapeStep> steps{
+        {QStringLiteral("Enter"), TypedKey{13, false, 13}},
+        {QStringLiteral("Esc"), TypedKey{27, false, 27}},
+        {QStringLiteral("Backspace"), TypedKey{8, false, 8}},
+        {QStringLiteral("Delete"), TypedKey{46, false, 0}},
+        {QStringLiteral("NumLock"), TypedKey{144, false, 0}},
+        {QStringLiteral("Neg"), Button::Neg},
+        {QStringLiteral("CE"), Button::CE},
+        {QStringLiteral("M+"), Button::Mmais},
+        {QStringLiteral("M-"), Button::Mmenos},
+        {QStringLiteral("MC"), Button::MC},
+        {QStringLiteral("MR"), Button::MR},
+        {QStringLiteral("Time"), TapeCommand::Time},
+        {QStringLiteral("Undo"), TapeCommand::Undo},
+        {QStringLiteral("Redo"), TapeCommand::Redo},
+        {QStringLiteral("Clear"), TapeCommand::Clear},
+    };
+    return steps;
+}
+
+// The key a character is typed with: letters by their capital's key code, upper case
+// with Shift, as a keyboard would deliver them.
+TypedKey keyForCharacter(QChar c)
+{
+    const int code = c.unicode();
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+        return {code - 'a' + 'A', false, code};
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+        return {code, true, code};
+    if (c.isDigit() && code < 128)
+        return {code, false, code};
+    return {0, false, code};
+}
+
+void runCommand(Calculator& calculator, TapeCommand command)
+{
+    switch (command) {
+    case TapeCommand::Time: calculator.mnuTempo_Click(); break;
+    case TapeCommand::Undo: calculator.mnuUndo_Click(); break;
+    case TapeCommand::Redo: calculator.mnuRedo_Click(); break;
+    case TapeCommand::Clear: calculator.mnuLimpar_Click(); break;
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<TapeStep>> parseTapeKeys(const QString& keys, QString& error)
+{
+    std::vector<TapeStep> steps;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (keys.at(i) != QLatin1Char('{')) {
+            steps.push_back(keyForCharacter(keys.at(i)));
+            continue;
+        }
+        const qsizetype close = keys.indexOf(QLatin1Char('}'), i + 1);
+        const QString name = close < 0 ? keys.mid(i) : keys.mid(i + 1, close - i - 1);
+        const auto found = namedSteps().constFind(name);
+        if (close < 0 || found == namedSteps().constEnd()) {
+            error = close < 0 ? name : QLatin1Char('{') + name + QLatin1Char('}');
+            return std::nullopt;
+        }
+        steps.push_back(*found);
+        i = close;
+    }
+    return steps;
+}
+
+void runTapeSteps(Calculator& calculator, const std::vector<TapeStep>& steps, const bool& windowClosed)
+{
+    for (const TapeStep& step : steps) {
+        if (windowClosed)
+            return;
+        if (const auto* key = std::get_if<TypedKey>(&step))
+            calculator.typeKey(key->virtualKey, key->shift, key->character);
+        else if (const auto* button = std::get_if<Button>(&step))
+            calculator.pressButton(*button, Click::Left);
+        else
+            runCommand(calculator, std::get<TapeCommand>(step));
+    }
+}
+
+} // namespace numerette

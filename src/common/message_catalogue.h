@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+namespace numerette {
+
+// CR LF CR LF: what callers put between two texts joined into one message.
+extern const QString DoubleBreak;
+
+// Message n of the catalogue with "|" turned into CR LF and the three argument places
+// filled (each at most once). A number without an entry gives the empty text.
+QString LoadMessage(int n, const QString& a1 = QString(), const QString& a2 = QString(),
+                    const QString& a3 = QString());
+
+// Opens a web address, a "mailto:" address or a file with the desktop's default handler.
+// Returns the platform's result: 0, 1 or 2 mean failure, anything greater success.
+int OpenDocument(const QString& target);
+
+// The desktop's opener behind OpenDocument, installed by the program at start-up (and by
+// tests). Returns whether the handler was started. Without one, every open fails.
+using DocumentOpener = std::function<bool(const QString& target)>;
+void SetDocumentOpener(DocumentOpener opener);
+
+// The number at the start of a text, read with "." as the decimal point after leading
+// blanks; 0 when there is none.
+double LeadingNumber(const QString& text);
+
+} // namespace numerette

@@ -1,0 +1,112 @@
+#include "calculation_list.h"
+
+namespace numerette::tape {
+namespace {
+
+// The character n positions from the end (1 = the last one), or a null character when
+// the text is shorter.
+QChar fromEnd(const QString& text, int n)
+{
+    return n <= text.size() ? text.at(text.size() - n) : QChar();
+}
+
+std::optional<QString> spaces(qsizetype count)
+{
+    if (count < 0)
+        return std::nullopt;
+    return QString(count, QLatin1Char(' '));
+}
+
+} // namespace
+
+std::optional<QString> withItemLine(const QString& list, const QString& value, const QString& marker)
+{
+    const auto padding = spaces(ValueColumns - value.size());
+    if (!padding)
+        return std::nullopt;
+    return list + *padding + value + marker + LineBreak;
+}
+
+std::optional<QString> withLastMarker(const QString& list, const QString& marker)
+{
+    if (list.size() < 4)
+        return std::nullopt;
+    return list.left(list.size() - 4) + marker + LineBreak;
+}
+
+std::optional<QString> withoutLastLine(const QString& list)
+{
+    if (list.size() < LineLength)
+        return std::nullopt;
+    return list.left(list.size() - LineLength);
+}
+
+std::optional<QString> withLastLineLabel(const QString& list, const QString& label)
+{
+    const auto padding = spaces(LabelColumns - label.size());
+    if (!padding || list.size() < 27)
+        return std::nullopt;
+    return list.left(list.size() - 27) + label.toUpper() + *padding + list.right(15);
+}
+
+QString withSeparator(const QString& list)
+{
+    return list + Separator + LineBreak;
+}
+
+QString countLine(const QString& counter)
+{
+    return QLatin1Char(' ') + counter + QString(22, QLatin1Char(' '));
+}
+
+QString totalLine(const QString& total)
+{
+    const QString shown = total.left(MaxValueLength);
+    const QString mark = total.size() < MaxValueLength ? QStringLiteral(" T") : QStringLiteral(" E");
+    return QString(ValueColumns - shown.size(), QLatin1Char(' ')) + shown + mark;
+}
+
+QString formatDate(QDate date, DateOrder order)
+{
+    return date.toString(order == DateOrder::DayMonthYear ? QStringLiteral("dd/MM/yyyy")
+                                                         : QStringLiteral("MM/dd/yyyy"));
+}
+
+QString dateHeader(QDate date, DateOrder order, const QString& weekdayName)
+{
+    return QLatin1Char(' ') + formatDate(date, order) + QLatin1Char(' ') + weekdayName.left(3)
+        + QString(11, QLatin1Char(' '));
+}
+
+bool isClosed(const QString& list)
+{
+    return fromEnd(list, 4) == QLatin1Char('T')
+        || (fromEnd(list, 5) == QLatin1Char('=') && fromEnd(list, 4) == QLatin1Char('='));
+}
+
+bool endsWithSeparator(const QString& list)
+{
+    return list.size() >= 8 && QStringView(list).sliced(list.size() - 8, 6) == u"======";
+}
+
+bool isEditable(const QString& list)
+{
+    return list.endsWith(QStringLiteral("==\r\n"));
+}
+
+bool lastMarkerIsEquals(const QString& list)
+{
+    return fromEnd(list, 3) == QLatin1Char('=');
+}
+
+bool isTotalMarked(const QString& list)
+{
+    return fromEnd(list, 4) == QLatin1Char('T') || fromEnd(list, 4) == QLatin1Char('E');
+}
+
+bool isToolClosed(const QString& list)
+{
+    return fromEnd(list, 4) == QLatin1Char('=');
+}
+
+} // namespace numerette::tape

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+
+#include <QDate>
+#include <QString>
+
+namespace numerette {
+
+// The calculation list is one text of 26-column lines, each ended by CR LF: a value
+// right-aligned in 24 columns and a two-character marker. These functions build and
+// test it; every writer appends whole lines, so the tail tests read fixed positions.
+namespace tape {
+
+constexpr int TapeColumns = 26;
+constexpr int ValueColumns = 24;
+constexpr int LineLength = TapeColumns + 2;  // with CR LF
+constexpr int MaxValueLength = 22;
+constexpr int LabelColumns = 12;
+constexpr int CapacityChars = 21000;
+
+inline const QString LineBreak = QStringLiteral("\r\n");
+inline const QString Separator = QStringLiteral(" =========================");
+inline const QString Divider = QStringLiteral("              ------------");
+
+namespace marker {
+inline const QString Plus = QStringLiteral(" +");
+inline const QString Minus = QStringLiteral(" -");
+inline const QString Times = QStringLiteral(" \u00D7");
+inline const QString Divide = QStringLiteral(" \u00F7");
+inline const QString Percent = QStringLiteral(" %");
+inline const QString Equals = QStringLiteral(" =");
+} // namespace marker
+
+enum class DateOrder { DayMonthYear, MonthDayYear };
+
+// Operations on the list text. Each returns the new whole text, or nothing when the
+// operation cannot be done (a negative count of spaces, a list too short), in which
+// case the caller leaves the list as it is.
+std::optional<QString> withItemLine(const QString& list, const QString& value, const QString& marker);
+std::optional<QString> withLastMarker(const QString& list, const QString& marker);
+std::optional<QString> withoutLastLine(const QString& list);
+std::optional<QString> withLastLineLabel(const QString& list, const QString& label);
+QString withSeparator(const QString& list);
+
+// The lines of a total block and of a cleared list, each without its CR LF.
+QString countLine(const QString& counter);
+QString totalLine(const QString& total);
+QString dateHeader(QDate date, DateOrder order, const QString& weekdayName);
+QString formatDate(QDate date, DateOrder order);
+
+// Tail tests, positions counted from the end of the text.
+bool isClosed(const QString& list);
+bool endsWithSeparator(const QString& list);
+bool isEditable(const QString& list);
+bool lastMarkerIsEquals(const QString& list);
+bool isTotalMarked(const QString& list);
+bool isToolClosed(const QString& list);
+
+} // namespace tape
+} // namespace numerette

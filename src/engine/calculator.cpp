@@ -1,0 +1,349 @@
+#include "calculator.h"
+
+#include "message_catalogue.h"
+#include "time_text.h"
+
+namespace numerette {
+
+const std::array<NumberFormatChoice, 11> NumberFormats{{
+    {0, "&Floating Point Currency", "#,##0.00####"},
+    {1, "Fixed &Point Currency", "#,##0.00####"},
+    {2, "&Numerical (Standard)", "#,##0.##########"},
+    {10, "0,0", "#,##0.0"},
+    {20, "0,00", "#,##0.00"},
+    {30, "0,000", "#,##0.000"},
+    {40, "0,0000", "#,##0.0000"},
+    {50, "0,00000", "#,##0.00000"},
+    {60, "0,000000", "#,##0.000000"},
+    {70, "0,0000000", "#,##0.0000000"},
+    {80, "0,00000000", "#,##0.00000000"},
+}};
+
+Button digitButton(int digit)
+{
+    return Button(int(Button::Num0) + digit);
+}
+
+Calculator::Calculator(CalculatorHost& host, QObject* parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_numberFormat(QLatin1String(NumberFormats[StandardFormatIndex].picture))
+{
+}
+
+Calculator::~Calculator() = default;
+
+void Calculator::setNumberLocale(const NumberLocale& locale)
+{
+    m_locale = locale;
+    emit viewChanged();
+}
+
+// --- Number helpers --------------------------------------------------------------------
+
+std::optional<Decimal> Calculator::valueOf(const QString& text) const
+{
+    return ValueOf(text, m_locale);
+}
+
+bool Calculator::isZero(const QString& text) const
+{
+    const auto value = valueOf(text);
+    return !value || value->isZero();
+}
+
+bool Calculator::isNonZero(const QString& text) const
+{
+    const auto value = valueOf(text);
+    return !value || !value->isZero();
+}
+
+QString Calculator::format(const Decimal& value, QStringView picture) const
+{
+    return FormatPicture(value, picture, m_locale);
+}
+
+QString Calculator::formatText(const QString& text, QStringView picture) const
+{
+    return FormatPicture(QStringView(text), picture, m_locale);
+}
+
+QString Calculator::valueColumn() const
+{
+    return m_timeMode ? timeDisplay() : display();
+}
+
+// --- Fields and their change rules -----------------------------------------------------
+
+void Calculator::setList(const QString& text)
+{
+    if (text == m_list)
+        return;
+    qsizetype common = 0;
+    const qsizetype shorter = std::min(text.size(), m_list.size());
+    while (common < shorter && text.at(common) == m_list.at(common))
+        ++common;
+    const int removed = int(m_list.size() - common);
+    m_list = text;
+    emit listEdited(int(common), removed, text.mid(common));
+    if (m_listLocked && !m_commitRunning)
+        commitStep();
+}
+
+void Calculator::setListSelection(int start, int length)
+{
+    start = std::clamp(start, 0, int(m_list.size()));
+    length = std::clamp(length, 0, int(m_list.size()) - start);
+    if (start == m_listSelectionStart && length == m_listSelectionLength)
+        return;
+    m_listSelectionStart = start;
+    m_listSelectionLength = length;
+    emit listSelectionChanged();
+}
+
+void Calculator::setEntryText(const QString& text)
+{
+    if (text == m_entry.text()) {
+        m_entry.moveCaretToEnd();
+        return;
+    }
+    m_entry.setText(text);
+    entryChanged();
+}
+
+void Calculator::SelectEntry()
+{
+    m_entry.setMaxLength(EntryBox::DefaultMaxLength);
+    m_entry.selectAll();
+}
+
+void Calculator::setVisor(int index, const QString& text)
+{
+    if (text == m_visor[std::size_t(index)])
+        return;
+    m_visor[std::size_t(index)] = text;
+    visorChanged(index);
+    emit viewChanged();
+}
+
+void Calculator::setTotal(const QString& text)
+{
+    if (text == m_total)
+        return;
+    m_total = text;
+    totalChanged();
+    emit viewChanged();
+}
+
+void Calculator::setPressed(Button button, bool pressed)
+{
+    if (m_pressed.test(std::size_t(button)) == pressed)
+        return;
+    m_pressed.set(std::size_t(button), pressed);
+    emit viewChanged();
+}
+
+void Calculator::entryChanged()
+{
+    const QChar sep = m_locale.decimal;
+    const QString& entry = m_entry.text();
+    if (!entry.contains(sep))
+        setPressed(Button::Virgula, false);
+    if (m_timeMode && !m_pendingOperator.isEmpty() && display() != entry)
+        setVisor(2, formatText(entry, u"#00:00:00"));
+    if (!valueOf(entry) && entry != QString(sep)) {
+        setEntryText(QStringLiteral("0"));
+        SelectEntry();
+        return;
+    }
+    if (m_entry.text() == QString(sep))
+        setEntryText(QLatin1Char('0') + sep);
+
+    const QString& typed = m_entry.text();
+    const qsizetype sepAt = typed.indexOf(sep);
+    const qsizetype pictureDecimals = m_numberFormat.size() - m_numberFormat.indexOf(QLatin1Char('.'));
+    m_entry.setMaxLength(sepAt >= 0 ? int(sepAt + pictureDecimals) : EntryBox::DefaultMaxLength);
+
+    if (!m_pendingOperator.isEmpty()) {
+        QString shown;
+        if (sepAt >= 0 || m_numberFormatIndex != CentsFormatIndex) {
+            shown = formatText(typed, m_numberFormat).left(tape::MaxValueLength);
+        } else if (const auto value = valueOf(typed)) {
+            const QString cents = format(value->abs(), u"#000");
+            shown = (typed.startsWith(QLatin1Char('-')) ? QStringLiteral("-") : QString())
+                + formatText(cents.left(cents.size() - 2), u"#,##0") + sep + cents.right(2);
+        }
+        if (m_timeMode) {
+            if (const auto seconds = ConvertTime(timeDisplay(), m_locale))
+                setVisor(0, *seconds);
+        } else if (!shown.isEmpty()) {
+            setVisor(0, shown);
+        }
+        if (m_numberFormat == QLatin1String(NumberFormats[0].picture)
+            || m_numberFormat == QLatin1String(NumberFormats[StandardFormatIndex].picture)) {
+            const qsizetype shownSep = display().indexOf(sep);
+            const QString typedDecimals = sepAt >= 0 ? typed.mid(sepAt) : QString();
+            const QString shownDecimals = shownSep >= 0 ? display().mid(shownSep) : QString();
+            const int keptFrom = m_numberFormatIndex == StandardFormatIndex ? 1 : 3;
+            if (sepAt >= 0 && shownSep >= 0 && typedDecimals != shownDecimals && typedDecimals.size() > keptFrom)
+                setVisor(0, display().left(shownSep) + typedDecimals);
+        }
+        if (display().endsWith(sep) && !typed.endsWith(sep))
+            setVisor(0, formatText(display(), u"#,##0"));
+    }
+
+    if (m_insertText && display().size() >= 10)
+        m_entry.setMaxLength(sepAt >= 0 ? int(sepAt + pictureDecimals) : int(typed.size()));
+    emit viewChanged();
+}
+
+void Calculator::visorChanged(int index)
+{
+    if (index == 1) {
+        recordHistory();
+    } else if (index == 0 || index == 2) {
+        const QString& text = m_visor[std::size_t(index)];
+        const QString& entry = m_entry.text();
+        bool red = text.contains(QLatin1Char('-'));
+        if (!m_timeMode && entry.contains(QLatin1Char('-')) && (m_total != text || isZero(m_total)))
+            red = true;
+        m_visorColour[std::size_t(index)] = red ? LabelColour::Red : LabelColour::Blue;
+        if (red && entry.contains(QLatin1Char('-')) && !text.contains(QLatin1Char('-')))
+            m_visor[std::size_t(index)] = QLatin1Char('-') + text;
+    }
+    if (!m_quotationVisible && !m_minimized && !m_maximized) {
+        const QString caption = (display() == m_total ? QStringLiteral(" = ") : QStringLiteral(" ")) + display();
+        if (caption != m_caption)
+            m_caption = caption;
+    }
+}
+
+void Calculator::totalChanged()
+{
+    const QChar sep = m_locale.decimal;
+    if (!m_timeMode && m_total.endsWith(sep) && isNonZero(m_total))
+        m_total = formatText(m_total, u"#,##0");
+}
+
+// --- Commands --------------------------------------------------------------------------
+
+void Calculator::chooseNumberFormat(int index)
+{
+    const auto choice = std::find_if(NumberFormats.begin(), NumberFormats.end(),
+                                     [index](const NumberFormatChoice& c) { return c.index == index; });
+    if (choice == NumberFormats.end())
+        return;
+    if (m_timeMode)
+        mnuTempo_Click();
+    m_numberFormatIndex = index;
+    m_numberFormat = QLatin1String(choice->picture);
+    setVisor(0, formatText(display(), m_numberFormat));
+    if (display().endsWith(m_locale.decimal))
+        setVisor(0, formatText(display(), u"#,##0"));
+    if (m_windowVisible)
+        m_host.storeSetting(QStringLiteral("Formato"), QString::number(index));
+    emit viewChanged();
+}
+
+void Calculator::mnuEnter_Click()
+{
+    if (m_addMode)
+        return;
+    m_addMode = true;
+    m_host.storeSetting(QStringLiteral("CalcEnter"), QStringLiteral("True"));
+    if (!m_addModeNoteShown) {
+        m_addModeNoteShown = true;
+        if (m_windowVisible)
+            m_host.showInformation(LoadMessage(14) + QStringLiteral("\r\n\r\nNOTE: If HotKeys are activated then "
+                                                                    "CTRL+ALT+ENTER = Calculation's Total."));
+    }
+    emit viewChanged();
+}
+
+void Calculator::mnuIgual_Click()
+{
+    if (!m_addMode)
+        return;
+    m_addMode = false;
+    m_host.storeSetting(QStringLiteral("CalcEnter"), QStringLiteral("False"));
+    emit viewChanged();
+}
+
+void Calculator::setInsertText(bool on)
+{
+    m_insertText = on;
+    emit viewChanged();
+}
+
+void Calculator::mnuTempo_Click()
+{
+    int code = '=';
+    Form_KeyPress(code);
+    setPressed(Button::Igual, false);
+    LimpaTudo();
+    m_timeMode = !m_timeMode;
+    if (m_timeMode)
+        setMemory(QString());
+    emit viewChanged();
+}
+
+void Calculator::LimpaTudo()
+{
+    setVisor(0, m_numberFormatIndex == StandardFormatIndex ? QStringLiteral("0") : format(Decimal(), m_numberFormat));
+    setTotal(display());
+    setVisor(1, QStringLiteral("000"));
+    setVisor(2, QStringLiteral("00:00:00"));
+    m_pendingOperator = QStringLiteral("+");
+    m_undoTotals.clear();
+    m_undoOperators.clear();
+    m_redoEntries.clear();
+    m_redoOperators.clear();
+    m_undoEnabled = false;
+    m_redoEnabled = false;
+    setEntryText(QStringLiteral("0"));
+    SelectEntry();
+    emit viewChanged();
+}
+
+void Calculator::mnuLimpar_Click()
+{
+    m_host.backUpList(m_list);
+    clearList();
+}
+
+void Calculator::clearList()
+{
+    const QDate today = m_host.today();
+    setList(tape::dateHeader(today, m_dateOrder, m_host.weekdayName(today)) + tape::LineBreak + tape::Separator
+            + tape::LineBreak);
+    LimpaTudo();
+}
+
+// --- Memory ----------------------------------------------------------------------------
+
+void Calculator::setMemory(const QString& text)
+{
+    m_memory = text;
+    emit viewChanged();
+}
+
+void Calculator::memoryAdd(bool subtract)
+{
+    if (const auto shown = valueOf(display())) {
+        std::optional<Decimal> result;
+        if (m_memory.isEmpty())
+            result = subtract ? shown->negated() : *shown;
+        else if (const auto stored = valueOf(m_memory))
+            result = subtract ? stored->minus(*shown) : stored->plus(*shown);
+        if (result) {
+            QString plain = result->toPlainText();
+            plain.replace(QLatin1Char('.'), m_locale.decimal);
+            setMemory(plain);
+        }
+    }
+    m_memoryColour = m_memory.contains(QLatin1Char('-')) ? MemoryColour::Yellow : MemoryColour::White;
+    SelectEntry();
+    emit viewChanged();
+}
+
+} // namespace numerette

@@ -1,0 +1,235 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "calculation_list.h"
+#include "calculator_host.h"
+#include "entry_box.h"
+#include "number_text.h"
+
+namespace numerette {
+
+// The keypad buttons, named after their controls.
+enum class Button {
+    Num0, Num1, Num2, Num3, Num4, Num5, Num6, Num7, Num8, Num9,
+    Virgula, Mais, Menos, Vezes, Dividir, Igual, Percent, Neg, Back, CE,
+    MC, MR, Mmais, Mmenos,
+    Count
+};
+constexpr int ButtonCount = int(Button::Count);
+Button digitButton(int digit);
+
+// How a keypad button was pressed: by a mouse button, or by the program itself.
+enum class Click { Program, Left, Right };
+
+enum class LabelColour { Blue, Red };
+enum class MemoryColour { White, Yellow };
+
+// The eleven number formats, by their menu index.
+struct NumberFormatChoice {
+    int index;
+    const char* caption;
+    const char* picture;
+};
+extern const std::array<NumberFormatChoice, 11> NumberFormats;
+constexpr int StandardFormatIndex = 2;
+constexpr int CentsFormatIndex = 1;
+
+// The adding machine: the calculation list, the entry, the displays, the running total,
+// the modes and the histories, with the rules that run whenever one of them changes.
+// Windows only render this state and feed it keys and commands.
+class Calculator : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Calculator(CalculatorHost& host, QObject* parent = nullptr);
+    ~Calculator() override;
+
+    // --- Configuration and window flags -------------------------------------------------
+    void setNumberLocale(const NumberLocale& locale);
+    const NumberLocale& numberLocale() const { return m_locale; }
+    QChar DecimalSeparator() const { return m_locale.decimal; }
+    void setDateOrder(tape::DateOrder order) { m_dateOrder = order; }
+    tape::DateOrder dateOrder() const { return m_dateOrder; }
+
+    void setWindowVisible(bool visible) { m_windowVisible = visible; }
+    bool windowVisible() const { return m_windowVisible; }
+    void setMinimized(bool minimized) { m_minimized = minimized; }
+    bool minimized() const { return m_minimized; }
+    void setMaximized(bool maximized) { m_maximized = maximized; }
+    void setQuotationVisible(bool visible) { m_quotationVisible = visible; }
+    void setCalculatorParked(bool parked) { m_calculatorParked = parked; }
+    bool calculatorParked() const { return m_calculatorParked; }
+
+    // --- Keys ----------------------------------------------------------------------------
+    // The dispatcher: acts on a character code and may change or consume it (0).
+    void Form_KeyPress(int& code);
+    // A whole typed key as the keyboard delivers it: key-down, the character (dispatcher,
+    // then the entry box), key-up. `character` is 0 for keys that type none.
+    void typeKey(int virtualKey, bool shift, int character);
+    void Form_KeyDown(int virtualKey, bool shift);
+    void Form_KeyUp(int virtualKey);
+    // The entry box's own handling of a character the dispatcher passed on.
+    void entryKeyPress(int code);
+    void entryKeyUp();
+    void pressButton(Button button, Click click = Click::Program);
+
+    // --- Commands ------------------------------------------------------------------------
+    void chooseNumberFormat(int index);
+    void mnuEnter_Click();
+    void mnuIgual_Click();
+    void setInsertText(bool on);
+    // NumLock kept on: the laptop-keypad letters stay letters.
+    void setNumLockAlways(bool on) { m_numLockAlways = on; }
+    void mnuTempo_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    // Double-click on the locked list: the selected word (with the blank the selection
+    // takes along) and where the selection starts.
+    void reenterFromList(const QString& word, int selectionStart);
+    // The clear-list command: backup through the host, then the cleared list.
+    void mnuLimpar_Click();
+    void clearList();
+    void LimpaTudo();
+    void WriteTotal(const QString& list);
+    void ApplyPendingOperation();
+
+    // --- State ---------------------------------------------------------------------------
+    const QString& list() const { return m_list; }
+    bool listLocked() const { return m_listLocked; }
+    int listSelectionStart() const { return m_listSelectionStart; }
+    int listSelectionLength() const { return m_listSelectionLength; }
+    void setListSelection(int start, int length);
+    // Replaces the list's text. While the list is locked and no commit is running, the
+    // commit step runs before this returns.
+    void setList(const QString& text);
+
+    const EntryBox& entry() const { return m_entry; }
+    const QString& display() const { return m_visor[0]; }
+    const QString& counter() const { return m_visor[1]; }
+    const QString& timeDisplay() const { return m_visor[2]; }
+    const QString& total() const { return m_total; }
+    const QString& memory() const { return m_memory; }
+    const QString& caption() const { return m_caption; }
+    LabelColour displayColour() const { return m_visorColour[0]; }
+    LabelColour timeDisplayColour() const { return m_visorColour[2]; }
+    MemoryColour memoryColour() const { return m_memoryColour; }
+    bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
+
+    const QString& PendingOperator() const { return m_pendingOperator; }
+    const QString& LastOperator() const { return m_lastOperator; }
+    const QString& RepeatOperand() const { return m_repeatOperand; }
+    int numberFormatIndex() const { return m_numberFormatIndex; }
+    const QString& NumberFormat() const { return m_numberFormat; }
+    bool addMode() const { return m_addMode; }
+    bool timeMode() const { return m_timeMode; }
+    bool insertText() const { return m_insertText; }
+    bool undoEnabled() const { return m_undoEnabled; }
+    bool redoEnabled() const { return m_redoEnabled; }
+    bool commitRunning() const { return m_commitRunning; }
+
+signals:
+    // The list's text changed: `removed` characters at `position` became `inserted`.
+    // Writers only touch the tail, so views can apply the edit without re-laying out
+    // the whole text.
+    void listEdited(int position, int removed, const QString& inserted);
+    void listSelectionChanged();
+    // Any other rendered state changed (labels, colours, keys, modes, menus).
+    void viewChanged();
+
+private:
+    // Setters that run the change rules of each field.
+    void setEntryText(const QString& text);
+    void setVisor(int index, const QString& text);
+    void setTotal(const QString& text);
+    void setPressed(Button button, bool pressed);
+    void SelectEntry();
+    void entryChanged();
+    void visorChanged(int index);
+    void totalChanged();
+    void recordHistory();
+
+    // Zero tests: a text that is no number cannot be tested, and such a test counts as
+    // passed, whichever way it is asked.
+    bool isZero(const QString& text) const;
+    bool isNonZero(const QString& text) const;
+    std::optional<Decimal> valueOf(const QString& text) const;
+    QString format(const Decimal& value, QStringView picture) const;
+    QString formatText(const QString& text, QStringView picture) const;
+    QString valueColumn() const;
+
+    void commitStep();
+    void applyPercentage();
+    void applyListCaretRule();
+    void reselectAfterCommit();
+    void checkCapacity();
+
+    void dispatchOperator(int& code);
+    void typedMinus(int& code);
+    void afterOperator(int code);
+    void appendItem(const QString& marker);
+    void signChange();
+    void clearKey();
+    void decimalKeyClick();
+    void memoryAdd(bool subtract);
+    void setMemory(const QString& text);
+
+    CalculatorHost& m_host;
+    NumberLocale m_locale;
+    tape::DateOrder m_dateOrder = tape::DateOrder::DayMonthYear;
+
+    QString m_list;
+    bool m_listLocked = true;
+    bool m_commitRunning = false;
+    int m_listSelectionStart = 0;
+    int m_listSelectionLength = 0;
+
+    EntryBox m_entry;
+    std::array<QString, 3> m_visor{QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("00:00:00")};
+    std::array<LabelColour, 3> m_visorColour{LabelColour::Blue, LabelColour::Blue, LabelColour::Blue};
+    QString m_total = QStringLiteral("0");
+    QString m_memory;
+    MemoryColour m_memoryColour = MemoryColour::White;
+    QString m_caption;
+    std::bitset<ButtonCount> m_pressed;
+
+    QString m_pendingOperator = QStringLiteral("+");
+    QString m_lastOperator;
+    QString m_lastOperatorKey;
+    QString m_repeatOperand;
+    QString m_insertLabel;
+    int m_reselectPos = 0;
+    QString m_pendingClipboardText;
+    QString m_lastClipboardText;
+
+    int m_numberFormatIndex = StandardFormatIndex;
+    QString m_numberFormat;
+    bool m_addMode = false;
+    bool m_addModeNoteShown = false;
+    bool m_timeMode = false;
+    bool m_insertText = false;
+    bool m_numLockAlways = false;
+
+    // Undo keeps the total before each counted item with the operator then pending; redo
+    // keeps columns 1 to 24 of each removed line with the operator pending at the undo.
+    QStringList m_undoTotals;
+    QString m_undoOperators;
+    QStringList m_redoEntries;
+    QString m_redoOperators;
+    bool m_undoInProgress = false;
+    bool m_undoEnabled = false;
+    bool m_redoEnabled = false;
+
+    bool m_windowVisible = false;
+    bool m_minimized = false;
+    bool m_maximized = false;
+    bool m_quotationVisible = false;
+    bool m_calculatorParked = false;
+};
+
+} // namespace numerette

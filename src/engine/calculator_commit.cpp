@@ -1,0 +1,143 @@
+#include "calculator.h"
+
+#include "message_catalogue.h"
+#include "time_text.h"
+
+namespace numerette {
+
+void Calculator::ApplyPendingOperation()
+{
+    if (m_windowVisible && isNonZero(m_entry.text()) && !tape::isTotalMarked(m_list)) {
+        if (const auto count = valueOf(counter()); count && count->plus(Decimal(1)))
+            setVisor(1, format(*count->plus(Decimal(1)), u"000"));
+    }
+    if (!isNonZero(m_entry.text()))
+        return;
+    const auto total = valueOf(m_total);
+    const auto operand = valueOf(display());
+    if (total && operand) {
+        std::optional<Decimal> result;
+        if (m_pendingOperator == QLatin1String("+"))
+            result = total->plus(*operand);
+        else if (m_pendingOperator == QLatin1String("-"))
+            result = total->minus(*operand);
+        else if (m_pendingOperator == QLatin1String("/"))
+            result = total->dividedBy(*operand);
+        else if (m_pendingOperator == QLatin1String("*"))
+            result = total->times(*operand);
+        if (result)
+            setTotal(format(*result, m_numberFormat));
+    }
+    m_insertLabel.clear();
+}
+
+void Calculator::commitStep()
+{
+    m_commitRunning = true;
+    if (isNonZero(m_entry.text()) && m_pendingOperator == QLatin1String("%")) {
+        applyPercentage();
+        WriteTotal(m_list);
+    } else {
+        ApplyPendingOperation();
+    }
+    if (m_pendingOperator != QLatin1String("%") && !m_pendingOperator.isEmpty() && !m_entry.text().isEmpty()) {
+        m_lastOperator = m_pendingOperator;
+        m_repeatOperand = m_entry.text();
+    }
+    reselectAfterCommit();
+    m_reselectPos = 0;
+    m_commitRunning = false;
+}
+
+// The percentage closes the calculation: the factor is computed in double precision
+// and enters the decimal total with 15 significant digits.
+void Calculator::applyPercentage()
+{
+    const auto total = valueOf(m_total);
+    const auto percent = valueOf(display());
+    if (!total || !percent)
+        return;
+    const double p = percent->toDouble();
+    const int key = m_lastOperatorKey.toInt();
+    double factor = p / 100;
+    if (key == '+' || key == 2 || key == '/')
+        factor = p / 100 + 1;
+    else if (key == '-')
+        factor = (100 - p) / 100;
+    const auto f = Decimal::fromDouble15(factor);
+    if (!f)
+        return;
+    std::optional<Decimal> result;
+    if (key == '/') {
+        const Decimal share = total->dividedBy(*f).value_or(Decimal());
+        result = total->minus(share);
+    } else {
+        result = total->times(*f);
+    }
+    if (result)
+        setTotal(format(*result, m_numberFormat));
+}
+
+void Calculator::WriteTotal(const QString& list)
+{
+    ApplyPendingOperation();
+    m_pendingOperator.clear();
+    m_host.clearClipboard();
+    if (m_timeMode) {
+        if (const auto clock = ConvertTime(m_total, m_locale))
+            setTotal(*clock);
+    }
+    m_host.setClipboardText(m_pendingClipboardText.isEmpty() ? m_total : m_pendingClipboardText);
+    m_lastClipboardText = m_host.clipboardText();
+    m_pendingClipboardText.clear();
+    if (m_timeMode) {
+        if (const auto seconds = ConvertTime(m_total, m_locale))
+            setVisor(0, *seconds);
+        setVisor(2, m_total);
+    } else {
+        setVisor(0, m_total.left(tape::MaxValueLength));
+    }
+
+    const bool wasRunning = m_commitRunning;
+    m_commitRunning = true;
+    QString text = list;
+    if (m_insertText)
+        text += tape::Divider + tape::LineBreak;
+    text += tape::countLine(counter()) + tape::LineBreak + tape::totalLine(m_total) + tape::LineBreak
+        + tape::Separator + tape::LineBreak;
+    setList(text);
+    m_commitRunning = wasRunning;
+
+    applyListCaretRule();
+    setVisor(1, QStringLiteral("000"));
+    setTotal(QStringLiteral("0"));
+}
+
+void Calculator::applyListCaretRule()
+{
+    if (m_insertText && isNonZero(counter()) && !tape::lastMarkerIsEquals(m_list))
+        setListSelection(int(m_list.size()) - 27, 11);
+    else
+        setListSelection(int(std::max<qsizetype>(0, m_list.size() - 2)), 0);
+}
+
+void Calculator::reselectAfterCommit()
+{
+    if (m_reselectPos == 0) {
+        applyListCaretRule();
+        return;
+    }
+    const qsizetype lineEnd = m_list.indexOf(QLatin1Char('\r'), m_reselectPos - 1);
+    if (lineEnd >= 0)
+        setListSelection(m_reselectPos, int(lineEnd + 1 - m_reselectPos));
+}
+
+void Calculator::checkCapacity()
+{
+    if (m_list.size() <= tape::CapacityChars)
+        return;
+    if (m_host.askYesNo(LoadMessage(4)))
+        mnuLimpar_Click();
+}
+
+} // namespace numerette

@@ -1,0 +1,105 @@
+#include "calculator.h"
+
+namespace numerette {
+namespace {
+
+namespace vk {
+constexpr int Delete = 46;
+constexpr int NumLock = 144;
+} // namespace vk
+
+// Shift + letter shortcuts of the keypad's memory and sign keys.
+std::optional<Button> shiftShortcut(int virtualKey)
+{
+    switch (virtualKey) {
+    case 'A': return Button::Mmais;
+    case 'D': return Button::Mmenos;
+    case 'R': return Button::MR;
+    case 'C': return Button::MC;
+    case 'P': return Button::Neg;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+void Calculator::typeKey(int virtualKey, bool shift, int character)
+{
+    Form_KeyDown(virtualKey, shift);
+    if (character != 0) {
+        int code = character;
+        Form_KeyPress(code);
+        if (code != 0)
+            entryKeyPress(code);
+    }
+    Form_KeyUp(virtualKey);
+    entryKeyUp();
+}
+
+void Calculator::Form_KeyDown(int virtualKey, bool shift)
+{
+    if (m_minimized || m_maximized || m_calculatorParked)
+        return;
+    if (const auto button = shiftShortcut(virtualKey); shift && button) {
+        pressButton(*button, *button == Button::Neg ? Click::Left : Click::Program);
+        setPressed(*button, true);
+        return;
+    }
+    if (virtualKey == vk::Delete) {
+        setPressed(Button::CE, true);
+        if (timeDisplay() != QLatin1String("00:00:00")) {
+            setVisor(2, QStringLiteral("00:00:00"));
+            setEntryText(QStringLiteral("0"));
+        } else if (m_timeMode || isZero(display())) {
+            mnuLimpar_Click();
+        } else if (isNonZero(m_entry.text())) {
+            setEntryText(QString());
+        } else {
+            entryChanged();
+        }
+        return;
+    }
+    if (virtualKey == vk::NumLock && m_addMode) {
+        int code = '=';
+        Form_KeyPress(code);
+    }
+}
+
+void Calculator::Form_KeyUp(int)
+{
+    if (m_minimized || m_maximized || m_calculatorParked)
+        return;
+    const bool decimalKeyDown = isPressed(Button::Virgula);
+    m_pressed.reset();
+    m_pressed.set(std::size_t(Button::Virgula), decimalKeyDown);
+    emit viewChanged();
+}
+
+// The entry box keeps digits, Backspace and the decimal separator (typed as "," or ".").
+// A second separator is refused: it would make the entry no number, and the entry rule
+// would then throw the typed number away.
+void Calculator::entryKeyPress(int code)
+{
+    bool changed = false;
+    if (code == 8) {
+        changed = m_entry.backspace();
+    } else if (code == ',' || code == '.') {
+        const QString& text = m_entry.text();
+        const QString unselected = text.left(m_entry.selectionStart())
+            + text.mid(m_entry.selectionStart() + m_entry.selectionLength());
+        if (!unselected.contains(m_locale.decimal))
+            changed = m_entry.type(m_locale.decimal);
+    } else if (code >= '0' && code <= '9') {
+        changed = m_entry.type(QChar(code));
+    }
+    if (changed)
+        entryChanged();
+}
+
+void Calculator::entryKeyUp()
+{
+    if (isNonZero(m_entry.text()))
+        setListSelection(m_listSelectionStart, 0);
+}
+
+} // namespace numerette

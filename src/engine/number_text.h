@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+
+#include <QChar>
+#include <QString>
+
+#include "decimal.h"
+
+namespace numerette {
+
+// The separators numbers are read and written with: the decimal separator in use
+// ("." or ",") and the grouping separator (the other one).
+struct NumberLocale {
+    QChar decimal = QLatin1Char('.');
+    QChar group = QLatin1Char(',');
+
+    static NumberLocale withDecimal(QChar decimal);
+};
+
+// The value of a text as the locale writes numbers: surrounding blanks, an optional
+// leading "-", digits with grouping separators, at most one decimal separator.
+// Nothing when the text is no number (empty, only blanks, stray characters).
+std::optional<Decimal> ValueOf(QStringView text, const NumberLocale& locale);
+
+// Formats a number with a picture:
+//   "#,##0.00####", "#,##0.##########", "#,##0.0".."#,##0.00000000", "#,##0.00", "#,##0", "0.00"
+//   "000", "00", "#000"    at least that many digits, leading zeros
+//   "#00:00:00"            at least six digits, ":" before the last four and last two
+// Rounds half away from zero to the picture's last decimal place; a negative value gets a
+// leading "-"; a picture with only optional decimals keeps a trailing decimal separator
+// when they are all dropped ("12." with "#,##0.##########").
+QString FormatPicture(const Decimal& value, QStringView picture, const NumberLocale& locale);
+// The same for a text: the text's value (ValueOf) formatted, or the text unchanged when it
+// is no number.
+QString FormatPicture(QStringView text, QStringView picture, const NumberLocale& locale);
+
+// "#,##0.00" of the text's value, or "0.00" when the text is no number.
+QString FormatAmount(QStringView text, const NumberLocale& locale);
+
+} // namespace numerette
