@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "calculator.h"
-#include "tape_keys.h"
+#include "key_script.h"
 
 using namespace numerette;
 

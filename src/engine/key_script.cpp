@@ -1,4 +1,4 @@
-#include "tape_keys.h"
+#include "key_script.h"
 
 #include <QHash>
 

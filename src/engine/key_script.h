@@ -24,7 +24,8 @@ using TapeStep = std::variant<TypedKey, Button, TapeCommand>;
 // offending name in `error`, when a braced name is unknown or unterminated.
 std::optional<std::vector<TapeStep>> parseTapeKeys(const QString& keys, QString& error);
 
-// Runs the steps until the window is closed (Esc); `windowClosed` tells when.
+// Runs the steps until the window is closed (Esc); `windowClosed` tells when. Used by the
+// headless tape, the tests and the fuzzer.
 void runTapeSteps(Calculator& calculator, const std::vector<TapeStep>& steps, const bool& windowClosed);
 
 } // namespace numerette
