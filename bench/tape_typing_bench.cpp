@@ -1,0 +1,79 @@
+// Measures the CPU time one key costs in the calculator window, typed into an empty tape
+// and into a tape already holding a full list, to show that a key never re-lays out the
+// whole tape. Prints one table; not a test.
+#include <sys/resource.h>
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QTest>
+
+#include "calculator.h"
+#include "frm_calcula.h"
+#include "key_script.h"
+#include "window_host.h"
+
+namespace {
+
+constexpr int ItemsTyped = 1000;
+constexpr int FullTapeCharacters = 21000;
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Types `ItemsTyped` items ("7+") through the window's own key handling, letting the
+// window paint after every key, and returns the CPU time per key in microseconds.
+double microsecondsPerKey(frmCalcula& window)
+{
+    const double start = cpuSeconds();
+    for (int i = 0; i < ItemsTyped; ++i) {
+        QTest::keyClick(&window, Qt::Key_7, Qt::NoModifier);
+        QApplication::processEvents();
+        QTest::keyClick(&window, Qt::Key_Plus, Qt::NoModifier);
+        QApplication::processEvents();
+    }
+    return (cpuSeconds() - start) / (2.0 * ItemsTyped) * 1e6;
+}
+
+double measure(bool fullTape)
+{
+    WindowHost host;
+    numerette::Calculator calculator(host);
+    frmCalcula window(calculator);
+    host.attach(&window);
+    window.show();
+    QApplication::processEvents();
+    calculator.clearList();
+    if (fullTape) {
+        QString error;
+        const auto item = numerette::parseTapeKeys(QStringLiteral("1+"), error);
+        const bool closed = false;
+        while (calculator.list().size() < FullTapeCharacters)
+            numerette::runTapeSteps(calculator, *item, closed);
+    }
+    QApplication::processEvents();
+    const int startLength = int(calculator.list().size());
+    const double perKey = microsecondsPerKey(window);
+    std::printf("| %-12s | %12d | %12d | %14.1f |\n", fullTape ? "full tape" : "empty tape", startLength,
+                int(calculator.list().size()), perKey);
+    return perKey;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication application(argc, argv);
+    std::printf("| %-12s | %12s | %12s | %14s |\n", "start", "chars before", "chars after", "CPU us per key");
+    std::printf("|--------------|--------------|--------------|----------------|\n");
+    const double empty = measure(false);
+    const double full = measure(true);
+    std::printf("\nfull / empty: %.2f\n", full / empty);
+    return 0;
+}

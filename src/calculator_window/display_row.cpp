@@ -1,0 +1,137 @@
+#include "display_row.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+
+#include "calculator.h"
+
+using numerette::LabelColour;
+
+namespace {
+
+// Long numbers shrink the display's font down to the smallest size rather than be cut.
+constexpr int DisplayPixelSize = 28;
+constexpr int SmallestDisplayPixelSize = 12;
+constexpr int CounterPixelSize = 12;
+
+QColor colourOf(LabelColour colour)
+{
+    return colour == LabelColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255);
+}
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    if (label->palette().color(QPalette::WindowText) == colour)
+        return;
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+}
+
+void fitText(QLabel* label)
+{
+    QFont fitted = label->font();
+    int size = DisplayPixelSize;
+    fitted.setPixelSize(size);
+    const int room = label->contentsRect().width();
+    while (size > SmallestDisplayPixelSize && QFontMetrics(fitted).horizontalAdvance(label->text()) > room)
+        fitted.setPixelSize(--size);
+    if (fitted != label->font())
+        label->setFont(fitted);
+}
+
+} // namespace
+
+DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
+    : QLabel(parent)
+    , m_calculator(calculator)
+{
+    setObjectName(QStringLiteral("lblVisor3"));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    m_counter = new QLabel(this);
+    m_counter->setObjectName(QStringLiteral("lblVisor1"));
+    m_counter->setAccessibleName(tr("Item count"));
+    QFont counterFont = font();
+    counterFont.setPixelSize(CounterPixelSize);
+    m_counter->setFont(counterFont);
+    m_counter->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    setTextColour(m_counter, QColor(0x4a, 0x55, 0x68));
+
+    m_display = addDisplay(QStringLiteral("lblVisor0"));
+    m_display->setAccessibleName(tr("Display"));
+    m_timeDisplay = addDisplay(QStringLiteral("lblVisor2"));
+    m_timeDisplay->setAccessibleName(tr("Time display"));
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(8, 2, 10, 4);
+    row->addWidget(m_counter);
+    row->addWidget(m_display, 1);
+    row->addWidget(m_timeDisplay, 1);
+    render();
+}
+
+QLabel* DisplayRow::addDisplay(const QString& name)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    QFont displayFont;
+    displayFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    displayFont.setPixelSize(DisplayPixelSize);
+    displayFont.setBold(true);
+    label->setFont(displayFont);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setMinimumHeight(QFontMetrics(displayFont).height());
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(label, &QLabel::customContextMenuRequested, this,
+            [this, label](const QPoint& position) { emit formatMenuRequested(label->mapToGlobal(position)); });
+    return label;
+}
+
+void DisplayRow::render()
+{
+    m_display->setText(m_calculator.display());
+    setTextColour(m_display, colourOf(m_calculator.displayColour()));
+    m_timeDisplay->setText(m_calculator.timeDisplay());
+    setTextColour(m_timeDisplay, colourOf(m_calculator.timeDisplayColour()));
+    m_counter->setText(m_calculator.counter());
+    const bool timeMode = m_calculator.timeMode();
+    m_display->setVisible(!timeMode);
+    m_timeDisplay->setVisible(timeMode);
+    fitText(m_display);
+    fitText(m_timeDisplay);
+}
+
+void DisplayRow::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fitText(m_display);
+    fitText(m_timeDisplay);
+}
+
+// The row is as tall as its texts; its own (empty) label text does not count.
+QSize DisplayRow::sizeHint() const
+{
+    return layout()->sizeHint();
+}
+
+QSize DisplayRow::minimumSizeHint() const
+{
+    return layout()->minimumSize();
+}
+
+// A light, slightly sunken panel behind the display texts.
+void DisplayRow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient face(panel.topLeft(), panel.bottomLeft());
+    face.setColorAt(0, QColor(0xe6, 0xeb, 0xf2));
+    face.setColorAt(0.25, QColor(0xfb, 0xfc, 0xfe));
+    face.setColorAt(1, QColor(0xf1, 0xf4, 0xf8));
+    painter.setPen(QPen(QColor(0x8d, 0x99, 0xab), 1));
+    painter.setBrush(face);
+    painter.drawRoundedRect(panel, 6, 6);
+}

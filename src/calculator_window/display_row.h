@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLabel>
+
+namespace numerette {
+class Calculator;
+}
+
+// The display row `lblVisor3`: a panel holding the item counter `lblVisor1`, the display
+// `lblVisor0` and, in time mode in its place, the time display `lblVisor2`.
+class DisplayRow : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit DisplayRow(const numerette::Calculator& calculator, QWidget* parent = nullptr);
+
+    void render();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    // A right click on the display or the time display.
+    void formatMenuRequested(const QPoint& globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* addDisplay(const QString& name);
+
+    const numerette::Calculator& m_calculator;
+    QLabel* m_display;
+    QLabel* m_counter;
+    QLabel* m_timeDisplay;
+};

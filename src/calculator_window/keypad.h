@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include <QGroupBox>
+
+#include "calculator.h"
+
+class QGridLayout;
+class XPButton;
+
+// The keypad frame `fraTeclado`: the owner-drawn keys, laid out in five columns, with the
+// memory register as the frame's title. In Add mode the plus key is the tall ENTER key
+// beside the minus and equals keys; in Result mode it is a plus key level with equals.
+class Keypad : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit Keypad(numerette::Calculator& calculator, QWidget* parent = nullptr);
+
+    void render();
+
+signals:
+    // A right click on the plus or the equals key.
+    void enterKeyMenuRequested(const QPoint& globalPosition);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    XPButton* key(numerette::Button button) const { return m_keys[std::size_t(button)]; }
+    void keyReleased(numerette::Button button, int mouseButton);
+    void placePlusKey(bool addMode);
+    void reserveTitleSpace();
+    int titleHeight() const;
+
+    numerette::Calculator& m_calculator;
+    QGridLayout* m_grid;
+    std::array<XPButton*, numerette::ButtonCount> m_keys{};
+    std::optional<bool> m_addModeLook;
+};

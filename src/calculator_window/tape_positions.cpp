@@ -1,0 +1,53 @@
+#include "tape_positions.h"
+
+#include <algorithm>
+
+namespace numerette {
+namespace {
+
+constexpr QStringView LineBreak = u"\r\n";
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+} // namespace
+
+int viewLength(QStringView list)
+{
+    return int(list.size() - list.count(LineBreak));
+}
+
+int viewPosition(QStringView list, int listPosition)
+{
+    listPosition = std::clamp(listPosition, 0, int(list.size()));
+    return viewLength(list.left(listPosition));
+}
+
+int listPosition(QStringView list, int viewPosition)
+{
+    int position = 0;
+    for (int shown = 0; shown < viewPosition && position < list.size(); ++shown)
+        position += list.mid(position).startsWith(LineBreak) ? 2 : 1;
+    return position;
+}
+
+std::optional<WordSpan> wordAt(QStringView line, int column)
+{
+    column = std::clamp(column, 0, int(line.size()));
+    if (column == line.size() || isBlank(line.at(column))) {
+        if (column == 0 || isBlank(line.at(column - 1)))
+            return std::nullopt;
+        --column;
+    }
+    int start = column;
+    while (start > 0 && !isBlank(line.at(start - 1)))
+        --start;
+    int end = column;
+    while (end < line.size() && !isBlank(line.at(end)))
+        ++end;
+    return WordSpan{start, end - start};
+}
+
+} // namespace numerette

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+
+#include <QStringView>
+
+namespace numerette {
+
+// The calculation list ends its lines with CR LF; the tape view holds each CR LF as one
+// line break. These convert positions between the two texts.
+int viewLength(QStringView list);
+int viewPosition(QStringView list, int listPosition);
+int listPosition(QStringView list, int viewPosition);
+
+// A run of non-blank characters of one line: what a double-click picks as a word, so that
+// "1,234.56" and "-5" stay whole.
+struct WordSpan {
+    int start = 0;
+    int length = 0;
+};
+// The word under `column` (a caret position, so the character on either side counts);
+// nothing when both neighbours are blank.
+std::optional<WordSpan> wordAt(QStringView line, int column);
+
+} // namespace numerette

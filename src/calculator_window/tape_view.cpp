@@ -1,0 +1,159 @@
+#include "tape_view.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "calculation_list.h"
+#include "calculator.h"
+#include "tape_positions.h"
+
+using numerette::Calculator;
+
+namespace {
+
+constexpr int FontPointSize = 13;
+const QColor LockedColour(0, 0, 255);
+
+// Keys the list keeps for itself: scrolling and copying. Everything else is the
+// calculator's.
+bool isListKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
+    }
+}
+
+} // namespace
+
+TapeView::TapeView(Calculator& calculator, QWidget* parent)
+    : QPlainTextEdit(parent)
+    , m_calculator(calculator)
+{
+    setObjectName(QStringLiteral("txtFita"));
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setLineWrapMode(NoWrap);
+    setFocusPolicy(Qt::ClickFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(FontPointSize);
+    font.setBold(true);
+    setFont(font);
+
+    // Exactly the tape's columns, plus the scroll bar; the cursor width keeps the last
+    // column clear of the scroll bar.
+    const int columns = QFontMetrics(font).horizontalAdvance(QString(numerette::tape::TapeColumns, QLatin1Char('0')));
+    setFixedWidth(columns + 2 * int(document()->documentMargin()) + 2 * frameWidth()
+                  + verticalScrollBar()->sizeHint().width() + cursorWidth() + 1);
+
+    connect(&m_calculator, &Calculator::listEdited, this,
+            [this](int position, int, const QString& inserted) { applyEdit(position, inserted); });
+    connect(&m_calculator, &Calculator::listSelectionChanged, this, &TapeView::showSelection);
+    reload();
+    render();
+}
+
+void TapeView::render()
+{
+    const bool locked = m_calculator.listLocked();
+    if (m_lockedLook == locked)
+        return;
+    m_lockedLook = locked;
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, locked ? LockedColour : QColor(Qt::black));
+    setPalette(colours);
+    QFont shown = font();
+    shown.setBold(locked);
+    setFont(shown);
+}
+
+// The list changed from `position` to its end: the text before `position` is unchanged,
+// and so is the view before the matching view position.
+void TapeView::applyEdit(int position, const QString& inserted)
+{
+    const QString& list = m_calculator.list();
+    const int suffixStart = position + int(inserted.size());
+    // An edit that splits a CR LF cannot be mapped piecewise; such writes do not occur,
+    // but the view must stay true if one ever does.
+    const bool splitsLineBreak = (position > 0 && list.at(position - 1) == QLatin1Char('\r'))
+        || (suffixStart < list.size() && list.at(suffixStart) == QLatin1Char('\n'));
+    const int viewStart = numerette::viewPosition(list, position);
+    const int viewEnd = document()->characterCount() - 1 - numerette::viewLength(QStringView(list).mid(suffixStart));
+    if (splitsLineBreak || viewEnd < viewStart) {
+        reload();
+        return;
+    }
+    QTextCursor cursor(document());
+    cursor.setPosition(viewStart);
+    cursor.setPosition(viewEnd, QTextCursor::KeepAnchor);
+    cursor.insertText(inserted);
+    showSelection();
+}
+
+void TapeView::reload()
+{
+    setPlainText(m_calculator.list());
+    showSelection();
+}
+
+void TapeView::showSelection()
+{
+    const QString& list = m_calculator.list();
+    const int start = m_calculator.listSelectionStart();
+    QTextCursor cursor(document());
+    cursor.setPosition(numerette::viewPosition(list, start));
+    cursor.setPosition(numerette::viewPosition(list, start + m_calculator.listSelectionLength()),
+                       QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void TapeView::keyPressEvent(QKeyEvent* event)
+{
+    if (isListKey(event))
+        QPlainTextEdit::keyPressEvent(event);
+    else
+        event->ignore();
+}
+
+void TapeView::keyReleaseEvent(QKeyEvent* event)
+{
+    if (isListKey(event))
+        QPlainTextEdit::keyReleaseEvent(event);
+    else
+        event->ignore();
+}
+
+void TapeView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!m_calculator.listLocked() || event->button() != Qt::LeftButton) {
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+    const QTextCursor clicked = cursorForPosition(event->position().toPoint());
+    const QTextBlock line = clicked.block();
+    const QString text = line.text();
+    const auto word = numerette::wordAt(text, clicked.positionInBlock());
+    if (!word)
+        return;
+    const int start = numerette::listPosition(m_calculator.list(), line.position() + word->start);
+    // The word as a classic double-click selects it: with the blank that follows it.
+    m_calculator.reenterFromList(text.mid(word->start, word->length) + QLatin1Char(' '), start);
+}

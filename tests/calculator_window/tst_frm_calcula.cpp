@@ -1,0 +1,320 @@
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTestEventList>
+#include <QTextBlock>
+
+#include "calculation_list.h"
+#include "calculator.h"
+#include "frm_calcula.h"
+#include "xp_button.h"
+
+using namespace Qt::StringLiterals;
+using numerette::Calculator;
+
+namespace {
+
+// Records what the calculator asks of the world instead of showing it.
+class RecordingHost : public numerette::CalculatorHost {
+public:
+    QDate today() const override { return QDate(2024, 3, 5); }
+    QString clipboardText() const override { return m_clipboard; }
+    void setClipboardText(const QString& text) override { m_clipboard = text; }
+    void closeWindow() override { m_closed = true; }
+    void showInformation(const QString& text) override { m_notes << text; }
+
+    QString m_clipboard;
+    QStringList m_notes;
+    bool m_closed = false;
+};
+
+struct Fixture {
+    RecordingHost host;
+    Calculator calculator{host};
+    frmCalcula window{calculator};
+};
+
+QString withoutCarriageReturns(QString text)
+{
+    return text.remove(QLatin1Char('\r'));
+}
+
+} // namespace
+
+class TstFrmCalcula : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void typedKeysReachTheCalculator_data();
+    void typedKeysReachTheCalculator();
+    void escapeClosesTheWindow();
+    void tapeShowsTotalBlockAndFollowsUndo();
+    void tapeAppliesEditsInPlace();
+    void keysTypedInTheTapeReachTheCalculator();
+    void doubleClickReentersTheWholeNumber();
+    void keypadKeysPressTheirButtons();
+    void heldKeyShowsItsButtonPressed();
+    void addModeMakesTheTallEnterKey();
+    void functionKeysSwitchTheEnterMode();
+    void numberFormatMenuFollowsTheChoice();
+
+private:
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        auto* found = m_fixture->window.findChild<T*>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+    QString display() const { return child<QLabel>(u"lblVisor0"_s)->text(); }
+    QPlainTextEdit* tape() const { return child<QPlainTextEdit>(u"txtFita"_s); }
+    void trigger(const QString& action) const { child<QAction>(action)->trigger(); }
+    void verifyTapeMirrorsList() const
+    {
+        QCOMPARE(tape()->toPlainText(), withoutCarriageReturns(m_fixture->calculator.list()));
+    }
+
+    std::unique_ptr<Fixture> m_fixture;
+};
+
+void TstFrmCalcula::init()
+{
+    m_fixture = std::make_unique<Fixture>();
+    m_fixture->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_fixture->window));
+}
+
+void TstFrmCalcula::cleanup()
+{
+    m_fixture.reset();
+}
+
+void TstFrmCalcula::typedKeysReachTheCalculator_data()
+{
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QString>("expectedDisplay");
+
+    QTestEventList equals;
+    equals.addKeyClicks(u"5+3="_s);
+    QTest::newRow("plus and equals") << equals << u"8"_s;
+
+    QTestEventList enter;
+    enter.addKeyClicks(u"5+3"_s);
+    enter.addKeyClick(Qt::Key_Return);
+    QTest::newRow("Enter totals in Result mode") << enter << u"8"_s;
+
+    QTestEventList keypad;
+    keypad.addKeyClick(Qt::Key_5, Qt::KeypadModifier);
+    keypad.addKeyClick(Qt::Key_Asterisk, Qt::KeypadModifier);
+    keypad.addKeyClick(Qt::Key_3, Qt::KeypadModifier);
+    keypad.addKeyClick(Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::newRow("numeric keypad") << keypad << u"15"_s;
+
+    QTestEventList backspace;
+    backspace.addKeyClicks(u"12"_s);
+    backspace.addKeyClick(Qt::Key_Backspace);
+    backspace.addKeyClicks(u"+3="_s);
+    QTest::newRow("backspace removes the last digit") << backspace << u"4"_s;
+
+    QTestEventList comma;
+    comma.addKeyClicks(u"1,5+1="_s);
+    QTest::newRow("comma types the decimal separator") << comma << u"2.5"_s;
+
+    QTestEventList control;
+    control.addKeyClicks(u"5"_s);
+    control.addKeyClick(Qt::Key_3, Qt::ControlModifier);
+    QTest::newRow("keys with Ctrl are not typed") << control << u"5"_s;
+
+    QTestEventList shiftLetter;
+    shiftLetter.addKeyClicks(u"4"_s);
+    shiftLetter.addKeyClick(Qt::Key_P, Qt::ShiftModifier);
+    QTest::newRow("Shift+P changes the sign") << shiftLetter << u"-4"_s;
+}
+
+void TstFrmCalcula::typedKeysReachTheCalculator()
+{
+    QFETCH(QTestEventList, keys);
+    QFETCH(QString, expectedDisplay);
+
+    keys.simulate(&m_fixture->window);
+
+    QCOMPARE(display(), expectedDisplay);
+    verifyTapeMirrorsList();
+}
+
+void TstFrmCalcula::escapeClosesTheWindow()
+{
+    QTest::keyClick(&m_fixture->window, Qt::Key_Escape);
+    QVERIFY(m_fixture->host.m_closed);
+}
+
+void TstFrmCalcula::tapeShowsTotalBlockAndFollowsUndo()
+{
+    QTest::keyClicks(&m_fixture->window, u"5+3-"_s);
+    QVERIFY(child<QAction>(u"mnuUndo"_s)->isEnabled());
+    trigger(u"mnuUndo"_s);
+    verifyTapeMirrorsList();
+    QVERIFY(child<QAction>(u"mnuRedo"_s)->isEnabled());
+
+    QTest::keyClicks(&m_fixture->window, u"="_s);
+    using namespace numerette::tape;
+    const QString totalBlock = countLine(u"001"_s) + u'\n' + totalLine(u"5"_s) + u'\n' + Separator + u'\n';
+    QVERIFY2(tape()->toPlainText().endsWith(totalBlock), qPrintable(tape()->toPlainText()));
+    verifyTapeMirrorsList();
+    QVERIFY(!child<QAction>(u"mnuUndo"_s)->isEnabled());
+}
+
+// A key changes the tape's tail only; the view must not be rebuilt from scratch.
+void TstFrmCalcula::tapeAppliesEditsInPlace()
+{
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClicks(&m_fixture->window, u"12+3="_s);
+    verifyTapeMirrorsList();
+
+    const int lengthBefore = tape()->document()->characterCount();
+    QSignalSpy changes(tape()->document(), &QTextDocument::contentsChange);
+    QTest::keyClicks(&m_fixture->window, u"7+"_s);
+    QVERIFY(!changes.isEmpty());
+    for (const QList<QVariant>& change : changes) {
+        QVERIFY(change.at(0).toInt() >= lengthBefore - numerette::tape::LineLength);
+        QVERIFY(change.at(2).toInt() <= numerette::tape::LineLength);
+    }
+    verifyTapeMirrorsList();
+
+    trigger(u"mnuLimpar"_s);
+    verifyTapeMirrorsList();
+}
+
+void TstFrmCalcula::keysTypedInTheTapeReachTheCalculator()
+{
+    tape()->setFocus();
+    QTest::keyClicks(tape(), u"9"_s);
+    QCOMPARE(display(), u"9"_s);
+
+    QTest::keyClick(tape(), Qt::Key_Down);
+    QCOMPARE(display(), u"9"_s);
+}
+
+void TstFrmCalcula::doubleClickReentersTheWholeNumber()
+{
+    QTest::keyClicks(&m_fixture->window, u"1234.5+1="_s);
+    const QString list = m_fixture->calculator.list();
+
+    const QTextBlock line = tape()->document()->findBlockByNumber(2);
+    QVERIFY2(line.text().endsWith(u"1,234.5 +"_s), qPrintable(line.text()));
+    // Inside the group after the thousands separator, which a plain word search would
+    // take as a word of its own.
+    QTextCursor cursor(line);
+    cursor.setPosition(line.position() + int(line.text().indexOf(u"34"_s)) + 1);
+    QTest::mouseDClick(tape()->viewport(), Qt::LeftButton, {}, tape()->cursorRect(cursor).center());
+
+    QCOMPARE(display(), u"1,234.5"_s);
+    QVERIFY(m_fixture->calculator.list().startsWith(list));
+    QVERIFY2(m_fixture->calculator.list().endsWith(u"1,234.5 +\r\n"_s), qPrintable(m_fixture->calculator.list()));
+    verifyTapeMirrorsList();
+}
+
+void TstFrmCalcula::keypadKeysPressTheirButtons()
+{
+    QTest::mouseClick(child<XPButton>(u"chkNum7"_s), Qt::LeftButton);
+    QTest::mouseClick(child<XPButton>(u"chkNum4"_s), Qt::RightButton);
+    QCOMPARE(display(), u"74"_s);
+
+    const QString list = m_fixture->calculator.list();
+    for (const QString& key : {u"chkMais"_s, u"chkIgual"_s}) {
+        QTest::mouseClick(child<XPButton>(key), Qt::RightButton);
+        QMenu* enterKeyMenu = child<QMenu>(u"mnu4"_s);
+        QTRY_VERIFY(enterKeyMenu->isVisible());
+        enterKeyMenu->close();
+    }
+    QCOMPARE(m_fixture->calculator.list(), list);
+    QCOMPARE(display(), u"74"_s);
+
+    QTest::mouseClick(child<XPButton>(u"chkMais"_s), Qt::LeftButton);
+    QTest::mouseClick(child<XPButton>(u"chkNum6"_s), Qt::LeftButton);
+    QTest::mouseClick(child<XPButton>(u"chkIgual"_s), Qt::LeftButton);
+    QCOMPARE(display(), u"80"_s);
+    verifyTapeMirrorsList();
+}
+
+void TstFrmCalcula::heldKeyShowsItsButtonPressed()
+{
+    auto* five = child<XPButton>(u"chkNum5"_s);
+    QTest::keyPress(&m_fixture->window, Qt::Key_5);
+    QVERIFY(five->value());
+    QTest::keyRelease(&m_fixture->window, Qt::Key_5);
+    QVERIFY(!five->value());
+}
+
+void TstFrmCalcula::addModeMakesTheTallEnterKey()
+{
+    auto* plus = child<XPButton>(u"chkMais"_s);
+    auto* minus = child<XPButton>(u"chkMenos"_s);
+    auto* equals = child<XPButton>(u"chkIgual"_s);
+
+    trigger(u"mnuEnter"_s);
+    QCOMPARE(plus->text(), u"EN TER"_s);
+    QTRY_VERIFY(plus->height() > minus->height());
+    QCOMPARE(plus->y(), minus->y());
+    QCOMPARE(plus->geometry().bottom(), equals->geometry().bottom());
+    QCOMPARE(plus->toolTip(), u" Enter "_s);
+    QCOMPARE(equals->toolTip(), u" NumLock "_s);
+    QVERIFY(child<QAction>(u"mnuEnter"_s)->isChecked());
+    QVERIFY(!child<QAction>(u"mnuIgual"_s)->isChecked());
+    QCOMPARE(m_fixture->host.m_notes.size(), 1);
+    QVERIFY(m_fixture->host.m_notes.constFirst().contains(u"ADD"_s));
+
+    trigger(u"mnuIgual"_s);
+    QCOMPARE(plus->text(), u"+"_s);
+    QTRY_COMPARE(plus->height(), minus->height());
+    QCOMPARE(plus->y(), equals->y());
+    QCOMPARE(plus->toolTip(), u" + "_s);
+    QCOMPARE(equals->toolTip(), u" Enter "_s);
+    QVERIFY(child<QAction>(u"mnuIgual"_s)->isChecked());
+
+    trigger(u"mnuEnter"_s);
+    QCOMPARE(m_fixture->host.m_notes.size(), 1);
+}
+
+void TstFrmCalcula::functionKeysSwitchTheEnterMode()
+{
+    m_fixture->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_fixture->window));
+    QTest::keyClick(&m_fixture->window, Qt::Key_F4);
+    QVERIFY(m_fixture->calculator.addMode());
+    QTest::keyClick(&m_fixture->window, Qt::Key_F9);
+    QVERIFY(!m_fixture->calculator.addMode());
+}
+
+void TstFrmCalcula::numberFormatMenuFollowsTheChoice()
+{
+    trigger(u"mnuNumeral20"_s);
+    const QList<QAction*> formats = child<QMenu>(u"mnuForm"_s)->actions();
+    QCOMPARE(formats.size(), 11);
+    for (const QAction* format : formats)
+        QCOMPARE(format->isChecked(), format->objectName() == u"mnuNumeral20"_s);
+    QTest::keyClicks(&m_fixture->window, u"5"_s);
+    QCOMPARE(display(), u"5.00"_s);
+
+    auto* shown = child<QLabel>(u"lblVisor0"_s);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, shown->rect().center(),
+                                 shown->mapToGlobal(shown->rect().center()));
+    QApplication::sendEvent(shown, &rightClick);
+    QMenu* formatMenu = child<QMenu>(u"mnuForm"_s);
+    QTRY_VERIFY(formatMenu->isVisible());
+    formatMenu->close();
+}
+
+QTEST_MAIN(TstFrmCalcula)
+#include "tst_frm_calcula.moc"

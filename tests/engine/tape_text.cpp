@@ -1,0 +1,24 @@
+#include "tape_text.h"
+
+#include <QStringList>
+
+QString tapeText(const QString& compact, const QString& lineEnd)
+{
+    if (compact.isEmpty())
+        return {};
+    QString text;
+    for (const QString& token : compact.split(u'|')) {
+        bool digitsOnly = false;
+        token.toUInt(&digitsOnly);
+        if (digitsOnly)
+            text += u' ' + token + QString(22, u' ');
+        else if (token.count(u'=') == token.size())
+            text += u' ' + QString(25, u'=');
+        else if (token.contains(u'/'))
+            text += u' ' + token + QString(11, u' ');
+        else
+            text += token.rightJustified(26);
+        text += lineEnd;
+    }
+    return text;
+}

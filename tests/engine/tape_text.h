@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Expected calculation lists written compactly, one line per "|"-separated token, so a
+// table row reads like the paper tape:
+//   "5.00 +", "8 T", "------------"   right-aligned in the 26 columns
+//   "003"                              a count line: " ", the digits, 22 blanks
+//   "==="                              (only "=") the separator
+//   "09/12/2026 Wed"                   (holds "/") a date header: " ", the text, 11 blanks
+// Every line gets `lineEnd`; an empty text stands for no lines.
+QString tapeText(const QString& compact, const QString& lineEnd = QStringLiteral("\r\n"));
