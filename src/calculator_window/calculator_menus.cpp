@@ -1,5 +1,7 @@
 #include "calculator_menus.h"
 
+#include <functional>
+
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,7 +26,7 @@ QAction* CalculatorMenus::addCommand(QMenu* menu, const QString& name, const QSt
     QAction* item = menu->addAction(caption);
     item->setObjectName(name);
     connect(item, &QAction::triggered, this, [this, command] {
-        (m_calculator.*command)();
+        std::invoke(command, m_calculator);
         render();
     });
     return item;

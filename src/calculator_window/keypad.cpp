@@ -1,6 +1,7 @@
 #include "keypad.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QPainter>

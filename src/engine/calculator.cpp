@@ -305,6 +305,17 @@ void Calculator::LimpaTudo()
     emit viewChanged();
 }
 
+void Calculator::restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
+                                    const QString& display, const QString& counter)
+{
+    setTotal(total);
+    m_pendingOperator = pendingOperator;
+    setEntryText(entry);
+    setVisor(0, display);
+    setVisor(1, counter);
+    emit viewChanged();
+}
+
 void Calculator::mnuLimpar_Click()
 {
     m_host.backUpList(m_list);

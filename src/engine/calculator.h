@@ -96,6 +96,9 @@ public:
     void mnuLimpar_Click();
     void clearList();
     void LimpaTudo();
+    // Puts back the running calculation saved with the list at the last close.
+    void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
+                            const QString& display, const QString& counter);
     void WriteTotal(const QString& list);
     void ApplyPendingOperation();
 
