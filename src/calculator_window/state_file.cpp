@@ -1,0 +1,109 @@
+#include "state_file.h"
+
+#include <array>
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringList>
+
+#include "private_files.h"
+
+namespace numerette {
+
+namespace {
+
+constexpr qsizetype FieldCount = 7;
+
+QString dateFormat(tape::DateOrder order)
+{
+    return order == tape::DateOrder::DayMonthYear ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
+}
+
+QString quoted(const QString& field)
+{
+    return QLatin1Char('"') + QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// Seven quoted fields separated by commas; after the last one only CR LF or nothing.
+std::optional<QStringList> parseRecord(QStringView text)
+{
+    QStringList fields;
+    qsizetype at = 0;
+    while (fields.size() < FieldCount) {
+        if (!fields.isEmpty() && (at >= text.size() || text[at++] != u','))
+            return std::nullopt;
+        if (at >= text.size() || text[at++] != u'"')
+            return std::nullopt;
+        QString field;
+        for (;;) {
+            const qsizetype quote = text.indexOf(u'"', at);
+            if (quote < 0)
+                return std::nullopt;
+            field += text.sliced(at, quote - at);
+            at = quote + 1;
+            if (at < text.size() && text[at] == u'"') {
+                field += u'"';
+                ++at;
+            } else {
+                break;
+            }
+        }
+        fields.append(field);
+    }
+    const QStringView rest = text.sliced(at);
+    if (!rest.isEmpty() && rest != u"\r\n")
+        return std::nullopt;
+    return fields;
+}
+
+std::optional<CalculatorStateRecord> parseFile(QFile& file, tape::DateOrder order)
+{
+    if (file.size() > MaxStateFileBytes || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(MaxStateFileBytes + 1);
+    if (bytes.size() > MaxStateFileBytes)
+        return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    const std::optional<QStringList> fields = parseRecord(text);
+    if (!fields)
+        return std::nullopt;
+    const QStringList& f = *fields;
+    return CalculatorStateRecord{QDate::fromString(f[0], dateFormat(order)), f[1], f[2], f[3], f[4], f[5], f[6]};
+}
+
+} // namespace
+
+QString stateFilePath(int hostTag)
+{
+    return files::dataFilePath(QStringLiteral("numeret") + QString::number(hostTag) + QStringLiteral(".fita"));
+}
+
+std::optional<CalculatorStateRecord> readStateFile(const QString& path, tape::DateOrder order)
+{
+    QFile file(path);
+    if (!file.exists())
+        return std::nullopt;
+    std::optional<CalculatorStateRecord> record = parseFile(file, order);
+    file.close();
+    if (!record) {
+        const QString aside = path + QStringLiteral(".damaged");
+        QFile::remove(aside);
+        QFile::rename(path, aside);
+    }
+    return record;
+}
+
+bool writeStateFile(const QString& path, const CalculatorStateRecord& record, tape::DateOrder order)
+{
+    const std::array fields{record.date.toString(dateFormat(order)), record.list, record.total,
+                            record.pendingOperator, record.entry, record.display, record.counter};
+    QStringList quotedFields;
+    for (const QString& field : fields)
+        quotedFields.append(quoted(field));
+    return files::replaceFile(path, (quotedFields.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8());
+}
+
+} // namespace numerette

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include <QAnyStringView>
+#include <QString>
+
+class QSettings;
+
+namespace numerette {
+
+// How keys sound, as stored in `Sons`.
+enum class SoundMode { None = 1, Beep = 2, Musical = 3 };
+
+// Window measures are twips (1/1440 inch). Stored measures beyond this are nonsense.
+constexpr int MaxTwips = 1'500'000;
+
+// Every persistent setting of the program: section "Conf" of the per-user INI store of
+// application "Numeret". Values are text: booleans "True"/"False", integers and twips in
+// decimal. A value that is missing or does not make sense (a word where a number belongs,
+// a number out of range) reads as the key's default, so a hand-edited file can never push
+// the program into a state it has no use for. Positions are clamped to 0..MaxTwips.
+class SettingsStore {
+public:
+    // The user's store, or an INI file at filePath (tests).
+    explicit SettingsStore(const QString& filePath = QString());
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    int Formato() const;
+    void setFormato(int index);
+    bool CalcEnter() const;
+    void setCalcEnter(bool addMode);
+    int MiniHeight() const;
+    void setMiniHeight(int twips);
+    // False until a mini-mode close stored MiniHeight: the first mini start shows the hot-key help.
+    bool isMiniHeightStored() const;
+    int CalcHeight() const;
+    void setCalcHeight(int twips);
+    bool Letrona() const;
+    void setLetrona(bool on);
+    int CalcTop() const;
+    void setCalcTop(int twips);
+    // The default is the screen width less the window width less 360 twips.
+    int CalcLeft(int defaultTwips) const;
+    void setCalcLeft(int twips);
+    bool InserirTexto() const;
+    void setInserirTexto(bool on);
+    bool mnuSystray() const;
+    void setMnuSystray(bool on);
+    bool Monitor() const;
+    void setMonitor(bool on);
+    bool Oculte() const;
+    void setOculte(bool on);
+    bool HotKey() const;
+    void setHotKey(bool on);
+    bool MenuXP() const;
+    void setMenuXP(bool on);
+    SoundMode Sons() const;
+    void setSons(SoundMode mode);
+    // General MIDI program 0..127.
+    int Instrumento() const;
+    void setInstrumento(int program);
+    bool Visivel() const;
+    void setVisivel(bool on);
+    bool Backup() const;
+    void setBackup(bool on);
+    bool NumLock() const;
+    void setNumLock(bool on);
+    QString Porta() const;
+    void setPorta(const QString& port);
+    // The full path of the last saved list; "Numeret.txt" before the first save.
+    QString UltimoArq() const;
+    void setUltimoArq(const QString& path);
+    // The folder of the last saved list, with its trailing "/"; empty before the first save.
+    QString UltimoPath() const;
+    void setUltimoPath(const QString& folder);
+
+private:
+    QString text(QAnyStringView key, const QString& fallback) const;
+    bool flag(QAnyStringView key, bool fallback) const;
+    int integer(QAnyStringView key, int fallback, int lowest, int highest) const;
+    std::optional<int> twips(QAnyStringView key) const;
+    int height(QAnyStringView key, int fallback) const;
+    int position(QAnyStringView key, int fallback) const;
+    void store(QAnyStringView key, const QString& value);
+    void storeFlag(QAnyStringView key, bool on);
+    void storeNumber(QAnyStringView key, int value);
+
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace numerette
