@@ -119,9 +119,11 @@ void Calculator::SelectEntry()
 
 void Calculator::setVisor(int index, const QString& text)
 {
-    if (text == m_visor[std::size_t(index)])
+    // The display is at most 22 characters, so that its value always fits an item line.
+    const QString shown = index == 0 ? text.left(tape::MaxValueLength) : text;
+    if (shown == m_visor[std::size_t(index)])
         return;
-    m_visor[std::size_t(index)] = text;
+    m_visor[std::size_t(index)] = shown;
     visorChanged(index);
     emit viewChanged();
 }
@@ -149,7 +151,8 @@ void Calculator::entryChanged()
     const QString& entry = m_entry.text();
     if (!entry.contains(sep))
         setPressed(Button::Virgula, false);
-    if (m_timeMode && !m_pendingOperator.isEmpty() && display() != entry)
+    // Only a number has a clock reading; anything else is about to become "0".
+    if (m_timeMode && !m_pendingOperator.isEmpty() && display() != entry && valueOf(entry))
         setVisor(2, formatText(entry, u"#00:00:00"));
     if (!valueOf(entry) && entry != QString(sep)) {
         setEntryText(QStringLiteral("0"));
@@ -209,7 +212,7 @@ void Calculator::visorChanged(int index)
             red = true;
         m_visorColour[std::size_t(index)] = red ? LabelColour::Red : LabelColour::Blue;
         if (red && entry.contains(QLatin1Char('-')) && !text.contains(QLatin1Char('-')))
-            m_visor[std::size_t(index)] = QLatin1Char('-') + text;
+            m_visor[std::size_t(index)] = QString(QLatin1Char('-') + text).left(tape::MaxValueLength);
     }
     if (!m_quotationVisible && !m_minimized && !m_maximized) {
         const QString caption = (display() == m_total ? QStringLiteral(" = ") : QStringLiteral(" ")) + display();
@@ -328,6 +331,7 @@ void Calculator::clearList()
     setList(tape::dateHeader(today, m_dateOrder, m_host.weekdayName(today)) + tape::LineBreak + tape::Separator
             + tape::LineBreak);
     LimpaTudo();
+    emit calculationClosed();
 }
 
 // --- Memory ----------------------------------------------------------------------------

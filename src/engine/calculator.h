@@ -144,6 +144,8 @@ signals:
     void listSelectionChanged();
     // Any other rendered state changed (labels, colours, keys, modes, menus).
     void viewChanged();
+    // A total was written or the list was cleared: a moment worth saving the state at.
+    void calculationClosed();
 
 private:
     // Setters that run the change rules of each field.
@@ -153,6 +155,9 @@ private:
     void setPressed(Button button, bool pressed);
     void SelectEntry();
     void entryChanged();
+    // A second decimal separator would make the entry no number, and the entry rule would
+    // then throw the typed number away, so the entry box refuses it.
+    bool entryTakesSeparator() const;
     void visorChanged(int index);
     void totalChanged();
     void recordHistory();

@@ -111,6 +111,7 @@ void Calculator::WriteTotal(const QString& list)
     applyListCaretRule();
     setVisor(1, QStringLiteral("000"));
     setTotal(QStringLiteral("0"));
+    emit calculationClosed();
 }
 
 void Calculator::applyListCaretRule()

@@ -76,7 +76,7 @@ void Calculator::Form_KeyPress(int& code)
     } else if (code == ',' || code == '.') {
         if (m_timeMode) {
             code = 0;
-        } else {
+        } else if (entryTakesSeparator()) {
             setPressed(Button::Virgula, true);
             m_entry.setMaxLength(m_entry.maxLength() + 1);
         }

@@ -76,24 +76,27 @@ void Calculator::Form_KeyUp(int)
 }
 
 // The entry box keeps digits, Backspace and the decimal separator (typed as "," or ".").
-// A second separator is refused: it would make the entry no number, and the entry rule
-// would then throw the typed number away.
 void Calculator::entryKeyPress(int code)
 {
     bool changed = false;
     if (code == 8) {
         changed = m_entry.backspace();
     } else if (code == ',' || code == '.') {
-        const QString& text = m_entry.text();
-        const QString unselected = text.left(m_entry.selectionStart())
-            + text.mid(m_entry.selectionStart() + m_entry.selectionLength());
-        if (!unselected.contains(m_locale.decimal))
+        if (entryTakesSeparator())
             changed = m_entry.type(m_locale.decimal);
     } else if (code >= '0' && code <= '9') {
         changed = m_entry.type(QChar(code));
     }
     if (changed)
         entryChanged();
+}
+
+bool Calculator::entryTakesSeparator() const
+{
+    const QString& text = m_entry.text();
+    const QString unselected = text.left(m_entry.selectionStart())
+        + text.mid(m_entry.selectionStart() + m_entry.selectionLength());
+    return !unselected.contains(m_locale.decimal);
 }
 
 void Calculator::entryKeyUp()

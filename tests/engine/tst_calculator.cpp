@@ -162,12 +162,14 @@ void TestCalculator::keys_data()
     QTest::newRow("result mode Enter is =") << "" << "5+3{Enter}" << "5 +|3 =|002|8 T|===" << "display=8 clip=8";
     QTest::newRow("add mode 5 Enter 3 - Enter =")
         << "20 add" << "5{Enter}3-{Enter}=" << "5.00 +|-3.00 =|002|2.00 T|===" << "display=2.00 clip=2.00";
-    QTest::newRow("add mode - makes the entry negative") << "20 add" << "5-" << "" << "entry=-5 display=-5.00 colour=red";
+    QTest::newRow("add mode - makes the entry negative")
+        << "20 add" << "5-" << "" << "entry=-5 display=-5.00 colour=red";
     QTest::newRow("add mode + makes it positive, writes nothing")
         << "20 add" << "5-+" << "" << "entry=5 display=5.00 colour=blue";
-    QTest::newRow("add mode Enter repeats the number") << "add" << "7{Enter}{Enter}{Enter}=" << "7 +|7 +|7 =|003|21 T|==="
-                                                       << "display=21";
-    QTest::newRow("add mode NumLock totals") << "add" << "5{Enter}3{Enter}{NumLock}" << "5 +|3 =|002|8 T|===" << "display=8";
+    QTest::newRow("add mode Enter repeats the number")
+        << "add" << "7{Enter}{Enter}{Enter}=" << "7 +|7 +|7 =|003|21 T|===" << "display=21";
+    QTest::newRow("add mode NumLock totals")
+        << "add" << "5{Enter}3{Enter}{NumLock}" << "5 +|3 =|002|8 T|===" << "display=8";
     QTest::newRow("result mode NumLock does nothing") << "" << "5+3{NumLock}" << "5 +" << "display=3 entry=3";
     QTest::newRow("5++= repeats the number") << "" << "5++=" << "5 +|5 =|002|10 T|===" << "display=10";
     QTest::newRow("5+- changes the marker") << "" << "5+-" << "5 -" << "total=5 pending=- counter=001";
@@ -176,10 +178,12 @@ void TestCalculator::keys_data()
         << "" << "40+2=+" << "40 +|2 =|002|42 T|===|42 +" << "total=42 counter=001 display=42";
     QTest::newRow("= on a cleared list") << "" << "=" << "" << "display=0 total=0 counter=000";
     QTest::newRow("== writes one separator") << "" << "5+3==" << "5 +|3 =|002|8 T|===" << "display=0 total=0 entry=0";
-    QTest::newRow("10/3*3= rounds each step") << "20" << "10/3*3=" << "10.00 ÷|3.00 ×|3.00 =|003|9.99 T|===" << "clip=9.99";
+    QTest::newRow("10/3*3= rounds each step")
+        << "20" << "10/3*3=" << "10.00 ÷|3.00 ×|3.00 =|003|9.99 T|===" << "clip=9.99";
     QTest::newRow("overflow keeps the total, counts the item")
         << "" << "999999999999*999999999999*999999999999*"
-        << "999,999,999,999 ×|999,999,999,999 ×|999,999,999,999 ×" << "total=999,999,999,998,000,000,000,001 counter=003";
+        << "999,999,999,999 ×|999,999,999,999 ×|999,999,999,999 ×"
+        << "total=999,999,999,998,000,000,000,001 counter=003";
     QTest::newRow("total of 22+ characters cut with E")
         << "" << "999999999999*999999999999*999999999999="
         << "999,999,999,999 ×|999,999,999,999 ×|999,999,999,999 =|003|999,999,999,998,000,00 E|==="
@@ -201,11 +205,15 @@ void TestCalculator::keys_data()
         << "insert" << "5+lunch3=" << "LUNCH                 5 +|3 =|------------|002|8 T|===" << "display=8";
     QTest::newRow("insert text ignores the 12th letter")
         << "insert" << "5+abcdefghijkl" << "ABCDEFGHIJK           5 +" << "entry=0 total=5";
-    QTest::newRow("insert text Backspace") << "insert" << "5+ab{Backspace}c" << "AC                    5 +" << "entry=0";
+    QTest::newRow("insert text Backspace")
+        << "insert" << "5+ab{Backspace}c" << "AC                    5 +" << "entry=0";
     QTest::newRow("laptop keypad letters") << "" << "uio+" << "456 +" << "total=456";
     QTest::newRow("Esc closes the window") << "" << "5{Esc}" << "" << "closed=on entry=5";
     QTest::newRow("double quote does nothing") << "" << "5\"3+" << "53 +" << "total=53";
-    QTest::newRow("parked keys do nothing") << "parked" << "5+3={Delete}{Esc}" << "" << "display=0 entry=0 closed=off backups=0";
+    QTest::newRow("double quote after a total does nothing")
+        << "" << "5+3=\"" << "5 +|3 =|002|8 T|===" << "entry=0 display=8";
+    QTest::newRow("parked keys do nothing")
+        << "parked" << "5+3={Delete}{Esc}" << "" << "display=0 entry=0 closed=off backups=0";
 
     // Entry and display
     QTest::newRow("13th digit refused") << "" << "1234567890123" << "" << "entry=123456789012 display=123,456,789,012";
@@ -214,10 +222,15 @@ void TestCalculator::keys_data()
     QTest::newRow("standard 1.50 keeps its zero") << "" << "1.50" << "" << "display=1.50";
     QTest::newRow("standard total 12 has no separator") << "" << "12+" << "12 +" << "total=12 display=12";
     QTest::newRow("0,00 allows 2 decimals") << "20" << "1.234" << "" << "entry=1.23 display=1.23";
+    QTest::newRow("0,00 a second separator allows no 3rd decimal")
+        << "20" << "1.23.4" << "" << "entry=1.23 display=1.23";
+    QTest::newRow("12 digits and 10 decimals fit the display")
+        << "" << "123456789012.1234567891+" << "123,456,789,012.123456 +" << "counter=001";
     QTest::newRow("floating currency allows 6 decimals") << "0" << "123.12345678" << "" << "entry=123.123456";
     QTest::newRow("cents 5") << "1" << "5" << "" << "display=0.05";
     QTest::newRow("cents 123") << "1" << "123" << "" << "display=1.23";
     QTest::newRow("cents 12345") << "1" << "12345" << "" << "display=123.45";
+    QTest::newRow("cents 123456 with decimal comma") << "1 comma" << "123456" << "" << "display=1.234,56";
     QTest::newRow("cents 1.5 with separator") << "1" << "1.5" << "" << "display=1.50";
     QTest::newRow("empty entry is a blue zero") << "" << "" << "" << "entry=0 display=0 colour=blue";
     QTest::newRow("negating an empty entry") << "" << "{Neg}" << "" << "entry=-0 display=-0 colour=red";
@@ -226,8 +239,10 @@ void TestCalculator::keys_data()
     QTest::newRow("decimal comma") << "comma" << "1234.5+1,25=" << "1.234,5 +|1,25 =|002|1.235,75 T|==="
                                    << "clip=1.235,75";
     QTest::newRow("point typed as comma") << "comma" << "1.5" << "" << "entry=1,5 display=1,5";
-    QTest::newRow("Delete once clears the number") << "" << "5+3{Delete}" << "5 +" << "entry=0 display=0 total=5 backups=0";
-    QTest::newRow("Delete twice clears the list") << "" << "5+3{Delete}{Delete}" << "" << "total=0 counter=000 backups=1";
+    QTest::newRow("Delete once clears the number")
+        << "" << "5+3{Delete}" << "5 +" << "entry=0 display=0 total=5 backups=0";
+    QTest::newRow("Delete twice clears the list")
+        << "" << "5+3{Delete}{Delete}" << "" << "total=0 counter=000 backups=1";
     QTest::newRow("CE twice clears the list") << "" << "5+3{CE}{CE}" << "" << "total=0 counter=000 backups=1";
 
     // Memory
@@ -245,12 +260,13 @@ void TestCalculator::keys_data()
                                           << "time=-00:30:00 timecolour=red";
     QTest::newRow("time divided by 3 seconds") << "" << "{Time}1000/3=" << "00:10:00 ÷|00:00:03 =|002|00:03:20 T|==="
                                                << "time=00:03:20";
-    QTest::newRow("time fractional seconds rounded") << "" << "{Time}259/3=" << "00:02:59 ÷|00:00:03 =|002|00:00:60 T|==="
-                                                     << "time=00:00:60";
+    QTest::newRow("time fractional seconds rounded")
+        << "" << "{Time}259/3=" << "00:02:59 ÷|00:00:03 =|002|00:00:60 T|===" << "time=00:00:60";
     QTest::newRow("time mode on closes the calculation")
         << "" << "5+3{Time}" << "5 +|3 =|002|8 T|===" << "timemode=on display=0 total=0 counter=000 time=00:00:00";
     QTest::newRow("time mode empties the memory") << "" << "12{M+}{Time}" << "" << "memory= timemode=on";
     QTest::newRow("time mode disables memory keys") << "" << "{Time}12{M+}" << "" << "memory=";
+    QTest::newRow("time mode Backspace on nothing typed") << "" << "{Time}{Backspace}" << "" << "entry=0 time=00:00:00";
     QTest::newRow("time mode discards the decimal key") << "" << "{Time}1.5" << "" << "entry=15 time=00:00:15";
     QTest::newRow("time mode off again") << "" << "{Time}{Time}5+" << "5 +" << "timemode=off total=5";
 
@@ -258,7 +274,8 @@ void TestCalculator::keys_data()
     QTest::newRow("undo") << "" << "5+3-{Undo}" << "5 +" << "total=5 pending=+ counter=001 display=5 undo=on redo=on";
     QTest::newRow("redo") << "" << "5+3-{Undo}{Redo}" << "5 +|3 -" << "total=8 pending=- counter=002 redo=off";
     QTest::newRow("undo twice") << "" << "5+3-{Undo}{Undo}" << "" << "total=0 counter=000 undo=off";
-    QTest::newRow("new item uses up a redo entry") << "" << "5+3-{Undo}7+{Redo}" << "5 +|7 +" << "total=12 counter=002 redo=off";
+    QTest::newRow("new item uses up a redo entry")
+        << "" << "5+3-{Undo}7+{Redo}" << "5 +|7 +" << "total=12 counter=002 redo=off";
     QTest::newRow("undo after a total is disabled") << "" << "5+3={Undo}" << "5 +|3 =|002|8 T|===" << "undo=off";
 }
 
@@ -287,7 +304,7 @@ void TestCalculator::clearListCommand()
     QFETCH(QString, options);
     QFETCH(QString, header);
     Machine m(options);
-    m.type(u"5+3"_s);
+    m.type(u"5-3"_s);
     const QString before = m.calc.list();
     m.type(u"{Clear}"_s);
     QCOMPARE(m.host.backups, QStringList{before});
@@ -434,7 +451,8 @@ void TestCalculator::listOperations_data()
     QTest::newRow("label the last line") << tape::withLastLineLabel(items, u"lunch"_s).value_or(none)
                                          << tapeText(u"5 +|LUNCH                 3 +"_s);
     QTest::newRow("remove the last line") << tape::withoutLastLine(items).value_or(none) << tapeText(u"5 +"_s);
-    QTest::newRow("tail of a separator") << tails(tapeText(u"5 +|3 =|002|8 T|==="_s)) << u"closed separator editable equals tool"_s;
+    QTest::newRow("tail of a separator")
+        << tails(tapeText(u"5 +|3 =|002|8 T|==="_s)) << u"closed separator editable equals tool"_s;
     QTest::newRow("tail of a + item line") << tails(items) << QString();
     QTest::newRow("tail of a = item line") << tails(tapeText(u"3 ="_s)) << u"equals"_s;
 }
