@@ -6,11 +6,14 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "calculator.h"
+#include "fake_calculator_owner.h"
 #include "frm_calcula.h"
 #include "key_script.h"
+#include "settings_store.h"
 #include "window_host.h"
 
 namespace {
@@ -40,11 +43,13 @@ double microsecondsPerKey(frmCalcula& window)
     return (cpuSeconds() - start) / (2.0 * ItemsTyped) * 1e6;
 }
 
-double measure(bool fullTape)
+double measure(bool fullTape, const QTemporaryDir& folder)
 {
+    numerette::SettingsStore settings(folder.filePath(QStringLiteral("numeret.ini")));
+    FakeCalculatorOwner owner;
     WindowHost host;
     numerette::Calculator calculator(host);
-    frmCalcula window(calculator);
+    frmCalcula window(calculator, settings, CalculatorLaunch{}, owner);
     host.attach(&window);
     window.show();
     QApplication::processEvents();
@@ -69,11 +74,14 @@ double measure(bool fullTape)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    // The window saves its calculation and settings; none of it goes to the user's own.
+    const QTemporaryDir folder;
+    qputenv("XDG_DATA_HOME", folder.path().toUtf8());
     QApplication application(argc, argv);
     std::printf("| %-12s | %12s | %12s | %14s |\n", "start", "chars before", "chars after", "CPU us per key");
     std::printf("|--------------|--------------|--------------|----------------|\n");
-    const double empty = measure(false);
-    const double full = measure(true);
+    const double empty = measure(false, folder);
+    const double full = measure(true, folder);
     std::printf("\nfull / empty: %.2f\n", full / empty);
     return 0;
 }

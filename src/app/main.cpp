@@ -2,11 +2,13 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "calculator.h"
-#include "frm_calcula.h"
+#include "app_picture.h"
+#include "command_word.h"
+#include "frm_start.h"
+#include "frm_sys_tray.h"
+#include "instance_channel.h"
 #include "message_catalogue.h"
-#include "system_locale.h"
-#include "window_host.h"
+#include "settings_store.h"
 
 int main(int argc, char* argv[])
 {
@@ -14,15 +16,22 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Numeret"));
     QCoreApplication::setApplicationName(QStringLiteral("Numeret"));
     QGuiApplication::setDesktopFileName(QStringLiteral("numerette"));
+    QGuiApplication::setWindowIcon(appIcon());
+    // The host decides when the process ends: a calculator closed to the notification area
+    // leaves no window open.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     numerette::SetDocumentOpener(
         [](const QString& target) { return QDesktopServices::openUrl(QUrl::fromUserInput(target)); });
 
-    WindowHost host;
-    numerette::Calculator calculator(host);
-    calculator.setNumberLocale(numerette::system_locale::numberLocale());
-    calculator.setDateOrder(numerette::system_locale::dateOrder());
-    frmCalcula window(calculator);
-    host.attach(&window);
-    window.show();
+    const QString commandWord = numerette::commandWordFrom(QCoreApplication::arguments());
+    numerette::LocalInstanceChannel channel;
+    numerette::SettingsStore settings;
+    frmSysTray host(commandWord, channel, settings);
+    frmStart splash;
+    host.setSplash(&splash);
+    QObject::connect(&splash, &frmStart::hostDue, &host, &frmSysTray::load);
+    QObject::connect(&host, &frmSysTray::unloaded, &application, &QCoreApplication::quit);
+    if (numerette::showsSplash(commandWord))
+        splash.show();
     return application.exec();
 }

@@ -15,6 +15,8 @@ CalculatorMenus::CalculatorMenus(Calculator& calculator, QMenuBar* bar)
     addOptionsMenu(bar);
     addListMenu(bar);
     addSettingsMenu(bar);
+    m_help = bar->addMenu(QStringLiteral("?"));
+    m_help->setObjectName(QStringLiteral("mnu9"));
     render();
 }
 
@@ -36,6 +38,7 @@ void CalculatorMenus::addOptionsMenu(QMenuBar* bar)
 {
     QMenu* menu = bar->addMenu(tr("&Options"));
     menu->setObjectName(QStringLiteral("mnu1"));
+    m_options = menu;
     m_timeMode = addCommand(menu, QStringLiteral("mnuTempo"), tr("C&alculate Time"), &Calculator::mnuTempo_Click);
     m_timeMode->setCheckable(true);
     m_timeMode->setShortcut(Qt::Key_F8);
@@ -50,6 +53,7 @@ void CalculatorMenus::addListMenu(QMenuBar* bar)
 {
     QMenu* menu = bar->addMenu(tr("Calculation &List"));
     menu->setObjectName(QStringLiteral("mnuFita"));
+    m_list = menu;
     QAction* clear = addCommand(menu, QStringLiteral("mnuLimpar"), tr("Clear (erase ca&lculations)"),
                                 &Calculator::mnuLimpar_Click);
     clear->setShortcut(Qt::CTRL | Qt::Key_L);
@@ -59,6 +63,7 @@ void CalculatorMenus::addSettingsMenu(QMenuBar* bar)
 {
     QMenu* menu = bar->addMenu(tr("&Settings"));
     menu->setObjectName(QStringLiteral("mnuConfig"));
+    m_settings = menu;
 
     m_enterKey = menu->addMenu(tr("\"ENTER\" Key &Function"));
     m_enterKey->setObjectName(QStringLiteral("mnu4"));

@@ -1,5 +1,8 @@
 #include "frm_calcula.h"
 
+#include <utility>
+
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,15 +12,18 @@
 #include "calculator_menus.h"
 #include "display_row.h"
 #include "keypad.h"
+#include "list_commands.h"
+#include "quotations.h"
 #include "tape_view.h"
 #include "virtual_keys.h"
+#include "window_options.h"
 
 using numerette::Calculator;
 
 namespace {
 
-// The window's height before the user sizes it: 7305 twips.
-constexpr int DefaultHeight = 487;
+// The window's height until the stored one is applied: 7305 twips.
+constexpr int DesignHeight = 487;
 
 bool isListNavigation(int virtualKey)
 {
@@ -28,37 +34,47 @@ bool isListNavigation(int virtualKey)
 
 } // namespace
 
-frmCalcula::frmCalcula(Calculator& calculator, QWidget* parent)
+frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& settings, CalculatorLaunch launch,
+                       CalculatorOwner& owner, QWidget* parent)
     : QMainWindow(parent)
     , m_calculator(calculator)
+    , m_settings(settings)
+    , m_launch(std::move(launch))
+    , m_owner(owner)
+    , m_title(QStringLiteral(" Numerette FREE"))
 {
     setObjectName(QStringLiteral("frmCalcula"));
-    setWindowTitle(QStringLiteral(" Numerette FREE"));
+    setWindowTitle(m_title);
 
     auto* column = new QWidget(this);
     m_tape = new TapeView(calculator, column);
     m_displayRow = new DisplayRow(calculator, column);
     m_keypad = new Keypad(calculator, column);
+    m_quotation = new QuotationLabel(column);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(5);
     layout->addWidget(m_tape, 1);
     layout->addWidget(m_displayRow);
     layout->addWidget(m_keypad);
+    layout->addWidget(m_quotation);
     setCentralWidget(column);
     m_menus = new CalculatorMenus(calculator, menuBar());
+    m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
+    m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
 
     connect(m_displayRow, &DisplayRow::formatMenuRequested, this,
             [this](const QPoint& at) { m_menus->numberFormatMenu()->popup(at); });
     connect(m_keypad, &Keypad::enterKeyMenuRequested, this,
             [this](const QPoint& at) { m_menus->enterKeyMenu()->popup(at); });
     connect(&calculator, &Calculator::viewChanged, this, &frmCalcula::render);
+    connect(m_quotation, &QuotationLabel::rotated, this, [this] { m_startupDone = false; });
 
     m_tape->setMinimumHeight(m_tape->fontMetrics().lineSpacing() * 4);
     setFixedWidth(sizeHint().width());
-    resize(width(), DefaultHeight);
+    resize(width(), DesignHeight);
 
-    m_calculator.clearList();
+    Form_Load();
     render();
 }
 
@@ -68,8 +84,26 @@ void frmCalcula::render()
     m_displayRow->render();
     m_keypad->render();
     m_menus->render();
-    if (!m_calculator.caption().isEmpty() && windowTitle() != m_calculator.caption())
-        setWindowTitle(m_calculator.caption());
+    renderCaption();
+}
+
+void frmCalcula::renderCaption()
+{
+    const QString& caption = m_calculator.caption();
+    const QString title = (!fullMode() || isMinimized()) && !caption.isEmpty() ? caption : m_title;
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+// The quotation label's visibility is the mode: hidden in mini mode.
+bool frmCalcula::fullMode() const
+{
+    return !m_quotation->isHidden();
+}
+
+void frmCalcula::backUpList(const QString& list)
+{
+    m_listCommands->backUpList(list);
 }
 
 // Keys with Ctrl held are the menus' shortcuts. Everything else goes to the calculator
@@ -125,5 +159,16 @@ void frmCalcula::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange) {
         m_calculator.setMinimized(isMinimized());
         m_calculator.setMaximized(isMaximized());
+        renderCaption();
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Form_Activate();
     }
+}
+
+// The close always goes ahead; what happens to the process is the owner's.
+void frmCalcula::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (m_loaded)
+        Form_QueryUnload();
 }

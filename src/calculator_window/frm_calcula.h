@@ -2,22 +2,39 @@
 
 #include <QMainWindow>
 
+#include "calculator_owner.h"
+
 namespace numerette {
 class Calculator;
+class SettingsStore;
 }
 class CalculatorMenus;
 class DisplayRow;
 class Keypad;
+class ListCommands;
+class QuotationLabel;
 class TapeView;
+class WindowOptions;
 
-// The calculator window: the calculation list on top, the display row, the keypad, and
-// the menus. It renders the calculator's state and hands it every key and command; it
-// keeps no state of its own.
+// The calculator window: the calculation list on top, the display row, the keypad, the
+// quotation label and the menus. It renders the calculator's state and hands it every key
+// and command; it keeps no state of its own beyond its options.
+//
+// Its life: constructing it loads the settings and the calculation saved at the last
+// close (a saved list from another day is backed up and a new one started); the first
+// activation runs the command word; closing saves the calculation and the window's
+// settings, then either parks the process in the notification area or ends it through
+// the owner. The calculation is also saved after every total and every clear.
 class frmCalcula : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmCalcula(numerette::Calculator& calculator, QWidget* parent = nullptr);
+    frmCalcula(numerette::Calculator& calculator, numerette::SettingsStore& settings, CalculatorLaunch launch,
+               CalculatorOwner& owner, QWidget* parent = nullptr);
+
+    numerette::SettingsStore& settings() const { return m_settings; }
+    // The backup step of the calculator's clear-list command.
+    void backUpList(const QString& list);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -25,13 +42,37 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void render();
+    void renderCaption();
+    bool fullMode() const;
+
+    // The window's life, in window_lifecycle.cpp.
+    void Form_Load();
+    void applyMode();
+    void placeWindow();
+    void restoreSavedCalculation();
+    void Form_Activate();
+    void Form_QueryUnload();
+    void storeWindowSettings();
+    void saveCalculation();
 
     numerette::Calculator& m_calculator;
+    numerette::SettingsStore& m_settings;
+    CalculatorLaunch m_launch;
+    CalculatorOwner& m_owner;
     TapeView* m_tape;
     DisplayRow* m_displayRow;
     Keypad* m_keypad;
+    QuotationLabel* m_quotation;
     CalculatorMenus* m_menus;
+    WindowOptions* m_options;
+    ListCommands* m_listCommands;
+    // The title in full mode; mini mode and a minimized window show the calculator's caption.
+    QString m_title;
+    // False when the window was opened during the exit: it then neither reads nor writes anything.
+    bool m_loaded = false;
+    bool m_startupDone = false;
 };

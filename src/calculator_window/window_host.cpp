@@ -3,23 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMessageBox>
-#include <QSettings>
 
-namespace {
-
-QString messageTitle()
-{
-    return QStringLiteral(" Numerette");
-}
-
-// Catalogue texts break lines with CR LF; a label wants plain line feeds.
-QString shown(const QString& text)
-{
-    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
-} // namespace
+#include "frm_calcula.h"
+#include "message_boxes.h"
+#include "settings_store.h"
 
 QString WindowHost::weekdayName(QDate date) const
 {
@@ -49,19 +36,22 @@ void WindowHost::closeWindow()
 
 bool WindowHost::askYesNo(const QString& question)
 {
-    return QMessageBox::question(m_window, messageTitle(), shown(question), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes)
-        == QMessageBox::Yes;
+    return numerette::message_boxes::askYesNo(m_window, question);
 }
 
 void WindowHost::showInformation(const QString& text)
 {
-    QMessageBox::information(m_window, messageTitle(), shown(text));
+    numerette::message_boxes::show(m_window, QMessageBox::Information, text);
 }
 
 void WindowHost::storeSetting(const QString& key, const QString& value)
 {
-    QSettings settings(QStringLiteral("Numeret"), QStringLiteral("Numeret"));
-    settings.beginGroup(QStringLiteral("Conf"));
-    settings.setValue(key, value);
+    if (m_window)
+        m_window->settings().setValue(key, value);
+}
+
+void WindowHost::backUpList(const QString& list)
+{
+    if (m_window)
+        m_window->backUpList(list);
 }

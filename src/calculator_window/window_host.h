@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 
 #include "calculator_host.h"
 
+class frmCalcula;
+
 // The calculator's world as the calculator window provides it: the system clipboard,
-// message boxes over the window, the locale's weekday names and the settings store.
+// message boxes over the window, the locale's weekday names, and the window's settings
+// store and "Backup When Clean" check.
 class WindowHost : public numerette::CalculatorHost {
 public:
-    // The window that the calculator closes and that message boxes belong to.
-    void attach(QWidget* window) { m_window = window; }
+    // The window that the calculator closes and that message boxes belong to. Until a
+    // window is attached, settings the calculator stores and lists it backs up go nowhere.
+    void attach(frmCalcula* window) { m_window = window; }
 
     QString weekdayName(QDate date) const override;
     QString clipboardText() const override;
@@ -20,7 +23,8 @@ public:
     bool askYesNo(const QString& question) override;
     void showInformation(const QString& text) override;
     void storeSetting(const QString& key, const QString& value) override;
+    void backUpList(const QString& list) override;
 
 private:
-    QPointer<QWidget> m_window;
+    QPointer<frmCalcula> m_window;
 };

@@ -46,26 +46,23 @@ QString LoadMessage(int n, const QString& a1, const QString& a2, const QString& 
     QString text = storedMessageText(qint64(n) * 10 + LanguageDigit).toString();
     text.replace(u'|', u"\r\n"_s);
 
-    // The places are taken from the stored text before anything is inserted, so an argument
+    // One pass over the stored text fills the first place of each argument, so an argument
     // holding a mark character is inserted as it is and never taken for a later place.
-    struct Place {
-        qsizetype position;
-        const QString* argument;
-    };
     const std::array<const QString*, 3> arguments{&a1, &a2, &a3};
-    std::array<Place, 3> places{};
-    std::size_t placeCount = 0;
-    for (std::size_t i = 0; i < ArgumentMarks.size(); ++i) {
-        const qsizetype position = text.indexOf(QChar(ArgumentMarks[i]));
-        if (position >= 0)
-            places[placeCount++] = {position, arguments[i]};
+    std::array<bool, 3> filled{};
+    QString result;
+    result.reserve(text.size() + a1.size() + a2.size() + a3.size());
+    for (const QChar c : std::as_const(text)) {
+        const auto mark = std::find(ArgumentMarks.begin(), ArgumentMarks.end(), c.unicode());
+        const auto index = std::size_t(mark - ArgumentMarks.begin());
+        if (mark != ArgumentMarks.end() && !filled[index]) {
+            filled[index] = true;
+            result += *arguments[index];
+        } else {
+            result += c;
+        }
     }
-    // Filling from the back keeps the positions of the places before it valid.
-    std::sort(places.begin(), places.begin() + placeCount,
-              [](const Place& a, const Place& b) { return a.position > b.position; });
-    for (std::size_t i = 0; i < placeCount; ++i)
-        text.replace(places[i].position, 1, *places[i].argument);
-    return text;
+    return result;
 }
 
 int OpenDocument(const QString& target)

@@ -108,6 +108,12 @@ public:
     int listSelectionStart() const { return m_listSelectionStart; }
     int listSelectionLength() const { return m_listSelectionLength; }
     void setListSelection(int start, int length);
+    // The entry's whole text selected and its length limit reset, so that the next typed
+    // digit replaces it.
+    void SelectEntry();
+    // The clipboard text the clipboard monitor must not take up as a new number.
+    void setLastClipboardText(const QString& text) { m_lastClipboardText = text; }
+    const QString& LastClipboardText() const { return m_lastClipboardText; }
     // Replaces the list's text. While the list is locked and no commit is running, the
     // commit step runs before this returns.
     void setList(const QString& text);
@@ -153,7 +159,6 @@ private:
     void setVisor(int index, const QString& text);
     void setTotal(const QString& text);
     void setPressed(Button button, bool pressed);
-    void SelectEntry();
     void entryChanged();
     // A second decimal separator would make the entry no number, and the entry rule would
     // then throw the typed number away, so the entry box refuses it.

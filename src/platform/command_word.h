@@ -33,7 +33,7 @@ struct StartupRoute {
     bool timeMode = false; // a secondary calculator whose word ends in "tempo"
 
     // The tag of the host window: 2 marks a secondary calculator process, 0 any other.
-    int hostTag() const { return kind == Kind::SecondaryCalculator ? 2 : 0; }
+    int hostTag() const { return kind == Kind::SecondaryCalculator ? 2 : 1; }
 };
 
 // Decides what this process becomes. Claims the first-instance role through the channel and

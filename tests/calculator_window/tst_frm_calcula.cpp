@@ -8,13 +8,16 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTestEventList>
 #include <QTextBlock>
 
 #include "calculation_list.h"
 #include "calculator.h"
+#include "fake_calculator_owner.h"
 #include "frm_calcula.h"
+#include "settings_store.h"
 #include "xp_button.h"
 
 using namespace Qt::StringLiterals;
@@ -36,10 +39,20 @@ public:
     bool m_closed = false;
 };
 
+// A data folder of its own, in force from its construction.
+struct DataFolder {
+    DataFolder() { qputenv("XDG_DATA_HOME", dir.path().toUtf8()); }
+    QTemporaryDir dir;
+};
+
+// Every window starts from nothing: no saved calculation, no settings.
 struct Fixture {
+    DataFolder folder;
+    numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
+    FakeCalculatorOwner owner;
     RecordingHost host;
     Calculator calculator{host};
-    frmCalcula window{calculator};
+    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner};
 };
 
 QString withoutCarriageReturns(QString text)
@@ -53,6 +66,7 @@ class TstFrmCalcula : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void typedKeysReachTheCalculator_data();
@@ -67,6 +81,7 @@ private slots:
     void addModeMakesTheTallEnterKey();
     void functionKeysSwitchTheEnterMode();
     void numberFormatMenuFollowsTheChoice();
+    void longNumbersFitTheDisplay();
 
 private:
     template <typename T>
@@ -85,8 +100,14 @@ private:
         QCOMPARE(tape()->toPlainText(), withoutCarriageReturns(m_fixture->calculator.list()));
     }
 
+    QTemporaryDir m_home;
     std::unique_ptr<Fixture> m_fixture;
 };
+
+void TstFrmCalcula::initTestCase()
+{
+    qputenv("HOME", m_home.path().toUtf8());
+}
 
 void TstFrmCalcula::init()
 {
@@ -314,6 +335,14 @@ void TstFrmCalcula::numberFormatMenuFollowsTheChoice()
     QMenu* formatMenu = child<QMenu>(u"mnuForm"_s);
     QTRY_VERIFY(formatMenu->isVisible());
     formatMenu->close();
+}
+
+void TstFrmCalcula::longNumbersFitTheDisplay()
+{
+    QTest::keyClicks(&m_fixture->window, u"999999999999*999999999="_s);
+    auto* shown = child<QLabel>(u"lblVisor0"_s);
+    QCOMPARE(shown->text().size(), numerette::tape::MaxValueLength);
+    QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width());
 }
 
 QTEST_MAIN(TstFrmCalcula)

@@ -12,7 +12,7 @@ done
 app=$!
 trap 'kill "$app" 2>/dev/null; wait "$app" 2>/dev/null' EXIT
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" | head -n 1)
+window=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$app" --name "Numerette FREE" | head -n 1)
 if [[ -z $window ]]; then
     echo "the calculator window did not appear" >&2
     exit 1

@@ -1,0 +1,124 @@
+#include "list_commands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QTime>
+
+#include "calculator.h"
+#include "list_files.h"
+#include "message_boxes.h"
+#include "message_catalogue.h"
+#include "settings_store.h"
+
+using numerette::Calculator;
+using numerette::LoadMessage;
+using numerette::SettingsStore;
+namespace message_boxes = numerette::message_boxes;
+
+namespace {
+
+// The clear key as the keyboard has it (Delete).
+constexpr int ClearKey = 46;
+
+// Message 172 names the backup file; the catalogue's text carries a placeholder path
+// after its first paragraph, replaced here by the file that could not be opened.
+QString cannotOpenMessage(const QString& path)
+{
+    const QString text = LoadMessage(172);
+    return text.left(text.indexOf(numerette::DoubleBreak)) + numerette::DoubleBreak + QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+ListCommands::ListCommands(QWidget& window, Calculator& calculator, SettingsStore& settings, QMenu* listMenu)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_settings(settings)
+{
+    listMenu->addSeparator();
+    QAction* save = listMenu->addAction(tr("Save in &File"));
+    save->setObjectName(QStringLiteral("mnuSalvar"));
+    save->setShortcut(Qt::CTRL | Qt::Key_S);
+    connect(save, &QAction::triggered, this, &ListCommands::mnuSalvar_Click);
+
+    m_backup = listMenu->addAction(tr("&Backup When Clean"));
+    m_backup->setObjectName(QStringLiteral("mnuBackup"));
+    m_backup->setCheckable(true);
+    m_backup->setChecked(true);
+
+    QAction* show = listMenu->addAction(tr("Show Bac&kup"));
+    show->setObjectName(QStringLiteral("mnuMostraBack"));
+    show->setShortcut(Qt::CTRL | Qt::Key_K);
+    connect(show, &QAction::triggered, this, &ListCommands::mnuMostraBack_Click);
+}
+
+bool ListCommands::backupWhenClearing() const
+{
+    return m_backup->isChecked();
+}
+
+void ListCommands::setBackupWhenClearing(bool on)
+{
+    m_backup->setChecked(on);
+}
+
+void ListCommands::backUpList(const QString& list)
+{
+    if (!m_backup->isChecked())
+        return;
+    const numerette::BackupResult result = numerette::backUpList(list, QTime::currentTime(), numerette::backupFilePath());
+    if (!result.tooLarge || !m_window.isVisible())
+        return;
+    message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(173));
+    // The message box took the clear key's key-up; released before Show backup minimizes
+    // the window, when the calculator would no longer take it.
+    m_calculator.Form_KeyUp(ClearKey);
+    mnuMostraBack_Click();
+}
+
+void ListCommands::mnuSalvar_Click()
+{
+    QFileDialog dialog(&m_window, QLatin1Char(' ') + LoadMessage(208));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(tr("Text Document") + QStringLiteral(" (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(numerette::saveDialogStartPath(m_settings.UltimoArq(), m_settings.UltimoPath()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) {
+        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(30));
+        return;
+    }
+    saveListAs(chosen.constFirst());
+}
+
+bool ListCommands::saveListAs(const QString& path)
+{
+    if (!numerette::saveListToFile(path, m_calculator.list())) {
+        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(30));
+        return false;
+    }
+    m_settings.setUltimoArq(path);
+    m_settings.setUltimoPath(numerette::folderOfSavedFile(path));
+    return true;
+}
+
+void ListCommands::mnuMostraBack_Click()
+{
+    const QString path = numerette::backupFilePath();
+    switch (numerette::showBackup(path)) {
+    case numerette::ShowBackupResult::Opened:
+        m_window.showMinimized();
+        break;
+    case numerette::ShowBackupResult::NoBackup:
+        message_boxes::show(&m_window, QMessageBox::Information, LoadMessage(171));
+        break;
+    case numerette::ShowBackupResult::CannotOpen:
+        message_boxes::show(&m_window, QMessageBox::Critical, cannotOpenMessage(path));
+        break;
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+namespace numerette {
+class Calculator;
+class SettingsStore;
+}
+class QAction;
+class QMenu;
+class QWidget;
+
+// The commands of "Calculation &List" that keep the list: "Save in &File" (`mnuSalvar`),
+// "&Backup When Clean" (`mnuBackup`, a check the clear-list command reads) and
+// "Show Bac&kup" (`mnuMostraBack`). Clearing itself is the calculator's `mnuLimpar`, which
+// comes here for its backup step.
+class ListCommands : public QObject {
+    Q_OBJECT
+
+public:
+    ListCommands(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+                 QMenu* listMenu);
+
+    bool backupWhenClearing() const;
+    void setBackupWhenClearing(bool on);
+
+    // The backup step of clearing the list: when "Backup When Clean" is checked, appends
+    // the list to the backup file; a file grown too large is shown to the user (only while
+    // the window is visible).
+    void backUpList(const QString& list);
+
+    void mnuSalvar_Click();
+    // The save once a path is chosen: writes the list, then remembers the path for the next
+    // save. Message 30 when the file could not be written. Returns whether it was.
+    bool saveListAs(const QString& path);
+    void mnuMostraBack_Click();
+
+private:
+    QWidget& m_window;
+    numerette::Calculator& m_calculator;
+    numerette::SettingsStore& m_settings;
+    QAction* m_backup;
+};

@@ -1,0 +1,68 @@
+#include "quotations.h"
+
+#include <array>
+
+#include <QTimer>
+
+namespace {
+
+// The first three quotations run over two lines with the author after the closing quote;
+// the last three fit on one line with the author below.
+struct Quotation {
+    const char16_t* firstLine;
+    const char16_t* secondLine;  // empty for a one-line quotation
+    const char16_t* author;
+};
+
+constexpr std::array<Quotation, QuotationLabel::QuotationCount> Quotations{{
+    {u"Liberty, when it begins to take root, is a plant", u"of rapid growth.", u"George Washington"},
+    {u"The advertisement is the most truthful part", u"of a newspaper.", u"Thomas Jefferson"},
+    {u"Forgive your enemies, but never forget", u"their names.", u"John F. Kennedy"},
+    {u"Well done is better than well said.", u"", u"Benjamin Franklin"},
+    {u"If I were two-faced, would I be wearing this one?", u"", u"Abraham Lincoln"},
+    {u"It is better to offer no excuse than a bad one.", u"", u"George Washington"},
+}};
+
+} // namespace
+
+QuotationLabel::QuotationLabel(QWidget* parent)
+    : QLabel(parent)
+    , m_timer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("lblReg"));
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    // The window's width follows the tape; a long quotation wraps instead of widening it.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont small = font();
+    small.setItalic(true);
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    setFont(small);
+    setText(quotation(1));
+
+    m_timer->setObjectName(QStringLiteral("Timer2"));
+    m_timer->setInterval(RotationMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &QuotationLabel::rotate);
+    m_timer->start();
+}
+
+QString QuotationLabel::quotation(int entry)
+{
+    Q_ASSERT(entry >= 1 && entry <= QuotationCount);
+    const Quotation& q = Quotations[std::size_t(entry - 1)];
+    const QString author = QString::fromUtf16(q.author);
+    const QString secondLine = QString::fromUtf16(q.secondLine);
+    const QString quote = QLatin1Char('"') + QString::fromUtf16(q.firstLine);
+    if (secondLine.isEmpty())
+        return quote + QStringLiteral("\"\n-- ") + author;
+    return quote + QLatin1Char('\n') + secondLine + QStringLiteral("\" -- ") + author;
+}
+
+void QuotationLabel::rotate()
+{
+    if (!window()->isVisible())
+        return;
+    setText(quotation(m_counter + 1));
+    m_counter = (m_counter + 1) % QuotationCount;
+    emit rotated();
+}

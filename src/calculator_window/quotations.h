@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+
+class QTimer;
+
+// The quotation label `lblReg` at the foot of the calculator window. Its visibility is the
+// window's mode: shown in full mode, hidden in mini mode. Its timer `Timer2` puts up the
+// next of the six quotations every 10 seconds while the window is visible.
+class QuotationLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    static constexpr int QuotationCount = 6;
+    static constexpr int RotationMilliseconds = 10'000;
+
+    // Starts with the first quotation.
+    explicit QuotationLabel(QWidget* parent = nullptr);
+
+    // Quotation 1..QuotationCount as the label shows it, with its author.
+    static QString quotation(int entry);
+
+    // The next quotation; nothing while the window is not visible.
+    void rotate();
+
+signals:
+    void rotated();
+
+private:
+    // The quotation last shown less one, cycling 0..QuotationCount - 1.
+    int m_counter = 1;
+    QTimer* m_timer;
+};

@@ -1,0 +1,208 @@
+// The calculator window's life: what it reads when it opens, does when it is activated,
+// and stores when it closes.
+#include "frm_calcula.h"
+
+#include <cmath>
+#include <optional>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+#include "calculator.h"
+#include "calculator_menus.h"
+#include "keypad.h"
+#include "list_commands.h"
+#include "quotations.h"
+#include "settings_store.h"
+#include "state_file.h"
+#include "tape_view.h"
+#include "window_options.h"
+
+using numerette::Calculator;
+using numerette::CalculatorStateRecord;
+
+namespace {
+
+// Window measures are stored in twips.
+constexpr int TwipsPerPixel = 15;
+// Before the user has placed the window, its right edge keeps this far from the screen's.
+constexpr int RightMarginTwips = 360;
+
+int pixels(int twips)
+{
+    return int(std::lround(double(twips) / TwipsPerPixel));
+}
+
+int twips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
+// Positions are stored relative to the screen's area for windows, without panels.
+QRect screenArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+} // namespace
+
+void frmCalcula::Form_Load()
+{
+    // A window opened during the exit goes again at once. It has read nothing, so it must
+    // not overwrite the saved calculation when it closes.
+    if (m_owner.calculatorParked()) {
+        QTimer::singleShot(0, this, [this] { close(); });
+        return;
+    }
+    m_loaded = true;
+    QGuiApplication::clipboard()->clear();
+    m_calculator.chooseNumberFormat(m_settings.Formato());
+    applyMode();
+    if (m_settings.CalcEnter())
+        m_calculator.mnuEnter_Click();
+    else
+        m_calculator.mnuIgual_Click();
+    if (m_launch.isSecondary()) {
+        m_title = QStringLiteral("Numerette [Aux]");
+        for (QMenu* menu : m_menus->mainMenus())
+            menu->menuAction()->setEnabled(false);
+    } else {
+        placeWindow();
+        m_calculator.setInsertText(m_settings.InserirTexto());
+        if (fullMode())
+            m_options->setStayInTray(m_settings.mnuSystray());
+    }
+    if (!fullMode() || m_settings.Visivel())
+        m_options->setAlwaysOnTop(true);
+    if (fullMode()) {
+        m_listCommands->setBackupWhenClearing(m_settings.Backup());
+        m_options->setNumLockAlways(m_settings.NumLock());
+    }
+    // Saved after every total and clear as well, so that a process that is killed loses
+    // no more than the calculation in progress; queued, so that the key that closed the
+    // calculation has been handled in full.
+    connect(&m_calculator, &Calculator::calculationClosed, this, &frmCalcula::saveCalculation,
+            Qt::QueuedConnection);
+    restoreSavedCalculation();
+}
+
+// Mini mode: only the list, the display and the list menu, always on top.
+void frmCalcula::applyMode()
+{
+    if (m_launch.isMini()) {
+        for (QMenu* menu : m_menus->mainMenus())
+            menu->menuAction()->setVisible(false);
+        m_quotation->hide();
+        m_keypad->hide();
+    }
+    m_calculator.setQuotationVisible(fullMode());
+}
+
+// The stored size and place, kept on the screen.
+void frmCalcula::placeWindow()
+{
+    const QRect screen = screenArea();
+    // The least height follows the parts shown, and mini mode has just hidden some: settled
+    // now, so that the height checked below is the one the window gets.
+    centralWidget()->updateGeometry();
+    layout()->activate();
+    resize(width(), pixels(fullMode() ? m_settings.CalcHeight() : m_settings.MiniHeight()));
+    int top = pixels(m_settings.CalcTop());
+    if (!fullMode() || top + height() > screen.height())
+        top = 0;
+    int left = pixels(m_settings.CalcLeft(twips(screen.width() - width()) - RightMarginTwips));
+    if (left + width() > screen.width())
+        left = 0;
+    move(screen.x() + left, screen.y() + top);
+}
+
+// The list of the last close, and the calculation in progress then when that was today;
+// a list from another day is cleared, with its backup.
+void frmCalcula::restoreSavedCalculation()
+{
+    const std::optional<CalculatorStateRecord> saved =
+        numerette::readStateFile(numerette::stateFilePath(m_launch.hostTag), m_calculator.dateOrder());
+    m_owner.unloadSplash();
+    m_calculator.setList(saved ? saved->list : QString());
+    if (!saved || saved->date != QDate::currentDate()) {
+        // The clear-list command, with the backup step done here: the calculator's host is
+        // attached to the window only once it has been built.
+        backUpList(m_calculator.list());
+        m_calculator.clearList();
+        return;
+    }
+    m_calculator.restoreCalculation(saved->total, saved->pendingOperator, saved->entry, saved->display,
+                                    saved->counter);
+}
+
+void frmCalcula::Form_Activate()
+{
+    if (!m_loaded || m_owner.calculatorParked())
+        return;
+    // A window shown again after it parked takes keys again.
+    m_calculator.setCalculatorParked(false);
+    m_owner.hideHost();
+    m_calculator.setListSelection(int(m_calculator.list().size()) - 2, 0);
+    m_tape->clearFocus();
+    m_calculator.SelectEntry();
+    if (m_startupDone)
+        return;
+    if (m_launch.commandWord == QLatin1String("tempo"))
+        m_calculator.mnuTempo_Click();
+    m_launch.commandWord.clear();
+    // What was on the clipboard before the calculator opened is not a number to add.
+    const QString clipboardText = QGuiApplication::clipboard()->text();
+    if (!numerette::ValueOf(clipboardText, m_calculator.numberLocale()))
+        m_calculator.setLastClipboardText(clipboardText);
+    m_startupDone = true;
+}
+
+void frmCalcula::Form_QueryUnload()
+{
+    if (m_calculator.timeMode())
+        m_calculator.mnuTempo_Click();
+    saveCalculation();
+    if (!fullMode() && !isMinimized()) {
+        m_settings.setMiniHeight(twips(height()));
+        m_settings.setCalcLeft(twips(x() - screenArea().x()));
+    }
+    if (m_launch.isSecondary() || !fullMode()) {
+        m_owner.unloadHost();
+        return;
+    }
+    storeWindowSettings();
+    const bool keptResident = m_owner.alarmArmed() || m_owner.shutdownArmed() || m_options->stayInTray();
+    if (!m_owner.calculatorParked() && keptResident && m_owner.trayAvailable()) {
+        m_owner.startTrayBlink();
+        m_owner.setCalculatorParked(true);
+        m_calculator.setCalculatorParked(true);
+    } else {
+        m_owner.unloadHost();
+    }
+}
+
+void frmCalcula::storeWindowSettings()
+{
+    m_settings.setCalcEnter(m_calculator.addMode());
+    m_settings.setBackup(m_listCommands->backupWhenClearing());
+    if (isMinimized())
+        return;
+    const QRect screen = screenArea();
+    m_settings.setCalcHeight(twips(height()));
+    m_settings.setCalcTop(twips(y() - screen.y()));
+    m_settings.setCalcLeft(twips(x() - screen.x()));
+}
+
+void frmCalcula::saveCalculation()
+{
+    const CalculatorStateRecord record{QDate::currentDate(),       m_calculator.list(),
+                                       m_calculator.total(),       m_calculator.PendingOperator(),
+                                       m_calculator.entry().text(), m_calculator.display(),
+                                       m_calculator.counter()};
+    numerette::writeStateFile(numerette::stateFilePath(m_launch.hostTag), record, m_calculator.dateOrder());
+}

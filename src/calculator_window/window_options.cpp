@@ -1,0 +1,69 @@
+#include "window_options.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+#include "calculator.h"
+#include "settings_store.h"
+
+using numerette::Calculator;
+using numerette::SettingsStore;
+
+WindowOptions::WindowOptions(QWidget& window, Calculator& calculator, SettingsStore& settings, QMenu* settingsMenu,
+                             QAction* insertText)
+    : QObject(&window)
+    , m_window(window)
+{
+    settingsMenu->addSeparator();
+    m_stayInTray = addOption(settingsMenu, QStringLiteral("mnuSystray"), tr("Stay on &System Tray when Exit"));
+    m_numLock = addOption(settingsMenu, QStringLiteral("mnuNumLock"), tr("\"N&umLock\" always ON"));
+    m_alwaysOnTop = addOption(settingsMenu, QStringLiteral("mnuVisivel"), tr("Always &Visible (On Top)"));
+
+    connect(m_numLock, &QAction::toggled, this, [&calculator](bool on) { calculator.setNumLockAlways(on); });
+    connect(m_alwaysOnTop, &QAction::toggled, this, &WindowOptions::applyAlwaysOnTop);
+
+    connect(m_stayInTray, &QAction::triggered, this, [&settings](bool on) { settings.setMnuSystray(on); });
+    connect(m_numLock, &QAction::triggered, this, [&settings](bool on) { settings.setNumLock(on); });
+    connect(m_alwaysOnTop, &QAction::triggered, this, [&settings](bool on) { settings.setVisivel(on); });
+    connect(insertText, &QAction::triggered, this, [&settings](bool on) { settings.setInserirTexto(on); });
+
+    m_numLock->setChecked(true);
+}
+
+QAction* WindowOptions::addOption(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(name);
+    item->setCheckable(true);
+    return item;
+}
+
+bool WindowOptions::stayInTray() const
+{
+    return m_stayInTray->isChecked();
+}
+
+void WindowOptions::setStayInTray(bool on)
+{
+    m_stayInTray->setChecked(on);
+}
+
+void WindowOptions::setNumLockAlways(bool on)
+{
+    m_numLock->setChecked(on);
+}
+
+void WindowOptions::setAlwaysOnTop(bool on)
+{
+    m_alwaysOnTop->setChecked(on);
+}
+
+// Changing a window flag hides a shown window; it comes back at once.
+void WindowOptions::applyAlwaysOnTop(bool on)
+{
+    const bool shown = m_window.isVisible();
+    m_window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown)
+        m_window.show();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <memory>
+
+#include <QIcon>
+#include <QPointer>
+#include <QWidget>
+
+#include "calculator_owner.h"
+#include "process_values.h"
+
+class HostedCalculator;
+class QSystemTrayIcon;
+class QTimer;
+class frmCalcula;
+
+namespace numerette {
+class Calculator;
+class InstanceChannel;
+class SettingsStore;
+struct InstanceMessage;
+}
+
+// The hidden host of the process. Loading it decides what the process is (the first instance,
+// a secondary calculator, or a start that hands its command over and ends); the first instance
+// keeps the notification-area icon and answers the later starts. It loads the calculator
+// windows, owns them, and ends the process. It is never shown.
+class frmSysTray : public QWidget, public CalculatorOwner {
+    Q_OBJECT
+
+public:
+    frmSysTray(const QString& commandWord, numerette::InstanceChannel& channel,
+               numerette::SettingsStore& settings, QWidget* parent = nullptr);
+    ~frmSysTray() override;
+
+    // The splash, which goes away once the calculator has read its state.
+    void setSplash(QWidget* splash) { m_splash = splash; }
+
+    // Establishes the process-wide values and takes the start-up route of the command word.
+    void load();
+
+    // Shows the calculator: the open window restored and focused, or a fresh one when the
+    // calculator was closed to the notification area (or never opened).
+    void mnuSystray_Click();
+
+    const numerette::ProcessValues& values() const { return m_values; }
+    // 1 for the main calculator, 2 for a secondary calculator process.
+    int hostTag() const { return m_hostTag; }
+    // The calculator window while one is loaded and not closed to the notification area.
+    frmCalcula* calculatorWindow() const;
+    numerette::Calculator* calculator() const;
+
+    bool calculatorParked() const override { return m_calculatorParked; }
+    void setCalculatorParked(bool parked) override;
+    bool alarmArmed() const override { return false; }
+    bool shutdownArmed() const override { return false; }
+    bool trayAvailable() const override;
+    void startTrayBlink() override;
+    void unloadHost() override;
+    void unloadSplash() override;
+    void hideHost() override;
+
+signals:
+    // The host has unloaded: every window is closed and the process should end.
+    void unloaded();
+
+private:
+    void lblDDE1_Change(const numerette::InstanceMessage& message);
+    void runHandOver(const QString& text);
+    void becomeFirstInstance(bool showCalculator);
+    void loadCalculator();
+    void addTrayIcon();
+    void tmrTray_Timer();
+
+    numerette::InstanceChannel& m_channel;
+    numerette::SettingsStore& m_settings;
+    numerette::ProcessValues m_values;
+    int m_hostTag = 1;
+    bool m_calculatorParked = false;
+    bool m_loaded = false;
+    bool m_unloading = false;
+    std::unique_ptr<HostedCalculator> m_calculator;
+    QPointer<QWidget> m_splash;
+    QSystemTrayIcon* m_trayIcon = nullptr;
+    QTimer* m_tmrTray = nullptr;
+    QIcon m_trayPicture;
+    QIcon m_trayBlank;
+    int m_blinkCount = 0;
+};

@@ -1,0 +1,27 @@
+#include "hosted_calculator.h"
+
+#include "number_text.h"
+#include "process_values.h"
+
+namespace {
+
+numerette::Calculator& configured(numerette::Calculator& calculator, const numerette::ProcessValues& values)
+{
+    using numerette::tape::DateOrder;
+    calculator.setNumberLocale(numerette::NumberLocale::withDecimal(values.DecimalSeparator));
+    calculator.setDateOrder(values.DateFormat.startsWith(u"dd") ? DateOrder::DayMonthYear
+                                                                : DateOrder::MonthDayYear);
+    return calculator;
+}
+
+} // namespace
+
+HostedCalculator::HostedCalculator(const numerette::ProcessValues& values, numerette::SettingsStore& settings,
+                                   CalculatorLaunch launch, CalculatorOwner& owner)
+    : m_calculator(m_windowHost)
+    , m_window(configured(m_calculator, values), settings, std::move(launch), owner)
+{
+    // Owned here; a close only hides the window until the host lets it go.
+    m_window.setAttribute(Qt::WA_DeleteOnClose, false);
+    m_windowHost.attach(&m_window);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+#include "calculator.h"
+#include "calculator_owner.h"
+#include "frm_calcula.h"
+#include "window_host.h"
+
+namespace numerette {
+class SettingsStore;
+struct ProcessValues;
+}
+
+// One calculator as the host loads it: the window, the engine the window renders and the
+// services the window provides to the engine. The members go in reverse order, window first,
+// so the engine outlives the window and the services outlive the engine. A closed calculator
+// is deleted from the event loop (deleteLater), after any close handling still running.
+class HostedCalculator : public QObject {
+public:
+    HostedCalculator(const numerette::ProcessValues& values, numerette::SettingsStore& settings,
+                     CalculatorLaunch launch, CalculatorOwner& owner);
+
+    frmCalcula& window() { return m_window; }
+    numerette::Calculator& calculator() { return m_calculator; }
+
+private:
+    WindowHost m_windowHost;
+    numerette::Calculator m_calculator;
+    frmCalcula m_window;
+};

@@ -1,0 +1,273 @@
+#include <memory>
+#include <utility>
+
+#include <QDir>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calculator.h"
+#include "fake_instance_channel.h"
+#include "frm_calcula.h"
+#include "frm_sys_tray.h"
+#include "settings_store.h"
+
+using namespace Qt::StringLiterals;
+using numerette::FakeInstanceChannel;
+using numerette::InstanceMessage;
+
+namespace {
+
+// One process of the program: the host over a fake channel to the other processes.
+struct Process {
+    FakeInstanceChannel channel;
+    numerette::SettingsStore settings;
+    frmSysTray host;
+    QSignalSpy unloaded{&host, &frmSysTray::unloaded};
+
+    Process(const QString& commandWord, const QString& settingsFile)
+        : settings(settingsFile)
+        , host(commandWord, channel, settings)
+    {
+    }
+};
+
+// What reached the running instance, as "close" or "hand-over:<text>".
+QStringList delivered(const FakeInstanceChannel& channel)
+{
+    QStringList messages;
+    for (const InstanceMessage& message : channel.deliveredMessages())
+        messages << (message.kind == InstanceMessage::Kind::Close ? u"close"_s : u"hand-over:"_s + message.text);
+    return messages;
+}
+
+} // namespace
+
+class TstFrmSysTray : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void startRoutes_data();
+    void startRoutes();
+    void secondaryCalculatorInTimeMode();
+    void commandWordServesFirstCalculatorOnly();
+    void handOverReceived_data();
+    void handOverReceived();
+    void handOverRestoresMinimizedCalculator();
+    void closeRequestEndsProcess();
+    void parkedCalculatorComesBackFresh();
+    void closingCalculatorWithoutTrayEnds();
+
+private:
+    std::unique_ptr<Process> start(const QString& commandWord, bool otherRunning = false);
+
+    QTemporaryDir m_home;
+};
+
+void TstFrmSysTray::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.filePath(u".local/share"_s)));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(u".config"_s)));
+    QCoreApplication::setOrganizationName(u"Numeret"_s);
+    QCoreApplication::setApplicationName(u"Numeret"_s);
+}
+
+void TstFrmSysTray::cleanup()
+{
+    // Every test starts without the state a calculator left behind.
+    QDir(m_home.filePath(u".local/share"_s)).removeRecursively();
+    QFile::remove(m_home.filePath(u"numeret.ini"_s));
+}
+
+std::unique_ptr<Process> TstFrmSysTray::start(const QString& commandWord, bool otherRunning)
+{
+    auto process = std::make_unique<Process>(commandWord, m_home.filePath(u"numeret.ini"_s));
+    process->channel.setOtherInstanceRunning(otherRunning);
+    return process;
+}
+
+void TstFrmSysTray::startRoutes_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("otherRunning");
+    QTest::addColumn<bool>("otherCloses");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<bool>("calculatorShown");
+    QTest::addColumn<int>("hostTag");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QStringList>("sent"); // hand-overs by their command word, without the time
+
+    const QStringList none;
+    QTest::newRow("plain, alone") << u""_s << false << true << true << true << 1 << false << none;
+    QTest::newRow("systray, alone: icon only") << u"systray"_s << false << true << true << false << 1 << false << none;
+    QTest::newRow("outra, alone: an ordinary first start") << u"outra"_s << false << true << true << true << 1 << false << none;
+    QTest::newRow("fechar, alone: nothing to close") << u"fechar"_s << false << true << false << false << 1 << true << none;
+    QTest::newRow("plain beside a running one") << u""_s << true << true << false << false << 1 << true << QStringList{u"hand-over:"_s};
+    QTest::newRow("juro beside a running one") << u"juro"_s << true << true << false << false << 1 << true << QStringList{u"hand-over:juro"_s};
+    QTest::newRow("systray beside a running one") << u"systray"_s << true << true << false << false << 1 << true << QStringList{u"hand-over:systray"_s};
+    QTest::newRow("outra beside a running one: secondary") << u"outra"_s << true << true << false << true << 2 << false << none;
+    QTest::newRow("fechar beside a running one") << u"fechar"_s << true << true << false << false << 1 << true << QStringList{u"close"_s};
+    QTest::newRow("atualiza replaces the running one") << u"atualiza"_s << true << true << true << true << 1 << false << QStringList{u"close"_s};
+    QTest::newRow("mini replaces the running one") << u"mini"_s << true << true << true << true << 1 << false << QStringList{u"close"_s};
+    QTest::newRow("atualiza, running one stays: hand-over") << u"atualiza"_s << true << false << false << false << 1 << true
+                                                            << QStringList{u"close"_s, u"hand-over:atualiza"_s};
+}
+
+void TstFrmSysTray::startRoutes()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, otherRunning);
+    QFETCH(bool, otherCloses);
+    QFETCH(bool, first);
+    QFETCH(bool, calculatorShown);
+    QFETCH(int, hostTag);
+    QFETCH(bool, ends);
+    QFETCH(QStringList, sent);
+
+    auto process = start(word, otherRunning);
+    process->channel.setOtherInstanceCloses(otherCloses);
+    process->host.load();
+
+    QCOMPARE(process->channel.isFirst(), first);
+    QCOMPARE(process->host.calculatorWindow() && process->host.calculatorWindow()->isVisible(), calculatorShown);
+    QCOMPARE(process->host.hostTag(), hostTag);
+    QCOMPARE(process->unloaded.count(), ends ? 1 : 0);
+    QStringList words = delivered(process->channel);
+    for (QString& message : words) {
+        if (message.startsWith(u"hand-over:"))
+            message.truncate(u"hand-over:"_s.size() + word.size());
+    }
+    QCOMPARE(words, sent);
+}
+
+void TstFrmSysTray::secondaryCalculatorInTimeMode()
+{
+    for (const auto& [word, timeMode] : {std::pair{u"outratempo"_s, true}, std::pair{u"outra"_s, false}}) {
+        auto process = start(word, true);
+        process->host.load();
+        QVERIFY(process->host.calculator());
+        QCOMPARE(process->host.calculator()->timeMode(), timeMode);
+        QVERIFY(process->channel.deliveredMessages().isEmpty());
+    }
+}
+
+void TstFrmSysTray::commandWordServesFirstCalculatorOnly()
+{
+    auto process = start(u"tempo"_s);
+    process->host.load();
+    frmCalcula* first = process->host.calculatorWindow();
+    QVERIFY(first);
+    // The first activation runs the word.
+    QTRY_VERIFY(process->host.calculator()->timeMode());
+    process->host.setCalculatorParked(true);
+    first->hide();
+
+    process->host.mnuSystray_Click();
+    frmCalcula* fresh = process->host.calculatorWindow();
+    QVERIFY(fresh && fresh != first);
+    QVERIFY(QTest::qWaitForWindowActive(fresh));
+    QVERIFY(!process->host.calculator()->timeMode());
+}
+
+void TstFrmSysTray::handOverReceived_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("timeMode");
+
+    QTest::newRow("empty: ignored") << u""_s << false << false;
+    QTest::newRow("only the time: show") << u"12:00:00"_s << true << false;
+    QTest::newRow("tempo: time mode") << u"tempo12:00:00"_s << true << true;
+    QTest::newRow("any word beginning with temp") << u"temporada"_s << true << true;
+    QTest::newRow("juro: show") << u"juro12:00:00"_s << true << false;
+    QTest::newRow("peso: show") << u"peso12:00:00"_s << true << false;
+    QTest::newRow("systray: show") << u"systray12:00:00"_s << true << false;
+}
+
+void TstFrmSysTray::handOverReceived()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, shown);
+    QFETCH(bool, timeMode);
+
+    auto process = start(u"systray"_s);
+    process->host.load();
+    QVERIFY(!process->host.calculatorWindow());
+    process->channel.deliver({InstanceMessage::Kind::HandOver, text});
+    QTest::qWait(20);
+
+    frmCalcula* window = process->host.calculatorWindow();
+    QCOMPARE(window && window->isVisible(), shown);
+    if (shown)
+        QCOMPARE(process->host.calculator()->timeMode(), timeMode);
+    QCOMPARE(process->unloaded.count(), 0);
+}
+
+void TstFrmSysTray::handOverRestoresMinimizedCalculator()
+{
+    auto process = start(u""_s);
+    process->host.load();
+    QPointer<frmCalcula> window = process->host.calculatorWindow();
+    QVERIFY(window);
+    window->showMinimized();
+    process->channel.deliver({InstanceMessage::Kind::HandOver, u"12:00:00"_s});
+    QTRY_VERIFY(!window->isMinimized());
+    QCOMPARE(process->host.calculatorWindow(), window.data());
+    QVERIFY(window->isVisible());
+}
+
+void TstFrmSysTray::closeRequestEndsProcess()
+{
+    auto process = start(u""_s);
+    process->host.load();
+    QPointer<frmCalcula> window = process->host.calculatorWindow();
+    QVERIFY(window);
+
+    process->channel.deliver({InstanceMessage::Kind::Close, {}});
+    // Within the delivery: the role is free for the start that asked.
+    QVERIFY(!process->channel.isFirst());
+    QCOMPARE(process->unloaded.count(), 1);
+    QVERIFY(process->host.calculatorParked());
+    QVERIFY(!window->isVisible());
+
+    process->host.unloadHost();
+    QCOMPARE(process->unloaded.count(), 1);
+}
+
+void TstFrmSysTray::parkedCalculatorComesBackFresh()
+{
+    auto process = start(u""_s);
+    process->host.load();
+    QPointer<frmCalcula> parked = process->host.calculatorWindow();
+    QVERIFY(parked);
+    // What closing to the notification area leaves behind.
+    process->host.setCalculatorParked(true);
+    parked->hide();
+    QVERIFY(!process->host.calculatorWindow());
+
+    process->host.mnuSystray_Click();
+    frmCalcula* fresh = process->host.calculatorWindow();
+    QVERIFY(fresh && fresh != parked);
+    QVERIFY(fresh->isVisible());
+    QVERIFY(!process->host.calculatorParked());
+    QVERIFY(!process->host.calculator()->calculatorParked());
+    QTRY_VERIFY(!parked);
+}
+
+void TstFrmSysTray::closingCalculatorWithoutTrayEnds()
+{
+    auto process = start(u""_s);
+    process->host.load();
+    QVERIFY(!process->host.trayAvailable());
+    process->host.calculatorWindow()->close();
+    QCOMPARE(process->unloaded.count(), 1);
+    QVERIFY(!process->channel.isFirst());
+}
+
+QTEST_MAIN(TstFrmSysTray)
+#include "tst_frm_sys_tray.moc"
