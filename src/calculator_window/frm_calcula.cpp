@@ -6,17 +6,24 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "calculator.h"
+#include "calculator_hot_keys.h"
 #include "calculator_menus.h"
 #include "display_row.h"
 #include "keypad.h"
+#include "launchers.h"
 #include "list_commands.h"
+#include "minimized_caption.h"
+#include "num_lock_switch.h"
+#include "program_starter.h"
 #include "quotations.h"
 #include "tape_view.h"
 #include "virtual_keys.h"
 #include "window_options.h"
+#include "x11_global_hot_keys.h"
 
 using numerette::Calculator;
 
@@ -24,6 +31,8 @@ namespace {
 
 // The window's height until the stored one is applied: 7305 twips.
 constexpr int DesignHeight = 487;
+// The minimized caption follows the calculator this often.
+constexpr int CaptionIntervalMs = 50;
 
 bool isListNavigation(int virtualKey)
 {
@@ -35,7 +44,7 @@ bool isListNavigation(int virtualKey)
 } // namespace
 
 frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& settings, CalculatorLaunch launch,
-                       CalculatorOwner& owner, QWidget* parent)
+                       CalculatorOwner& owner, DesktopServices services, QWidget* parent)
     : QMainWindow(parent)
     , m_calculator(calculator)
     , m_settings(settings)
@@ -63,6 +72,23 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
 
+    if (!services.numLock) {
+        m_ownNumLock = std::make_unique<numerette::X11NumLockSwitch>();
+        services.numLock = m_ownNumLock.get();
+    }
+    if (!services.programs) {
+        m_ownPrograms = std::make_unique<numerette::SystemProgramStarter>();
+        services.programs = m_ownPrograms.get();
+    }
+    if (!services.hotKeys)
+        services.hotKeys = new numerette::X11GlobalHotKeys(this);
+    m_numLock = services.numLock;
+    m_hotKeys = new CalculatorHotKeys(*this, calculator, *services.hotKeys, m_menus->settingsMenu());
+    const auto mainMenus = m_menus->mainMenus();
+    m_launchers = new Launchers(*this, calculator, *services.programs, m_launch.isSecondary(), mainMenus[0],
+                                mainMenus[2]);
+    connectHotKeys();
+
     connect(m_displayRow, &DisplayRow::formatMenuRequested, this,
             [this](const QPoint& at) { m_menus->numberFormatMenu()->popup(at); });
     connect(m_keypad, &Keypad::enterKeyMenuRequested, this,
@@ -74,8 +100,55 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     setFixedWidth(sizeHint().width());
     resize(width(), DesignHeight);
 
+    auto* timer1 = new QTimer(this);
+    timer1->setObjectName(QStringLiteral("Timer1"));
+    timer1->setInterval(CaptionIntervalMs);
+    connect(timer1, &QTimer::timeout, this, &frmCalcula::renderCaption);
+    timer1->start();
+
     Form_Load();
     render();
+}
+
+frmCalcula::~frmCalcula() = default;
+
+void frmCalcula::connectHotKeys()
+{
+    connect(m_hotKeys, &CalculatorHotKeys::hotKeyHandled, this, &frmCalcula::renderCaption);
+    connect(m_hotKeys, &CalculatorHotKeys::minimizeToggleRequested, this, &frmCalcula::toggleMinimized);
+    connect(m_hotKeys, &CalculatorHotKeys::activationRequested, this, &frmCalcula::activateFromHotKey);
+    connect(m_options->numLockItem(), &QAction::triggered, this, &frmCalcula::ForceNumLock);
+}
+
+void frmCalcula::toggleMinimized()
+{
+    if (isMinimized()) {
+        showNormal();
+        activateWindow();
+    } else {
+        showMinimized();
+    }
+}
+
+// The activation key brings the calculator up from anywhere, unless it is parked in the
+// notification area (the tray icon brings it back from there).
+void frmCalcula::activateFromHotKey()
+{
+    if (m_owner.calculatorParked())
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void frmCalcula::ForceNumLock()
+{
+    if (!m_options->numLockAlways() || m_numLock->isOn())
+        return;
+    if (m_numLock->pressesKey())
+        m_calculator.setSyntheticNumLock(true);
+    m_numLock->switchOn();
 }
 
 void frmCalcula::render()
@@ -89,8 +162,12 @@ void frmCalcula::render()
 
 void frmCalcula::renderCaption()
 {
-    const QString& caption = m_calculator.caption();
-    const QString title = (!fullMode() || isMinimized()) && !caption.isEmpty() ? caption : m_title;
+    QString caption;
+    if (isMinimized())
+        caption = minimizedCaption(m_calculator);
+    else if (!fullMode())
+        caption = m_calculator.caption();
+    const QString title = caption.isEmpty() ? m_title : caption;
     if (windowTitle() != title)
         setWindowTitle(title);
 }
@@ -134,6 +211,8 @@ void frmCalcula::keyReleaseEvent(QKeyEvent* event)
         QMainWindow::keyReleaseEvent(event);
         return;
     }
+    if (!isMinimized() && !isMaximized() && !m_calculator.calculatorParked())
+        ForceNumLock();
     m_calculator.Form_KeyUp(numerette::keys::virtualKeyOf(*event));
     m_calculator.entryKeyUp();
     event->accept();
@@ -159,6 +238,13 @@ void frmCalcula::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowStateChange) {
         m_calculator.setMinimized(isMinimized());
         m_calculator.setMaximized(isMaximized());
+        // The main instance always has the hot keys while minimized.
+        if (m_loaded && !m_launch.isSecondary() && !m_hotKeys->hotKeysWanted()) {
+            if (isMinimized())
+                m_hotKeys->RegisterHotKeys();
+            else
+                m_hotKeys->UnregisterHotKeys();
+        }
         renderCaption();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Form_Activate();
@@ -171,4 +257,5 @@ void frmCalcula::closeEvent(QCloseEvent* event)
     event->accept();
     if (m_loaded)
         Form_QueryUnload();
+    m_hotKeys->unregisterAll();
 }

@@ -1,20 +1,35 @@
 #pragma once
 
+#include <memory>
+
 #include <QMainWindow>
 
 #include "calculator_owner.h"
 
 namespace numerette {
 class Calculator;
+class GlobalHotKeys;
+class NumLockSwitch;
+class ProgramStarter;
 class SettingsStore;
 }
+class CalculatorHotKeys;
 class CalculatorMenus;
 class DisplayRow;
 class Keypad;
+class Launchers;
 class ListCommands;
 class QuotationLabel;
 class TapeView;
 class WindowOptions;
+
+// The desktop services the window uses. Those left out are the real ones of the desktop the
+// program runs on; tests pass fakes.
+struct DesktopServices {
+    numerette::GlobalHotKeys* hotKeys = nullptr;
+    numerette::NumLockSwitch* numLock = nullptr;
+    numerette::ProgramStarter* programs = nullptr;
+};
 
 // The calculator window: the calculation list on top, the display row, the keypad, the
 // quotation label and the menus. It renders the calculator's state and hands it every key
@@ -30,11 +45,14 @@ class frmCalcula : public QMainWindow {
 
 public:
     frmCalcula(numerette::Calculator& calculator, numerette::SettingsStore& settings, CalculatorLaunch launch,
-               CalculatorOwner& owner, QWidget* parent = nullptr);
+               CalculatorOwner& owner, DesktopServices services = {}, QWidget* parent = nullptr);
+    ~frmCalcula() override;
 
     numerette::SettingsStore& settings() const { return m_settings; }
     // The backup step of the calculator's clear-list command.
     void backUpList(const QString& list);
+    // Switches NumLock on when "NumLock always ON" is checked; run after every key.
+    void ForceNumLock();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,6 +65,9 @@ protected:
 private:
     void render();
     void renderCaption();
+    void connectHotKeys();
+    void toggleMinimized();
+    void activateFromHotKey();
     bool fullMode() const;
 
     // The window's life, in window_lifecycle.cpp.
@@ -70,6 +91,12 @@ private:
     CalculatorMenus* m_menus;
     WindowOptions* m_options;
     ListCommands* m_listCommands;
+    CalculatorHotKeys* m_hotKeys = nullptr;
+    Launchers* m_launchers = nullptr;
+    // The services the window made itself, when none were given.
+    std::unique_ptr<numerette::NumLockSwitch> m_ownNumLock;
+    std::unique_ptr<numerette::ProgramStarter> m_ownPrograms;
+    numerette::NumLockSwitch* m_numLock = nullptr;
     // The title in full mode; mini mode and a minimized window show the calculator's caption.
     QString m_title;
     // False when the window was opened during the exit: it then neither reads nor writes anything.

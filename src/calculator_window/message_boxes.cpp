@@ -11,7 +11,10 @@ QString title()
 
 QString shown(const QString& text)
 {
-    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // Some texts break lines with a lone CR as well.
+    return QString(text)
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 } // namespace
@@ -22,11 +25,11 @@ void show(QWidget* parent, QMessageBox::Icon icon, const QString& text)
     box.exec();
 }
 
-bool askYesNo(QWidget* parent, const QString& question)
+bool askYesNo(QWidget* parent, const QString& question, QMessageBox::Icon icon)
 {
-    return QMessageBox::question(parent, title(), shown(question), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes)
-        == QMessageBox::Yes;
+    QMessageBox box(icon, title(), shown(question), QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace numerette::message_boxes

@@ -8,6 +8,6 @@ namespace numerette::message_boxes {
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& text);
 // A question with Yes and No buttons, Yes the default; true for Yes.
-bool askYesNo(QWidget* parent, const QString& question);
+bool askYesNo(QWidget* parent, const QString& question, QMessageBox::Icon icon = QMessageBox::Question);
 
 } // namespace numerette::message_boxes

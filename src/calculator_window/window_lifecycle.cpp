@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "calculator.h"
+#include "calculator_hot_keys.h"
 #include "calculator_menus.h"
 #include "keypad.h"
 #include "list_commands.h"
@@ -76,6 +77,11 @@ void frmCalcula::Form_Load()
         m_calculator.setInsertText(m_settings.InserirTexto());
         if (fullMode())
             m_options->setStayInTray(m_settings.mnuSystray());
+        m_hotKeys->registerActivationKey();
+        if (!fullMode() || m_settings.HotKey()) {
+            m_hotKeys->setHotKeysWanted(true);
+            m_hotKeys->RegisterHotKeys();
+        }
     }
     if (!fullMode() || m_settings.Visivel())
         m_options->setAlwaysOnTop(true);
@@ -190,6 +196,7 @@ void frmCalcula::storeWindowSettings()
 {
     m_settings.setCalcEnter(m_calculator.addMode());
     m_settings.setBackup(m_listCommands->backupWhenClearing());
+    m_settings.setHotKey(m_hotKeys->hotKeysWanted());
     if (isMinimized())
         return;
     const QRect screen = screenArea();

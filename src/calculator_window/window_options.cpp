@@ -54,6 +54,11 @@ void WindowOptions::setNumLockAlways(bool on)
     m_numLock->setChecked(on);
 }
 
+bool WindowOptions::numLockAlways() const
+{
+    return m_numLock->isChecked();
+}
+
 void WindowOptions::setAlwaysOnTop(bool on)
 {
     m_alwaysOnTop->setChecked(on);

@@ -25,6 +25,8 @@ public:
     bool stayInTray() const;
     void setStayInTray(bool on);
     void setNumLockAlways(bool on);
+    bool numLockAlways() const;
+    QAction* numLockItem() const { return m_numLock; }
     void setAlwaysOnTop(bool on);
 
 private:

@@ -86,6 +86,8 @@ public:
     void setInsertText(bool on);
     // NumLock kept on: the laptop-keypad letters stay letters.
     void setNumLockAlways(bool on) { m_numLockAlways = on; }
+    // Set just before the program presses NumLock itself; that press is no total.
+    void setSyntheticNumLock(bool on) { m_syntheticNumLock = on; }
     void mnuTempo_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
@@ -227,6 +229,7 @@ private:
     bool m_timeMode = false;
     bool m_insertText = false;
     bool m_numLockAlways = false;
+    bool m_syntheticNumLock = false;
 
     // Undo keeps the total before each counted item with the operator then pending; redo
     // keeps columns 1 to 24 of each removed line with the operator pending at the undo.

@@ -59,9 +59,12 @@ void Calculator::Form_KeyDown(int virtualKey, bool shift)
         }
         return;
     }
-    if (virtualKey == vk::NumLock && m_addMode) {
-        int code = '=';
-        Form_KeyPress(code);
+    if (virtualKey == vk::NumLock) {
+        if (m_addMode && !m_syntheticNumLock) {
+            int code = '=';
+            Form_KeyPress(code);
+        }
+        m_syntheticNumLock = false;
     }
 }
 

@@ -2,8 +2,12 @@
 
 #include <utility>
 
+#include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTime>
@@ -11,8 +15,15 @@
 
 #include "app_picture.h"
 #include "command_word.h"
+#include "desktop_notifications.h"
 #include "hosted_calculator.h"
 #include "instance_channel.h"
+#include "menu_entry.h"
+#include "message_catalogue.h"
+#include "power_off.h"
+#include "schedule_commands.h"
+#include "schedule_dialogs.h"
+#include "tray_menu.h"
 
 using numerette::HandOverCommand;
 using numerette::InstanceMessage;
@@ -20,10 +31,12 @@ using numerette::StartupRoute;
 
 namespace {
 
-constexpr int BlinkIntervalMs = 200;
-// The blink alternates the picture and nothing, and ends on the picture.
-constexpr int BlinkTicks = 14;
+constexpr int TrayIntervalMs = 200;
 constexpr int SecondaryHostTag = 2;
+constexpr int BrowserError = 8;
+const QString DonationPage = QStringLiteral(
+    "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=support%40numerette.org"
+    "&item_name=Make%20a%20donation%20to%20Numerette%20--%20Help%20keep%20Numerette%20FREE!&no_shipping=1");
 
 QIcon blankIcon()
 {
@@ -39,6 +52,7 @@ frmSysTray::frmSysTray(const QString& commandWord, numerette::InstanceChannel& c
     : QWidget(parent)
     , m_channel(channel)
     , m_settings(settings)
+    , m_services(systemHostServices(this))
 {
     setObjectName(QStringLiteral("frmSysTray"));
     m_values.CommandWord = commandWord;
@@ -46,6 +60,12 @@ frmSysTray::frmSysTray(const QString& commandWord, numerette::InstanceChannel& c
 }
 
 frmSysTray::~frmSysTray() = default;
+
+void frmSysTray::setServices(HostServices services)
+{
+    if (!m_loaded)
+        m_services = std::move(services);
+}
 
 void frmSysTray::load()
 {
@@ -102,6 +122,9 @@ void frmSysTray::loadCalculator()
     // The command word is for the first calculator only; a later one starts plain.
     CalculatorLaunch launch{std::exchange(m_values.CommandWord, QString()), m_hostTag};
     m_calculator = std::make_unique<HostedCalculator>(m_values, m_settings, std::move(launch), *this);
+    // The calculator's stay-in-tray item takes the icon away and brings it back.
+    if (auto* stayInTray = m_calculator->window().findChild<QAction*>(QStringLiteral("mnuSystray")))
+        connect(stayInTray, &QAction::triggered, this, &frmSysTray::setTrayIconShown);
 }
 
 frmCalcula* frmSysTray::calculatorWindow() const
@@ -155,9 +178,20 @@ void frmSysTray::addTrayIcon()
 {
     m_trayPicture = appIcon();
     m_trayBlank = blankIcon();
+    m_trayMenu = new TrayMenu(this);
+    connect(m_trayMenu, &TrayMenu::mnuSystray_Click, this, &frmSysTray::mnuSystray_Click);
+    connect(m_trayMenu, &TrayMenu::mnuReg_Click, this, &frmSysTray::mnuReg_Click);
+    connect(m_trayMenu, &TrayMenu::mnuAtalho_Click, this, &frmSysTray::mnuAtalho_Click);
+    connect(m_trayMenu, &TrayMenu::mnuSair_Click, this, &frmSysTray::unloadHost);
+    m_schedule = new ScheduleCommands(*m_trayMenu, *m_services.dialogs, *m_services.notifications,
+                                      m_services.clock, QLocale::system(), this);
+    connect(m_schedule, &ScheduleCommands::attentionNeeded, this, &frmSysTray::startTrayBlink);
+
     m_trayIcon = new QSystemTrayIcon(m_trayPicture, this);
-    m_trayIcon->setToolTip(QStringLiteral(" Numerette"));
+    m_trayIcon->setToolTip(QStringLiteral("Numerette FREE"));
+    m_trayIcon->setContextMenu(m_trayMenu->mnu0());
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // A double click arrives as a click first; the click has shown the calculator.
         if (reason == QSystemTrayIcon::Trigger)
             mnuSystray_Click();
     });
@@ -167,8 +201,14 @@ void frmSysTray::addTrayIcon()
 
     m_tmrTray = new QTimer(this);
     m_tmrTray->setObjectName(QStringLiteral("tmrTray"));
-    m_tmrTray->setInterval(BlinkIntervalMs);
+    m_tmrTray->setInterval(TrayIntervalMs);
     connect(m_tmrTray, &QTimer::timeout, this, &frmSysTray::tmrTray_Timer);
+}
+
+void frmSysTray::setTrayIconShown(bool shown)
+{
+    if (m_trayIcon && !m_unloading)
+        m_trayIcon->setVisible(shown);
 }
 
 bool frmSysTray::trayAvailable() const
@@ -176,23 +216,66 @@ bool frmSysTray::trayAvailable() const
     return m_trayIcon && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+// Any set alarm keeps the process, not only the first entry: a later entry would otherwise be
+// lost with the calculator's close.
+bool frmSysTray::alarmArmed() const
+{
+    return m_schedule && m_schedule->schedule().anyAlarmSet();
+}
+
+bool frmSysTray::shutdownArmed() const
+{
+    return m_schedule && m_schedule->schedule().shutdownSet();
+}
+
 void frmSysTray::startTrayBlink()
 {
-    if (!m_tmrTray)
-        return;
-    m_blinkCount = 0;
-    m_tmrTray->start();
+    if (m_tmrTray && !m_tmrTray->isActive() && !m_unloading)
+        m_tmrTray->start();
 }
 
 void frmSysTray::tmrTray_Timer()
 {
-    ++m_blinkCount;
-    if (m_blinkCount >= BlinkTicks) {
-        m_tmrTray->stop();
-        m_trayIcon->setIcon(m_trayPicture);
+    const numerette::Schedule::TrayStep step = m_schedule->trayTick();
+    for (int beep = 0; beep < step.beeps; ++beep)
+        m_services.beep();
+    if (step.powerOff) {
+        shutDown();
         return;
     }
-    m_trayIcon->setIcon(m_blinkCount % 2 == 1 ? m_trayPicture : m_trayBlank);
+    const numerette::TrayBlink::Step blink = m_blink.tick(m_schedule->schedule().needsAttention());
+    m_trayIcon->setIcon(blink.image == numerette::TrayBlink::Image::Picture ? m_trayPicture : m_trayBlank);
+    if (blink.finished)
+        m_tmrTray->stop();
+}
+
+// The calculator saves its state as it closes, before the power-off could end the process.
+void frmSysTray::shutDown()
+{
+    unloadHost();
+    const numerette::PowerOffResult result = m_services.powerOff->powerOff();
+    if (!result.accepted)
+        qWarning("Numerette: the computer could not be turned off: %s", qPrintable(result.error));
+}
+
+void frmSysTray::AbrirUtil()
+{
+    if (m_trayMenu && !m_unloading)
+        m_trayMenu->mnuUtil()->popup(QCursor::pos());
+}
+
+void frmSysTray::mnuReg_Click()
+{
+    if (numerette::OpenDocument(DonationPage) > 2)
+        return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral(" Numerette"), numerette::LoadMessage(BrowserError));
+    box.exec();
+}
+
+// Nothing is reported: without a writable applications folder the item simply is not there.
+void frmSysTray::mnuAtalho_Click()
+{
+    numerette::writeMenuEntry(m_values.AppDir + m_values.ExeFileName, m_values.AppDir);
 }
 
 void frmSysTray::unloadHost()
@@ -202,10 +285,12 @@ void frmSysTray::unloadHost()
     m_unloading = true;
     // From here the calculator's close lets it go instead of parking it.
     setCalculatorParked(true);
-    if (m_tmrTray)
-        m_tmrTray->stop();
     if (m_trayIcon)
         m_trayIcon->hide();
+    if (m_tmrTray)
+        m_tmrTray->stop();
+    if (m_schedule)
+        m_schedule->stop();
     frmCalcula* calculatorWindow = m_calculator ? &m_calculator->window() : nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window != calculatorWindow)

@@ -7,11 +7,15 @@
 #include <QWidget>
 
 #include "calculator_owner.h"
+#include "host_services.h"
 #include "process_values.h"
+#include "tray_blink.h"
 
 class HostedCalculator;
 class QSystemTrayIcon;
 class QTimer;
+class ScheduleCommands;
+class TrayMenu;
 class frmCalcula;
 
 namespace numerette {
@@ -35,6 +39,8 @@ public:
 
     // The splash, which goes away once the calculator has read its state.
     void setSplash(QWidget* splash) { m_splash = splash; }
+    // Replaces the system's services; before load().
+    void setServices(HostServices services);
 
     // Establishes the process-wide values and takes the start-up route of the command word.
     void load();
@@ -42,6 +48,12 @@ public:
     // Shows the calculator: the open window restored and focused, or a fresh one when the
     // calculator was closed to the notification area (or never opened).
     void mnuSystray_Click();
+    // Pops up the Tools submenu at the mouse pointer; the calculator's "Tool&s" item calls it.
+    void AbrirUtil();
+    // The notification-area menu of the first instance; none in other processes.
+    TrayMenu* trayMenu() const { return m_trayMenu; }
+    ScheduleCommands* scheduleCommands() const { return m_schedule; }
+    QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
 
     const numerette::ProcessValues& values() const { return m_values; }
     // 1 for the main calculator, 2 for a secondary calculator process.
@@ -52,8 +64,8 @@ public:
 
     bool calculatorParked() const override { return m_calculatorParked; }
     void setCalculatorParked(bool parked) override;
-    bool alarmArmed() const override { return false; }
-    bool shutdownArmed() const override { return false; }
+    bool alarmArmed() const override;
+    bool shutdownArmed() const override;
     bool trayAvailable() const override;
     void startTrayBlink() override;
     void unloadHost() override;
@@ -70,7 +82,12 @@ private:
     void becomeFirstInstance(bool showCalculator);
     void loadCalculator();
     void addTrayIcon();
+    void setTrayIconShown(bool shown);
     void tmrTray_Timer();
+    void mnuReg_Click();
+    void mnuAtalho_Click();
+    // The shutdown time has come: the program ends as on Exit, then the computer goes off.
+    void shutDown();
 
     numerette::InstanceChannel& m_channel;
     numerette::SettingsStore& m_settings;
@@ -81,9 +98,12 @@ private:
     bool m_unloading = false;
     std::unique_ptr<HostedCalculator> m_calculator;
     QPointer<QWidget> m_splash;
+    HostServices m_services;
     QSystemTrayIcon* m_trayIcon = nullptr;
+    TrayMenu* m_trayMenu = nullptr;
+    ScheduleCommands* m_schedule = nullptr;
     QTimer* m_tmrTray = nullptr;
     QIcon m_trayPicture;
     QIcon m_trayBlank;
-    int m_blinkCount = 0;
+    numerette::TrayBlink m_blink;
 };

@@ -1,0 +1,183 @@
+#include "calculator_hot_keys.h"
+
+#include <array>
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+
+#include "global_hot_keys.h"
+#include "message_boxes.h"
+
+using numerette::Button;
+
+namespace {
+
+struct HotKey {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    Button button;
+};
+
+constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
+constexpr Qt::KeyboardModifiers CtrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
+constexpr Qt::KeyboardModifiers CtrlAlt = Qt::ControlModifier | Qt::AltModifier;
+
+// In the order the buttons are registered. Enter is both the main Enter key and the
+// keypad's.
+constexpr std::array<HotKey, 22> HotKeys{{
+    {Qt::Key_0, CtrlKeypad, Button::Num0},
+    {Qt::Key_1, CtrlKeypad, Button::Num1},
+    {Qt::Key_2, CtrlKeypad, Button::Num2},
+    {Qt::Key_3, CtrlKeypad, Button::Num3},
+    {Qt::Key_4, CtrlKeypad, Button::Num4},
+    {Qt::Key_5, CtrlKeypad, Button::Num5},
+    {Qt::Key_6, CtrlKeypad, Button::Num6},
+    {Qt::Key_7, CtrlKeypad, Button::Num7},
+    {Qt::Key_8, CtrlKeypad, Button::Num8},
+    {Qt::Key_9, CtrlKeypad, Button::Num9},
+    {Qt::Key_Plus, CtrlKeypad, Button::Mais},
+    {Qt::Key_Minus, CtrlKeypad, Button::Menos},
+    {Qt::Key_Asterisk, CtrlKeypad, Button::Vezes},
+    {Qt::Key_Slash, CtrlKeypad, Button::Dividir},
+    {Qt::Key_Period, CtrlKeypad, Button::Virgula},
+    {Qt::Key_Delete, Ctrl, Button::CE},
+    {Qt::Key_Backspace, Ctrl, Button::Back},
+    {Qt::Key_Return, Ctrl, Button::Igual},
+    {Qt::Key_Enter, CtrlKeypad, Button::Igual},
+    {Qt::Key_Return, CtrlAlt, Button::Neg},
+    {Qt::Key_Enter, CtrlAlt | Qt::KeypadModifier, Button::Neg},
+    {Qt::Key_Space, Ctrl, Button::MC},
+}};
+
+} // namespace
+
+QString hotKeyHelpText()
+{
+    const QString db = QStringLiteral("\r\n\r\n");
+    const QString cr = QStringLiteral("\r");
+    return QStringLiteral("Now it's possible to use the calculator with a minimized view, by using the HotKeys.") + db
+        + QStringLiteral("How To use the HotKeys: Press CTRL with any number or operator in numeric keyboard.") + db
+        + QStringLiteral("Other HotKeys:") + db
+        + QStringLiteral("CTRL+DELETE = Clear calculator screen or clear tape") + cr
+        + QStringLiteral("CTRL+BACKSPACE = Clear the last number that was typed") + cr
+        + QStringLiteral("CTRL+ALT+ENTER = Make the number typed a negative") + cr
+        + QStringLiteral("CTRL+INSERT = Paste number copied from another document") + cr
+        + QStringLiteral("CTRL+ENTER = Calculation total") + cr
+        + QStringLiteral("CTRL+SPACE = to minimize, or to restore the calculator");
+}
+
+void ShowHotKeyHelp(QWidget* parent)
+{
+    numerette::message_boxes::show(parent, QMessageBox::Information, hotKeyHelpText());
+}
+
+CalculatorHotKeys::CalculatorHotKeys(QWidget& window, numerette::Calculator& calculator,
+                                     numerette::GlobalHotKeys& keys, QMenu* settingsMenu)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_keys(keys)
+{
+    m_hotKeyItem = settingsMenu->addAction(tr("&HotKeys (CTRL + Numeric Keyboard)"));
+    m_hotKeyItem->setObjectName(QStringLiteral("mnuHotKey"));
+    m_hotKeyItem->setCheckable(true);
+    connect(m_hotKeyItem, &QAction::triggered, this, &CalculatorHotKeys::mnuHotKey_Click);
+    // Queued: an activation arrives inside the platform's event filtering, and the key's
+    // action may open a message box or change the window's state.
+    connect(&keys, &numerette::GlobalHotKeys::activated, this, &CalculatorHotKeys::activated,
+            Qt::QueuedConnection);
+}
+
+bool CalculatorHotKeys::hotKeysWanted() const
+{
+    return m_hotKeyItem->isChecked();
+}
+
+void CalculatorHotKeys::setHotKeysWanted(bool on)
+{
+    m_hotKeyItem->setChecked(on);
+}
+
+void CalculatorHotKeys::RegisterHotKeys()
+{
+    if (!m_registered.empty())
+        return;
+    for (const HotKey& hotKey : HotKeys) {
+        if (const auto id = m_keys.registerHotKey(hotKey.key, hotKey.modifiers))
+            m_registered.emplace_back(*id, hotKey.button);
+    }
+}
+
+void CalculatorHotKeys::UnregisterHotKeys()
+{
+    for (const auto& [id, button] : m_registered)
+        m_keys.unregisterHotKey(id);
+    m_registered.clear();
+}
+
+void CalculatorHotKeys::registerActivationKey()
+{
+    if (!m_activationKey)
+        m_activationKey = m_keys.registerHotKey(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+void CalculatorHotKeys::unregisterAll()
+{
+    UnregisterHotKeys();
+    if (m_activationKey)
+        m_keys.unregisterHotKey(*m_activationKey);
+    m_activationKey.reset();
+}
+
+// The item's check is toggled by the menu before this runs.
+void CalculatorHotKeys::mnuHotKey_Click()
+{
+    if (!m_hotKeyItem->isChecked()) {
+        UnregisterHotKeys();
+        return;
+    }
+    RegisterHotKeys();
+    ShowHotKeyHelp(&m_window);
+}
+
+void CalculatorHotKeys::activated(int id)
+{
+    if (m_activationKey == id) {
+        emit activationRequested();
+        return;
+    }
+    for (const auto& [registered, button] : m_registered) {
+        if (registered == id) {
+            act(button);
+            emit hotKeyHandled();
+            return;
+        }
+    }
+}
+
+// What the button does as a hot key; in Add mode the plus and minus keys only set the sign,
+// and Enter adds where the equals key would total.
+void CalculatorHotKeys::act(Button button)
+{
+    const bool addMode = m_calculator.addMode();
+    const bool negative = m_calculator.display().contains(QLatin1Char('-'));
+    switch (button) {
+    case Button::Mais:
+        if (!addMode)
+            m_calculator.pressButton(Button::Mais);
+        else if (negative)
+            m_calculator.pressButton(Button::Neg);
+        break;
+    case Button::Menos:
+        if (!addMode)
+            m_calculator.pressButton(Button::Menos);
+        else if (!negative)
+            m_calculator.pressButton(Button::Neg);
+        break;
+    case Button::Igual: m_calculator.pressButton(addMode ? Button::Mais : Button::Igual); break;
+    case Button::Neg: m_calculator.pressButton(addMode ? Button::Igual : Button::Neg); break;
+    case Button::MC: emit minimizeToggleRequested(); break;
+    default: m_calculator.pressButton(button); break;
+    }
+}

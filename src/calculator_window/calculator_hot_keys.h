@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include <QObject>
+
+#include "calculator.h"
+
+namespace numerette {
+class GlobalHotKeys;
+}
+class QAction;
+class QMenu;
+class QWidget;
+
+// The hot-key help, shown when hot keys are switched on and by the help command.
+QString hotKeyHelpText();
+void ShowHotKeyHelp(QWidget* parent);
+
+// The global hot keys that drive the keypad from anywhere: Ctrl with the numeric keypad's
+// keys and a few others, each acting as one keypad button; the window-activation key
+// Ctrl+Shift+C; and the "&Settings" item `mnuHotKey` that keeps the hot keys while the
+// window is shown. A key another program owns is left to it without a word.
+class CalculatorHotKeys : public QObject {
+    Q_OBJECT
+
+public:
+    CalculatorHotKeys(QWidget& window, numerette::Calculator& calculator, numerette::GlobalHotKeys& keys,
+                      QMenu* settingsMenu);
+
+    void RegisterHotKeys();
+    void UnregisterHotKeys();
+    void registerActivationKey();
+    // Every registration goes: the window is closing.
+    void unregisterAll();
+
+    bool hotKeysWanted() const;
+    void setHotKeysWanted(bool on);
+
+signals:
+    // Ctrl+Space: minimize the window, or restore it when minimized.
+    void minimizeToggleRequested();
+    void activationRequested();
+    // After every hot key, so that the minimized caption follows.
+    void hotKeyHandled();
+
+private:
+    void mnuHotKey_Click();
+    void activated(int id);
+    void act(numerette::Button button);
+
+    QWidget& m_window;
+    numerette::Calculator& m_calculator;
+    numerette::GlobalHotKeys& m_keys;
+    QAction* m_hotKeyItem;
+    // The button of each hot key registered now, by registration id.
+    std::vector<std::pair<int, numerette::Button>> m_registered;
+    std::optional<int> m_activationKey;
+};

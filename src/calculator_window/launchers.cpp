@@ -1,0 +1,144 @@
+#include "launchers.h"
+
+#include <array>
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "calculator.h"
+#include "calculator_hot_keys.h"
+#include "message_boxes.h"
+#include "message_catalogue.h"
+#include "program_starter.h"
+
+namespace {
+
+const QString WebSite = QStringLiteral("https://www.numerette.org/");
+const QString SupportMail = QStringLiteral("support@numerette.org");
+
+QString donationPage()
+{
+    return QStringLiteral("https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=") + SupportMail
+        + QStringLiteral("&item_name=Make%20a%20donation%20to%20Numerette%20--%20Help%20keep%20Numerette%20FREE!"
+                         "&no_shipping=1");
+}
+
+// The desktop calculators looked for, the most common first.
+constexpr std::array DesktopCalculators{"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk",
+                                        "xcalc"};
+
+QAction* addItem(QMenu* menu, QAction* before, const QString& name, const QString& caption, QKeySequence shortcut)
+{
+    auto* item = new QAction(caption, menu);
+    item->setObjectName(name);
+    item->setShortcut(shortcut);
+    menu->insertAction(before, item);
+    return item;
+}
+
+} // namespace
+
+Launchers::Launchers(QWidget& window, numerette::Calculator& calculator, numerette::ProgramStarter& programs,
+                     bool secondary, QMenu* optionsMenu, QMenu* helpMenu)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_programs(programs)
+    , m_secondary(secondary)
+{
+    addOptionsItems(optionsMenu);
+    addHelpItems(helpMenu);
+}
+
+// The options menu begins with the launchers.
+void Launchers::addOptionsItems(QMenu* menu)
+{
+    QAction* first = menu->actions().value(0);
+    QAction* another = addItem(menu, first, QStringLiteral("mnuOutra"), tr("&Open Another Numerette"), Qt::Key_F6);
+    QAction* desktop = addItem(menu, first, QStringLiteral("mnuWindows"), tr("Open &Windows Calculator"), Qt::Key_F7);
+    menu->insertSeparator(first);
+    connect(another, &QAction::triggered, this, &Launchers::mnuOutra_Click);
+    connect(desktop, &QAction::triggered, this, &Launchers::mnuWindows_Click);
+}
+
+void Launchers::addHelpItems(QMenu* menu)
+{
+    QAction* help = addItem(menu, nullptr, QStringLiteral("mnuAjuda"), tr("&Help"), Qt::Key_F1);
+    QAction* about = addItem(menu, nullptr, QStringLiteral("mnuCalc"), tr("&About Calculator"), Qt::Key_F11);
+    QAction* donation = addItem(menu, nullptr, QStringLiteral("mnuReg"), tr("Make a Donation -- Help Too!"),
+                                Qt::Key_F12);
+    menu->addSeparator();
+    QAction* mail = addItem(menu, nullptr, QStringLiteral("mnuEmail"), tr("&Email technical support"), {});
+    connect(help, &QAction::triggered, this, &Launchers::mnuAjuda_Click);
+    connect(about, &QAction::triggered, this, &Launchers::mnuCalc_Click);
+    connect(donation, &QAction::triggered, this, &Launchers::mnuReg_Click);
+    connect(mail, &QAction::triggered, this, &Launchers::mnuEmail_Click);
+}
+
+// The new process is a secondary calculator ("outra"), in time mode when this one is.
+// The clipboard is cleared, so that its present text is not taken for the other's total.
+// A start that fails is not reported.
+void Launchers::mnuOutra_Click()
+{
+    if (m_secondary)
+        return;
+    const QString word = m_calculator.timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra");
+    m_programs.startDetached(QCoreApplication::applicationFilePath(), {word});
+    QGuiApplication::clipboard()->clear();
+}
+
+void Launchers::mnuWindows_Click()
+{
+    for (const char* name : DesktopCalculators) {
+        const QString path = m_programs.findProgram(QString::fromLatin1(name));
+        if (!path.isEmpty() && m_programs.startDetached(path, {}))
+            return;
+    }
+    numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(19));
+}
+
+void Launchers::mnuAjuda_Click()
+{
+    ShowHotKeyHelp(&m_window);
+    if (numerette::message_boxes::askYesNo(&m_window, numerette::LoadMessage(7), QMessageBox::Information))
+        openWebSite();
+}
+
+void Launchers::mnuCalc_Click()
+{
+    const QString about = tr("Numerette FREE %1").arg(QCoreApplication::applicationVersion()).trimmed()
+        + numerette::DoubleBreak + tr("An adding machine with a paper tape, for the desktop.") + numerette::DoubleBreak
+        + tr("Web site: %1").arg(WebSite) + QStringLiteral("\r\n") + tr("Support: %1").arg(SupportMail)
+        + numerette::DoubleBreak + tr("WOULD YOU LIKE TO VISIT OUR WEBSITE ?");
+    if (numerette::message_boxes::askYesNo(&m_window, about, QMessageBox::Information))
+        openWebSite();
+}
+
+void Launchers::mnuReg_Click()
+{
+    openOrReport(donationPage(), numerette::LoadMessage(8));
+}
+
+void Launchers::mnuEmail_Click()
+{
+    openOrReport(QStringLiteral("mailto:") + SupportMail + QStringLiteral("?subject=Numerette%20FREE"),
+                 numerette::LoadMessage(13, SupportMail));
+}
+
+void Launchers::openWebSite()
+{
+    openOrReport(WebSite, numerette::LoadMessage(8));
+}
+
+void Launchers::openOrReport(const QString& target, const QString& failure)
+{
+    if (numerette::OpenDocument(target) > 2)
+        m_window.showMinimized();
+    else
+        numerette::message_boxes::show(&m_window, QMessageBox::Warning, failure);
+}

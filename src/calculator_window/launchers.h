@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+namespace numerette {
+class Calculator;
+class ProgramStarter;
+}
+class QMenu;
+class QWidget;
+
+// The commands that open something else: a second calculator in a process of its own, the
+// desktop's calculator, and the "?" menu's help, about box, donation page and mail to
+// support. A web page or mail that opens minimizes the calculator, so that it is in view.
+class Launchers : public QObject {
+    Q_OBJECT
+
+public:
+    // `secondary`: this calculator is itself the second one, which opens no other.
+    Launchers(QWidget& window, numerette::Calculator& calculator, numerette::ProgramStarter& programs,
+              bool secondary, QMenu* optionsMenu, QMenu* helpMenu);
+
+    void mnuOutra_Click();
+    void mnuWindows_Click();
+    void mnuAjuda_Click();
+    void mnuCalc_Click();
+    void mnuReg_Click();
+    void mnuEmail_Click();
+
+private:
+    void addOptionsItems(QMenu* menu);
+    void addHelpItems(QMenu* menu);
+    // Opens a web page or mail; on failure shows `failure` (a catalogue text).
+    void openOrReport(const QString& target, const QString& failure);
+    void openWebSite();
+
+    QWidget& m_window;
+    numerette::Calculator& m_calculator;
+    numerette::ProgramStarter& m_programs;
+    bool m_secondary;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QTime>
+
+class QWidget;
+class ScheduleDialogs;
+
+namespace numerette {
+class DesktopNotifications;
+class PowerOff;
+}
+
+// What the host reaches outside the program through: the clock, the beep, the boxes of the
+// alarm and shutdown commands, desktop notifications and the power-off. Tests give fakes.
+struct HostServices {
+    std::function<QTime()> clock;
+    std::function<void()> beep;
+    std::unique_ptr<ScheduleDialogs> dialogs;
+    std::unique_ptr<numerette::DesktopNotifications> notifications;
+    std::unique_ptr<numerette::PowerOff> powerOff;
+
+    HostServices();
+    HostServices(HostServices&&) noexcept;
+    HostServices& operator=(HostServices&&) noexcept;
+    ~HostServices();
+};
+
+// The real ones; alarm messages belong to owner.
+HostServices systemHostServices(QWidget* owner);
+
+// The time of day now, in whole seconds.
+QTime timeOfDayNow();

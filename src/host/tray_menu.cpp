@@ -1,0 +1,97 @@
+#include "tray_menu.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "message_catalogue.h"
+
+using numerette::LoadMessage;
+
+namespace {
+
+constexpr int AlarmSetCaption = 45;
+constexpr int AlarmTitle = 67;
+constexpr int ShutdownSetCaption = 80;
+constexpr int ShutdownTitle = 70;
+
+} // namespace
+
+TrayMenu::TrayMenu(QObject* parent)
+    : QObject(parent)
+    , m_mnu0(new QMenu(QStringLiteral("#")))
+    , m_mnuUtil(new QMenu(tr("Tool&s")))
+{
+    m_mnu0->setObjectName(QStringLiteral("mnu0"));
+    m_mnuUtil->setObjectName(QStringLiteral("mnuUtil"));
+
+    QAction* show = addItem(m_mnu0, QStringLiteral("mnuSystray"), tr("Show Numerette    Ctrl+Shift+C"));
+    QFont bold = show->font();
+    bold.setBold(true);
+    show->setFont(bold);
+    m_mnu0->setDefaultAction(show);
+    connect(show, &QAction::triggered, this, &TrayMenu::mnuSystray_Click);
+    m_mnu0->addSeparator();
+    connect(addItem(m_mnu0, QStringLiteral("mnuReg"), tr("Make a Donation -- Help Too!")), &QAction::triggered, this,
+            &TrayMenu::mnuReg_Click);
+    m_mnu0->addMenu(m_mnuUtil)->setObjectName(QStringLiteral("mnuUtilItem"));
+
+    addAlarmEntry();
+    m_mnuDesligar = addItem(m_mnuUtil, QStringLiteral("mnuDesligar"), LoadMessage(ShutdownTitle).trimmed());
+    m_mnuDesligar->setCheckable(true);
+    connect(m_mnuDesligar, &QAction::triggered, this, [this] {
+        // The check mark follows the schedule, not the click.
+        m_mnuDesligar->setChecked(!m_mnuDesligar->isChecked());
+        emit mnuDesligar_Click();
+    });
+    m_mnuUtil->addSeparator();
+    connect(addItem(m_mnuUtil, QStringLiteral("mnuAtalho"), tr("Create Shortcut under Start Menu")),
+            &QAction::triggered, this, &TrayMenu::mnuAtalho_Click);
+
+    m_mnu0->addSeparator();
+    connect(addItem(m_mnu0, QStringLiteral("mnuSair"), tr("Exit")), &QAction::triggered, this,
+            &TrayMenu::mnuSair_Click);
+}
+
+// The menus have no parent widget: the notification area and the calculator pop them up.
+TrayMenu::~TrayMenu()
+{
+    delete m_mnu0;
+    delete m_mnuUtil;
+}
+
+QAction* TrayMenu::addItem(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* item = new QAction(caption, menu);
+    item->setObjectName(name);
+    menu->addAction(item);
+    return item;
+}
+
+void TrayMenu::addAlarmEntry()
+{
+    const qsizetype index = m_mnuAlarme.size();
+    QAction* entry = new QAction(LoadMessage(AlarmTitle).trimmed(), m_mnuUtil);
+    entry->setObjectName(QStringLiteral("mnuAlarme"));
+    entry->setData(index);
+    entry->setCheckable(true);
+    // Below the last entry, above the shutdown item.
+    m_mnuUtil->insertAction(m_mnuDesligar, entry);
+    m_mnuAlarme.append(entry);
+    connect(entry, &QAction::triggered, this, [this, entry, index] {
+        entry->setChecked(!entry->isChecked());
+        emit mnuAlarme_Click(index);
+    });
+}
+
+void TrayMenu::showAlarmEntry(qsizetype index, bool set, const QString& captionTime)
+{
+    QAction* entry = m_mnuAlarme.at(index);
+    entry->setChecked(set);
+    entry->setText(set ? LoadMessage(AlarmSetCaption, captionTime) : LoadMessage(AlarmTitle).trimmed());
+}
+
+void TrayMenu::showShutdown(bool set, const QString& captionTime)
+{
+    m_mnuDesligar->setChecked(set);
+    m_mnuDesligar->setText(set ? LoadMessage(ShutdownSetCaption, captionTime) : LoadMessage(ShutdownTitle).trimmed());
+}

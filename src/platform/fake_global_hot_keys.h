@@ -1,0 +1,38 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+
+#include "global_hot_keys.h"
+
+namespace numerette {
+
+// Global hot keys for tests: registrations are recorded, keys can be marked as owned by
+// another program, and a test presses a key with press().
+class FakeGlobalHotKeys final : public GlobalHotKeys {
+    Q_OBJECT
+
+public:
+    using GlobalHotKeys::GlobalHotKeys;
+
+    std::optional<int> registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
+    void unregisterHotKey(int id) override;
+
+    void setOwnedElsewhere(Qt::Key key, Qt::KeyboardModifiers modifiers);
+    bool isRegistered(Qt::Key key, Qt::KeyboardModifiers modifiers) const;
+    int registeredCount() const { return int(m_registered.size()); }
+    // Emits activated() for the registration of this key; false when there is none.
+    bool press(Qt::Key key, Qt::KeyboardModifiers modifiers);
+
+private:
+    using Combination = std::pair<int, int>;
+    static Combination combination(Qt::Key key, Qt::KeyboardModifiers modifiers);
+
+    std::map<int, Combination> m_registered;
+    std::set<Combination> m_ownedElsewhere;
+    int m_nextId = 1;
+};
+
+} // namespace numerette

@@ -1,0 +1,87 @@
+#include "menu_entry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace numerette {
+
+namespace {
+
+// Characters with a meaning inside a quoted Exec argument.
+bool needsBackslash(QChar c)
+{
+    return c == u'"' || c == u'`' || c == u'$' || c == u'\\';
+}
+
+// Desktop entry values escape backslashes themselves, and a line break would end the value.
+QString entryValue(const QString& text)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == u'\\')
+            escaped += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            escaped += QStringLiteral("\\n");
+        else if (c == u'\r')
+            escaped += QStringLiteral("\\r");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+} // namespace
+
+QString execArgument(const QString& programPath)
+{
+    // Always quoted, as a folder with blanks needs; inside the quotes the shell-like
+    // characters take a backslash, and "%" (a field code) is doubled.
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : programPath) {
+        if (needsBackslash(c))
+            quoted += u'\\';
+        quoted += c;
+        if (c == u'%')
+            quoted += u'%';
+    }
+    return quoted + u'"';
+}
+
+QString menuEntryText(const QString& programPath, const QString& workingFolder)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Version=1.4\n"
+                          "Name=Numerette\n"
+                          "Comment=Adding machine calculator with a paper tape\n"
+                          "Exec=")
+        + entryValue(execArgument(programPath)) + QStringLiteral("\nPath=") + entryValue(workingFolder)
+        + QStringLiteral("\nIcon=numerette\n"
+                         "Terminal=false\n"
+                         "StartupNotify=true\n"
+                         "StartupWMClass=numerette\n"
+                         "Categories=Utility;Calculator;\n"
+                         "X-KDE-Shortcuts=Ctrl+Shift+C\n");
+}
+
+QString menuEntryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation)
+        + QStringLiteral("/numerette.desktop");
+}
+
+bool writeMenuEntry(const QString& programPath, const QString& workingFolder)
+{
+    const QString path = menuEntryPath();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(menuEntryText(programPath, workingFolder).toUtf8());
+    return file.commit();
+}
+
+} // namespace numerette

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace numerette {
+
+// The desktop's menu item that starts the program: a desktop entry "Numerette" in the user's
+// applications folder, starting programPath in workingFolder, with Ctrl+Shift+C as its key
+// where the desktop reads one.
+QString menuEntryText(const QString& programPath, const QString& workingFolder);
+
+// Where the entry goes: numerette.desktop in the user's applications folder, so that it stands
+// in for an installed entry of the same name rather than adding a second item.
+QString menuEntryPath();
+
+// Writes the entry, replacing one written before; false when it could not be written.
+bool writeMenuEntry(const QString& programPath, const QString& workingFolder);
+
+// A program path as one argument of a desktop entry's Exec key.
+QString execArgument(const QString& programPath);
+
+} // namespace numerette

@@ -1,0 +1,50 @@
+#include "num_lock_switch.h"
+
+#include <QGuiApplication>
+
+#include <X11/XKBlib.h>
+#include <X11/keysym.h>
+
+namespace numerette {
+
+namespace {
+
+Display* x11Display()
+{
+    const auto* x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+} // namespace
+
+bool X11NumLockSwitch::isOn() const
+{
+    Display* display = x11Display();
+    if (!display)
+        return true;
+    const unsigned mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    XkbStateRec state;
+    if (mask == 0 || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+        return true;
+    return (state.locked_mods & mask) != 0;
+}
+
+void X11NumLockSwitch::switchOn()
+{
+    Display* display = x11Display();
+    if (!display)
+        return;
+    const unsigned mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    if (mask == 0)
+        return;
+    XkbLockModifiers(display, XkbUseCoreKbd, mask, mask);
+    XFlush(display);
+}
+
+void FakeNumLockSwitch::switchOn()
+{
+    m_on = true;
+    ++m_switchOnCount;
+}
+
+} // namespace numerette

@@ -1,0 +1,205 @@
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calculator.h"
+#include "calculator_host.h"
+#include "fake_calculator_owner.h"
+#include "fake_global_hot_keys.h"
+#include "frm_calcula.h"
+#include "minimized_caption.h"
+#include "num_lock_switch.h"
+#include "number_text.h"
+#include "program_starter.h"
+#include "settings_store.h"
+
+using namespace Qt::StringLiterals;
+using numerette::Calculator;
+
+namespace {
+
+constexpr Qt::KeyboardModifiers CtrlKeypad = Qt::ControlModifier | Qt::KeypadModifier;
+constexpr Qt::KeyboardModifiers CtrlAlt = Qt::ControlModifier | Qt::AltModifier;
+
+// A window over fakes; the hot keys a test presses arrive as they would from the desktop.
+struct Fixture {
+    explicit Fixture(bool hotKeysWanted = true, bool addMode = true)
+    {
+        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+        settings.setHotKey(hotKeysWanted);
+        settings.setCalcEnter(addMode);
+        window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{}, owner,
+                                              DesktopServices{&hotKeys, &numLock, &programs});
+    }
+    // Presses the hot keys in turn; each acts from the event loop, as from the platform.
+    void press(std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys)
+    {
+        for (const auto& [key, modifiers] : keys) {
+            QVERIFY2(hotKeys.press(key, modifiers), "the hot key is not registered");
+            QCoreApplication::processEvents();
+        }
+    }
+
+    QTemporaryDir dir;
+    numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
+    FakeCalculatorOwner owner;
+    numerette::CalculatorHost host;
+    Calculator calculator{host};
+    numerette::FakeGlobalHotKeys hotKeys;
+    numerette::FakeNumLockSwitch numLock;
+    numerette::FakeProgramStarter programs;
+    std::unique_ptr<frmCalcula> window;
+};
+
+} // namespace
+
+class TstCalculatorHotKeys : public QObject {
+    Q_OBJECT
+
+private slots:
+    void minimizedCaption_data();
+    void minimizedCaption();
+    void addModeTotalWhileMinimized();
+    void addModeSignKeys();
+    void resultModeEnterKeys();
+    void hotKeysOnlyWhileMinimizedWhenSwitchedOff();
+    void keyOwnedElsewhereIsSkipped();
+    void ctrlSpaceMinimizesAndRestores();
+    void hotKeyCommandIsStoredAtClose();
+    void numLockForcedAfterKeysWithoutATotal();
+};
+
+void TstCalculatorHotKeys::minimizedCaption_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("pendingOperator");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("after a total: entry holds the total") << u"8"_s << u"8"_s << u"8"_s << u"+"_s << u" = 8 T"_s;
+    QTest::newRow("nothing typed yet") << u"0"_s << u"0"_s << u"0"_s << u"+"_s << u" = 0 T"_s;
+    QTest::newRow("first number typed") << u"5"_s << u"5"_s << u"0"_s << u"+"_s << u" 5 T"_s;
+    QTest::newRow("running total shown with its operator")
+        << u"13"_s << u"0"_s << u"13"_s << u"×"_s << u" = 13    ×"_s;
+    QTest::newRow("number typed over a running total") << u"3"_s << u"3"_s << u"5"_s << u"+"_s << u" 3"_s;
+    QTest::newRow("emptied entry leaves the title") << u"5"_s << u""_s << u"5"_s << u"+"_s << QString();
+    QTest::newRow("total that is no number counts as zero") << u"5"_s << u"5"_s << u""_s << u"+"_s << u" 5 T"_s;
+    QTest::newRow("negative number") << u"-5"_s << u"-5"_s << u"2"_s << u"-"_s << u" -5"_s;
+}
+
+void TstCalculatorHotKeys::minimizedCaption()
+{
+    QFETCH(QString, display);
+    QFETCH(QString, entry);
+    QFETCH(QString, total);
+    QFETCH(QString, pendingOperator);
+    QFETCH(QString, expected);
+    QCOMPARE(::minimizedCaption(CaptionTexts{display, entry, total, pendingOperator}, numerette::NumberLocale{}),
+             expected);
+}
+
+void TstCalculatorHotKeys::addModeTotalWhileMinimized()
+{
+    Fixture f;
+    f.window->show();
+    f.window->showMinimized();
+    f.press({{Qt::Key_5, CtrlKeypad}, {Qt::Key_Return, Qt::ControlModifier}, {Qt::Key_3, CtrlKeypad},
+             {Qt::Key_Return, Qt::ControlModifier}, {Qt::Key_Return, CtrlAlt}});
+    const QString list = f.calculator.list();
+    QVERIFY2(list.contains(u"5 +"_s), qPrintable(list));
+    QVERIFY2(list.contains(u"8 T"_s), qPrintable(list));
+    QVERIFY2(f.window->windowTitle().endsWith(u"8 T"_s), qPrintable(f.window->windowTitle()));
+}
+
+void TstCalculatorHotKeys::addModeSignKeys()
+{
+    Fixture f;
+    f.press({{Qt::Key_5, CtrlKeypad}, {Qt::Key_Minus, CtrlKeypad}});
+    QCOMPARE(f.calculator.display(), u"-5"_s);
+    f.press({{Qt::Key_Minus, CtrlKeypad}});
+    QCOMPARE(f.calculator.display(), u"-5"_s);
+    f.press({{Qt::Key_Plus, CtrlKeypad}});
+    QCOMPARE(f.calculator.display(), u"5"_s);
+    f.press({{Qt::Key_Plus, CtrlKeypad}});
+    QCOMPARE(f.calculator.display(), u"5"_s);
+}
+
+void TstCalculatorHotKeys::resultModeEnterKeys()
+{
+    Fixture f(true, false);
+    f.press({{Qt::Key_5, CtrlKeypad}, {Qt::Key_Return, CtrlAlt}});
+    QCOMPARE(f.calculator.display(), u"-5"_s);
+    f.press({{Qt::Key_Plus, CtrlKeypad}, {Qt::Key_3, CtrlKeypad}, {Qt::Key_Enter, CtrlKeypad}});
+    QVERIFY2(f.calculator.list().contains(u"-2 T"_s), qPrintable(f.calculator.list()));
+}
+
+// Only the activation key stays when the hot keys are switched off and the window is shown.
+void TstCalculatorHotKeys::hotKeysOnlyWhileMinimizedWhenSwitchedOff()
+{
+    Fixture f(false);
+    f.window->show();
+    QCOMPARE(f.hotKeys.registeredCount(), 1);
+    QVERIFY(f.hotKeys.isRegistered(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier));
+    f.window->showMinimized();
+    QVERIFY(f.hotKeys.isRegistered(Qt::Key_5, CtrlKeypad));
+    f.window->showNormal();
+    QCOMPARE(f.hotKeys.registeredCount(), 1);
+}
+
+void TstCalculatorHotKeys::keyOwnedElsewhereIsSkipped()
+{
+    Fixture f(false);
+    f.hotKeys.setOwnedElsewhere(Qt::Key_5, CtrlKeypad);
+    f.window->show();
+    f.window->showMinimized();
+    QVERIFY(!f.hotKeys.isRegistered(Qt::Key_5, CtrlKeypad));
+    f.press({{Qt::Key_4, CtrlKeypad}});
+    QCOMPARE(f.calculator.display(), u"4"_s);
+}
+
+void TstCalculatorHotKeys::ctrlSpaceMinimizesAndRestores()
+{
+    Fixture f;
+    f.window->show();
+    f.press({{Qt::Key_Space, Qt::ControlModifier}});
+    QVERIFY(f.window->isMinimized());
+    f.press({{Qt::Key_Space, Qt::ControlModifier}});
+    QVERIFY(!f.window->isMinimized());
+    QCOMPARE(f.window->windowTitle(), u" Numerette FREE"_s);
+}
+
+void TstCalculatorHotKeys::hotKeyCommandIsStoredAtClose()
+{
+    Fixture f;
+    f.owner.tray = false;
+    auto* item = f.window->findChild<QAction*>(u"mnuHotKey"_s);
+    QVERIFY(item && item->isChecked());
+    item->trigger();
+    QVERIFY(!item->isChecked());
+    QCOMPARE(f.hotKeys.registeredCount(), 1);
+    f.window->close();
+    QCOMPARE(f.hotKeys.registeredCount(), 0);
+    QVERIFY(!f.settings.HotKey());
+}
+
+// The program's own NumLock press is no total; the user's next one is.
+void TstCalculatorHotKeys::numLockForcedAfterKeysWithoutATotal()
+{
+    Fixture f;
+    f.window->show();
+    f.numLock.setOn(false);
+    f.numLock.setPressesKey(true);
+    QTest::keyClick(f.window.get(), Qt::Key_5);
+    QCOMPARE(f.numLock.switchOnCount(), 1);
+    QTest::keyClick(f.window.get(), Qt::Key_Return);
+    const QString before = f.calculator.list();
+    QTest::keyClick(f.window.get(), Qt::Key_NumLock);
+    QCOMPARE(f.calculator.list(), before);
+    QTest::keyClick(f.window.get(), Qt::Key_NumLock);
+    QVERIFY2(f.calculator.list().contains(u"5 T"_s), qPrintable(QString(f.calculator.list()).remove(u'\r')));
+}
+
+QTEST_MAIN(TstCalculatorHotKeys)
+#include "tst_calculator_hot_keys.moc"

@@ -1,0 +1,177 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "calculator.h"
+#include "calculator_host.h"
+#include "fake_calculator_owner.h"
+#include "fake_global_hot_keys.h"
+#include "frm_calcula.h"
+#include "message_catalogue.h"
+#include "num_lock_switch.h"
+#include "program_starter.h"
+#include "settings_store.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Fixture {
+    explicit Fixture(int hostTag = 1)
+    {
+        qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+        window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{QString(), hostTag}, owner,
+                                              DesktopServices{&hotKeys, &numLock, &programs});
+        window->show();
+    }
+    void run(const QString& item) { window->findChild<QAction*>(item)->trigger(); }
+
+    QTemporaryDir dir;
+    numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
+    FakeCalculatorOwner owner;
+    numerette::CalculatorHost host;
+    numerette::Calculator calculator{host};
+    numerette::FakeGlobalHotKeys hotKeys;
+    numerette::FakeNumLockSwitch numLock;
+    numerette::FakeProgramStarter programs;
+    std::unique_ptr<frmCalcula> window;
+};
+
+// Answers the next message boxes with the given button and keeps their texts and icons.
+struct MessageBoxAnswers {
+    explicit MessageBoxAnswers(QMessageBox::StandardButton answer)
+    {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this, answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                icons << box->icon();
+                box->done(box->button(answer) ? answer : QMessageBox::Ok);
+            }
+        });
+        timer.start(10);
+    }
+    QTimer timer;
+    QStringList texts;
+    QList<QMessageBox::Icon> icons;
+};
+
+struct OpenerGuard {
+    explicit OpenerGuard(bool succeeds)
+    {
+        numerette::SetDocumentOpener([this, succeeds](const QString& target) {
+            opened << target;
+            return succeeds;
+        });
+    }
+    ~OpenerGuard() { numerette::SetDocumentOpener({}); }
+    QStringList opened;
+};
+
+} // namespace
+
+class TstLaunchers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void anotherCalculator_data();
+    void anotherCalculator();
+    void desktopCalculator();
+    void desktopCalculatorMissing();
+    void pagesMinimizeOnSuccessOnly_data();
+    void pagesMinimizeOnSuccessOnly();
+    void helpAnsweredNoOpensNothing();
+};
+
+void TstLaunchers::anotherCalculator_data()
+{
+    QTest::addColumn<int>("hostTag");
+    QTest::addColumn<bool>("timeMode");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("main calculator") << 1 << false << QStringList{u"outra"_s};
+    QTest::newRow("main calculator in time mode") << 1 << true << QStringList{u"outratempo"_s};
+    QTest::newRow("secondary calculator opens none") << 2 << false << QStringList{};
+}
+
+void TstLaunchers::anotherCalculator()
+{
+    QFETCH(int, hostTag);
+    QFETCH(bool, timeMode);
+    QFETCH(QStringList, arguments);
+    Fixture f(hostTag);
+    if (timeMode)
+        f.calculator.mnuTempo_Click();
+    QApplication::clipboard()->setText(u"12.50"_s);
+    f.run(u"mnuOutra"_s);
+    if (arguments.isEmpty()) {
+        QVERIFY(f.programs.starts().isEmpty());
+        return;
+    }
+    QCOMPARE(f.programs.starts().size(), 1);
+    QCOMPARE(f.programs.starts().first().program, QCoreApplication::applicationFilePath());
+    QCOMPARE(f.programs.starts().first().arguments, arguments);
+    QVERIFY(QApplication::clipboard()->text().isEmpty());
+}
+
+void TstLaunchers::desktopCalculator()
+{
+    Fixture f;
+    f.programs.setInstalled({u"xcalc"_s, u"kcalc"_s});
+    f.run(u"mnuWindows"_s);
+    QCOMPARE(f.programs.starts().size(), 1);
+    QCOMPARE(f.programs.starts().first().program, u"/usr/bin/kcalc"_s);
+}
+
+void TstLaunchers::desktopCalculatorMissing()
+{
+    Fixture f;
+    MessageBoxAnswers answers(QMessageBox::Ok);
+    f.run(u"mnuWindows"_s);
+    QCOMPARE(answers.texts, QStringList{numerette::LoadMessage(19)});
+    QCOMPARE(answers.icons.value(0), QMessageBox::Critical);
+}
+
+void TstLaunchers::pagesMinimizeOnSuccessOnly_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("donation opens") << u"mnuReg"_s << true << QString();
+    QTest::newRow("donation fails") << u"mnuReg"_s << false << numerette::LoadMessage(8);
+    QTest::newRow("mail opens") << u"mnuEmail"_s << true << QString();
+    QTest::newRow("mail fails") << u"mnuEmail"_s << false
+                                << numerette::LoadMessage(13, u"support@numerette.org"_s);
+}
+
+void TstLaunchers::pagesMinimizeOnSuccessOnly()
+{
+    QFETCH(QString, item);
+    QFETCH(bool, opens);
+    QFETCH(QString, failure);
+    Fixture f;
+    OpenerGuard opener(opens);
+    MessageBoxAnswers answers(QMessageBox::Ok);
+    f.run(item);
+    QCOMPARE(opener.opened.size(), 1);
+    QCOMPARE(f.window->isMinimized(), opens);
+    // Boxes show the catalogue's CR LF as plain line breaks.
+    QCOMPARE(answers.texts, failure.isEmpty() ? QStringList{} : QStringList{failure.remove(u'\r')});
+}
+
+void TstLaunchers::helpAnsweredNoOpensNothing()
+{
+    Fixture f;
+    OpenerGuard opener(true);
+    MessageBoxAnswers answers(QMessageBox::No);
+    f.run(u"mnuAjuda"_s);
+    QCOMPARE(answers.texts.size(), 2);
+    QVERIFY(answers.texts.at(0).startsWith(u"Now it's possible"_s));
+    QVERIFY(opener.opened.isEmpty());
+    QVERIFY(!f.window->isMinimized());
+}
+
+QTEST_MAIN(TstLaunchers)
+#include "tst_launchers.moc"

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The global hot keys drive a minimized calculator while another X client has the focus:
+# in Add mode Ctrl+keypad 5, Ctrl+Enter, Ctrl+keypad 3, Ctrl+Enter, Ctrl+Alt+Enter put 5 and 3
+# and their total 8 on the tape, and the minimized window's title shows the display with " T".
+#   hot_keys.sh PATH-TO-NUMERETTE PATH-TO-X11-ICONIFY
+set -uo pipefail
+
+readonly program=$1 iconify=$2
+
+for tool in xdotool xmessage xmodmap; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed" >&2; exit 77; }
+done
+
+started=()
+cleanup() {
+    local pid
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+}
+trap cleanup EXIT
+
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+
+# The key code of a keysym in the server's keymap; xdotool would otherwise toggle NumLock to
+# reach a keypad digit, and leave it changed.
+keycode_of() {
+    xmodmap -pke | awk -v sym="$1" '{ for (i = 4; i <= NF; i++) if ($i == sym) { print $2; exit } }'
+}
+
+mkdir -p "$HOME/.config/Numeret"
+printf '[Conf]\nCalcEnter=True\n' >"$HOME/.config/Numeret/Numeret.ini"
+
+"$program" &
+calculator=$!
+started+=("$calculator")
+window=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$calculator" --name 'Numerette FREE' | head -n 1)
+[[ -n $window ]] || fail "the calculator shows no window"
+
+xmessage -name other 'another program' &
+started+=("$!")
+other=$(timeout 20 xdotool search --sync --classname other | head -n 1)
+[[ -n $other ]] || fail "xmessage shows no window"
+xdotool windowfocus --sync "$other"
+
+"$iconify" "$window" || fail "could not mark the calculator minimized"
+for (( attempt = 0; attempt < 50; attempt++ )); do
+    [[ $(xdotool getwindowname "$window") != ' Numerette FREE' ]] && break
+    sleep 0.1
+done
+
+kp5=$(keycode_of KP_5) kp3=$(keycode_of KP_3)
+[[ -n $kp5 && -n $kp3 ]] || fail "the keymap has no keypad digits"
+xdotool key --delay 100 "ctrl+$kp5" ctrl+Return "ctrl+$kp3" ctrl+Return ctrl+alt+Return
+
+title=
+for (( attempt = 0; attempt < 50; attempt++ )); do
+    title=$(xdotool getwindowname "$window")
+    [[ $title == *8' T' ]] && break
+    sleep 0.1
+done
+[[ $title == ' = 8 T' || $title == ' 8 T' ]] || fail "the minimized calculator's title is '$title', not the total 8 with ' T'"
+
+saved=
+for (( attempt = 0; attempt < 50; attempt++ )); do
+    saved=$(find "$HOME" -name numeret1.fita -print -quit)
+    [[ -n $saved ]] && grep -q '8 T' "$saved" && break
+    sleep 0.1
+done
+[[ -n $saved ]] || fail "no state file was written after the total"
+grep -q '^ *5 +' "$saved" && grep -q '^ *3 [+=]' "$saved" && grep -q '8 T' "$saved" \
+    || fail "the tape does not hold 5, 3 and the total 8: $(cat "$saved")"
+exit 0

@@ -1,0 +1,79 @@
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "menu_entry.h"
+
+using namespace Qt::StringLiterals;
+
+class TstMenuEntry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void execQuotesProgram_data();
+    void execQuotesProgram();
+    void writtenEntryIsValid();
+
+private:
+    QTemporaryDir m_data;
+};
+
+void TstMenuEntry::initTestCase()
+{
+    QVERIFY(m_data.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_data.path()));
+}
+
+void TstMenuEntry::execQuotesProgram_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("execLine"); // as it stands in the file
+
+    QTest::newRow("plain path") << u"/usr/bin/numerette"_s << u"Exec=\"/usr/bin/numerette\""_s;
+    QTest::newRow("folder with blanks") << u"/opt/My Apps/numerette"_s << u"Exec=\"/opt/My Apps/numerette\""_s;
+    QTest::newRow("dollar and quote") << u"/opt/a$b\"c/numerette"_s << u"Exec=\"/opt/a\\\\$b\\\\\"c/numerette\""_s;
+    QTest::newRow("backslash") << u"/opt/a\\b/numerette"_s << u"Exec=\"/opt/a\\\\\\\\b/numerette\""_s;
+    QTest::newRow("percent") << u"/opt/100%/numerette"_s << u"Exec=\"/opt/100%%/numerette\""_s;
+}
+
+void TstMenuEntry::execQuotesProgram()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, execLine);
+    const QStringList lines = numerette::menuEntryText(program, u"/opt/dir/"_s).split(u'\n');
+    QVERIFY2(lines.contains(execLine), qPrintable(lines.join(u'\n')));
+    // The working folder is not quoted.
+    QVERIFY(lines.contains(u"Path=/opt/dir/"_s));
+}
+
+void TstMenuEntry::writtenEntryIsValid()
+{
+    const QString program = u"/opt/Numerette Folder/numerette"_s;
+    QVERIFY(numerette::writeMenuEntry(program, u"/opt/Numerette Folder/"_s));
+    // Twice: the second replaces the first.
+    QVERIFY(numerette::writeMenuEntry(program, u"/opt/Numerette Folder/"_s));
+    const QString path = m_data.filePath(u"applications/numerette.desktop"_s);
+    QCOMPARE(numerette::menuEntryPath(), path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.startsWith(u"[Desktop Entry]\n"_s));
+    QCOMPARE(text.count(u"[Desktop Entry]"_s), 1);
+    QVERIFY(text.contains(u"\nName=Numerette\n"_s));
+    QVERIFY(text.contains(u"\nType=Application\n"_s));
+    QVERIFY(text.contains(u"\nX-KDE-Shortcuts=Ctrl+Shift+C\n"_s));
+
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+    if (validator.isEmpty())
+        QSKIP("desktop-file-validate is not installed (Debian package desktop-file-utils)");
+    QProcess validate;
+    validate.start(validator, {path});
+    QVERIFY(validate.waitForFinished());
+    QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+}
+
+QTEST_GUILESS_MAIN(TstMenuEntry)
+#include "tst_menu_entry.moc"
