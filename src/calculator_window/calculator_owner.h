@@ -36,4 +36,7 @@ public:
     virtual void unloadSplash() = 0;
     // The hidden host window hides when the calculator is activated.
     virtual void hideHost() = 0;
+    // Pops up the host's Tools submenu (alarms, timed shutdown, menu shortcut) at the
+    // mouse position; a process without a tray menu does nothing.
+    virtual void AbrirUtil() = 0;
 };

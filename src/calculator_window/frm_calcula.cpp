@@ -88,6 +88,9 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_launchers = new Launchers(*this, calculator, *services.programs, m_launch.isSecondary(), mainMenus[0],
                                 mainMenus[2]);
     connectHotKeys();
+    auto* tools = mainMenus[0]->addAction(tr("Tool&s"));
+    tools->setObjectName(QStringLiteral("mnuUtil"));
+    connect(tools, &QAction::triggered, this, [this] { m_owner.AbrirUtil(); });
 
     connect(m_displayRow, &DisplayRow::formatMenuRequested, this,
             [this](const QPoint& at) { m_menus->numberFormatMenu()->popup(at); });

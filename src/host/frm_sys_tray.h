@@ -49,7 +49,7 @@ public:
     // calculator was closed to the notification area (or never opened).
     void mnuSystray_Click();
     // Pops up the Tools submenu at the mouse pointer; the calculator's "Tool&s" item calls it.
-    void AbrirUtil();
+    void AbrirUtil() override;
     // The notification-area menu of the first instance; none in other processes.
     TrayMenu* trayMenu() const { return m_trayMenu; }
     ScheduleCommands* scheduleCommands() const { return m_schedule; }

@@ -13,6 +13,7 @@ struct FakeCalculatorOwner : CalculatorOwner {
     void unloadHost() override { ++unloads; }
     void unloadSplash() override { ++splashUnloads; }
     void hideHost() override { ++hostHides; }
+    void AbrirUtil() override { ++toolsMenuPopups; }
 
     bool parked = false;
     bool alarm = false;
@@ -22,4 +23,5 @@ struct FakeCalculatorOwner : CalculatorOwner {
     int unloads = 0;
     int splashUnloads = 0;
     int hostHides = 0;
+    int toolsMenuPopups = 0;
 };

@@ -84,6 +84,7 @@ private slots:
     void pagesMinimizeOnSuccessOnly_data();
     void pagesMinimizeOnSuccessOnly();
     void helpAnsweredNoOpensNothing();
+    void toolsItemAsksTheHostForItsMenu();
 };
 
 void TstLaunchers::anotherCalculator_data()
@@ -171,6 +172,13 @@ void TstLaunchers::helpAnsweredNoOpensNothing()
     QVERIFY(answers.texts.at(0).startsWith(u"Now it's possible"_s));
     QVERIFY(opener.opened.isEmpty());
     QVERIFY(!f.window->isMinimized());
+}
+
+void TstLaunchers::toolsItemAsksTheHostForItsMenu()
+{
+    Fixture f;
+    f.run(u"mnuUtil"_s);
+    QCOMPARE(f.owner.toolsMenuPopups, 1);
 }
 
 QTEST_MAIN(TstLaunchers)
