@@ -12,6 +12,7 @@
 #include "calculator.h"
 #include "calculator_hot_keys.h"
 #include "calculator_menus.h"
+#include "clipboard_monitor.h"
 #include "display_row.h"
 #include "keypad.h"
 #include "launchers.h"
@@ -31,7 +32,8 @@ namespace {
 
 // The window's height until the stored one is applied: 7305 twips.
 constexpr int DesignHeight = 487;
-// The minimized caption follows the calculator this often.
+// The clipboard monitor and the minimized caption follow the clipboard and the calculator
+// this often.
 constexpr int CaptionIntervalMs = 50;
 
 bool isListNavigation(int virtualKey)
@@ -71,6 +73,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_menus = new CalculatorMenus(calculator, menuBar());
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
+    m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
 
     if (!services.numLock) {
         m_ownNumLock = std::make_unique<numerette::X11NumLockSwitch>();
@@ -98,6 +101,8 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
             [this](const QPoint& at) { m_menus->enterKeyMenu()->popup(at); });
     connect(&calculator, &Calculator::viewChanged, this, &frmCalcula::render);
     connect(m_quotation, &QuotationLabel::rotated, this, [this] { m_startupDone = false; });
+    connect(m_monitor, &ClipboardMonitor::copiedFromList, m_tape, [this] { m_tape->clearFocus(); });
+    connect(m_launchers, &Launchers::anotherCalculatorOpening, m_monitor, [this] { m_monitor->setOn(true); });
 
     m_tape->setMinimumHeight(m_tape->fontMetrics().lineSpacing() * 4);
     setFixedWidth(sizeHint().width());
@@ -106,6 +111,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     auto* timer1 = new QTimer(this);
     timer1->setObjectName(QStringLiteral("Timer1"));
     timer1->setInterval(CaptionIntervalMs);
+    connect(timer1, &QTimer::timeout, m_monitor, &ClipboardMonitor::tick);
     connect(timer1, &QTimer::timeout, this, &frmCalcula::renderCaption);
     timer1->start();
 

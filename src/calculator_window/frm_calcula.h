@@ -15,6 +15,7 @@ class SettingsStore;
 }
 class CalculatorHotKeys;
 class CalculatorMenus;
+class ClipboardMonitor;
 class DisplayRow;
 class Keypad;
 class Launchers;
@@ -90,6 +91,7 @@ private:
     QuotationLabel* m_quotation;
     CalculatorMenus* m_menus;
     WindowOptions* m_options;
+    ClipboardMonitor* m_monitor;
     ListCommands* m_listCommands;
     CalculatorHotKeys* m_hotKeys = nullptr;
     Launchers* m_launchers = nullptr;

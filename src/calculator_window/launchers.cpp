@@ -80,13 +80,15 @@ void Launchers::addHelpItems(QMenu* menu)
     connect(mail, &QAction::triggered, this, &Launchers::mnuEmail_Click);
 }
 
-// The new process is a secondary calculator ("outra"), in time mode when this one is.
-// The clipboard is cleared, so that its present text is not taken for the other's total.
-// A start that fails is not reported.
+// The new process is a secondary calculator ("outra"), in time mode when this one is; this
+// one's clipboard monitor goes on (without changing the stored setting) to take up its
+// totals. The clipboard is cleared, so that its present text is not taken for the other's
+// total. A start that fails is not reported.
 void Launchers::mnuOutra_Click()
 {
     if (m_secondary)
         return;
+    emit anotherCalculatorOpening();
     const QString word = m_calculator.timeMode() ? QStringLiteral("outratempo") : QStringLiteral("outra");
     m_programs.startDetached(QCoreApplication::applicationFilePath(), {word});
     QGuiApplication::clipboard()->clear();

@@ -27,6 +27,10 @@ public:
     void mnuReg_Click();
     void mnuEmail_Click();
 
+signals:
+    // A second calculator is being opened: this one's clipboard monitor takes up its totals.
+    void anotherCalculatorOpening();
+
 private:
     void addOptionsItems(QMenu* menu);
     void addHelpItems(QMenu* menu);

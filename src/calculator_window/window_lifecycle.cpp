@@ -15,6 +15,7 @@
 #include "calculator.h"
 #include "calculator_hot_keys.h"
 #include "calculator_menus.h"
+#include "clipboard_monitor.h"
 #include "keypad.h"
 #include "list_commands.h"
 #include "quotations.h"
@@ -75,6 +76,7 @@ void frmCalcula::Form_Load()
     } else {
         placeWindow();
         m_calculator.setInsertText(m_settings.InserirTexto());
+        m_monitor->setOn(m_settings.Monitor());
         if (fullMode())
             m_options->setStayInTray(m_settings.mnuSystray());
         m_hotKeys->registerActivationKey();

@@ -111,6 +111,12 @@ void Calculator::setEntryText(const QString& text)
     entryChanged();
 }
 
+void Calculator::enterNumber(const QString& text)
+{
+    setEntryText(text);
+    SelectEntry();
+}
+
 void Calculator::SelectEntry()
 {
     m_entry.setMaxLength(EntryBox::DefaultMaxLength);

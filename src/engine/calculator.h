@@ -78,6 +78,11 @@ public:
     void entryKeyPress(int code);
     void entryKeyUp();
     void pressButton(Button button, Click click = Click::Program);
+    // Shows a keypad button released after the program sent its key code.
+    void releaseButton(Button button) { setPressed(button, false); }
+    // A number the program puts into the entry (clipboard, paste): it replaces the entry,
+    // the entry's change rule shows it, and it is selected so that the next digit replaces it.
+    void enterNumber(const QString& text);
 
     // --- Commands ------------------------------------------------------------------------
     void chooseNumberFormat(int index);
@@ -116,6 +121,10 @@ public:
     // The clipboard text the clipboard monitor must not take up as a new number.
     void setLastClipboardText(const QString& text) { m_lastClipboardText = text; }
     const QString& LastClipboardText() const { return m_lastClipboardText; }
+    // What the next total puts on the clipboard instead of the total (the products of a
+    // copied two-column block); the total empties it.
+    void setPendingClipboardText(const QString& text) { m_pendingClipboardText = text; }
+    const QString& PendingClipboardText() const { return m_pendingClipboardText; }
     // Replaces the list's text. While the list is locked and no commit is running, the
     // commit step runs before this returns.
     void setList(const QString& text);

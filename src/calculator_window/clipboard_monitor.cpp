@@ -1,0 +1,84 @@
+#include "clipboard_monitor.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScopedValueRollback>
+#include <QWidget>
+
+#include "calculator.h"
+#include "clipboard_reading.h"
+#include "message_boxes.h"
+#include "message_catalogue.h"
+#include "settings_store.h"
+
+namespace {
+
+class SystemClipboard final : public numerette::ClipboardPort {
+public:
+    void setClipboardText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
+    void clearClipboard() override { QGuiApplication::clipboard()->clear(); }
+};
+
+} // namespace
+
+ClipboardMonitor::ClipboardMonitor(QWidget& window, numerette::Calculator& calculator,
+                                   numerette::SettingsStore& settings, bool secondary, QMenu* settingsMenu)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_secondary(secondary)
+{
+    m_item = new QAction(tr("&Monitor Clipboard"), settingsMenu);
+    m_item->setObjectName(QStringLiteral("mnuMonit"));
+    m_item->setCheckable(true);
+    // It stands just above "Always Visible (On Top)" when that item is there.
+    QAction* before = nullptr;
+    for (QAction* item : settingsMenu->actions()) {
+        if (item->objectName() == QLatin1String("mnuVisivel"))
+            before = item;
+    }
+    settingsMenu->insertAction(before, m_item);
+
+    connect(m_item, &QAction::triggered, this, &ClipboardMonitor::mnuMonit_Click);
+    connect(m_item, &QAction::triggered, this, [&settings](bool on) { settings.setMonitor(on); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { m_changed = true; });
+}
+
+bool ClipboardMonitor::isOn() const
+{
+    return m_item->isChecked();
+}
+
+void ClipboardMonitor::setOn(bool on)
+{
+    m_item->setChecked(on);
+}
+
+// The clipboard is cleared first, so that what it holds now is not taken up.
+void ClipboardMonitor::mnuMonit_Click(bool checked)
+{
+    QGuiApplication::clipboard()->clear();
+    if (checked)
+        numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(222));
+}
+
+void ClipboardMonitor::tick()
+{
+    if (!m_changed || m_reading)
+        return;
+    m_changed = false;
+    if (m_secondary || !isOn() || m_calculator.calculatorParked())
+        return;
+    const QScopedValueRollback reading(m_reading, true);
+    SystemClipboard clipboard;
+    switch (numerette::readClipboard(m_calculator, clipboard, QGuiApplication::clipboard()->text())) {
+    case numerette::ClipboardReading::InvalidSelection:
+        numerette::message_boxes::show(&m_window, QMessageBox::Warning, numerette::LoadMessage(20));
+        break;
+    case numerette::ClipboardReading::CopiedFromList: emit copiedFromList(); break;
+    case numerette::ClipboardReading::Ignored:
+    case numerette::ClipboardReading::Taken: break;
+    }
+}

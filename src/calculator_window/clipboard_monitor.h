@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+namespace numerette {
+class Calculator;
+class SettingsStore;
+}
+class QAction;
+class QMenu;
+class QWidget;
+
+// The "&Settings" item `mnuMonit` and the monitor it switches: numbers the user copies in
+// other programs are added to the running calculation (see readClipboard). The clipboard
+// is only read after it changed: its change signal marks the change and the window's
+// 50 ms `Timer1` takes it up, so the monitor costs nothing while nothing is copied. A
+// secondary calculator never reads the clipboard.
+class ClipboardMonitor : public QObject {
+    Q_OBJECT
+
+public:
+    ClipboardMonitor(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+                     bool secondary, QMenu* settingsMenu);
+
+    bool isOn() const;
+    // Checks the item without storing the setting (load, opening a second calculator).
+    void setOn(bool on);
+    // One tick of `Timer1`: reads the clipboard if it changed since the last tick.
+    void tick();
+
+signals:
+    // The user copied from the calculation list itself: the entry takes the focus back.
+    void copiedFromList();
+
+private:
+    void mnuMonit_Click(bool checked);
+
+    QWidget& m_window;
+    numerette::Calculator& m_calculator;
+    QAction* m_item;
+    bool m_secondary;
+    bool m_changed = false;
+    // Set while a reading runs: a message box it opens lets ticks run.
+    bool m_reading = false;
+};

@@ -1,0 +1,309 @@
+#include "frm_regra.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "calculator.h"
+#include "decimal_field.h"
+#include "message_catalogue.h"
+
+using namespace numerette;
+using namespace numerette::rule_of_three;
+
+namespace {
+
+constexpr int ValueLength = 10;
+constexpr int DescriptionLength = 25;
+
+std::unique_ptr<QPrinter> defaultPrinter()
+{
+    // Without a default printer Qt would print to a PDF file unasked.
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+QString indexed(const char* name, int i)
+{
+    return QLatin1String(name) + QString::number(i);
+}
+
+QLabel* label(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+void setTextKeepingCaret(QLineEdit* field, const QString& text)
+{
+    if (field->text() != text)
+        field->setText(text);
+}
+
+} // namespace
+
+class frmRegra::RenderingPrompts final : public ToolPrompts {
+public:
+    explicit RenderingPrompts(frmRegra& window)
+        : m_window(window)
+    {
+    }
+    void show(PromptIcon icon, const QString& text) override
+    {
+        m_window.render();
+        m_window.m_prompts->show(icon, text);
+    }
+    PromptAnswer ask(const QString& question) override
+    {
+        m_window.render();
+        return m_window.m_prompts->ask(question);
+    }
+
+private:
+    frmRegra& m_window;
+};
+
+frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
+    : ToolDialog(parent)
+    , m_sheet(calculator.numberLocale())
+    , m_decimal(calculator.DecimalSeparator())
+    , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(178)))
+    , m_prompts(m_messageBoxes.get())
+    , m_rendering(std::make_unique<RenderingPrompts>(*this))
+    , m_printerSource(defaultPrinter)
+{
+    setObjectName(QStringLiteral("frmRegra"));
+    setWindowTitle(LoadMessage(178));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(label(QStringLiteral("lblDados"), LoadMessage(202), this), 0, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(label(QStringLiteral("lblEncontrar"), LoadMessage(203), this), 0, 4, 1, 2, Qt::AlignCenter);
+    grid->addWidget(label(QStringLiteral("lblQtd0"), LoadMessage(204), this), 1, 0);
+    grid->addWidget(label(QStringLiteral("lblDescricao0"), LoadMessage(205), this), 1, 1);
+    grid->addWidget(label(QStringLiteral("lblIncognita"), QStringLiteral("I&ncognita"), this), 1, 2, 1, 2);
+    grid->addWidget(label(QStringLiteral("lblQtd1"), LoadMessage(204), this), 1, 4);
+    grid->addWidget(label(QStringLiteral("lblDescricao1"), LoadMessage(205), this), 1, 5);
+    buildRows(*grid);
+
+    auto* buttons = new QHBoxLayout;
+    m_cmdCalcular = addButton(QStringLiteral("cmdCalcular"), LoadMessage(151));
+    m_cmdImprimir = addButton(QStringLiteral("cmdImprimir"), LoadMessage(215));
+    m_cmdExemplo = addButton(QStringLiteral("cmdExemplo"), LoadMessage(207) + QStringLiteral(" &1"));
+    m_cmdExemplo2 = addButton(QStringLiteral("cmdExemplo2"), LoadMessage(207) + QStringLiteral(" &2"));
+    for (auto* button : {m_cmdCalcular, m_cmdImprimir, m_cmdExemplo, m_cmdExemplo2})
+        buttons->addWidget(button);
+    connect(m_cmdCalcular, &QPushButton::clicked, this, &frmRegra::cmdCalcular_Click);
+    connect(m_cmdImprimir, &QPushButton::clicked, this, &frmRegra::cmdImprimir_Click);
+    connect(m_cmdExemplo, &QPushButton::clicked, this, &frmRegra::cmdExemplo_Click);
+    connect(m_cmdExemplo2, &QPushButton::clicked, this, &frmRegra::cmdExemplo2_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    render();
+}
+
+frmRegra::~frmRegra() = default;
+
+void frmRegra::buildRows(QGridLayout& grid)
+{
+    for (int i = 0; i < RowCount; ++i) {
+        RowWidgets& row = m_rows.at(std::size_t(i));
+        const auto field = [this](const QString& name, int length, bool right) {
+            auto* edit = new QLineEdit(this);
+            edit->setObjectName(name);
+            edit->setMaxLength(length);
+            if (right)
+                edit->setAlignment(Qt::AlignRight);
+            return edit;
+        };
+        row.txtValor = field(indexed("txtValor", i), ValueLength, true);
+        row.txtCond = field(indexed("txtCond", i), DescriptionLength, false);
+        row.txtValor2 = field(indexed("txtValor2", i), ValueLength, true);
+        row.txtCond2 = field(indexed("txtCond2", i), DescriptionLength, false);
+        row.txtCond2->setEnabled(false);
+        row.optInc = new QRadioButton(this);
+        row.optInc->setObjectName(indexed("optInc", i));
+        row.optInc->setAutoExclusive(false);
+        row.optInc->setCursor(Qt::PointingHandCursor);
+        row.imgVal = label(indexed("imgVal", i), QString(), this);
+        row.imgVal->setFixedWidth(20);
+
+        const int line = i + 2;
+        grid.addWidget(row.txtValor, line, 0);
+        grid.addWidget(row.txtCond, line, 1);
+        grid.addWidget(row.optInc, line, 2);
+        grid.addWidget(row.imgVal, line, 3);
+        grid.addWidget(row.txtValor2, line, 4);
+        grid.addWidget(row.txtCond2, line, 5);
+        connectRow(i);
+    }
+}
+
+void frmRegra::connectRow(int i)
+{
+    const RowWidgets& row = m_rows.at(std::size_t(i));
+    connect(row.txtValor, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+        m_sheet.setValue(i, text);
+    });
+    connect(row.txtCond, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+        m_sheet.setDescription(i, text);
+        render();
+    });
+    connect(row.txtValor2, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+        m_sheet.setNewValue(i, text);
+        render();
+    });
+    connect(row.optInc, &QRadioButton::clicked, this, [this, i] {
+        m_sheet.selectSought(i);
+        m_sheet.soughtReleased(i);
+        render();
+    });
+    row.txtValor2->installEventFilter(this);
+    makeDecimalField(*row.txtValor, m_decimal);
+    makeDecimalField(*row.txtValor2, m_decimal);
+    caretToEndOnFocus(*row.txtCond);
+}
+
+QPushButton* frmRegra::addButton(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    return button;
+}
+
+void frmRegra::setPrompts(ToolPrompts& prompts)
+{
+    m_prompts = &prompts;
+}
+
+void frmRegra::setPrinterSource(PrinterSource source)
+{
+    m_printerSource = std::move(source);
+}
+
+bool frmRegra::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        for (int i = 0; i < RowCount; ++i) {
+            if (watched == m_rows.at(std::size_t(i)).txtValor2) {
+                m_sheet.newValueKeyReleased(i);
+                render();
+            }
+        }
+    }
+    return ToolDialog::eventFilter(watched, event);
+}
+
+void frmRegra::showEvent(QShowEvent* event)
+{
+    ToolDialog::showEvent(event);
+    m_rows[0].txtValor->setFocus();
+}
+
+void frmRegra::render()
+{
+    const QPixmap direct = style()->standardPixmap(QStyle::SP_ArrowUp);
+    const QPixmap inverse = style()->standardPixmap(QStyle::SP_ArrowDown);
+    for (int i = 0; i < RowCount; ++i) {
+        const Row& state = m_sheet.row(i);
+        const RowWidgets& row = m_rows.at(std::size_t(i));
+        setTextKeepingCaret(row.txtValor, state.value);
+        setTextKeepingCaret(row.txtCond, state.description);
+        setTextKeepingCaret(row.txtValor2, state.newValue);
+        setTextKeepingCaret(row.txtCond2, state.newDescription);
+        row.txtValor->setEnabled(state.baseEnabled);
+        row.txtCond->setEnabled(state.baseEnabled);
+        row.txtValor2->setEnabled(state.newValueEnabled);
+        row.optInc->setEnabled(state.optionEnabled);
+        row.optInc->setChecked(m_sheet.sought() == i);
+        switch (state.proportion) {
+        case Proportion::None: row.imgVal->clear(); break;
+        case Proportion::Direct: row.imgVal->setPixmap(direct); break;
+        case Proportion::Inverse: row.imgVal->setPixmap(inverse); break;
+        }
+    }
+    m_cmdCalcular->setEnabled(m_sheet.calculateEnabled());
+    m_cmdImprimir->setEnabled(m_sheet.printEnabled());
+}
+
+void frmRegra::cmdCalcular_Click()
+{
+    const auto failure = m_sheet.calculate(*m_rendering);
+    render();
+    if (failure) {
+        m_prompts->show(PromptIcon::Exclamation, LoadMessage(failure->message));
+        const RowWidgets& row = m_rows.at(std::size_t(failure->row));
+        if (failure->focus == Focus::BaseValue)
+            row.txtValor->setFocus();
+        else if (failure->focus == Focus::NewValue)
+            row.txtValor2->setFocus();
+        return;
+    }
+    m_rows.at(std::size_t(m_sheet.sought())).txtValor2->setFocus();
+}
+
+void frmRegra::cmdImprimir_Click()
+{
+    if (printImage()) {
+        m_prompts->show(PromptIcon::Information, LoadMessage(16));
+        return;
+    }
+    m_prompts->show(PromptIcon::Critical, LoadMessage(17));
+    close();
+}
+
+bool frmRegra::printImage()
+{
+    const std::unique_ptr<QPrinter> printer = m_printerSource ? m_printerSource() : nullptr;
+    if (!printer)
+        return false;
+    const QPixmap image = grab();
+    QPainter painter;
+    if (!painter.begin(printer.get()))
+        return false;
+    // The window at its size on the screen, made smaller only when it does not fit the page.
+    const QRect page = painter.viewport();
+    const double screenScale = double(printer->resolution()) / logicalDpiX();
+    const double fit = std::min({screenScale, double(page.width()) / image.width(),
+                                 double(page.height()) / image.height()});
+    painter.drawPixmap(QRect(0, 0, int(image.width() * fit), int(image.height() * fit)), image);
+    return painter.end();
+}
+
+void frmRegra::playExample(const Example& example)
+{
+    if (QScreen* shown = screen())
+        move(shown->availableGeometry().left(), y());
+    m_sheet.playExample(example, *m_rendering);
+    render();
+}
+
+void frmRegra::cmdExemplo_Click()
+{
+    playExample(firstExample());
+    m_cmdExemplo->setEnabled(false);
+    m_cmdExemplo2->setEnabled(true);
+    m_cmdCalcular->setFocus();
+}
+
+void frmRegra::cmdExemplo2_Click()
+{
+    playExample(secondExample());
+    m_cmdExemplo2->setEnabled(false);
+    m_cmdCalcular->setFocus();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+namespace numerette {
+
+// The base of the tool windows: Enter moves the focus to the next field as Tab does,
+// Esc closes the window, and the window can be kept above other windows.
+// Buttons never act on Enter, so that Enter behaves the same in every field.
+class ToolDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ToolDialog(QWidget* parent = nullptr);
+
+    // The `Visivel` setting: the window stays above other windows.
+    void setStayOnTop(bool on);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+};
+
+} // namespace numerette

@@ -1,0 +1,64 @@
+#include "tool_prompts.h"
+
+#include <QMessageBox>
+
+namespace numerette {
+
+namespace {
+
+QMessageBox::Icon boxIcon(PromptIcon icon)
+{
+    switch (icon) {
+    case PromptIcon::Information: return QMessageBox::Information;
+    case PromptIcon::Exclamation: return QMessageBox::Warning;
+    case PromptIcon::Question: return QMessageBox::Question;
+    case PromptIcon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString shown(const QString& text)
+{
+    return QString(text)
+        .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+MessageBoxPrompts::MessageBoxPrompts(QWidget* parent, const QString& title)
+    : m_parent(parent)
+    , m_title(title)
+{
+}
+
+void MessageBoxPrompts::show(PromptIcon icon, const QString& text)
+{
+    QMessageBox box(boxIcon(icon), m_title, shown(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+PromptAnswer MessageBoxPrompts::ask(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, m_title, shown(question),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::No: return PromptAnswer::No;
+    default: return PromptAnswer::Cancel;
+    }
+}
+
+void FakeToolPrompts::show(PromptIcon icon, const QString& text)
+{
+    shown.append({icon, text});
+}
+
+PromptAnswer FakeToolPrompts::ask(const QString& question)
+{
+    questions.append(question);
+    return answers.isEmpty() ? PromptAnswer::Cancel : answers.takeFirst();
+}
+
+} // namespace numerette

@@ -1,0 +1,285 @@
+#include "frm_peso.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "calculator.h"
+#include "decimal_field.h"
+
+using namespace numerette;
+using namespace numerette::weight;
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int ScaleRowHeight = 16;
+
+// Where the scale's labels sit for each sex, in twips.
+struct ScaleLayout {
+    int minWidth;
+    int tol1Left;
+    int tol2Width;
+    int tol2Left;
+    int maxLeft;
+    int maxWidth;
+};
+constexpr ScaleLayout ManScale{1300, 1180, 200, 2120, 2120, 1305};
+constexpr ScaleLayout WomanScale{1200, 1080, 255, 2220, 2220, 1200};
+
+int pixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+
+QLineEdit* field(const QString& name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+QLineEdit* limitField(const QString& name, QWidget* parent)
+{
+    QLineEdit* edit = field(name, parent);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    return edit;
+}
+
+QLabel* scaleLabel(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return label;
+}
+
+} // namespace
+
+frmPeso::frmPeso(Calculator& calculator, QWidget* parent)
+    : ToolDialog(parent)
+    , m_calculator(calculator)
+    , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, QStringLiteral(" Numerette")))
+    , m_prompts(m_messageBoxes.get())
+{
+    setObjectName(QStringLiteral("frmPeso"));
+    setWindowTitle(QStringLiteral(" Ideal Weight"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildFields());
+    layout->addWidget(buildResult());
+    auto* survey = new QLabel(QStringLiteral("National Health and Nutrition Examination Survey - by USA - 1976/1980"), this);
+    survey->setCursor(Qt::PointingHandCursor);
+    layout->addWidget(survey);
+
+    for (auto* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    m_option2->setChecked(true);
+    layOutScale();
+}
+
+frmPeso::~frmPeso() = default;
+
+QWidget* frmPeso::buildFields()
+{
+    auto* box = new QWidget(this);
+    auto* form = new QFormLayout(box);
+    m_txtAltura = field(QStringLiteral("txtAltura"), box);
+    m_txtAltura->setMaxLength(4);
+    m_txtAltura->setToolTip(QStringLiteral(" Your Height "));
+    m_txtPeso = field(QStringLiteral("txtPeso"), box);
+    m_txtPeso->setMaxLength(6);
+    m_txtPeso->setToolTip(QStringLiteral(" Your Weight "));
+    for (auto* edit : {m_txtAltura, m_txtPeso})
+        makeDecimalField(*edit, m_calculator.DecimalSeparator());
+
+    auto* lblAltura = new QLabel(QStringLiteral("&Height (m)"), box);
+    lblAltura->setObjectName(QStringLiteral("lblAltura"));
+    lblAltura->setBuddy(m_txtAltura);
+    auto* lblPeso = new QLabel(QStringLiteral("W&eight (Kg)"), box);
+    lblPeso->setObjectName(QStringLiteral("lblPeso"));
+    lblPeso->setBuddy(m_txtPeso);
+    form->addRow(lblAltura, m_txtAltura);
+    form->addRow(lblPeso, m_txtPeso);
+
+    m_option1 = new QRadioButton(QStringLiteral("&Man"), box);
+    m_option1->setObjectName(QStringLiteral("Option1"));
+    m_option1->setToolTip(QStringLiteral(" for man "));
+    m_option2 = new QRadioButton(QStringLiteral("&Woman"), box);
+    m_option2->setObjectName(QStringLiteral("Option2"));
+    m_option2->setToolTip(QStringLiteral(" for woman "));
+    auto* sexes = new QHBoxLayout;
+    for (auto* option : {m_option1, m_option2}) {
+        option->setCursor(Qt::PointingHandCursor);
+        sexes->addWidget(option);
+        connect(option, &QRadioButton::clicked, this, &frmPeso::sexChosen);
+    }
+    m_image2 = new QLabel(QStringLiteral("\u2640"), box);
+    m_image2->setObjectName(QStringLiteral("Image2"));
+    sexes->addWidget(m_image2);
+    form->addRow(sexes);
+
+    auto* cmdHomem = new QPushButton(QStringLiteral("&Calculate"), box);
+    cmdHomem->setObjectName(QStringLiteral("cmdHomem"));
+    connect(cmdHomem, &QPushButton::clicked, this, &frmPeso::cmdHomem_Click);
+    form->addRow(cmdHomem);
+
+    connect(m_txtPeso, &QLineEdit::textChanged, this, [this] { m_lblResultado->clear(); });
+    return box;
+}
+
+QGroupBox* frmPeso::buildResult()
+{
+    m_frame1 = new QGroupBox(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* form = new QFormLayout(m_frame1);
+    const auto addLimit = [&](const char* name, const char* labelName, const char* caption) {
+        QLineEdit* edit = limitField(QLatin1String(name), m_frame1);
+        auto* label = new QLabel(QLatin1String(caption), m_frame1);
+        label->setObjectName(QString::fromUtf8(labelName));
+        form->addRow(label, edit);
+        return edit;
+    };
+    m_txtObeso = addLimit("txtObeso", "lblObeso", "Obese >");
+    m_txtGordo = addLimit("txtGordo", "lblGordo", "Fat >");
+    m_txtSobrepeso = addLimit("txtSobrepeso", "lblSobrepeso", "Overweight >");
+    m_txtIdeal = addLimit("txtIdeal", "lblMédia", "Medium =");
+    m_txtMagro = addLimit("txtMagro", "lblMagro", "Thin <");
+    form->addRow(buildScale());
+    m_lblResultado = new QLabel(m_frame1);
+    m_lblResultado->setObjectName(QStringLiteral("lblResultado"));
+    m_lblResultado->setCursor(Qt::PointingHandCursor);
+    form->addRow(m_lblResultado);
+    return m_frame1;
+}
+
+QWidget* frmPeso::buildScale()
+{
+    auto* scale = new QWidget(m_frame1);
+    scale->setObjectName(QStringLiteral("scale"));
+    scale->setFixedSize(pixels(3600), 3 * ScaleRowHeight);
+    auto* lblMedidor = scaleLabel(QStringLiteral("lblMedidor"), QStringLiteral("| | | | | | | | x | | | | | | | |"), scale);
+    lblMedidor->setGeometry(0, 0, pixels(3600), ScaleRowHeight);
+    m_lblMin = scaleLabel(QStringLiteral("lblMin"), QStringLiteral("| Thin | | | | | | | | | |"), scale);
+    m_lblTol1 = scaleLabel(QStringLiteral("lblTol1"), QStringLiteral("|"), scale);
+    m_lblTol2 = scaleLabel(QStringLiteral("lblTol2"), QStringLiteral("|"), scale);
+    m_lblMax = scaleLabel(QStringLiteral("lblMax"), QStringLiteral("| | | | | | Obese |"), scale);
+    m_imgSeta = scaleLabel(QStringLiteral("imgSeta"), QStringLiteral("\u25B2"), scale);
+    placeArrow(0);
+    return scale;
+}
+
+void frmPeso::layOutScale()
+{
+    const ScaleLayout& at = sex() == Sex::Man ? ManScale : WomanScale;
+    m_lblMin->setGeometry(0, ScaleRowHeight, pixels(at.minWidth), ScaleRowHeight);
+    m_lblTol1->setGeometry(pixels(at.tol1Left), ScaleRowHeight, pixels(200), ScaleRowHeight);
+    m_lblTol2->setGeometry(pixels(at.tol2Left), ScaleRowHeight, pixels(at.tol2Width), ScaleRowHeight);
+    m_lblMax->setGeometry(pixels(at.maxLeft), ScaleRowHeight, pixels(at.maxWidth), ScaleRowHeight);
+    m_image2->setVisible(sex() == Sex::Woman);
+}
+
+void frmPeso::placeArrow(int twips)
+{
+    m_arrowTwips = twips;
+    // The scale starts at the arrow's lowest position.
+    m_imgSeta->setGeometry(pixels(twips - ArrowMinTwips), 2 * ScaleRowHeight, pixels(300), ScaleRowHeight);
+}
+
+Sex frmPeso::sex() const
+{
+    return m_option1->isChecked() ? Sex::Man : Sex::Woman;
+}
+
+void frmPeso::setPrompts(ToolPrompts& prompts)
+{
+    m_prompts = &prompts;
+}
+
+void frmPeso::sexChosen()
+{
+    layOutScale();
+    const NumberLocale& locale = m_calculator.numberLocale();
+    if (ValueOf(m_txtAltura->text(), locale) && ValueOf(m_txtPeso->text(), locale))
+        cmdHomem_Click();
+}
+
+void frmPeso::cmdHomem_Click()
+{
+    const Weighing result = weigh(m_txtAltura->text(), m_txtPeso->text(), sex(), m_calculator.numberLocale());
+    if (m_txtAltura->text() != result.heightText)
+        m_txtAltura->setText(result.heightText);
+    if (result.invalid) {
+        const bool height = *result.invalid == Invalid::Height;
+        m_prompts->show(PromptIcon::Information, height ? QStringLiteral("Height Invalid!") : QStringLiteral("Weight Invalid!"));
+        (height ? m_txtAltura : m_txtPeso)->setFocus();
+        return;
+    }
+    m_txtMagro->setText(result.limits.thin);
+    m_txtIdeal->setText(result.limits.medium);
+    m_txtSobrepeso->setText(result.limits.overweight);
+    m_txtGordo->setText(result.limits.fat);
+    m_txtObeso->setText(result.limits.obese);
+    placeArrow(result.arrowTwips);
+    m_frame1->setTitle(QStringLiteral("Result = ") + classWord(result.weightClass));
+    m_lblResultado->setText(QString(result.advice).replace(u'\r', u'\n'));
+}
+
+void frmPeso::done(int result)
+{
+    if (!m_closed) {
+        m_closed = true;
+        if (!m_lblResultado->text().isEmpty()) {
+            m_calculator.setList(m_calculator.list()
+                                 + weightReport(sex(), m_txtAltura->text(), m_txtPeso->text(),
+                                                {m_txtMagro->text(), m_txtIdeal->text(), m_txtSobrepeso->text(),
+                                                 m_txtGordo->text(), m_txtObeso->text()},
+                                                m_calculator.numberLocale()));
+        }
+        if (parentWidget() && !m_calculator.calculatorParked())
+            parentWidget()->activateWindow();
+    }
+    ToolDialog::done(result);
+}
+
+bool frmPeso::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease)
+        emit keyReleased();
+    return ToolDialog::eventFilter(watched, event);
+}
+
+void frmPeso::showEvent(QShowEvent* event)
+{
+    ToolDialog::showEvent(event);
+    m_closed = false;
+    m_txtAltura->setFocus();
+}
+
+void frmPeso::changeEvent(QEvent* event)
+{
+    ToolDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        closeWhenAnotherWindowIsActive();
+}
+
+void frmPeso::closeWhenAnotherWindowIsActive()
+{
+    // The window's own message boxes take the activation too; they do not close it.
+    for (QWidget* active = QApplication::activeWindow(); active; active = active->parentWidget()) {
+        if (active == this)
+            return;
+    }
+    if (QApplication::activeWindow() && isVisible())
+        close();
+}

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# The clipboard monitor with the real X clipboard: numbers copied by another client are
+# added to the running calculation of the calculator.
+#   clipboard_monitor.sh PATH-TO-NUMERETTE
+set -uo pipefail
+
+readonly program=$1
+
+command -v xdotool >/dev/null || { echo "skipped: xdotool is not installed" >&2; exit 77; }
+command -v xclip >/dev/null || { echo "skipped: xclip is not installed" >&2; exit 77; }
+
+started=()
+cleanup() {
+    local pid
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+}
+trap cleanup EXIT
+
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+
+calculator_window() {
+    timeout 20 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" | head -n 1
+}
+
+state_file() {
+    find "$HOME" -name "numeret$1.fita" -print -quit
+}
+
+# Waits up to 10 s for a state file to hold a line.
+wait_for_line() {
+    local attempt file
+    for (( attempt = 0; attempt < 100; attempt++ )); do
+        file=$(state_file "$1")
+        [[ -n $file ]] && grep -qF -- "$2" "$file" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Another client owns the clipboard with this text until the calculator takes it over.
+copy_text() {
+    printf "$1" | xclip -selection clipboard -quiet &
+    started+=("$!")
+}
+
+clipboard() {
+    timeout 5 xclip -selection clipboard -o 2>/dev/null
+}
+
+mkdir -p "$HOME/.config/Numeret"
+printf '[Conf]\nMonitor=True\n' >"$HOME/.config/Numeret/Numeret.ini"
+
+"$program" &
+first=$!
+started+=("$first")
+window=$(calculator_window "$first" 'Numerette FREE')
+[[ -n $window ]] || fail "the calculator shows no window"
+sleep 0.5
+
+# --- One column, lines ended by CR LF: three items and their total ------------------------------
+copy_text '10\r\n20\r\n30'
+wait_for_line 1 '60 T' || fail "the column was not totalled: $(cat "$(state_file 1)")"
+tape=$(cat "$(state_file 1)")
+for line in '10 +' '20 +' '30 =' ' 003'; do
+    grep -qF -- "$line" <<<"$tape" || fail "the tape lacks '$line': $tape"
+done
+[[ $(clipboard) == 60 ]] || fail "the clipboard holds '$(clipboard)' instead of the total 60"
+
+# --- Two columns: the products are added and totalled, and left on the clipboard ---------------
+copy_text '2\t3\n4\t5'
+wait_for_line 1 '26 T' || fail "the two columns were not totalled: $(cat "$(state_file 1)")"
+grep -qF -- '6 +' "$(state_file 1)" || fail "the product 6 is not on the tape"
+cmp -s <(clipboard) <(printf '6.00\r\n20.00\r\n') \
+    || fail "the clipboard holds $(clipboard | od -c) instead of the two products"
+
+exit 0

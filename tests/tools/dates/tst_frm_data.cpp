@@ -1,0 +1,182 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "calculator.h"
+#include "calculator_host.h"
+#include "date_field.h"
+#include "frm_data.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The calculator's surroundings, silent.
+class QuietHost : public numerette::CalculatorHost {
+public:
+    QString weekdayName(QDate) const override { return {}; }
+    QString clipboardText() const override { return m_clipboard; }
+    void setClipboardText(const QString& text) override { m_clipboard = text; }
+    void clearClipboard() override { m_clipboard.clear(); }
+    void closeWindow() override {}
+    bool askYesNo(const QString&) override { return false; }
+    void showInformation(const QString&) override {}
+    void storeSetting(const QString&, const QString&) override {}
+    void backUpList(const QString&) override {}
+
+private:
+    QString m_clipboard;
+};
+
+} // namespace
+
+class TestFrmData : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void editsMaskedField_data();
+    void editsMaskedField();
+    void showsWeekdayAndEnablesButtons();
+    void reportAppendedOnClose();
+    void nothingWrittenForEqualDates();
+    void finalDateFromPeriod();
+
+private:
+    DateField* field(int index) const { return m_window->findChild<DateField*>(u"txtData%1"_s.arg(index)); }
+    QLineEdit* result(const char* name) const { return m_window->findChild<QLineEdit*>(QLatin1String(name)); }
+    QPushButton* button(int index) const { return m_window->findChild<QPushButton*>(u"cmdCalcula%1"_s.arg(index)); }
+
+    QuietHost m_host;
+    std::unique_ptr<numerette::Calculator> m_calculator;
+    std::unique_ptr<frmData> m_window;
+};
+
+void TestFrmData::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestFrmData::init()
+{
+    m_calculator = std::make_unique<numerette::Calculator>(m_host);
+    m_calculator->setWindowVisible(true);
+    m_window = std::make_unique<frmData>(*m_calculator, u"dd/mm/yyyy"_s);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestFrmData::cleanup()
+{
+    m_window.reset();
+    m_calculator.reset();
+}
+
+void TestFrmData::editsMaskedField_data()
+{
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionLength");
+    QTest::addColumn<QString>("keys");  // "D" Delete, "B" Backspace, digits typed
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("caret");
+
+    QTest::newRow("delete at the start empties to the mask") << 0 << 10 << u"D"_s << u"__/__/____"_s << 0;
+    QTest::newRow("digit over a selected date replaces its first character")
+        << 0 << 10 << u"2"_s << u"21/01/2000"_s << 1;
+    QTest::newRow("digits step over the separator") << 0 << 10 << u"150"_s << u"15/01/2000"_s << 4;
+    QTest::newRow("delete in the middle blanks the rest") << 3 << 0 << u"D"_s << u"01/__/____"_s << 3;
+    QTest::newRow("backspace after a separator deletes the digit before it")
+        << 3 << 0 << u"B"_s << u"0_/__/____"_s << 1;
+    QTest::newRow("letters are refused") << 0 << 0 << u"x"_s << u"01/01/2000"_s << 0;
+}
+
+void TestFrmData::editsMaskedField()
+{
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionLength);
+    QFETCH(QString, keys);
+    DateField* date = field(0);
+    date->setText(u"01/01/2000"_s);
+    if (selectionLength > 0)
+        date->setSelection(selectionStart, selectionLength);
+    else
+        date->setCursorPosition(selectionStart);
+    for (const QChar key : keys) {
+        if (key == u'D')
+            QTest::keyClick(date, Qt::Key_Delete);
+        else if (key == u'B')
+            QTest::keyClick(date, Qt::Key_Backspace);
+        else
+            QTest::keyClick(date, key.toLatin1());
+    }
+    QTEST(date->text(), "expected");
+    QTEST(date->caret(), "caret");
+}
+
+void TestFrmData::showsWeekdayAndEnablesButtons()
+{
+    field(0)->setText(u"15/03/2006"_s);
+    QCOMPARE(m_window->findChild<QLabel*>(u"lblData0"_s)->text(), QLocale::system().dayName(3));
+    QVERIFY(button(0)->isEnabled());
+    QVERIFY(!button(4)->isEnabled());
+    field(1)->setText(QString());
+    QCOMPARE(field(1)->text(), u"__/__/____"_s);
+    QVERIFY(m_window->findChild<QLabel*>(u"lblData1"_s)->text().isEmpty());
+    QVERIFY(!button(0)->isEnabled());
+    QVERIFY(button(4)->isEnabled());
+}
+
+void TestFrmData::reportAppendedOnClose()
+{
+    field(0)->setText(u"01/01/2000"_s);
+    field(1)->setText(u"15/03/2006"_s);
+    button(0)->click();
+    QCOMPARE(result("txtAnos")->text(), u"6"_s);
+    QCOMPARE(m_window->findChild<QLabel*>(u"lblBissextos"_s)->text(), u"2"_s);
+    QVERIFY(m_window->findChild<QLabel*>(u"lblBis"_s)->isVisible());
+
+    const QString before = m_calculator->list();
+    QTest::keyClick(result("txtAnos"), Qt::Key_Escape);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_calculator->list(), before
+                 + u"         [15/03/2006] - \r\n"
+                   "         [01/01/2000] = \r\n"
+                   "               years: 6 \r\n"
+                   "              months: 2 \r\n"
+                   "               weeks: 1 \r\n"
+                   "                days: 6 \r\n"
+                   " =========================\r\n"_s);
+    QCOMPARE(m_calculator->total(), u"0"_s);
+    QCOMPARE(field(1)->text(), u"__/__/____"_s);
+}
+
+void TestFrmData::nothingWrittenForEqualDates()
+{
+    const QString before = m_calculator->list();
+    m_window->reject();
+    QCOMPARE(m_calculator->list(), before);
+}
+
+void TestFrmData::finalDateFromPeriod()
+{
+    field(0)->setText(u"01/01/2004"_s);
+    QLineEdit* years = result("txtAnos");
+    years->setFocus();
+    QTest::keyClick(years, '2');
+    QCOMPARE(field(1)->text(), u"__/__/____"_s);
+    QVERIFY(m_window->findChild<QCheckBox*>(u"Check10"_s)->isChecked());
+    QVERIFY(button(4)->isEnabled());
+    button(4)->click();
+    QCOMPARE(field(1)->text(), u"01/01/2006"_s);
+    QCOMPARE(years->text(), u"2"_s);
+    QCOMPARE(m_window->findChild<QLabel*>(u"lblBissextos"_s)->text(), u"1"_s);
+}
+
+QTEST_MAIN(TestFrmData)
+#include "tst_frm_data.moc"

@@ -1,0 +1,160 @@
+#include <optional>
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calculator.h"
+#include "calculator_host.h"
+#include "frm_regra.h"
+#include "message_catalogue.h"
+
+using namespace numerette;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Fixture {
+    explicit Fixture(QChar decimal = u'.')
+    {
+        calculator.setNumberLocale(NumberLocale::withDecimal(decimal));
+        window.emplace(calculator);
+        window->setPrompts(prompts);
+        window->show();
+    }
+    template <typename T = QLineEdit>
+    T* child(const QString& name) const
+    {
+        return window->findChild<T*>(name);
+    }
+
+    CalculatorHost host;
+    Calculator calculator{host};
+    FakeToolPrompts prompts;
+    std::optional<frmRegra> window;
+};
+
+} // namespace
+
+class TstFrmRegra : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithTheFirstRowOnly();
+    void examplesThroughTheButtons();
+    void typedRowsAndCalculation();
+    void valueFieldsTakeNumbersOnly_data();
+    void valueFieldsTakeNumbersOnly();
+    void printsTheWindowImage();
+    void withoutPrinterReportsAndCloses();
+};
+
+void TstFrmRegra::opensWithTheFirstRowOnly()
+{
+    Fixture f;
+    QCOMPARE(f.window->windowTitle(), LoadMessage(178));
+    QVERIFY(f.child(u"txtValor0"_s)->isEnabled());
+    QVERIFY(f.child(u"txtCond0"_s)->isEnabled());
+    QVERIFY(!f.child(u"txtValor1"_s)->isEnabled());
+    QVERIFY(!f.child(u"txtValor20"_s)->isEnabled());
+    QVERIFY(f.child<QPushButton>(u"cmdExemplo"_s)->isEnabled());
+    QVERIFY(f.child<QPushButton>(u"cmdExemplo2"_s)->isEnabled());
+    QCOMPARE(f.child<QPushButton>(u"cmdCalcular"_s)->text(), u"&Calculate"_s);
+}
+
+void TstFrmRegra::examplesThroughTheButtons()
+{
+    Fixture f;
+    QTest::mouseClick(f.child<QPushButton>(u"cmdExemplo"_s), Qt::LeftButton);
+    QCOMPARE(f.prompts.shown.size(), 9);
+    QCOMPARE(f.prompts.shown.last().text, LoadMessage(187));
+    QVERIFY(!f.child<QPushButton>(u"cmdExemplo"_s)->isEnabled());
+    QCOMPARE(f.child(u"txtCond23"_s)->text(), u"closets"_s);
+
+    f.prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes, PromptAnswer::Yes};
+    QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
+    QCOMPARE(f.child(u"txtValor23"_s)->text(), u"20"_s);
+    QVERIFY(f.child<QPushButton>(u"cmdImprimir"_s)->isEnabled());
+    QVERIFY(!f.child<QLabel>(u"imgVal0"_s)->pixmap().isNull());
+
+    QTest::mouseClick(f.child<QPushButton>(u"cmdExemplo2"_s), Qt::LeftButton);
+    QCOMPARE(f.prompts.shown.last().text, LoadMessage(196));
+    f.prompts.answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::Yes};
+    QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
+    QCOMPARE(f.child(u"txtValor22"_s)->text(), u"10"_s);
+    QVERIFY(!f.child<QPushButton>(u"cmdExemplo2"_s)->isEnabled());
+}
+
+void TstFrmRegra::typedRowsAndCalculation()
+{
+    Fixture f(u',');
+    QTest::keyClicks(f.child(u"txtValor0"_s), u"2.5"_s);
+    QTest::keyClicks(f.child(u"txtCond0"_s), u"kg"_s);
+    QVERIFY(f.child(u"txtValor1"_s)->isEnabled());
+    QCOMPARE(f.child(u"txtCond20"_s)->text(), u"kg"_s);
+    QTest::keyClicks(f.child(u"txtValor1"_s), u"10"_s);
+    QTest::keyClicks(f.child(u"txtCond1"_s), u"price"_s);
+    QTest::keyClicks(f.child(u"txtValor20"_s), u"5"_s);
+    // Backspace in the empty new value makes it the sought one.
+    QTest::keyClick(f.child(u"txtValor21"_s), Qt::Key_Backspace);
+    QVERIFY(!f.child(u"txtValor0"_s)->isEnabled());
+    f.prompts.answers = {PromptAnswer::Yes};
+    QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
+    QCOMPARE(f.child(u"txtValor21"_s)->text(), u"20"_s);
+    QCOMPARE(f.prompts.questions.size(), 1);
+}
+
+void TstFrmRegra::valueFieldsTakeNumbersOnly_data()
+{
+    QTest::addColumn<QChar>("decimal");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("point locale, comma typed") << QChar(u'.') << u"1,5"_s << u"1.5"_s;
+    QTest::newRow("comma locale, point typed") << QChar(u',') << u"1.5"_s << u"1,5"_s;
+    QTest::newRow("second separator dropped") << QChar(u'.') << u"1.5.2"_s << u"1.52"_s;
+    QTest::newRow("letters and minus dropped") << QChar(u'.') << u"-a1b2"_s << u"12"_s;
+}
+
+void TstFrmRegra::valueFieldsTakeNumbersOnly()
+{
+    QFETCH(QChar, decimal);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Fixture f(decimal);
+    QTest::keyClicks(f.child(u"txtValor0"_s), typed);
+    QCOMPARE(f.child(u"txtValor0"_s)->text(), shown);
+}
+
+void TstFrmRegra::printsTheWindowImage()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"regra.pdf"_s);
+    Fixture f;
+    f.window->setPrinterSource([file] {
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(file);
+        return printer;
+    });
+    f.window->cmdImprimir_Click();
+    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Information, LoadMessage(16)}));
+    QVERIFY(QFileInfo(file).size() > 1000);
+    QVERIFY(f.window->isVisible());
+}
+
+void TstFrmRegra::withoutPrinterReportsAndCloses()
+{
+    Fixture f;
+    f.window->setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
+    f.window->cmdImprimir_Click();
+    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Critical, LoadMessage(17)}));
+    QVERIFY(!f.window->isVisible());
+}
+
+QTEST_MAIN(TstFrmRegra)
+#include "tst_frm_regra.moc"

@@ -1,0 +1,124 @@
+#include <optional>
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "calculator.h"
+#include "calculator_host.h"
+#include "frm_peso.h"
+
+using namespace numerette;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Fixture {
+    explicit Fixture(QChar decimal = u'.')
+    {
+        calculator.setNumberLocale(NumberLocale::withDecimal(decimal));
+        window.emplace(calculator);
+        window->setPrompts(prompts);
+        window->show();
+    }
+    QLineEdit* field(const QString& name) const { return window->findChild<QLineEdit*>(name); }
+    void type(const QString& height, const QString& weight)
+    {
+        QTest::keyClicks(field(u"txtAltura"_s), height);
+        QTest::keyClicks(field(u"txtPeso"_s), weight);
+    }
+    void calculate() { QTest::mouseClick(window->findChild<QPushButton*>(u"cmdHomem"_s), Qt::LeftButton); }
+    QString frameTitle() const { return window->findChild<QGroupBox*>(u"Frame1"_s)->title(); }
+
+    CalculatorHost host;
+    Calculator calculator{host};
+    FakeToolPrompts prompts;
+    std::optional<frmPeso> window;
+};
+
+} // namespace
+
+class TstFrmPeso : public QObject {
+    Q_OBJECT
+
+private slots:
+    void womanReportOnClosing();
+    void switchingToManRecalculates();
+    void changingTheWeightSuppressesTheReport();
+    void invalidHeight();
+    void commaSeparator();
+    void keyReleasesAskForNumLock();
+};
+
+void TstFrmPeso::womanReportOnClosing()
+{
+    Fixture f;
+    f.type(u"1.65"_s, u"60"_s);
+    f.calculate();
+    QCOMPARE(f.frameTitle(), u"Result = NORMAL"_s);
+    QCOMPARE(f.field(u"txtIdeal"_s)->text(), u"59.21"_s);
+    QCOMPARE(f.window->arrowTwips(), 1600);
+    QTest::keyClick(&*f.window, Qt::Key_Escape);
+    QVERIFY(!f.window->isVisible());
+    QVERIFY(f.calculator.list().endsWith(u" Optional = Lose 0.79Kg\r\n =========================\r\n"_s));
+    QVERIFY(f.calculator.list().contains(u" WEIGHT CALC. - (Woman)\r\n Your Height  = 1.65m\r\n"_s));
+}
+
+void TstFrmPeso::switchingToManRecalculates()
+{
+    Fixture f;
+    f.type(u"180"_s, u"95"_s);
+    f.window->findChild<QRadioButton*>(u"Option1"_s)->click();
+    QCOMPARE(f.field(u"txtAltura"_s)->text(), u"1.8"_s);
+    QCOMPARE(f.frameTitle(), u"Result = FAT"_s);
+    QCOMPARE(f.field(u"txtObeso"_s)->text(), u"100.76"_s);
+    f.window->close();
+    QVERIFY(f.calculator.list().contains(u" WEIGHT CALC. - (Man)\r\n"_s));
+    QVERIFY(f.calculator.list().endsWith(u" Result = Lose 9.46Kg\r\n =========================\r\n"_s));
+}
+
+void TstFrmPeso::changingTheWeightSuppressesTheReport()
+{
+    Fixture f;
+    f.type(u"1.65"_s, u"60"_s);
+    f.calculate();
+    QTest::keyClick(f.field(u"txtPeso"_s), Qt::Key_Backspace);
+    f.window->close();
+    QCOMPARE(f.calculator.list(), QString());
+}
+
+void TstFrmPeso::invalidHeight()
+{
+    Fixture f;
+    f.type(u"0.9"_s, u"60"_s);
+    f.calculate();
+    QCOMPARE(f.prompts.shown, (QList<FakeToolPrompts::Shown>{{PromptIcon::Information, u"Height Invalid!"_s}}));
+    QCOMPARE(f.field(u"txtMagro"_s)->text(), QString());
+    f.window->close();
+    QCOMPARE(f.calculator.list(), QString());
+}
+
+void TstFrmPeso::commaSeparator()
+{
+    Fixture f(u',');
+    f.type(u"1.65"_s, u"60.5"_s);
+    QCOMPARE(f.field(u"txtAltura"_s)->text(), u"1,65"_s);
+    f.calculate();
+    QCOMPARE(f.field(u"txtSobrepeso"_s)->text(), u"68,06"_s);
+    f.window->close();
+    QVERIFY(f.calculator.list().contains(u" Your Weight  = 60,5Kg\r\n"_s));
+}
+
+void TstFrmPeso::keyReleasesAskForNumLock()
+{
+    Fixture f;
+    QSignalSpy released(&*f.window, &frmPeso::keyReleased);
+    QTest::keyClick(f.field(u"txtPeso"_s), Qt::Key_5);
+    QVERIFY(released.count() >= 1);
+}
+
+QTEST_MAIN(TstFrmPeso)
+#include "tst_frm_peso.moc"
