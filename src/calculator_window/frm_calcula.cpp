@@ -22,6 +22,7 @@
 #include "program_starter.h"
 #include "quotations.h"
 #include "tape_view.h"
+#include "tool_launchers.h"
 #include "virtual_keys.h"
 #include "window_options.h"
 #include "x11_global_hot_keys.h"
@@ -91,6 +92,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_launchers = new Launchers(*this, calculator, *services.programs, m_launch.isSecondary(), mainMenus[0],
                                 mainMenus[2]);
     connectHotKeys();
+    m_toolLaunchers = new ToolLaunchers(calculator, mainMenus[0], this);
     auto* tools = mainMenus[0]->addAction(tr("Tool&s"));
     tools->setObjectName(QStringLiteral("mnuUtil"));
     connect(tools, &QAction::triggered, this, [this] { m_owner.AbrirUtil(); });

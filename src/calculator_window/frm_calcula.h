@@ -22,6 +22,7 @@ class Launchers;
 class ListCommands;
 class QuotationLabel;
 class TapeView;
+class ToolLaunchers;
 class WindowOptions;
 
 // The desktop services the window uses. Those left out are the real ones of the desktop the
@@ -54,6 +55,9 @@ public:
     void backUpList(const QString& list);
     // Switches NumLock on when "NumLock always ON" is checked; run after every key.
     void ForceNumLock();
+    // The Options items that open the tool windows; the process hosting the calculator
+    // shows the windows they ask for.
+    ToolLaunchers& toolLaunchers() const { return *m_toolLaunchers; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,6 +99,7 @@ private:
     ListCommands* m_listCommands;
     CalculatorHotKeys* m_hotKeys = nullptr;
     Launchers* m_launchers = nullptr;
+    ToolLaunchers* m_toolLaunchers = nullptr;
     // The services the window made itself, when none were given.
     std::unique_ptr<numerette::NumLockSwitch> m_ownNumLock;
     std::unique_ptr<numerette::ProgramStarter> m_ownPrograms;

@@ -22,6 +22,7 @@
 #include "settings_store.h"
 #include "state_file.h"
 #include "tape_view.h"
+#include "tool_launchers.h"
 #include "window_options.h"
 
 using numerette::Calculator;
@@ -162,6 +163,9 @@ void frmCalcula::Form_Activate()
         return;
     if (m_launch.commandWord == QLatin1String("tempo"))
         m_calculator.mnuTempo_Click();
+    // The weight window opens once this activation is over, not inside it.
+    if (m_launch.commandWord == QLatin1String("peso"))
+        QTimer::singleShot(0, this, [this] { m_toolLaunchers->open(ToolWindow::Weight); });
     m_launch.commandWord.clear();
     // What was on the clipboard before the calculator opened is not a number to add.
     const QString clipboardText = QGuiApplication::clipboard()->text();

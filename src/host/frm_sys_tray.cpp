@@ -23,6 +23,7 @@
 #include "power_off.h"
 #include "schedule_commands.h"
 #include "schedule_dialogs.h"
+#include "tool_launchers.h"
 #include "tray_menu.h"
 
 using numerette::HandOverCommand;
@@ -167,8 +168,10 @@ void frmSysTray::runHandOver(const QString& text)
     case HandOverCommand::TimeMode:
         m_calculator->calculator().mnuTempo_Click();
         break;
-    case HandOverCommand::Interest: // the tools open from here once they exist
     case HandOverCommand::Weight:
+        m_calculator->window().toolLaunchers().open(ToolWindow::Weight);
+        break;
+    case HandOverCommand::Interest: // the interest tool opens from here once it exists
     case HandOverCommand::ShowOnly:
         break;
     }

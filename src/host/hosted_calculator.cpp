@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 #include "process_values.h"
+#include "tool_windows.h"
 
 namespace {
 
@@ -24,4 +25,8 @@ HostedCalculator::HostedCalculator(const numerette::ProcessValues& values, numer
     // Owned here; a close only hides the window until the host lets it go.
     m_window.setAttribute(Qt::WA_DeleteOnClose, false);
     m_windowHost.attach(&m_window);
+    connect(&m_window.toolLaunchers(), &ToolLaunchers::toolRequested, this,
+            [this, &values, &settings](ToolWindow tool) {
+                showToolWindow(tool, m_window, m_calculator, values, settings);
+            });
 }

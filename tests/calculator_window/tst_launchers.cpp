@@ -11,10 +11,12 @@
 #include "fake_calculator_owner.h"
 #include "fake_global_hot_keys.h"
 #include "frm_calcula.h"
+#include "key_script.h"
 #include "message_catalogue.h"
 #include "num_lock_switch.h"
 #include "program_starter.h"
 #include "settings_store.h"
+#include "tool_launchers.h"
 
 using namespace Qt::StringLiterals;
 
@@ -85,6 +87,8 @@ private slots:
     void pagesMinimizeOnSuccessOnly();
     void helpAnsweredNoOpensNothing();
     void toolsItemAsksTheHostForItsMenu();
+    void toolLaunchers_data();
+    void toolLaunchers();
 };
 
 void TstLaunchers::anotherCalculator_data()
@@ -179,6 +183,34 @@ void TstLaunchers::toolsItemAsksTheHostForItsMenu()
     Fixture f;
     f.run(u"mnuUtil"_s);
     QCOMPARE(f.owner.toolsMenuPopups, 1);
+}
+
+void TstLaunchers::toolLaunchers_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<ToolWindow>("tool");
+    QTest::addColumn<bool>("totalsFirst");
+    QTest::newRow("date tool totals and resets") << u"mnuData"_s << ToolWindow::Dates << true;
+    QTest::newRow("weight tool totals and resets") << u"mnuPeso"_s << ToolWindow::Weight << true;
+    QTest::newRow("rule of three opens as it is") << u"mnuRegra"_s << ToolWindow::RuleOfThree << false;
+}
+
+void TstLaunchers::toolLaunchers()
+{
+    QFETCH(QString, item);
+    QFETCH(ToolWindow, tool);
+    QFETCH(bool, totalsFirst);
+    Fixture f;
+    QString error;
+    const bool closed = false;
+    numerette::runTapeSteps(f.calculator, *numerette::parseTapeKeys(u"5+3"_s, error), closed);
+    QList<ToolWindow> requested;
+    QObject::connect(&f.window->toolLaunchers(), &ToolLaunchers::toolRequested, f.window.get(),
+                     [&requested](ToolWindow t) { requested << t; });
+    f.run(item);
+    QCOMPARE(requested, QList<ToolWindow>{tool});
+    QCOMPARE(f.calculator.list().contains(u"8 T"_s), totalsFirst);
+    QCOMPARE(f.calculator.counter(), totalsFirst ? u"000"_s : u"001"_s);
 }
 
 QTEST_MAIN(TstLaunchers)

@@ -66,14 +66,25 @@ visible_calculator() {
 }
 
 # --- With a tray host ---------------------------------------------------------------------------
-trayer --edge top --align right --widthtype pixel --width 120 --height 24 >/dev/null 2>&1 &
-tray_host=$!
-started+=("$tray_host")
-for (( i = 0; i < 50; i++ )); do
-    xwininfo -name panel >/dev/null 2>&1 && break
-    sleep 0.1
+# trayer now and then exits at once on a fresh display; it gets three tries.
+start_tray_host() {
+    local i
+    trayer --edge top --align right --widthtype pixel --width 120 --height 24 >"$tray_log" 2>&1 &
+    tray_host=$!
+    started+=("$tray_host")
+    for (( i = 0; i < 50; i++ )); do
+        xwininfo -name panel >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    kill "$tray_host" 2>/dev/null
+    return 1
+}
+tray_log=$HOME/trayer.log
+started_tray=false
+for (( try = 0; try < 3; try++ )); do
+    start_tray_host && { started_tray=true; break; }
 done
-xwininfo -name panel >/dev/null 2>&1 || fail "the tray host did not start"
+$started_tray || { cat "$tray_log" >&2; fail "the tray host did not start"; }
 
 "$program" systray &
 pid=$!

@@ -1,11 +1,13 @@
 #include <memory>
 #include <utility>
 
+#include <QApplication>
 #include <QDir>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "calculator.h"
 #include "fake_instance_channel.h"
@@ -179,14 +181,15 @@ void TstFrmSysTray::handOverReceived_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("shown");
     QTest::addColumn<bool>("timeMode");
+    QTest::addColumn<QString>("toolWindow");
 
-    QTest::newRow("empty: ignored") << u""_s << false << false;
-    QTest::newRow("only the time: show") << u"12:00:00"_s << true << false;
-    QTest::newRow("tempo: time mode") << u"tempo12:00:00"_s << true << true;
-    QTest::newRow("any word beginning with temp") << u"temporada"_s << true << true;
-    QTest::newRow("juro: show") << u"juro12:00:00"_s << true << false;
-    QTest::newRow("peso: show") << u"peso12:00:00"_s << true << false;
-    QTest::newRow("systray: show") << u"systray12:00:00"_s << true << false;
+    QTest::newRow("empty: ignored") << u""_s << false << false << QString();
+    QTest::newRow("only the time: show") << u"12:00:00"_s << true << false << QString();
+    QTest::newRow("tempo: time mode") << u"tempo12:00:00"_s << true << true << QString();
+    QTest::newRow("any word beginning with temp") << u"temporada"_s << true << true << QString();
+    QTest::newRow("juro: show") << u"juro12:00:00"_s << true << false << QString();
+    QTest::newRow("peso: the weight tool") << u"peso12:00:00"_s << true << false << u"frmPeso"_s;
+    QTest::newRow("systray: show") << u"systray12:00:00"_s << true << false << QString();
 }
 
 void TstFrmSysTray::handOverReceived()
@@ -194,12 +197,25 @@ void TstFrmSysTray::handOverReceived()
     QFETCH(QString, text);
     QFETCH(bool, shown);
     QFETCH(bool, timeMode);
+    QFETCH(QString, toolWindow);
+
+    // A tool window opens modally: note which, and close it.
+    QString openedTool;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, &closer, [&openedTool] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            openedTool = modal->objectName();
+            modal->close();
+        }
+    });
+    closer.start(10);
 
     auto process = start(u"systray"_s);
     process->host.load();
     QVERIFY(!process->host.calculatorWindow());
     process->channel.deliver({InstanceMessage::Kind::HandOver, text});
     QTest::qWait(20);
+    QTRY_COMPARE(openedTool, toolWindow);
 
     frmCalcula* window = process->host.calculatorWindow();
     QCOMPARE(window && window->isVisible(), shown);

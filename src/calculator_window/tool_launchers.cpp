@@ -1,0 +1,45 @@
+#include "tool_launchers.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "calculator.h"
+
+namespace {
+
+struct ToolItem {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+    ToolWindow tool;
+};
+
+} // namespace
+
+ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMenu, QObject* parent)
+    : QObject(parent)
+    , m_calculator(calculator)
+{
+    const ToolItem items[] = {
+        {"mnuData", "Calculate &Date", QKeySequence(Qt::Key_F5), ToolWindow::Dates},
+        {"mnuRegra", "Calculate Rule of &Three", QKeySequence(Qt::CTRL | Qt::Key_T), ToolWindow::RuleOfThree},
+        {"mnuPeso", "Calculate &Your Ideal Weight", QKeySequence(Qt::SHIFT | Qt::Key_F5), ToolWindow::Weight},
+    };
+    for (const ToolItem& item : items) {
+        QAction* action = optionsMenu->addAction(tr(item.caption));
+        action->setObjectName(QLatin1String(item.name));
+        action->setShortcut(item.shortcut);
+        connect(action, &QAction::triggered, this, [this, tool = item.tool] { open(tool); });
+    }
+}
+
+void ToolLaunchers::open(ToolWindow tool)
+{
+    if (tool != ToolWindow::RuleOfThree) {
+        int code = '=';
+        m_calculator.Form_KeyPress(code);
+        m_calculator.releaseButton(numerette::Button::Igual);
+        m_calculator.LimpaTudo();
+    }
+    emit toolRequested(tool);
+}

@@ -1,0 +1,33 @@
+#include "tool_windows.h"
+
+#include "frm_calcula.h"
+#include "frm_data.h"
+#include "frm_peso.h"
+#include "frm_regra.h"
+#include "process_values.h"
+#include "settings_store.h"
+
+void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& calculator,
+                    const numerette::ProcessValues& values, numerette::SettingsStore& settings)
+{
+    switch (tool) {
+    case ToolWindow::Dates: {
+        frmData dates(calculator, values.DateFormat, &window);
+        dates.exec();
+        break;
+    }
+    case ToolWindow::RuleOfThree: {
+        frmRegra rule(calculator, &window);
+        rule.setStayOnTop(settings.Visivel());
+        rule.exec();
+        break;
+    }
+    case ToolWindow::Weight: {
+        frmPeso weight(calculator, &window);
+        weight.setStayOnTop(settings.Visivel());
+        QObject::connect(&weight, &frmPeso::keyReleased, &window, &frmCalcula::ForceNumLock);
+        weight.exec();
+        break;
+    }
+    }
+}

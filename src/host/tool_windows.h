@@ -1,0 +1,15 @@
+#pragma once
+
+#include "tool_launchers.h"
+
+class frmCalcula;
+namespace numerette {
+class Calculator;
+class SettingsStore;
+struct ProcessValues;
+}
+
+// Shows a tool window modally over the calculator; its report, if it writes one, goes into
+// the calculator's list as the window closes.
+void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& calculator,
+                    const numerette::ProcessValues& values, numerette::SettingsStore& settings);
