@@ -6,31 +6,8 @@ set -uo pipefail
 
 readonly program=$1
 
-command -v xdotool >/dev/null || { echo "skipped: xdotool is not installed" >&2; exit 77; }
-command -v xclip >/dev/null || { echo "skipped: xclip is not installed" >&2; exit 77; }
-
-started=()
-cleanup() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-}
-trap cleanup EXIT
-
-fail() {
-    echo "$*" >&2
-    exit 1
-}
-
-calculator_window() {
-    timeout 20 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" | head -n 1
-}
-
-state_file() {
-    find "$HOME" -name "numeret$1.fita" -print -quit
-}
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+require_tools xdotool xclip
 
 # Waits up to 10 s for a state file to hold a line.
 wait_for_line() {

@@ -7,24 +7,8 @@ set -uo pipefail
 
 readonly program=$1 iconify=$2
 
-for tool in xdotool xmessage xmodmap; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed" >&2; exit 77; }
-done
-
-started=()
-cleanup() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-}
-trap cleanup EXIT
-
-fail() {
-    echo "$*" >&2
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+require_tools xdotool xmessage xmodmap
 
 # The key code of a keysym in the server's keymap; xdotool would otherwise toggle NumLock to
 # reach a keypad digit, and leave it changed.

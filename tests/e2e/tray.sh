@@ -6,35 +6,9 @@
 set -uo pipefail
 
 readonly program=$1
-readonly CalculatorTitle='Numerette (FREE|\[Aux\])'
 
-for tool in xdotool trayer xwininfo; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed" >&2; exit 77; }
-done
-
-started=()
-cleanup() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-}
-trap cleanup EXIT
-
-fail() {
-    echo "$*" >&2
-    exit 1
-}
-
-ends_within() {
-    local attempt
-    for (( attempt = 0; attempt < $2 * 10; attempt++ )); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+require_tools xdotool trayer xwininfo
 
 # Prints the icon window of a process once the tray host has taken it in: a small window of
 # the program's class whose parent is no longer the root window.

@@ -1,0 +1,76 @@
+# Helpers shared by the end-to-end scripts; sourced, not run. Every process started with
+# `launch` (or added to `started`) is ended when the script exits.
+
+# The main calculator's title, or the secondary one's; never the splash's.
+readonly CalculatorTitle='Numerette (FREE|\[Aux\])'
+
+# Skips the test (status 77 for CTest) unless every named tool is installed.
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed" >&2; exit 77; }
+    done
+}
+
+started=()
+end_started() {
+    local pid
+    for pid in "${started[@]}"; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+}
+trap end_started EXIT
+
+fail() {
+    echo "$*" >&2
+    exit 1
+}
+
+# Starts the program with the given arguments; the process id goes into $pid.
+launch() {
+    "$program" "$@" &
+    pid=$!
+    started+=("$pid")
+}
+
+# Prints the visible calculator window of a process (or the window of the given title),
+# waiting for it to appear.
+calculator_window() {
+    timeout 20 xdotool search --all --sync --onlyvisible --pid "$1" --name "${2:-$CalculatorTitle}" | head -n 1
+}
+
+# True once the process has ended, within the given number of seconds.
+ends_within() {
+    local attempt
+    for (( attempt = 0; attempt < $2 * 10; attempt++ )); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The state file of the main calculator, or of the one with the given host tag.
+state_file() {
+    find "$HOME" -name "numeret${1:-1}.fita" -print -quit
+}
+
+# Gives the calculator window of a process the keyboard focus.
+focus_calculator() {
+    local window
+    window=$(calculator_window "$1")
+    [[ -n $window ]] || fail "process $1 shows no calculator window"
+    xdotool windowfocus --sync "$window"
+}
+
+type_into() {
+    focus_calculator "$1"
+    xdotool type --delay 60 "$2"
+}
+
+# Esc closes the calculator; with no notification area to stay in, the process ends.
+close_with_escape() {
+    focus_calculator "$1"
+    xdotool key Escape
+    ends_within "$1" 10 || fail "the calculator of process $1 did not end after Esc"
+}
