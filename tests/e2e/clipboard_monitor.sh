@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The clipboard monitor with the real X clipboard: numbers copied by another client are
-# added to the running calculation of the calculator.
+# added to the running calculation of the calculator, and so is a second calculator's total.
 #   clipboard_monitor.sh PATH-TO-NUMERETTE
 set -uo pipefail
 
@@ -55,5 +55,18 @@ wait_for_line 1 '26 T' || fail "the two columns were not totalled: $(cat "$(stat
 grep -qF -- '6 +' "$(state_file 1)" || fail "the product 6 is not on the tape"
 cmp -s <(clipboard) <(printf '6.00\r\n20.00\r\n') \
     || fail "the clipboard holds $(clipboard | od -c) instead of the two products"
+
+# --- A total made in a second calculator arrives as one item of the first one's calculation ----
+launch outra
+aux=$pid
+aux_window=$(calculator_window "$aux" 'Numerette \[Aux\]')
+[[ -n $aux_window ]] || fail "outra opened no window titled 'Numerette [Aux]'"
+xdotool windowfocus --sync "$aux_window"
+xdotool type --delay 60 '5+3='
+wait_for_line 2 '8 T' || fail "the second calculator did not total 5+3"
+close_with_escape "$aux"
+close_with_escape "$first"
+tail -n 2 "$(state_file 1)" | grep -qF -- '8 +' \
+    || fail "the second calculator's total is not the last item of the first: $(cat "$(state_file 1)")"
 
 exit 0
