@@ -1,5 +1,6 @@
 #include "display_row.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 
@@ -51,6 +52,7 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
 
     m_counter = new QLabel(this);
     m_counter->setObjectName(QStringLiteral("lblVisor1"));
+    m_counter->installEventFilter(this);
     m_counter->setAccessibleName(tr("Item count"));
     QFont counterFont = font();
     counterFont.setPixelSize(CounterPixelSize);
@@ -134,4 +136,11 @@ void DisplayRow::paintEvent(QPaintEvent*)
     painter.setPen(QPen(QColor(0x8d, 0x99, 0xab), 1));
     painter.setBrush(face);
     painter.drawRoundedRect(panel, 6, 6);
+}
+
+bool DisplayRow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_counter && event->type() == QEvent::MouseButtonDblClick)
+        emit counterDoubleClicked();
+    return QLabel::eventFilter(watched, event);
 }

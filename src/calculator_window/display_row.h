@@ -22,10 +22,13 @@ public:
 signals:
     // A right click on the display or the time display.
     void formatMenuRequested(const QPoint& globalPosition);
+    // A double click on the item counter.
+    void counterDoubleClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* addDisplay(const QString& name);

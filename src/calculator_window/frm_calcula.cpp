@@ -103,6 +103,8 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
             [this](const QPoint& at) { m_menus->enterKeyMenu()->popup(at); });
     connect(&calculator, &Calculator::viewChanged, this, &frmCalcula::render);
     connect(m_quotation, &QuotationLabel::rotated, this, [this] { m_startupDone = false; });
+    connect(m_quotation, &QuotationLabel::clicked, this, [this] { m_launchers->quotationClicked(m_quotation->text()); });
+    connect(m_displayRow, &DisplayRow::counterDoubleClicked, m_launchers, &Launchers::mnuOutra_Click);
     connect(m_monitor, &ClipboardMonitor::copiedFromList, m_tape, [this] { m_tape->clearFocus(); });
     connect(m_launchers, &Launchers::anotherCalculatorOpening, m_monitor, [this] { m_monitor->setOn(true); });
 

@@ -144,3 +144,12 @@ void Launchers::openOrReport(const QString& target, const QString& failure)
     else
         numerette::message_boxes::show(&m_window, QMessageBox::Warning, failure);
 }
+
+void Launchers::quotationClicked(const QString& quotation)
+{
+    namespace boxes = numerette::message_boxes;
+    boxes::show(&m_window, QMessageBox::Information, quotation);
+    if (boxes::askYesNo(&m_window, QStringLiteral("Help keep Numerette FREE!") + numerette::DoubleBreak
+                                       + QStringLiteral("Do you want to do a donation to Numerette?")))
+        mnuReg_Click();
+}

@@ -26,6 +26,8 @@ public:
     void mnuCalc_Click();
     void mnuReg_Click();
     void mnuEmail_Click();
+    // A click on the quotation: shows it, then offers the donation page.
+    void quotationClicked(const QString& quotation);
 
 signals:
     // A second calculator is being opened: this one's clipboard monitor takes up its totals.

@@ -66,3 +66,9 @@ void QuotationLabel::rotate()
     m_counter = (m_counter + 1) % QuotationCount;
     emit rotated();
 }
+
+void QuotationLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    emit clicked();
+}

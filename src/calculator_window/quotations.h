@@ -25,6 +25,10 @@ public:
 
 signals:
     void rotated();
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // The quotation last shown less one, cycling 0..QuotationCount - 1.

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -87,6 +88,9 @@ private slots:
     void pagesMinimizeOnSuccessOnly();
     void helpAnsweredNoOpensNothing();
     void toolsItemAsksTheHostForItsMenu();
+    void counterDoubleClickOpensAnotherCalculator();
+    void quotationClickOffersTheDonationPage_data();
+    void quotationClickOffersTheDonationPage();
     void toolLaunchers_data();
     void toolLaunchers();
 };
@@ -183,6 +187,36 @@ void TstLaunchers::toolsItemAsksTheHostForItsMenu()
     Fixture f;
     f.run(u"mnuUtil"_s);
     QCOMPARE(f.owner.toolsMenuPopups, 1);
+}
+
+void TstLaunchers::counterDoubleClickOpensAnotherCalculator()
+{
+    Fixture f;
+    QTest::mouseDClick(f.window->findChild<QLabel*>(u"lblVisor1"_s), Qt::LeftButton);
+    QCOMPARE(f.programs.starts().size(), 1);
+    QCOMPARE(f.programs.starts().first().arguments, QStringList{u"outra"_s});
+}
+
+void TstLaunchers::quotationClickOffersTheDonationPage_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("pageOpened");
+    QTest::newRow("yes opens the donation page") << QMessageBox::Yes << true;
+    QTest::newRow("no ends the command") << QMessageBox::No << false;
+}
+
+void TstLaunchers::quotationClickOffersTheDonationPage()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, pageOpened);
+    Fixture f;
+    OpenerGuard opener(true);
+    MessageBoxAnswers answers(answer);
+    auto* quotation = f.window->findChild<QLabel*>(u"lblReg"_s);
+    QTest::mouseClick(quotation, Qt::LeftButton);
+    QCOMPARE(answers.texts.size(), 2);
+    QCOMPARE(answers.texts.at(0), quotation->text());
+    QCOMPARE(opener.opened.size(), pageOpened ? 1 : 0);
 }
 
 void TstLaunchers::toolLaunchers_data()
