@@ -25,7 +25,7 @@ constexpr Qt::KeyboardModifiers CtrlAlt = Qt::ControlModifier | Qt::AltModifier;
 
 // In the order the buttons are registered. Enter is both the main Enter key and the
 // keypad's.
-constexpr std::array<HotKey, 22> HotKeys{{
+constexpr std::array<HotKey, 23> HotKeys{{
     {Qt::Key_0, CtrlKeypad, Button::Num0},
     {Qt::Key_1, CtrlKeypad, Button::Num1},
     {Qt::Key_2, CtrlKeypad, Button::Num2},
@@ -47,6 +47,7 @@ constexpr std::array<HotKey, 22> HotKeys{{
     {Qt::Key_Enter, CtrlKeypad, Button::Igual},
     {Qt::Key_Return, CtrlAlt, Button::Neg},
     {Qt::Key_Enter, CtrlAlt | Qt::KeypadModifier, Button::Neg},
+    {Qt::Key_Insert, Ctrl, Button::Percent},
     {Qt::Key_Space, Ctrl, Button::MC},
 }};
 
@@ -177,6 +178,7 @@ void CalculatorHotKeys::act(Button button)
         break;
     case Button::Igual: m_calculator.pressButton(addMode ? Button::Mais : Button::Igual); break;
     case Button::Neg: m_calculator.pressButton(addMode ? Button::Igual : Button::Neg); break;
+    case Button::Percent: emit pasteRequested(); break;
     case Button::MC: emit minimizeToggleRequested(); break;
     default: m_calculator.pressButton(button); break;
     }

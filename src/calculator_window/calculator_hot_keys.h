@@ -41,6 +41,8 @@ public:
 signals:
     // Ctrl+Space: minimize the window, or restore it when minimized.
     void minimizeToggleRequested();
+    // Ctrl+Insert: the paste command.
+    void pasteRequested();
     void activationRequested();
     // After every hot key, so that the minimized caption follows.
     void hotKeyHandled();

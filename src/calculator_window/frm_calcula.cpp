@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -92,6 +94,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_launchers = new Launchers(*this, calculator, *services.programs, m_launch.isSecondary(), mainMenus[0],
                                 mainMenus[2]);
     connectHotKeys();
+    addPasteItem(mainMenus[0]);
     m_toolLaunchers = new ToolLaunchers(calculator, mainMenus[0], this);
     auto* tools = mainMenus[0]->addAction(tr("Tool&s"));
     tools->setObjectName(QStringLiteral("mnuUtil"));
@@ -129,6 +132,7 @@ void frmCalcula::connectHotKeys()
 {
     connect(m_hotKeys, &CalculatorHotKeys::hotKeyHandled, this, &frmCalcula::renderCaption);
     connect(m_hotKeys, &CalculatorHotKeys::minimizeToggleRequested, this, &frmCalcula::toggleMinimized);
+    connect(m_hotKeys, &CalculatorHotKeys::pasteRequested, this, &frmCalcula::mnuColar_Click);
     connect(m_hotKeys, &CalculatorHotKeys::activationRequested, this, &frmCalcula::activateFromHotKey);
     connect(m_options->numLockItem(), &QAction::triggered, this, &frmCalcula::ForceNumLock);
 }
@@ -271,4 +275,21 @@ void frmCalcula::closeEvent(QCloseEvent* event)
     if (m_loaded)
         Form_QueryUnload();
     m_hotKeys->unregisterAll();
+}
+
+// "&Paste" is enabled while the clipboard holds a number, checked each time the menu opens.
+void frmCalcula::addPasteItem(QMenu* optionsMenu)
+{
+    QAction* paste = optionsMenu->addAction(tr("&Paste"));
+    paste->setObjectName(QStringLiteral("mnuColar"));
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(paste, &QAction::triggered, this, &frmCalcula::mnuColar_Click);
+    connect(optionsMenu, &QMenu::aboutToShow, paste, [this, paste] {
+        paste->setEnabled(numerette::ValueOf(QGuiApplication::clipboard()->text(), m_calculator.numberLocale()).has_value());
+    });
+}
+
+void frmCalcula::mnuColar_Click()
+{
+    m_calculator.mnuColar_Click(QGuiApplication::clipboard()->text());
 }

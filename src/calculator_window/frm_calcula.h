@@ -22,6 +22,7 @@ class Launchers;
 class ListCommands;
 class QuotationLabel;
 class TapeView;
+class QMenu;
 class ToolLaunchers;
 class WindowOptions;
 
@@ -72,6 +73,8 @@ private:
     void renderCaption();
     void connectHotKeys();
     void toggleMinimized();
+    void addPasteItem(QMenu* optionsMenu);
+    void mnuColar_Click();
     void activateFromHotKey();
     bool fullMode() const;
 

@@ -325,6 +325,16 @@ void Calculator::restoreCalculation(const QString& total, const QString& pending
     emit viewChanged();
 }
 
+void Calculator::mnuColar_Click(const QString& clipboardText)
+{
+    const auto value = valueOf(clipboardText);
+    if (!value)
+        return;
+    m_entry.setMaxLength(int(FormatAmount(clipboardText, m_locale).size()));
+    setEntryText(value->toPlainText().replace(QLatin1Char('.'), m_locale.decimal));
+    SelectEntry();
+}
+
 void Calculator::mnuLimpar_Click()
 {
     m_host.backUpList(m_list);

@@ -101,6 +101,9 @@ public:
     void reenterFromList(const QString& word, int selectionStart);
     // The clear-list command: backup through the host, then the cleared list.
     void mnuLimpar_Click();
+    // The paste command: a number from the clipboard becomes the entry, selected; a text
+    // that is no number changes nothing.
+    void mnuColar_Click(const QString& clipboardText);
     void clearList();
     void LimpaTudo();
     // Puts back the running calculation saved with the list at the last close.

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QGuiApplication>
+#include <QClipboard>
 
 #include "calculator.h"
 #include "calculator_host.h"
@@ -66,6 +68,8 @@ private slots:
     void hotKeysOnlyWhileMinimizedWhenSwitchedOff();
     void keyOwnedElsewhereIsSkipped();
     void ctrlSpaceMinimizesAndRestores();
+    void pasteTakesOnlyANumber_data();
+    void pasteTakesOnlyANumber();
     void hotKeyCommandIsStoredAtClose();
     void numLockForcedAfterKeysWithoutATotal();
 };
@@ -157,6 +161,32 @@ void TstCalculatorHotKeys::keyOwnedElsewhereIsSkipped()
     QVERIFY(!f.hotKeys.isRegistered(Qt::Key_5, CtrlKeypad));
     f.press({{Qt::Key_4, CtrlKeypad}});
     QCOMPARE(f.calculator.display(), u"4"_s);
+}
+
+void TstCalculatorHotKeys::pasteTakesOnlyANumber_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("a grouped number") << u"1,234.5"_s << u"1234.5"_s << u"1,234.5"_s;
+    QTest::newRow("a negative number") << u" -12 "_s << u"-12"_s << u"-12"_s;
+    QTest::newRow("no number") << u"abc"_s << u"0"_s << u"0"_s;
+}
+
+// Ctrl+Insert and the menu's "&Paste" put a copied number into the entry, selected.
+void TstCalculatorHotKeys::pasteTakesOnlyANumber()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QString, entry);
+    QFETCH(QString, display);
+    Fixture f(true, false);
+    QGuiApplication::clipboard()->setText(clipboard);
+    f.press({{Qt::Key_Insert, Qt::ControlModifier}});
+    QCOMPARE(f.calculator.entry().text(), entry);
+    QCOMPARE(f.calculator.display(), display);
+    QCOMPARE(f.calculator.entry().selectionLength(), int(entry.size()));
+    f.window->findChild<QAction*>(u"mnuColar"_s)->trigger();
+    QCOMPARE(f.calculator.entry().text(), entry);
 }
 
 void TstCalculatorHotKeys::ctrlSpaceMinimizesAndRestores()
