@@ -14,6 +14,7 @@
 
 #include "calculator.h"
 #include "calculator_hot_keys.h"
+#include "calculator_hot_keys.h"
 #include "calculator_menus.h"
 #include "clipboard_monitor.h"
 #include "keypad.h"
@@ -163,6 +164,9 @@ void frmCalcula::Form_Activate()
         return;
     if (m_launch.commandWord == QLatin1String("tempo"))
         m_calculator.mnuTempo_Click();
+    // A first mini-mode start explains the hot keys, the only keypad it has.
+    if (!fullMode() && !m_settings.isMiniHeightStored())
+        QTimer::singleShot(0, this, [this] { ShowHotKeyHelp(this); });
     // The weight window opens once this activation is over, not inside it.
     if (m_launch.commandWord == QLatin1String("peso"))
         QTimer::singleShot(0, this, [this] { m_toolLaunchers->open(ToolWindow::Weight); });

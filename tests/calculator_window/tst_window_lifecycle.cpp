@@ -123,6 +123,8 @@ private slots:
     void settingsComeBackAtRestart();
     void secondaryCalculatorStoresNoSetting();
     void miniMode();
+    void miniModeExplainsTheHotKeysOnce_data();
+    void miniModeExplainsTheHotKeysOnce();
     void closingWhileMinimizedKeepsThePlace();
     void closingParksOrEnds_data();
     void closingParksOrEnds();
@@ -373,6 +375,29 @@ void TstWindowLifecycle::miniMode()
     QCOMPARE(after, before);
     QCOMPARE(m_owner.unloads, 1);
     QVERIFY(!m_owner.parked);
+}
+
+void TstWindowLifecycle::miniModeExplainsTheHotKeysOnce_data()
+{
+    QTest::addColumn<bool>("miniHeightStored");
+    QTest::newRow("first mini start: the hot-key help") << false;
+    QTest::newRow("mini height stored: no help") << true;
+}
+
+void TstWindowLifecycle::miniModeExplainsTheHotKeysOnce()
+{
+    QFETCH(bool, miniHeightStored);
+    if (miniHeightStored)
+        m_settings->setMiniHeight(1285);
+    Session session(*m_settings, m_owner, CalculatorLaunch{u"mini"_s, 1});
+    const QList<ShownMessage> shown = messagesShownBy([&session] {
+        QVERIFY(session.show());
+        session.window.activateWindow();
+        QTest::qWait(100);
+    });
+    QCOMPARE(shown.size(), miniHeightStored ? 0 : 1);
+    if (!shown.isEmpty())
+        QVERIFY(shown.first().text.startsWith(u"Now it's possible to use the calculator with a minimized view"_s));
 }
 
 void TstWindowLifecycle::closingWhileMinimizedKeepsThePlace()
