@@ -13,6 +13,7 @@ void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& 
     switch (tool) {
     case ToolWindow::Dates: {
         frmData dates(calculator, values.DateFormat, &window);
+        QObject::connect(&dates, &frmData::keyReleased, &window, &frmCalcula::ForceNumLock);
         dates.exec();
         break;
     }

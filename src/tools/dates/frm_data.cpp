@@ -176,6 +176,8 @@ void frmData::closeWhenOtherWindowActive()
 
 bool frmData::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyRelease)
+        emit keyReleased();
     if (event->type() == QEvent::MouseButtonRelease && watched == m_lblHoje) {
         lblHoje_Click();
         return false;

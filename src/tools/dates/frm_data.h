@@ -32,6 +32,10 @@ public:
 
     void done(int result) override;
 
+signals:
+    // After every key released in the window's fields (NumLock is kept on after keys).
+    void keyReleased();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "calculator.h"
@@ -43,6 +44,7 @@ private slots:
     void editsMaskedField_data();
     void editsMaskedField();
     void showsWeekdayAndEnablesButtons();
+    void keyReleaseKeepsNumLockOn();
     void reportAppendedOnClose();
     void nothingWrittenForEqualDates();
     void finalDateFromPeriod();
@@ -117,6 +119,13 @@ void TestFrmData::editsMaskedField()
     }
     QTEST(date->text(), "expected");
     QTEST(date->caret(), "caret");
+}
+
+void TestFrmData::keyReleaseKeepsNumLockOn()
+{
+    QSignalSpy released(m_window.get(), &frmData::keyReleased);
+    QTest::keyClick(field(0), Qt::Key_1);
+    QCOMPARE(released.count(), 1);
 }
 
 void TestFrmData::showsWeekdayAndEnablesButtons()
