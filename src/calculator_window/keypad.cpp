@@ -10,7 +10,6 @@
 
 using numerette::Button;
 using numerette::Calculator;
-using numerette::Click;
 
 namespace {
 
@@ -155,7 +154,7 @@ void Keypad::keyReleased(Button button, int mouseButton)
         emit enterKeyMenuRequested(QCursor::pos());
         return;
     }
-    m_calculator.pressButton(button, right ? Click::Right : Click::Left);
+    m_calculator.pressButton(button);
 }
 
 void Keypad::render()

@@ -24,9 +24,6 @@ enum class Button {
 constexpr int ButtonCount = int(Button::Count);
 Button digitButton(int digit);
 
-// How a keypad button was pressed: by a mouse button, or by the program itself.
-enum class Click { Program, Left, Right };
-
 enum class LabelColour { Blue, Red };
 enum class MemoryColour { White, Yellow };
 
@@ -77,7 +74,7 @@ public:
     // The entry box's own handling of a character the dispatcher passed on.
     void entryKeyPress(int code);
     void entryKeyUp();
-    void pressButton(Button button, Click click = Click::Program);
+    void pressButton(Button button);
     // Shows a keypad button released after the program sent its key code.
     void releaseButton(Button button) { setPressed(button, false); }
     // A number the program puts into the entry (clipboard, paste): it replaces the entry,
@@ -145,8 +142,6 @@ public:
     bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
 
     const QString& PendingOperator() const { return m_pendingOperator; }
-    const QString& LastOperator() const { return m_lastOperator; }
-    const QString& RepeatOperand() const { return m_repeatOperand; }
     int numberFormatIndex() const { return m_numberFormatIndex; }
     const QString& NumberFormat() const { return m_numberFormat; }
     bool addMode() const { return m_addMode; }
@@ -154,7 +149,6 @@ public:
     bool insertText() const { return m_insertText; }
     bool undoEnabled() const { return m_undoEnabled; }
     bool redoEnabled() const { return m_redoEnabled; }
-    bool commitRunning() const { return m_commitRunning; }
 
 signals:
     // The list's text changed: `removed` characters at `position` became `inserted`.

@@ -234,7 +234,7 @@ void Calculator::afterOperator(int code)
     emit viewChanged();
 }
 
-void Calculator::pressButton(Button button, Click click)
+void Calculator::pressButton(Button button)
 {
     const bool memoryKey = button == Button::MC || button == Button::MR || button == Button::Mmais
         || button == Button::Mmenos;
@@ -270,7 +270,6 @@ void Calculator::pressButton(Button button, Click click)
         Form_KeyPress(code);
     if (!memoryKey || button == Button::MR)
         m_entry.moveCaretToEnd();
-    Q_UNUSED(click);
     emit viewChanged();
 }
 

@@ -82,7 +82,7 @@ void runTapeSteps(Calculator& calculator, const std::vector<TapeStep>& steps, co
         if (const auto* key = std::get_if<TypedKey>(&step))
             calculator.typeKey(key->virtualKey, key->shift, key->character);
         else if (const auto* button = std::get_if<Button>(&step))
-            calculator.pressButton(*button, Click::Left);
+            calculator.pressButton(*button);
         else
             runCommand(calculator, std::get<TapeCommand>(step));
     }

@@ -41,7 +41,7 @@ void Calculator::Form_KeyDown(int virtualKey, bool shift)
     if (m_minimized || m_maximized || m_calculatorParked)
         return;
     if (const auto button = shiftShortcut(virtualKey); shift && button) {
-        pressButton(*button, *button == Button::Neg ? Click::Left : Click::Program);
+        pressButton(*button);
         setPressed(*button, true);
         return;
     }
