@@ -188,7 +188,9 @@ ClipboardReading Reading::run(QString text)
         return ClipboardReading::CopiedFromList;
     }
     const QString& last = m_calc.LastClipboardText();
-    if (text.isEmpty() || text.startsWith(u'(') || text == last || shown(text, u"#00:00:00") == last)
+    // What the user copies while editing the list is text, not numbers to add.
+    if (text.isEmpty() || text.startsWith(u'(') || m_calc.editMode() || text == last
+        || shown(text, u"#00:00:00") == last)
         return ClipboardReading::Ignored;
     const bool wholeIsNumber = isNumber(text);
     if (wholeIsNumber && shown(text, m_calc.NumberFormat()) == shown(last, m_calc.NumberFormat()))

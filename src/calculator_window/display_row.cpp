@@ -1,7 +1,11 @@
 #include "display_row.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "calculator.h"
@@ -29,13 +33,19 @@ void setTextColour(QLabel* label, const QColor& colour)
     label->setPalette(colours);
 }
 
-void fitText(QLabel* label)
+int scaled(int pixels, double scale)
+{
+    return std::max(1, int(std::lround(pixels * scale)));
+}
+
+void fitText(QLabel* label, double scale)
 {
     QFont fitted = label->font();
-    int size = DisplayPixelSize;
+    int size = scaled(DisplayPixelSize, scale);
     fitted.setPixelSize(size);
     const int room = label->contentsRect().width();
-    while (size > SmallestDisplayPixelSize && QFontMetrics(fitted).horizontalAdvance(label->text()) > room)
+    const int smallest = scaled(SmallestDisplayPixelSize, scale);
+    while (size > smallest && QFontMetrics(fitted).horizontalAdvance(label->text()) > room)
         fitted.setPixelSize(--size);
     if (fitted != label->font())
         label->setFont(fitted);
@@ -54,9 +64,6 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
     m_counter->setObjectName(QStringLiteral("lblVisor1"));
     m_counter->installEventFilter(this);
     m_counter->setAccessibleName(tr("Item count"));
-    QFont counterFont = font();
-    counterFont.setPixelSize(CounterPixelSize);
-    m_counter->setFont(counterFont);
     m_counter->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     setTextColour(m_counter, QColor(0x4a, 0x55, 0x68));
 
@@ -66,11 +73,28 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
     m_timeDisplay->setAccessibleName(tr("Time display"));
 
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(8, 2, 10, 4);
     row->addWidget(m_counter);
     row->addWidget(m_display, 1);
     row->addWidget(m_timeDisplay, 1);
+    setLayoutScale(1.0);
+}
+
+// Fonts and margins are the design's times the scale.
+void DisplayRow::setLayoutScale(double scale)
+{
+    m_scale = scale;
+    layout()->setContentsMargins(scaled(8, scale), scaled(2, scale), scaled(10, scale), scaled(4, scale));
+    QFont counterFont = m_counter->font();
+    counterFont.setPixelSize(scaled(CounterPixelSize, scale));
+    m_counter->setFont(counterFont);
+    for (QLabel* label : {m_display, m_timeDisplay}) {
+        QFont displayFont = label->font();
+        displayFont.setPixelSize(scaled(DisplayPixelSize, scale));
+        label->setFont(displayFont);
+        label->setMinimumHeight(QFontMetrics(displayFont).height());
+    }
     render();
+    updateGeometry();
 }
 
 QLabel* DisplayRow::addDisplay(const QString& name)
@@ -79,13 +103,12 @@ QLabel* DisplayRow::addDisplay(const QString& name)
     label->setObjectName(name);
     QFont displayFont;
     displayFont.setFamilies({QStringLiteral("Verdana"), QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    displayFont.setPixelSize(DisplayPixelSize);
     displayFont.setBold(true);
     label->setFont(displayFont);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setMinimumHeight(QFontMetrics(displayFont).height());
     label->setContextMenuPolicy(Qt::CustomContextMenu);
+    label->installEventFilter(this);
     connect(label, &QLabel::customContextMenuRequested, this,
             [this, label](const QPoint& position) { emit formatMenuRequested(label->mapToGlobal(position)); });
     return label;
@@ -101,15 +124,15 @@ void DisplayRow::render()
     const bool timeMode = m_calculator.timeMode();
     m_display->setVisible(!timeMode);
     m_timeDisplay->setVisible(timeMode);
-    fitText(m_display);
-    fitText(m_timeDisplay);
+    fitText(m_display, m_scale);
+    fitText(m_timeDisplay, m_scale);
 }
 
 void DisplayRow::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
-    fitText(m_display);
-    fitText(m_timeDisplay);
+    fitText(m_display, m_scale);
+    fitText(m_timeDisplay, m_scale);
 }
 
 // The row is as tall as its texts; its own (empty) label text does not count.
@@ -142,5 +165,11 @@ bool DisplayRow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_counter && event->type() == QEvent::MouseButtonDblClick)
         emit counterDoubleClicked();
+    if ((watched == m_display || watched == m_timeDisplay) && event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (release->button() != Qt::RightButton
+            && static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint()))
+            emit displayClicked();
+    }
     return QLabel::eventFilter(watched, event);
 }

@@ -15,6 +15,8 @@ public:
     explicit DisplayRow(const numerette::Calculator& calculator, QWidget* parent = nullptr);
 
     void render();
+    // 1 for the large layout the row is designed for; smaller for the normal layout.
+    void setLayoutScale(double scale);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -24,6 +26,8 @@ signals:
     void formatMenuRequested(const QPoint& globalPosition);
     // A double click on the item counter.
     void counterDoubleClicked();
+    // A click with any other button than the right one on the display or the time display.
+    void displayClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,4 +41,5 @@ private:
     QLabel* m_display;
     QLabel* m_counter;
     QLabel* m_timeDisplay;
+    double m_scale = 1.0;
 };

@@ -2,12 +2,15 @@
 
 #include <utility>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -16,16 +19,23 @@
 #include "calculator_menus.h"
 #include "clipboard_monitor.h"
 #include "display_row.h"
+#include "frm_paste.h"
+#include "fluid_synth_midi_out.h"
+#include "key_sounds.h"
 #include "keypad.h"
 #include "launchers.h"
 #include "list_commands.h"
+#include "list_editing.h"
+#include "list_printing.h"
 #include "minimized_caption.h"
 #include "num_lock_switch.h"
 #include "program_starter.h"
+#include "synthetic_input.h"
 #include "quotations.h"
 #include "tape_view.h"
 #include "tool_launchers.h"
 #include "virtual_keys.h"
+#include "window_layout.h"
 #include "window_options.h"
 #include "x11_global_hot_keys.h"
 
@@ -38,6 +48,14 @@ constexpr int DesignHeight = 487;
 // The clipboard monitor and the minimized caption follow the clipboard and the calculator
 // this often.
 constexpr int CaptionIntervalMs = 50;
+
+// Message and input boxes are no windows of the program's own for the activation rules: they
+// come and go without moving the list's caret or focus (a search shows its match, an edit
+// goes on), and timers keep running under them. Nor is a switch to another program.
+bool isProgramWindow(const QWidget* window)
+{
+    return window && !qobject_cast<const QMessageBox*>(window) && !qobject_cast<const QInputDialog*>(window);
+}
 
 bool isListNavigation(int virtualKey)
 {
@@ -75,6 +93,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     setCentralWidget(column);
     m_menus = new CalculatorMenus(calculator, menuBar());
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
+    new ListPrinting(*this, calculator, settings, m_menus->listMenu());
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
     m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
 
@@ -90,11 +109,22 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
         services.hotKeys = new numerette::X11GlobalHotKeys(this);
     m_numLock = services.numLock;
     m_hotKeys = new CalculatorHotKeys(*this, calculator, *services.hotKeys, m_menus->settingsMenu());
+    if (!services.input) {
+        m_ownInput = std::make_unique<numerette::X11SyntheticInput>();
+        services.input = m_ownInput.get();
+    }
+    m_input = services.input;
+    if (!services.midi) {
+        m_ownMidi = std::make_unique<numerette::FluidSynthMidiOut>();
+        services.midi = m_ownMidi.get();
+    }
+    m_keySounds = new KeySounds(*this, calculator, settings, *services.midi, m_menus->settingsMenu());
     const auto mainMenus = m_menus->mainMenus();
     m_launchers = new Launchers(*this, calculator, *services.programs, m_launch.isSecondary(), mainMenus[0],
                                 mainMenus[2]);
     connectHotKeys();
     addPasteItem(mainMenus[0]);
+    new ListEditing(*this, calculator, *m_tape, *m_keySounds, m_menus->listMenu(), mainMenus[0]);
     m_toolLaunchers = new ToolLaunchers(calculator, mainMenus[0], this);
     auto* tools = mainMenus[0]->addAction(tr("Tool&s"));
     tools->setObjectName(QStringLiteral("mnuUtil"));
@@ -108,19 +138,24 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     connect(m_quotation, &QuotationLabel::rotated, this, [this] { m_startupDone = false; });
     connect(m_quotation, &QuotationLabel::clicked, this, [this] { m_launchers->quotationClicked(m_quotation->text()); });
     connect(m_displayRow, &DisplayRow::counterDoubleClicked, m_launchers, &Launchers::mnuOutra_Click);
+    connect(m_displayRow, &DisplayRow::displayClicked, this, [this] {
+        m_calculator.mnuCopiar_Click();
+        emit pasteWindowRequested();
+    });
     connect(m_monitor, &ClipboardMonitor::copiedFromList, m_tape, [this] { m_tape->clearFocus(); });
     connect(m_launchers, &Launchers::anotherCalculatorOpening, m_monitor, [this] { m_monitor->setOn(true); });
 
     m_tape->setMinimumHeight(m_tape->fontMetrics().lineSpacing() * 4);
-    setFixedWidth(sizeHint().width());
+    m_layout = new WindowLayout(*this, settings, {m_tape, m_displayRow, m_keypad, m_quotation},
+                                m_menus->settingsMenu());
     resize(width(), DesignHeight);
 
-    auto* timer1 = new QTimer(this);
-    timer1->setObjectName(QStringLiteral("Timer1"));
-    timer1->setInterval(CaptionIntervalMs);
-    connect(timer1, &QTimer::timeout, m_monitor, &ClipboardMonitor::tick);
-    connect(timer1, &QTimer::timeout, this, &frmCalcula::renderCaption);
-    timer1->start();
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(CaptionIntervalMs);
+    connect(m_timer1, &QTimer::timeout, m_monitor, &ClipboardMonitor::tick);
+    connect(m_timer1, &QTimer::timeout, this, &frmCalcula::renderCaption);
+    m_timer1->start();
 
     Form_Load();
     render();
@@ -208,12 +243,18 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
+    // In edit mode the list takes the typed keys; the window previews none of them.
+    if (!m_calculator.listLocked()) {
+        event->accept();
+        return;
+    }
     const int virtualKey = numerette::keys::virtualKeyOf(*event);
     if (isListNavigation(virtualKey))
         m_tape->setFocus();
     else if (m_tape->hasFocus())
         m_tape->clearFocus();
     m_calculator.Form_KeyDown(virtualKey, event->modifiers().testFlag(Qt::ShiftModifier));
+    m_keySounds->keyDown(virtualKey);
     if (int code = numerette::keys::characterCodeOf(*event)) {
         m_calculator.Form_KeyPress(code);
         if (code != 0)
@@ -224,22 +265,32 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
 
 void frmCalcula::keyReleaseEvent(QKeyEvent* event)
 {
-    if (event->isAutoRepeat()) {
+    if (event->isAutoRepeat() || !m_calculator.listLocked()) {
         QMainWindow::keyReleaseEvent(event);
         return;
     }
     if (!isMinimized() && !isMaximized() && !m_calculator.calculatorParked())
         ForceNumLock();
     m_calculator.Form_KeyUp(numerette::keys::virtualKeyOf(*event));
+    m_keySounds->keyUp(numerette::keys::virtualKeyOf(*event));
     m_calculator.entryKeyUp();
     event->accept();
+}
+
+void frmCalcula::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!m_owner.calculatorParked())
+        m_layout->Form_Resize();
 }
 
 void frmCalcula::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         m_calculator.setWindowVisible(true);
+        m_activationDue = true;
+    }
 }
 
 void frmCalcula::hideEvent(QHideEvent* event)
@@ -264,7 +315,14 @@ void frmCalcula::changeEvent(QEvent* event)
         }
         renderCaption();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        Form_Activate();
+        if (std::exchange(m_activationDue, false))
+            Form_Activate();
+    } else if (event->type() == QEvent::ActivationChange) {
+        m_activationDue = isProgramWindow(QApplication::activeWindow());
+        if (m_activationDue || m_owner.calculatorParked())
+            Form_Deactivate();
+        else
+            m_keySounds->silence();
     }
 }
 
@@ -272,8 +330,11 @@ void frmCalcula::changeEvent(QEvent* event)
 void frmCalcula::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (m_loaded)
+    if (m_loaded) {
+        // Free text still being typed is closed before the list is saved.
+        m_calculator.listLostFocus();
         Form_QueryUnload();
+    }
     m_hotKeys->unregisterAll();
 }
 
@@ -287,6 +348,12 @@ void frmCalcula::addPasteItem(QMenu* optionsMenu)
     connect(optionsMenu, &QMenu::aboutToShow, paste, [this, paste] {
         paste->setEnabled(numerette::ValueOf(QGuiApplication::clipboard()->text(), m_calculator.numberLocale()).has_value());
     });
+}
+
+void frmCalcula::showPasteWindow()
+{
+    auto* paste = new frmPaste(*m_input);
+    paste->show();
 }
 
 void frmCalcula::mnuColar_Click()

@@ -9,21 +9,26 @@
 namespace numerette {
 class Calculator;
 class GlobalHotKeys;
+class MidiOut;
 class NumLockSwitch;
 class ProgramStarter;
 class SettingsStore;
+class SyntheticInput;
 }
 class CalculatorHotKeys;
 class CalculatorMenus;
 class ClipboardMonitor;
 class DisplayRow;
 class Keypad;
+class KeySounds;
 class Launchers;
 class ListCommands;
 class QuotationLabel;
 class TapeView;
 class QMenu;
+class QTimer;
 class ToolLaunchers;
+class WindowLayout;
 class WindowOptions;
 
 // The desktop services the window uses. Those left out are the real ones of the desktop the
@@ -32,6 +37,8 @@ struct DesktopServices {
     numerette::GlobalHotKeys* hotKeys = nullptr;
     numerette::NumLockSwitch* numLock = nullptr;
     numerette::ProgramStarter* programs = nullptr;
+    numerette::MidiOut* midi = nullptr;
+    numerette::SyntheticInput* input = nullptr;
 };
 
 // The calculator window: the calculation list on top, the display row, the keypad, the
@@ -59,10 +66,18 @@ public:
     // The Options items that open the tool windows; the process hosting the calculator
     // shows the windows they ask for.
     ToolLaunchers& toolLaunchers() const { return *m_toolLaunchers; }
+    // The click-to-paste window: the user's next click anywhere gets the clipboard pasted
+    // into the field it lands on.
+    void showPasteWindow();
+
+signals:
+    // A click on the display copied it to the clipboard; the click-to-paste window is due.
+    void pasteWindowRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -84,6 +99,7 @@ private:
     void placeWindow();
     void restoreSavedCalculation();
     void Form_Activate();
+    void Form_Deactivate();
     void Form_QueryUnload();
     void storeWindowSettings();
     void saveCalculation();
@@ -98,18 +114,28 @@ private:
     QuotationLabel* m_quotation;
     CalculatorMenus* m_menus;
     WindowOptions* m_options;
+    WindowLayout* m_layout;
     ClipboardMonitor* m_monitor;
     ListCommands* m_listCommands;
     CalculatorHotKeys* m_hotKeys = nullptr;
     Launchers* m_launchers = nullptr;
     ToolLaunchers* m_toolLaunchers = nullptr;
+    KeySounds* m_keySounds = nullptr;
     // The services the window made itself, when none were given.
     std::unique_ptr<numerette::NumLockSwitch> m_ownNumLock;
     std::unique_ptr<numerette::ProgramStarter> m_ownPrograms;
+    std::unique_ptr<numerette::MidiOut> m_ownMidi;
+    std::unique_ptr<numerette::SyntheticInput> m_ownInput;
+    numerette::SyntheticInput* m_input = nullptr;
+    // `Timer1`: the clipboard monitor and the minimized caption.
+    QTimer* m_timer1 = nullptr;
     numerette::NumLockSwitch* m_numLock = nullptr;
     // The title in full mode; mini mode and a minimized window show the calculator's caption.
     QString m_title;
     // False when the window was opened during the exit: it then neither reads nor writes anything.
     bool m_loaded = false;
     bool m_startupDone = false;
+    // Whether the next activation runs the activation rules: at a show, and after another
+    // window of the program (a tool, the paste window) was active.
+    bool m_activationDue = true;
 };

@@ -1,5 +1,8 @@
 #include "keypad.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QApplication>
 #include <QCursor>
 #include <QGridLayout>
@@ -18,6 +21,7 @@ constexpr int KeyHeight = 34;
 constexpr int KeySpacing = 6;
 constexpr int KeyPixelSize = 17;
 constexpr int MemoryKeyPixelSize = 14;
+constexpr int TitlePixelSize = 13;
 constexpr int FrameMargin = 6;
 
 enum class KeyKind { Digit, Operator, Total, Memory, Clear };
@@ -100,30 +104,46 @@ Keypad::Keypad(Calculator& calculator, QWidget* parent)
 {
     setObjectName(QStringLiteral("fraTeclado"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    m_grid->setSpacing(KeySpacing);
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    setFont(titleFont);
-
     for (const KeyDesign& design : Design) {
         auto* key = new XPButton(design.caption.toString(), this);
         key->setObjectName(design.name.toString());
         key->setAccessibleName(tr(design.description));
         key->setFocusPolicy(Qt::NoFocus);
-        key->setMinimumSize(KeyWidth, KeyHeight);
         key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        QFont face = key->font();
-        face.setBold(true);
-        face.setPixelSize(design.kind == KeyKind::Memory ? MemoryKeyPixelSize : KeyPixelSize);
-        key->setFont(face);
         paint(key, design.kind);
         m_grid->addWidget(key, design.row, design.column);
         const Button button = design.button;
         connect(key, &XPButton::mouseUp, this, [this, button](int mouseButton) { keyReleased(button, mouseButton); });
         m_keys[std::size_t(button)] = key;
     }
-    reserveTitleSpace();
+    setLayoutScale(1.0);
     render();
+}
+
+// Every measure is the design's times the scale, so switching back and forth between the
+// layouts always returns to the same sizes.
+void Keypad::setLayoutScale(double scale)
+{
+    m_scale = scale;
+    m_grid->setSpacing(scaled(KeySpacing));
+    for (const KeyDesign& design : Design) {
+        XPButton* key = this->key(design.button);
+        key->setMinimumSize(scaled(KeyWidth), scaled(KeyHeight));
+        QFont face = key->font();
+        face.setBold(true);
+        face.setPixelSize(scaled(design.kind == KeyKind::Memory ? MemoryKeyPixelSize : KeyPixelSize));
+        key->setFont(face);
+    }
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(scaled(TitlePixelSize));
+    setFont(titleFont);
+    reserveTitleSpace();
+}
+
+int Keypad::scaled(int measure) const
+{
+    return std::max(1, int(std::lround(measure * m_scale)));
 }
 
 // The style sizes the frame's margins after the title, and leaves less room for an empty
@@ -131,13 +151,14 @@ Keypad::Keypad(Calculator& calculator, QWidget* parent)
 void Keypad::reserveTitleSpace()
 {
     const QMargins frame = contentsMargins();
-    m_grid->setContentsMargins(std::max(0, FrameMargin - frame.left()), std::max(0, titleHeight() - frame.top()),
-                               std::max(0, FrameMargin - frame.right()), std::max(0, FrameMargin - frame.bottom()));
+    const int margin = scaled(FrameMargin);
+    m_grid->setContentsMargins(std::max(0, margin - frame.left()), std::max(0, titleHeight() - frame.top()),
+                               std::max(0, margin - frame.right()), std::max(0, margin - frame.bottom()));
 }
 
 int Keypad::titleHeight() const
 {
-    return fontMetrics().height() + FrameMargin;
+    return fontMetrics().height() + scaled(FrameMargin);
 }
 
 void Keypad::changeEvent(QEvent* event)

@@ -20,6 +20,8 @@ public:
     explicit Keypad(numerette::Calculator& calculator, QWidget* parent = nullptr);
 
     void render();
+    // 1 for the large layout the keys are designed for; smaller for the normal layout.
+    void setLayoutScale(double scale);
 
 signals:
     // A right click on the plus or the equals key.
@@ -36,9 +38,11 @@ private:
     void placePlusKey(bool addMode);
     void reserveTitleSpace();
     int titleHeight() const;
+    int scaled(int measure) const;
 
     numerette::Calculator& m_calculator;
     QGridLayout* m_grid;
     std::array<XPButton*, numerette::ButtonCount> m_keys{};
     std::optional<bool> m_addModeLook;
+    double m_scale = 1.0;
 };

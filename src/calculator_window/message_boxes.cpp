@@ -1,5 +1,7 @@
 #include "message_boxes.h"
 
+#include <QInputDialog>
+
 namespace numerette::message_boxes {
 
 namespace {
@@ -30,6 +32,22 @@ bool askYesNo(QWidget* parent, const QString& question, QMessageBox::Icon icon)
     QMessageBox box(icon, title(), shown(question), QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool askOkCancel(QWidget* parent, const QString& text, QMessageBox::Icon icon)
+{
+    QMessageBox box(icon, title(), shown(text), QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+QString inputBox(QWidget* parent, const QString& boxTitle, const QString& prompt, const QString& proposed)
+{
+    QInputDialog box(parent);
+    box.setWindowTitle(boxTitle);
+    box.setLabelText(shown(prompt));
+    box.setTextValue(proposed);
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 } // namespace numerette::message_boxes

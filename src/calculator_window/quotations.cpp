@@ -34,16 +34,24 @@ QuotationLabel::QuotationLabel(QWidget* parent)
     setWordWrap(true);
     // The window's width follows the tape; a long quotation wraps instead of widening it.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_designPointSize = font().pointSizeF() * 0.85;
     QFont small = font();
     small.setItalic(true);
-    small.setPointSizeF(small.pointSizeF() * 0.85);
     setFont(small);
+    setLayoutScale(1.0);
     setText(quotation(1));
 
     m_timer->setObjectName(QStringLiteral("Timer2"));
     m_timer->setInterval(RotationMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &QuotationLabel::rotate);
     m_timer->start();
+}
+
+void QuotationLabel::setLayoutScale(double scale)
+{
+    QFont scaledFont = font();
+    scaledFont.setPointSizeF(m_designPointSize * scale);
+    setFont(scaledFont);
 }
 
 QString QuotationLabel::quotation(int entry)

@@ -20,6 +20,9 @@ public:
     // Quotation 1..QuotationCount as the label shows it, with its author.
     static QString quotation(int entry);
 
+    // 1 for the large layout the label is designed for; smaller for the normal layout.
+    void setLayoutScale(double scale);
+
     // The next quotation; nothing while the window is not visible.
     void rotate();
 
@@ -34,4 +37,5 @@ private:
     // The quotation last shown less one, cycling 0..QuotationCount - 1.
     int m_counter = 1;
     QTimer* m_timer;
+    double m_designPointSize;
 };

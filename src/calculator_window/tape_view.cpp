@@ -1,5 +1,8 @@
 #include "tape_view.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -12,7 +15,7 @@ using numerette::Calculator;
 
 namespace {
 
-constexpr int FontPointSize = 13;
+constexpr int FontPointSize = 14;
 const QColor LockedColour(0, 0, 255);
 
 // Keys the list keeps for itself: scrolling and copying. Everything else is the
@@ -52,21 +55,30 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
     font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono")});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPointSize(FontPointSize);
     font.setBold(true);
     setFont(font);
-
-    // Exactly the tape's columns, plus the scroll bar; the cursor width keeps the last
-    // column clear of the scroll bar.
-    const int columns = QFontMetrics(font).horizontalAdvance(QString(numerette::tape::TapeColumns, QLatin1Char('0')));
-    setFixedWidth(columns + 2 * int(document()->documentMargin()) + 2 * frameWidth()
-                  + verticalScrollBar()->sizeHint().width() + cursorWidth() + 1);
+    setLayoutScale(1.0);
 
     connect(&m_calculator, &Calculator::listEdited, this,
             [this](int position, int, const QString& inserted) { applyEdit(position, inserted); });
     connect(&m_calculator, &Calculator::listSelectionChanged, this, &TapeView::showSelection);
     reload();
     render();
+}
+
+// The font follows the scale from the design's size (rounded down in the smaller layout, so
+// that the columns fit its narrower window). The view is at least the tape's columns wide,
+// plus the scroll bar, and the cursor width keeps the last column clear of it.
+void TapeView::setLayoutScale(double scale)
+{
+    QFont scaledFont = font();
+    const double size = FontPointSize * scale - (scale < 1 ? 0.5 : 0);
+    scaledFont.setPointSize(std::max(1, int(std::lround(size))));
+    setFont(scaledFont);
+    const int columns =
+        QFontMetrics(scaledFont).horizontalAdvance(QString(numerette::tape::TapeColumns, QLatin1Char('0')));
+    setMinimumWidth(columns + 2 * int(document()->documentMargin()) + 2 * frameWidth()
+                    + verticalScrollBar()->sizeHint().width() + cursorWidth() + 1);
 }
 
 void TapeView::render()
@@ -81,6 +93,9 @@ void TapeView::render()
     QFont shown = font();
     shown.setBold(locked);
     setFont(shown);
+    // The caret shows, and moves with the keys, only while the user edits.
+    setTextInteractionFlags(locked ? Qt::TextSelectableByMouse
+                                   : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 // The list changed from `position` to its end: the text before `position` is unchanged,
@@ -126,7 +141,9 @@ void TapeView::showSelection()
 
 void TapeView::keyPressEvent(QKeyEvent* event)
 {
-    if (isListKey(event))
+    if (!m_calculator.listLocked())
+        editKeyPress(event);
+    else if (isListKey(event))
         QPlainTextEdit::keyPressEvent(event);
     else
         event->ignore();

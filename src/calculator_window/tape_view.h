@@ -11,7 +11,9 @@ class Calculator;
 // The calculation list `txtFita`: a read-only view of the calculator's list that follows
 // each edit of it in place (the list grows to thousands of lines, so a key never re-lays
 // out the whole text), shows the calculator's selection, and re-enters a double-clicked
-// number. Keys other than scrolling and copying go on to the window.
+// number. Keys other than scrolling and copying go on to the window. In edit mode it is the
+// calculator's free-text editor: every key that changes the text becomes an edit of the
+// calculator's list, which the view then follows like any other.
 class TapeView : public QPlainTextEdit {
     Q_OBJECT
 
@@ -20,8 +22,15 @@ public:
 
     // Follows the lock state: bold blue text while locked.
     void render();
+    // 1 for the large layout the view is designed for; smaller for the normal layout.
+    void setLayoutScale(double scale);
+    // Tells the calculator where the user left the caret or the selection.
+    void reportSelection();
 
 protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -30,6 +39,9 @@ private:
     void applyEdit(int position, const QString& inserted);
     void reload();
     void showSelection();
+    // Edit mode, in tape_view_editing.cpp.
+    void editKeyPress(QKeyEvent* event);
+    void editViewRange(int viewStart, int viewEnd, const QString& text);
 
     numerette::Calculator& m_calculator;
     std::optional<bool> m_lockedLook;

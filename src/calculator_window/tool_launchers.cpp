@@ -24,6 +24,7 @@ ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMe
         {"mnuData", "Calculate &Date", QKeySequence(Qt::Key_F5), ToolWindow::Dates},
         {"mnuRegra", "Calculate Rule of &Three", QKeySequence(Qt::CTRL | Qt::Key_T), ToolWindow::RuleOfThree},
         {"mnuPeso", "Calculate &Your Ideal Weight", QKeySequence(Qt::SHIFT | Qt::Key_F5), ToolWindow::Weight},
+        {"mnuJuro", "Capitali&zed Interest Rate", QKeySequence(Qt::CTRL | Qt::Key_J), ToolWindow::Interest},
     };
     for (const ToolItem& item : items) {
         QAction* action = optionsMenu->addAction(tr(item.caption));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLayout>
@@ -14,16 +15,16 @@
 
 #include "calculator.h"
 #include "calculator_hot_keys.h"
-#include "calculator_hot_keys.h"
 #include "calculator_menus.h"
 #include "clipboard_monitor.h"
-#include "keypad.h"
+#include "key_sounds.h"
 #include "list_commands.h"
 #include "quotations.h"
 #include "settings_store.h"
 #include "state_file.h"
 #include "tape_view.h"
 #include "tool_launchers.h"
+#include "window_layout.h"
 #include "window_options.h"
 
 using numerette::Calculator;
@@ -73,20 +74,33 @@ void frmCalcula::Form_Load()
         m_calculator.mnuIgual_Click();
     if (m_launch.isSecondary()) {
         m_title = QStringLiteral("Numerette [Aux]");
+        m_layout->mnuGrande_Click();
         for (QMenu* menu : m_menus->mainMenus())
             menu->menuAction()->setEnabled(false);
     } else {
+        if (!m_settings.Letrona() || !fullMode())
+            m_layout->mnuGrande_Click();
         placeWindow();
         m_calculator.setInsertText(m_settings.InserirTexto());
         m_monitor->setOn(m_settings.Monitor());
-        if (fullMode())
+        if (fullMode()) {
             m_options->setStayInTray(m_settings.mnuSystray());
+            m_layout->showAutostartState();
+        }
         m_hotKeys->registerActivationKey();
+        if (fullMode() && m_settings.Oculte())
+            m_layout->hideKeypadAtLoad();
         if (!fullMode() || m_settings.HotKey()) {
             m_hotKeys->setHotKeysWanted(true);
             m_hotKeys->RegisterHotKeys();
         }
+        if (fullMode()) {
+            m_layout->setMenuLookChecked(m_settings.MenuXP());
+            if (m_settings.MenuXP())
+                m_layout->SetupMenuIcons();
+        }
     }
+    m_keySounds->applyStoredMode();
     if (!fullMode() || m_settings.Visivel())
         m_options->setAlwaysOnTop(true);
     if (fullMode()) {
@@ -108,7 +122,7 @@ void frmCalcula::applyMode()
         for (QMenu* menu : m_menus->mainMenus())
             menu->menuAction()->setVisible(false);
         m_quotation->hide();
-        m_keypad->hide();
+        m_layout->hideKeypadAtLoad();
     }
     m_calculator.setQuotationVisible(fullMode());
 }
@@ -157,6 +171,7 @@ void frmCalcula::Form_Activate()
     // A window shown again after it parked takes keys again.
     m_calculator.setCalculatorParked(false);
     m_owner.hideHost();
+    m_timer1->start();
     m_calculator.setListSelection(int(m_calculator.list().size()) - 2, 0);
     m_tape->clearFocus();
     m_calculator.SelectEntry();
@@ -167,15 +182,33 @@ void frmCalcula::Form_Activate()
     // A first mini-mode start explains the hot keys, the only keypad it has.
     if (!fullMode() && !m_settings.isMiniHeightStored())
         QTimer::singleShot(0, this, [this] { ShowHotKeyHelp(this); });
-    // The weight window opens once this activation is over, not inside it.
+    // The weight and interest windows open once this activation is over, not inside it.
     if (m_launch.commandWord == QLatin1String("peso"))
         QTimer::singleShot(0, this, [this] { m_toolLaunchers->open(ToolWindow::Weight); });
+    if (m_launch.commandWord == QLatin1String("juro"))
+        QTimer::singleShot(0, this, [this] { m_toolLaunchers->open(ToolWindow::Interest); });
     m_launch.commandWord.clear();
     // What was on the clipboard before the calculator opened is not a number to add.
     const QString clipboardText = QGuiApplication::clipboard()->text();
     if (!numerette::ValueOf(clipboardText, m_calculator.numberLocale()))
         m_calculator.setLastClipboardText(clipboardText);
     m_startupDone = true;
+}
+
+// Another window of the program became active (a tool, a message box): the clipboard
+// monitor pauses until the calculator is active again. It keeps running while the user
+// works in other programs, where the copies it takes up are made.
+void frmCalcula::Form_Deactivate()
+{
+    if (m_owner.calculatorParked()) {
+        m_timer1->stop();
+        return;
+    }
+    const QWidget* active = QApplication::activeWindow();
+    const bool hostWindow = dynamic_cast<const CalculatorOwner*>(active) == &m_owner;
+    if (active && active != this && !hostWindow)
+        m_timer1->stop();
+    m_keySounds->silence();
 }
 
 void frmCalcula::Form_QueryUnload()
@@ -192,6 +225,7 @@ void frmCalcula::Form_QueryUnload()
         return;
     }
     storeWindowSettings();
+    m_keySounds->closeDevice();
     const bool keptResident = m_owner.alarmArmed() || m_owner.shutdownArmed() || m_options->stayInTray();
     if (!m_owner.calculatorParked() && keptResident && m_owner.trayAvailable()) {
         m_owner.startTrayBlink();
@@ -207,8 +241,10 @@ void frmCalcula::storeWindowSettings()
     m_settings.setCalcEnter(m_calculator.addMode());
     m_settings.setBackup(m_listCommands->backupWhenClearing());
     m_settings.setHotKey(m_hotKeys->hotKeysWanted());
+    m_settings.setOculte(m_layout->keypadHidden());
     if (isMinimized())
         return;
+    m_settings.setLetrona(m_layout->largeLayout());
     const QRect screen = screenArea();
     m_settings.setCalcHeight(twips(height()));
     m_settings.setCalcTop(twips(y() - screen.y()));

@@ -1,5 +1,7 @@
 #include "calculation_list.h"
 
+#include <algorithm>
+
 namespace numerette::tape {
 namespace {
 
@@ -46,7 +48,11 @@ std::optional<QString> withLastLineLabel(const QString& list, const QString& lab
     const auto padding = spaces(LabelColumns - label.size());
     if (!padding || list.size() < 27)
         return std::nullopt;
-    return list.left(list.size() - 27) + label.toUpper() + *padding + list.right(15);
+    // Character by character, so the label keeps its width: QString::toUpper() turns "ß"
+    // into "SS", which would push the line past the tape's columns.
+    QString upper = label;
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](QChar c) { return c.toUpper(); });
+    return list.left(list.size() - 27) + upper + *padding + list.right(15);
 }
 
 QString withSeparator(const QString& list)

@@ -343,6 +343,7 @@ void Calculator::mnuLimpar_Click()
 
 void Calculator::clearList()
 {
+    endEditMode();
     const QDate today = m_host.today();
     setList(tape::dateHeader(today, m_dateOrder, m_host.weekdayName(today)) + tape::LineBreak + tape::Separator
             + tape::LineBreak);

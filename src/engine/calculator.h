@@ -26,6 +26,8 @@ Button digitButton(int digit);
 
 enum class LabelColour { Blue, Red };
 enum class MemoryColour { White, Yellow };
+enum class EditCommandResult { Started, Ended, NotEditable };
+enum class SearchResult { NoText, Found, NotFound };
 
 // The eleven number formats, by their menu index.
 struct NumberFormatChoice {
@@ -103,11 +105,39 @@ public:
     void mnuColar_Click(const QString& clipboardText);
     void clearList();
     void LimpaTudo();
+    // A tool's report: the running calculation is marked "T" and totalled unless the list
+    // already ends with a closing line, a full list may be cleared first (message 4), then
+    // the block and a separator are appended in one write and the calculator is reset.
+    void appendToolReport(const QString& block);
     // Puts back the running calculation saved with the list at the last close.
     void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
     void WriteTotal(const QString& list);
     void ApplyPendingOperation();
+
+    // --- Free text, search, grouping and copy (calculator_list_edit.cpp) ------------------
+    // The Edit command: on a closed list edit mode starts (the list unlocked for free text);
+    // in edit mode it ends. NotEditable (a calculation is running) changes nothing.
+    EditCommandResult mnuEditar_Click();
+    // Edit mode is the unlocked list: typed keys are the list's, not the dispatcher's.
+    bool editMode() const { return !m_listLocked; }
+    // In edit mode, `removed` characters at `position` become `text`: its line breaks as CR LF,
+    // without double quotes, cut to the length limit. The caret follows it.
+    void editList(int position, int removed, const QString& text);
+    // Enter in edit mode: a new free-text line at the end of the list, wherever the caret is.
+    void listEnterKey();
+    // The list lost the focus: the next search starts from the top, and edit mode closes the
+    // free text with a separator line and locks the list again.
+    void listLostFocus();
+    // The search command with the user's answer: from the top for a new text, else from
+    // just after the current selection; a match is selected.
+    SearchResult mnuLocalizar_Click(const QString& answer);
+    const QString& SearchText() const { return m_searchText; }
+    // Totals and resets the running calculation, then appends the sums of the interest
+    // tool's reports. False (message 30) when they cannot be read; nothing changes then.
+    bool mnuAgrupar_Click();
+    // The display (the time display in time mode) onto the clipboard.
+    void mnuCopiar_Click();
 
     // --- State ---------------------------------------------------------------------------
     const QString& list() const { return m_list; }
@@ -189,6 +219,7 @@ private:
     void applyListCaretRule();
     void reselectAfterCommit();
     void checkCapacity();
+    void endEditMode();
 
     void dispatchOperator(int& code);
     void typedMinus(int& code);
@@ -209,6 +240,9 @@ private:
     bool m_commitRunning = false;
     int m_listSelectionStart = 0;
     int m_listSelectionLength = 0;
+    // Edit mode's length limit: a free-text line takes this many characters.
+    int m_listMaxLength = 0;
+    QString m_searchText;
 
     EntryBox m_entry;
     std::array<QString, 3> m_visor{QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("00:00:00")};

@@ -141,4 +141,18 @@ void Calculator::checkCapacity()
         mnuLimpar_Click();
 }
 
+void Calculator::appendToolReport(const QString& block)
+{
+    m_pendingOperator = QStringLiteral("T");
+    setEntryText(QStringLiteral("0"));
+    if (!tape::isToolClosed(m_list)) {
+        int code = '=';
+        Form_KeyPress(code);
+    }
+    setPressed(Button::Igual, false);
+    checkCapacity();
+    setList(m_list + block + tape::LineBreak + tape::Separator + tape::LineBreak);
+    LimpaTudo();
+}
+
 } // namespace numerette

@@ -39,6 +39,9 @@ void Calculator::Form_KeyPress(int& code)
         code = 0;
         return;
     }
+    // Keys that reach the dispatcher while the list is being edited (keypad clicks, hot keys,
+    // commands) first close the free text, so that item lines never land inside it.
+    endEditMode();
     if (code == EscCode) {
         code = 0;
         m_host.closeWindow();

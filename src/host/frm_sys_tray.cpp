@@ -171,7 +171,9 @@ void frmSysTray::runHandOver(const QString& text)
     case HandOverCommand::Weight:
         m_calculator->window().toolLaunchers().open(ToolWindow::Weight);
         break;
-    case HandOverCommand::Interest: // the interest tool opens from here once it exists
+    case HandOverCommand::Interest:
+        m_calculator->window().toolLaunchers().open(ToolWindow::Interest);
+        break;
     case HandOverCommand::ShowOnly:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "frm_calcula.h"
 #include "frm_data.h"
+#include "frm_juro.h"
 #include "frm_peso.h"
 #include "frm_regra.h"
 #include "process_values.h"
@@ -28,6 +29,13 @@ void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& 
         weight.setStayOnTop(settings.Visivel());
         QObject::connect(&weight, &frmPeso::keyReleased, &window, &frmCalcula::ForceNumLock);
         weight.exec();
+        break;
+    }
+    case ToolWindow::Interest: {
+        frmJuro interest(calculator, values.DateFormat, &window);
+        interest.setStayOnTop(settings.Visivel());
+        QObject::connect(&interest, &frmJuro::keyReleased, &window, &frmCalcula::ForceNumLock);
+        interest.exec();
         break;
     }
     }

@@ -1,6 +1,7 @@
 #include "menu_entry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -30,6 +31,17 @@ QString entryValue(const QString& text)
             escaped += c;
     }
     return escaped;
+}
+
+bool writeEntry(const QString& path, const QString& text)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(text.toUtf8());
+    return file.commit();
 }
 
 } // namespace
@@ -74,14 +86,42 @@ QString menuEntryPath()
 
 bool writeMenuEntry(const QString& programPath, const QString& workingFolder)
 {
-    const QString path = menuEntryPath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(menuEntryText(programPath, workingFolder).toUtf8());
-    return file.commit();
+    return writeEntry(menuEntryPath(), menuEntryText(programPath, workingFolder));
+}
+
+QString autostartEntryText(const QString& programPath)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Version=1.4\n"
+                          "Name=Numerette\n"
+                          "Comment=Adding machine calculator in the notification area\n"
+                          "Exec=")
+        + entryValue(execArgument(programPath)) + QStringLiteral(" systray\n"
+                                                                 "Icon=numerette\n"
+                                                                 "Terminal=false\n"
+                                                                 "X-GNOME-Autostart-enabled=true\n");
+}
+
+QString autostartEntryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/autostart/numerette.desktop");
+}
+
+bool writeAutostartEntry(const QString& programPath)
+{
+    return writeEntry(autostartEntryPath(), autostartEntryText(programPath));
+}
+
+bool removeAutostartEntry()
+{
+    return QFile::remove(autostartEntryPath()) || !QFile::exists(autostartEntryPath());
+}
+
+bool autostartEntryPresent()
+{
+    return QFileInfo(autostartEntryPath()).size() > 0;
 }
 
 } // namespace numerette

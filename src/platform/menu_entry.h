@@ -16,6 +16,16 @@ QString menuEntryPath();
 // Writes the entry, replacing one written before; false when it could not be written.
 bool writeMenuEntry(const QString& programPath, const QString& workingFolder);
 
+// The entry that starts the program with the desktop session, in the notification area only:
+// numerette.desktop in the user's autostart folder, starting `"programPath" systray`.
+QString autostartEntryText(const QString& programPath);
+QString autostartEntryPath();
+bool writeAutostartEntry(const QString& programPath);
+// True also when there was no entry to remove.
+bool removeAutostartEntry();
+// An entry that is there and not empty.
+bool autostartEntryPresent();
+
 // A program path as one argument of a desktop entry's Exec key.
 QString execArgument(const QString& programPath);
 

@@ -226,6 +226,7 @@ void TstLaunchers::toolLaunchers_data()
     QTest::addColumn<bool>("totalsFirst");
     QTest::newRow("date tool totals and resets") << u"mnuData"_s << ToolWindow::Dates << true;
     QTest::newRow("weight tool totals and resets") << u"mnuPeso"_s << ToolWindow::Weight << true;
+    QTest::newRow("interest tool totals and resets") << u"mnuJuro"_s << ToolWindow::Interest << true;
     QTest::newRow("rule of three opens as it is") << u"mnuRegra"_s << ToolWindow::RuleOfThree << false;
 }
 

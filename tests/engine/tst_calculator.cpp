@@ -207,6 +207,8 @@ void TestCalculator::keys_data()
         << "insert" << "5+abcdefghijkl" << "ABCDEFGHIJK           5 +" << "entry=0 total=5";
     QTest::newRow("insert text Backspace")
         << "insert" << "5+ab{Backspace}c" << "AC                    5 +" << "entry=0";
+    QTest::newRow("insert text keeps ß one column")
+        << "insert" << "5+straße" << "STRAßE                5 +" << "entry=0";
     QTest::newRow("laptop keypad letters") << "" << "uio+" << "456 +" << "total=456";
     QTest::newRow("Esc closes the window") << "" << "5{Esc}" << "" << "closed=on entry=5";
     QTest::newRow("double quote does nothing") << "" << "5\"3+" << "53 +" << "total=53";

@@ -44,6 +44,22 @@ QStringList delivered(const FakeInstanceChannel& channel)
     return messages;
 }
 
+// A tool window opens modally: notes which, and closes it.
+struct ToolCloser {
+    ToolCloser()
+    {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                openedTool = modal->objectName();
+                modal->close();
+            }
+        });
+        timer.start(10);
+    }
+    QString openedTool;
+    QTimer timer;
+};
+
 } // namespace
 
 class TstFrmSysTray : public QObject {
@@ -58,6 +74,8 @@ private slots:
     void commandWordServesFirstCalculatorOnly();
     void handOverReceived_data();
     void handOverReceived();
+    void startWordOpensItsTool_data();
+    void startWordOpensItsTool();
     void handOverRestoresMinimizedCalculator();
     void closeRequestEndsProcess();
     void parkedCalculatorComesBackFresh();
@@ -187,7 +205,7 @@ void TstFrmSysTray::handOverReceived_data()
     QTest::newRow("only the time: show") << u"12:00:00"_s << true << false << QString();
     QTest::newRow("tempo: time mode") << u"tempo12:00:00"_s << true << true << QString();
     QTest::newRow("any word beginning with temp") << u"temporada"_s << true << true << QString();
-    QTest::newRow("juro: show") << u"juro12:00:00"_s << true << false << QString();
+    QTest::newRow("juro: the interest tool") << u"juro12:00:00"_s << true << false << u"frmJuro"_s;
     QTest::newRow("peso: the weight tool") << u"peso12:00:00"_s << true << false << u"frmPeso"_s;
     QTest::newRow("systray: show") << u"systray12:00:00"_s << true << false << QString();
 }
@@ -199,29 +217,40 @@ void TstFrmSysTray::handOverReceived()
     QFETCH(bool, timeMode);
     QFETCH(QString, toolWindow);
 
-    // A tool window opens modally: note which, and close it.
-    QString openedTool;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, &closer, [&openedTool] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            openedTool = modal->objectName();
-            modal->close();
-        }
-    });
-    closer.start(10);
-
+    ToolCloser closer;
     auto process = start(u"systray"_s);
     process->host.load();
     QVERIFY(!process->host.calculatorWindow());
     process->channel.deliver({InstanceMessage::Kind::HandOver, text});
     QTest::qWait(20);
-    QTRY_COMPARE(openedTool, toolWindow);
+    QTRY_COMPARE(closer.openedTool, toolWindow);
 
     frmCalcula* window = process->host.calculatorWindow();
     QCOMPARE(window && window->isVisible(), shown);
     if (shown)
         QCOMPARE(process->host.calculator()->timeMode(), timeMode);
     QCOMPARE(process->unloaded.count(), 0);
+}
+
+void TstFrmSysTray::startWordOpensItsTool_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("toolWindow");
+    QTest::newRow("peso: the weight tool") << u"peso"_s << u"frmPeso"_s;
+    QTest::newRow("juro: the interest tool") << u"juro"_s << u"frmJuro"_s;
+    QTest::newRow("tempo: no tool") << u"tempo"_s << QString();
+}
+
+void TstFrmSysTray::startWordOpensItsTool()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, toolWindow);
+    ToolCloser closer;
+    auto process = start(word);
+    process->host.load();
+    QVERIFY(process->host.calculatorWindow());
+    QTest::qWait(20);
+    QTRY_COMPARE(closer.openedTool, toolWindow);
 }
 
 void TstFrmSysTray::handOverRestoresMinimizedCalculator()

@@ -1,5 +1,6 @@
 #include "tool_prompts.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace numerette {
@@ -50,6 +51,15 @@ PromptAnswer MessageBoxPrompts::ask(const QString& question)
     }
 }
 
+std::optional<QString> MessageBoxPrompts::input(const QString& title, const QString& prompt,
+                                                const QString& defaultText)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(m_parent, title, shown(prompt), QLineEdit::Normal, defaultText,
+                                               &accepted);
+    return accepted ? std::optional(text) : std::nullopt;
+}
+
 void FakeToolPrompts::show(PromptIcon icon, const QString& text)
 {
     shown.append({icon, text});
@@ -59,6 +69,12 @@ PromptAnswer FakeToolPrompts::ask(const QString& question)
 {
     questions.append(question);
     return answers.isEmpty() ? PromptAnswer::Cancel : answers.takeFirst();
+}
+
+std::optional<QString> FakeToolPrompts::input(const QString& title, const QString& prompt, const QString& defaultText)
+{
+    inputs.append({title, prompt, defaultText});
+    return typed.isEmpty() ? std::nullopt : typed.takeFirst();
 }
 
 } // namespace numerette

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The measurements behind bench/run, made on the X display it is given (see bench/run).
+#   measure.sh BUILD-DIR
+set -uo pipefail
+
+readonly build=$1
+readonly program=$build/src/app/numerette floor=$build/bench/bench_floor_window
+readonly idle_seconds=${IDLE_SECONDS:-60}
+readonly ticks=$(getconf CLK_TCK)
+readonly settings="$HOME/.config/Numeret/Numeret.ini"
+
+now() { date +%s.%N; }
+elapsed_ms() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.0f", (b - a) * 1000 }'; }
+wait_window() { timeout 30 xdotool search --sync --onlyvisible --pid "$1" --name "$2" >/dev/null; }
+peak_kib() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+stop() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null; }
+
+# start PROGRAM FIRST-TITLE LAST-TITLE: prints "ms-to-first ms-to-last pid".
+start() {
+    local begin first last pid
+    begin=$(now)
+    "$1" 2>/dev/null &
+    pid=$!
+    wait_window "$pid" "$2"
+    first=$(now)
+    wait_window "$pid" "$3"
+    last=$(now)
+    echo "$(elapsed_ms "$begin" "$first") $(elapsed_ms "$begin" "$last") $pid"
+}
+
+# idle_cpu PID: the share of one CPU the process used while left alone, in percent.
+idle_cpu() {
+    local before after
+    sleep 3
+    before=$(cpu_ticks "$1")
+    sleep "$idle_seconds"
+    after=$(cpu_ticks "$1")
+    awk -v d=$((after - before)) -v t="$ticks" -v s="$idle_seconds" 'BEGIN { printf "%.3f", 100 * d / t / s }'
+}
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# The floor: cold (first start after the build), then warm.
+read -r floor_cold _ pid < <(start "$floor" 'Floor window' 'Floor window'); stop "$pid"
+read -r floor_warm _ pid < <(start "$floor" 'Floor window' 'Floor window')
+sleep 2
+floor_memory=$(peak_kib "$pid")
+floor_idle=$(idle_cpu "$pid")
+stop "$pid"
+
+# The calculator: the first start ever (no settings, no saved tape), then a second start.
+read -r splash_cold window_cold pid < <(start "$program" 'Numerette starting' 'Numerette FREE'); stop "$pid"
+read -r splash_warm window_warm pid < <(start "$program" 'Numerette starting' 'Numerette FREE')
+sleep 2
+memory=$(peak_kib "$pid")
+idle_off=$(idle_cpu "$pid")
+stop "$pid"
+mkdir -p "${settings%/*}"
+sed -i 's/^Monitor=.*/Monitor=True/' "$settings"
+grep -q '^Monitor=' "$settings" || sed -i 's/^\[Conf\]$/[Conf]\nMonitor=True/' "$settings"
+read -r _ _ pid < <(start "$program" 'Numerette starting' 'Numerette FREE')
+idle_on=$(idle_cpu "$pid")
+stop "$pid"
+
+printf '| Measure | Numerette | Floor | Ratio |\n|---|---|---|---|\n'
+printf '| Cold start to first window (splash), ms | %s | %s | %s |\n' "$splash_cold" "$floor_cold" "$(ratio "$splash_cold" "$floor_cold")"
+printf '| Warm start to first window (splash), ms | %s | %s | %s |\n' "$splash_warm" "$floor_warm" "$(ratio "$splash_warm" "$floor_warm")"
+printf '| Cold start to calculator window (after the 1 s splash), ms | %s | | |\n' "$window_cold"
+printf '| Warm start to calculator window (after the 1 s splash), ms | %s | | |\n' "$window_warm"
+printf '| Peak memory (VmHWM), MiB | %.1f | %.1f | %s |\n' "$(ratio "$memory" 1024)" "$(ratio "$floor_memory" 1024)" "$(ratio "$memory" "$floor_memory")"
+printf '| Idle CPU over %s s, monitor off, %% | %s | %s | |\n' "$idle_seconds" "$idle_off" "$floor_idle"
+printf '| Idle CPU over %s s, monitor on, %% | %s | %s | |\n' "$idle_seconds" "$idle_on" "$floor_idle"
+echo
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_tape_typing"
+echo
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_clipboard_column"

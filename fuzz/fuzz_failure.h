@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Reports a broken property with the details and aborts, which libFuzzer records as a
+// crash and saves the input that caused it.
+[[noreturn]] void fuzzFailure(const QString& what);

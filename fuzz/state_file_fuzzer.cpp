@@ -1,0 +1,59 @@
+// Reads arbitrary bytes as the calculator's state file. A file that reads must come back
+// the same after being written again; one that does not must have been set aside.
+//
+// Input: the file's bytes.
+#include <cstddef>
+#include <cstdint>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "fuzz_failure.h"
+#include "state_file.h"
+
+using namespace numerette;
+
+namespace {
+
+const QTemporaryDir& scratchDir()
+{
+    static const QTemporaryDir dir;
+    if (!dir.isValid())
+        fuzzFailure(QStringLiteral("no temporary folder: ") + dir.errorString());
+    return dir;
+}
+
+void writeBytes(const QString& path, const char* data, qint64 size)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size)
+        fuzzFailure(QStringLiteral("cannot write ") + path + QStringLiteral(": ") + file.errorString());
+}
+
+void checkRead(const char* data, qint64 size, tape::DateOrder order)
+{
+    const QString path = scratchDir().filePath(QStringLiteral("numeret1.fita"));
+    const QString aside = path + QStringLiteral(".damaged");
+    writeBytes(path, data, size);
+    const std::optional<CalculatorStateRecord> record = readStateFile(path, order);
+    if (!record) {
+        if (QFile::exists(path) || !QFile::exists(aside))
+            fuzzFailure(QStringLiteral("a state file that does not read was not set aside"));
+        return;
+    }
+    const QString copy = scratchDir().filePath(QStringLiteral("numeret2.fita"));
+    if (!writeStateFile(copy, *record, order))
+        fuzzFailure(QStringLiteral("cannot write the state back"));
+    if (readStateFile(copy, order) != record)
+        fuzzFailure(QStringLiteral("the state read back differs from the state written"));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const auto bytes = reinterpret_cast<const char*>(data);
+    checkRead(bytes, qint64(size), tape::DateOrder::DayMonthYear);
+    checkRead(bytes, qint64(size), tape::DateOrder::MonthDayYear);
+    return 0;
+}

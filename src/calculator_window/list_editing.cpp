@@ -1,0 +1,111 @@
+#include "list_editing.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QMenu>
+
+#include "calculator.h"
+#include "key_sounds.h"
+#include "message_boxes.h"
+#include "message_catalogue.h"
+#include "tape_view.h"
+
+using numerette::Calculator;
+using numerette::EditCommandResult;
+using numerette::LoadMessage;
+using numerette::SearchResult;
+namespace message_boxes = numerette::message_boxes;
+
+namespace {
+
+enum class Placement { Before, After };
+
+QAction* newItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut)
+{
+    auto* item = new QAction(caption, menu);
+    item->setObjectName(name);
+    item->setShortcut(shortcut);
+    return item;
+}
+
+// Puts `item` into `menu` next to the item named `anchor`; at the end when there is none.
+void place(QMenu* menu, QAction* item, const QString& anchor, Placement where)
+{
+    const QList<QAction*> items = menu->actions();
+    auto at = std::find_if(items.begin(), items.end(),
+                           [&anchor](const QAction* a) { return a->objectName() == anchor; });
+    if (at != items.end() && where == Placement::After)
+        ++at;
+    menu->insertAction(at == items.end() ? nullptr : *at, item);
+}
+
+} // namespace
+
+ListEditing::ListEditing(QWidget& window, Calculator& calculator, TapeView& tape, KeySounds& sounds, QMenu* listMenu,
+                         QMenu* optionsMenu)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_tape(tape)
+    , m_sounds(sounds)
+{
+    m_edit = newItem(listMenu, QStringLiteral("mnuEditar"), tr("&Edit"), Qt::Key_F2);
+    m_edit->setCheckable(true);
+    connect(m_edit, &QAction::triggered, this, &ListEditing::mnuEditar_Click);
+    place(listMenu, m_edit, QStringLiteral("mnuLimpar"), Placement::Before);
+
+    QAction* search = newItem(listMenu, QStringLiteral("mnuLocalizar"), tr("&Search Text or Number"), Qt::Key_F3);
+    connect(search, &QAction::triggered, this, &ListEditing::mnuLocalizar_Click);
+    place(listMenu, search, QStringLiteral("mnuLimpar"), Placement::Before);
+
+    QAction* group = newItem(listMenu, QStringLiteral("mnuAgrupar"), tr("&Group the Capitalization Totals"),
+                             Qt::CTRL | Qt::Key_A);
+    connect(group, &QAction::triggered, this, &ListEditing::mnuAgrupar_Click);
+    place(listMenu, group, QStringLiteral("mnuLimpar"), Placement::After);
+
+    QAction* copy = newItem(optionsMenu, QStringLiteral("mnuCopiar"), tr("&Copy Calculator Display"),
+                            Qt::CTRL | Qt::Key_C);
+    connect(copy, &QAction::triggered, this, [this] { m_calculator.mnuCopiar_Click(); });
+    place(optionsMenu, copy, QStringLiteral("mnuRedo"), Placement::After);
+
+    // Edit mode also ends when the list loses the focus.
+    connect(&m_calculator, &Calculator::viewChanged, m_edit, [this] { m_edit->setChecked(m_calculator.editMode()); });
+}
+
+void ListEditing::mnuEditar_Click()
+{
+    switch (m_calculator.mnuEditar_Click()) {
+    case EditCommandResult::Started:
+        m_tape.setFocus();
+        break;
+    case EditCommandResult::Ended:
+        m_tape.clearFocus();
+        break;
+    case EditCommandResult::NotEditable:
+        message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(12));
+        break;
+    }
+    m_edit->setChecked(m_calculator.editMode());
+}
+
+void ListEditing::mnuLocalizar_Click()
+{
+    const QString answer =
+        message_boxes::inputBox(&m_window, LoadMessage(56), LoadMessage(55), m_calculator.SearchText());
+    // A repeated search goes on from where the user left the caret.
+    m_tape.reportSelection();
+    const SearchResult result = m_calculator.mnuLocalizar_Click(answer);
+    if (result == SearchResult::NoText)
+        return;
+    m_tape.setFocus();
+    if (result == SearchResult::NotFound)
+        message_boxes::show(&m_window, QMessageBox::Information, LoadMessage(18));
+}
+
+void ListEditing::mnuAgrupar_Click()
+{
+    m_sounds.silence();
+    if (!m_calculator.mnuAgrupar_Click())
+        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(30));
+}

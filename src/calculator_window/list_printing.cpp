@@ -1,0 +1,160 @@
+#include "list_printing.h"
+
+#include <array>
+#include <optional>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QScopeGuard>
+
+#include "calculator.h"
+#include "message_catalogue.h"
+#include "page_printer.h"
+#include "print_dialogs.h"
+#include "printer_port.h"
+#include "roll_text.h"
+#include "settings_store.h"
+
+using numerette::LoadMessage;
+using numerette::PortOpening;
+using numerette::PrinterPort;
+
+namespace {
+
+struct FontItem {
+    const char* caption;
+    QKeyCombination shortcut;
+    int pointSize;
+};
+
+const std::array<FontItem, 3> FontItems{{
+    {QT_TRANSLATE_NOOP("ListPrinting", "&Print with Small Fonts"), Qt::CTRL | Qt::Key_P, 8},
+    {QT_TRANSLATE_NOOP("ListPrinting", "Print with &Medium Fonts"), Qt::CTRL | Qt::Key_M, 10},
+    {QT_TRANSLATE_NOOP("ListPrinting", "Print with Lar&ge Fonts"), Qt::CTRL | Qt::Key_G, 12},
+}};
+
+constexpr int SentToPrinter = 16;
+constexpr int PrinterNotResponding = 17;
+constexpr int InvalidData = 30;
+constexpr int PortPrompt = 176;
+// A serial printer pauses after the first 26 lines, then after every 25 more.
+constexpr int LinesBetweenPauses = 25;
+
+} // namespace
+
+ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+                           QMenu* listMenu, PrintingServices services)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_settings(settings)
+{
+    if (!services.pagePrinter) {
+        m_ownPagePrinter = std::make_unique<numerette::DefaultPagePrinter>();
+        services.pagePrinter = m_ownPagePrinter.get();
+    }
+    if (!services.ports) {
+        m_ownPorts = std::make_unique<numerette::DevicePortWriter>();
+        services.ports = m_ownPorts.get();
+    }
+    if (!services.dialogs) {
+        m_ownDialogs = std::make_unique<WindowPrintDialogs>(window);
+        services.dialogs = m_ownDialogs.get();
+    }
+    m_pagePrinter = services.pagePrinter;
+    m_ports = services.ports;
+    m_dialogs = services.dialogs;
+
+    listMenu->addSeparator();
+    for (int index = 0; index < int(FontItems.size()); ++index) {
+        QAction* item = listMenu->addAction(tr(FontItems[index].caption));
+        item->setObjectName(QStringLiteral("mnuImprimir") + QString::number(index));
+        item->setShortcut(FontItems[index].shortcut);
+        connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
+    }
+    QAction* roll = listMenu->addAction(tr("Print in Paper Roll (&Bobbin)"));
+    roll->setObjectName(QStringLiteral("mnuMatricial"));
+    roll->setShortcut(Qt::CTRL | Qt::Key_Y);
+    connect(roll, &QAction::triggered, this, &ListPrinting::mnuMatricial_Click);
+}
+
+ListPrinting::~ListPrinting() = default;
+
+void ListPrinting::mnuImprimir_Click(int index)
+{
+    if (m_printing || index < 0 || index >= int(FontItems.size()))
+        return;
+    if (m_pagePrinter->printText(m_calculator.list(), FontItems[index].pointSize))
+        m_dialogs->showMessage(QMessageBox::Information, LoadMessage(SentToPrinter));
+    else
+        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(PrinterNotResponding));
+}
+
+void ListPrinting::mnuMatricial_Click()
+{
+    if (m_printing)
+        return;
+    // The dialogs and the print let events run, during which the window may be deleted.
+    const QPointer<ListPrinting> alive(this);
+    m_printing = true;
+    const auto done = qScopeGuard([alive] {
+        if (alive)
+            alive->m_printing = false;
+    });
+
+    const QString answer =
+        m_dialogs->askText(QLatin1Char(' ') + m_window.windowTitle(), LoadMessage(PortPrompt), m_settings.Porta());
+    if (!alive)
+        return;
+    const std::optional<PrinterPort> port = numerette::printerPortNamed(answer);
+    if (!port) {
+        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(InvalidData));
+        return;
+    }
+    m_settings.setPorta(numerette::printerPortName(*port));
+
+    switch (printOnRoll(*port)) {
+    case RollResult::Sent:
+        m_dialogs->showMessage(QMessageBox::Information, LoadMessage(SentToPrinter));
+        break;
+    case RollResult::Failed:
+        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(PrinterNotResponding));
+        break;
+    case RollResult::Canceled:
+    case RollResult::Gone:
+        break;
+    }
+}
+
+ListPrinting::RollResult ListPrinting::printOnRoll(PrinterPort port)
+{
+    const QPointer<ListPrinting> alive(this);
+    if (!m_ports->open(port, PortOpening::NewJob))
+        return RollResult::Failed;
+    int linesSincePause = 0;
+    for (const QByteArray& line : rollLines(m_calculator.list())) {
+        if (!m_ports->write(line)) {
+            m_ports->close();
+            return RollResult::Failed;
+        }
+        QCoreApplication::processEvents();
+        if (!alive)
+            return RollResult::Gone;
+        if (numerette::isSerialPort(port) && linesSincePause == LinesBetweenPauses) {
+            m_ports->close();
+            linesSincePause = 0;
+            const bool goOn = m_dialogs->askOkCancel(tr("Await the end of the print and then press OK to continue..."));
+            if (!alive)
+                return RollResult::Gone;
+            if (!goOn)
+                return RollResult::Canceled;
+            if (!m_ports->open(port, PortOpening::Continue))
+                return RollResult::Failed;
+        }
+        ++linesSincePause;
+    }
+    m_ports->close();
+    return RollResult::Sent;
+}

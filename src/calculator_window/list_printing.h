@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+
+namespace numerette {
+class Calculator;
+class PagePrinter;
+class PortWriter;
+class SettingsStore;
+enum class PrinterPort;
+}
+class PrintDialogs;
+class QMenu;
+class QWidget;
+
+// The services printing uses. Those left out are the desktop's own: the default printer,
+// the printer ports as DevicePortWriter finds them, and dialogs over the window.
+struct PrintingServices {
+    numerette::PagePrinter* pagePrinter = nullptr;
+    numerette::PortWriter* ports = nullptr;
+    PrintDialogs* dialogs = nullptr;
+};
+
+// The print items at the end of "Calculation &List": the whole list on the default
+// printer in a small, medium or large fixed-pitch font (`mnuImprimir0` to `mnuImprimir2`),
+// or as raw text to a paper-roll printer on a port the user names (`mnuMatricial`).
+// Silencing the key note needs nothing here: the dialogs take the focus from the window.
+class ListPrinting : public QObject {
+    Q_OBJECT
+
+public:
+    ListPrinting(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+                 QMenu* listMenu, PrintingServices services = {});
+    ~ListPrinting() override;
+
+    // Index 0..2: 8, 10 or 12 points. Message 16 when printed, 17 when not.
+    void mnuImprimir_Click(int index);
+    // Asks for the port, proposing `Porta`, and stores a valid answer there; message 30 for
+    // one that is not LPT1, LPT2 or COM1 to COM4. A serial printer's buffer is small, so the
+    // port is closed after the first 26 lines and then every 25 until the user says the
+    // printer is done; Cancel there ends the print silently. Message 16 when everything was
+    // sent, 17 when the port could not be opened or written.
+    void mnuMatricial_Click();
+
+private:
+    enum class RollResult { Sent, Failed, Canceled, Gone };
+    RollResult printOnRoll(numerette::PrinterPort port);
+
+    QWidget& m_window;
+    numerette::Calculator& m_calculator;
+    numerette::SettingsStore& m_settings;
+    std::unique_ptr<numerette::PagePrinter> m_ownPagePrinter;
+    std::unique_ptr<numerette::PortWriter> m_ownPorts;
+    std::unique_ptr<PrintDialogs> m_ownDialogs;
+    numerette::PagePrinter* m_pagePrinter;
+    numerette::PortWriter* m_ports;
+    PrintDialogs* m_dialogs;
+    // A print lets events run; the print items wait until it is over.
+    bool m_printing = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace numerette {
+
+// A MIDI output device on the desktop's default synthesizer, taking short messages: the
+// status byte in bits 0-7, the first data byte in bits 8-15, the second in bits 16-23
+// (0x782493 is a note-on of note 36, velocity 120, on the fourth channel).
+class MidiOut {
+public:
+    virtual ~MidiOut() = default;
+
+    // False when there is no synthesizer to play on (no audio output, no soundfont).
+    // Opening an open device keeps it as it is.
+    virtual bool open() = 0;
+    // Has no effect while the device is closed.
+    virtual void shortMessage(std::uint32_t message) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+};
+
+} // namespace numerette

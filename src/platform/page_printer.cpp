@@ -1,0 +1,86 @@
+#include "page_printer.h"
+
+#include <algorithm>
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace numerette {
+
+namespace {
+
+constexpr qreal PageMarginMm = 15;
+constexpr int LineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere | Qt::TextExpandTabs;
+
+// Blank lines at the end would only feed paper, or start a page of their own.
+QStringList linesOf(const QString& text)
+{
+    QStringList lines = QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.constLast().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool printLines(QPrinter& printer, const QString& text, int pointSize)
+{
+    printer.setDocName(QStringLiteral("Numerette"));
+    printer.setPageMargins(QMarginsF(PageMarginMm, PageMarginMm, PageMarginMm, PageMarginMm), QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(pointSize);
+    painter.setFont(font);
+    // Measured in the printer's resolution, not the screen's.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QSize page = printer.pageRect(QPrinter::DevicePixel).size().toSize();
+
+    int top = 0;
+    for (const QString& line : linesOf(text)) {
+        const QRect room(0, 0, page.width(), page.height());
+        const int height = std::max(metrics.boundingRect(room, LineFlags, line).height(), metrics.lineSpacing());
+        if (top > 0 && top + height > page.height()) {
+            if (!printer.newPage())
+                return false;
+            top = 0;
+        }
+        painter.drawText(QRect(0, top, page.width(), height), LineFlags, line);
+        top += height;
+    }
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+} // namespace
+
+bool DefaultPagePrinter::printText(const QString& text, int pointSize)
+{
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull())
+        return false;
+    QPrinter printer(target, QPrinter::HighResolution);
+    return printLines(printer, text, pointSize);
+}
+
+PdfPagePrinter::PdfPagePrinter(const QString& filePath)
+    : m_filePath(filePath)
+{
+}
+
+bool PdfPagePrinter::printText(const QString& text, int pointSize)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_filePath);
+    return printLines(printer, text, pointSize);
+}
+
+bool FakePagePrinter::printText(const QString& text, int pointSize)
+{
+    m_documents.append({text, pointSize});
+    return m_works;
+}
+
+} // namespace numerette

@@ -1,0 +1,106 @@
+#include "menu_look.h"
+
+#include <algorithm>
+#include <array>
+
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+namespace numerette {
+
+namespace {
+
+// A picture is a symbol on a rounded tile of its colour.
+struct MenuPicture {
+    int index;
+    char16_t symbol;
+    QRgb tile;
+};
+
+constexpr QRgb Blue = 0xff2f6db5;
+constexpr QRgb Green = 0xff2e8b57;
+constexpr QRgb Orange = 0xffd9822b;
+constexpr QRgb Red = 0xffc0392b;
+constexpr QRgb Grey = 0xff5b6d87;
+constexpr QRgb Violet = 0xff7d5ba6;
+
+constexpr std::array<MenuPicture, 35> Pictures{{
+    {1, u'2', Blue},          // another calculator
+    {2, u'\u2630', Grey},     // desktop calculator
+    {3, u'\u2637', Green},    // dates
+    {4, u'\u231A', Green},    // time
+    {5, u'%', Orange},        // interest
+    {6, u'\u2234', Orange},   // rule of three
+    {7, u'\u2398', Grey},     // copy
+    {11, u'\u2692', Grey},    // tools
+    {12, u'\u2261', Blue},    // calculation list
+    {13, u'\u270E', Blue},    // edit
+    {14, u'\u2315', Blue},    // search
+    {15, u'\u03A3', Orange},  // group totals
+    {16, u'\u2716', Red},     // clear
+    {17, u'\u21BB', Green},   // backup when clearing
+    {18, u'\u2750', Green},   // show backup
+    {19, u'a', Grey},         // print, small
+    {20, u'A', Grey},         // print, medium
+    {21, u'\u0391', Grey},    // print, large (bold capital)
+    {22, u'\u266A', Violet},  // sounds, beep
+    {23, u'\u2205', Violet},  // no sound
+    {24, u'\u266B', Violet},  // musical
+    {29, u'\u21B5', Orange},  // ENTER key function
+    {30, u'+', Orange},       // add mode
+    {31, u'=', Orange},       // result mode
+    {32, u'?', Blue},         // help
+    {33, u'\u2328', Grey},    // registration
+    {34, u'\u2605', Orange},  // web site
+    {35, u'\u2709', Blue},    // mail
+    {37, u'#', Blue},         // number format
+    {39, u'\u2399', Grey},    // paper roll
+    {40, u'\u2193', Green},   // save in file
+    {42, u'\u21B6', Blue},    // undo
+    {43, u'\u21B7', Blue},    // redo
+    {45, u'\u2696', Green},   // ideal weight
+    {46, u'\u2399', Blue},    // paste
+}};
+
+constexpr int PictureSize = 16;
+
+} // namespace
+
+QIcon menuImage(int index)
+{
+    const auto* picture = std::find_if(Pictures.begin(), Pictures.end(),
+                                       [index](const MenuPicture& p) { return p.index == index; });
+    if (picture == Pictures.end())
+        return {};
+    QPixmap pixmap(PictureSize, PictureSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgba(picture->tile));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, PictureSize - 1, PictureSize - 1), 3, 3);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, PictureSize, PictureSize), Qt::AlignCenter, QString(QChar(picture->symbol)));
+    return QIcon(pixmap);
+}
+
+void applyMenuLook(QWidget& menuBar)
+{
+    menuBar.setStyleSheet(QStringLiteral(
+        "QMenuBar { background: #f4f6fa; border-bottom: 1px solid #c9d1dd; }"
+        "QMenuBar::item { padding: 3px 4px; background: transparent; }"
+        "QMenuBar::item:selected { background: #c1d2ee; border: 1px solid #316ac5; }"
+        "QMenu { background: #fcfcfc; border: 1px solid #8a96a8; padding: 2px; }"
+        "QMenu::item { padding: 4px 24px 4px 28px; border: 1px solid transparent; }"
+        "QMenu::item:selected { background: #c1d2ee; border: 1px solid #316ac5; color: black; }"
+        "QMenu::item:disabled { color: #9aa3b0; }"
+        "QMenu::icon { padding-left: 6px; }"
+        "QMenu::separator { height: 1px; background: #c9d1dd; margin: 3px 6px 3px 28px; }"));
+}
+
+} // namespace numerette

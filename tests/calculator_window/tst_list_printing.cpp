@@ -1,0 +1,292 @@
+#include <sys/stat.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calculator.h"
+#include "calculator_host.h"
+#include "fake_print_dialogs.h"
+#include "list_printing.h"
+#include "message_catalogue.h"
+#include "page_printer.h"
+#include "printer_port.h"
+#include "settings_store.h"
+
+using namespace Qt::StringLiterals;
+using numerette::LoadMessage;
+
+namespace {
+
+const QString Tape = u" 05/03/2024 Tue           \r\n =========================\r\n"
+                     u"                    12,5 ×\r\n                       4 ÷\r\n"
+                     u"                       2 =\r\n003                       \r\n"
+                     u"                   25,00 T\r\n"_s;
+
+// n item lines, numbered from 1.
+QString tapeOf(int lines)
+{
+    QString tape;
+    for (int i = 1; i <= lines; ++i)
+        tape += QString::number(i).rightJustified(24) + u" +\r\n"_s;
+    return tape;
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Fixture {
+    explicit Fixture(const QString& tape, numerette::PagePrinter* pagePrinter = nullptr)
+        : printing(window, calculator, settings, &menu, {pagePrinter ? pagePrinter : &pages, &ports, &dialogs})
+    {
+        window.setWindowTitle(u" Numerette FREE"_s);
+        calculator.setList(tape);
+    }
+    void run(const QString& item) { menu.findChild<QAction*>(item)->trigger(); }
+    QString device(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
+    numerette::CalculatorHost host;
+    numerette::Calculator calculator{host};
+    QWidget window;
+    QMenu menu;
+    FakePrintDialogs dialogs;
+    numerette::FakePagePrinter pages;
+    numerette::DevicePortWriter ports{dir.path()};
+    ListPrinting printing;
+};
+
+} // namespace
+
+class TstListPrinting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fontPrint_data();
+    void fontPrint();
+    void fontPrintToPdf_data();
+    void fontPrintToPdf();
+    void noDefaultPrinter();
+    void paperRoll_data();
+    void paperRoll();
+    void serialPauses_data();
+    void serialPauses();
+    void portFailures_data();
+    void portFailures();
+
+private:
+    QTemporaryDir m_home;
+};
+
+// No test may reach a real printer: the print system is pointed at a server that is not there.
+void TstListPrinting::initTestCase()
+{
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("CUPS_SERVER", QFile::encodeName(m_home.filePath(u"no-cups.sock"_s)));
+}
+
+void TstListPrinting::fontPrint_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<bool>("printerWorks");
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("small") << u"mnuImprimir0"_s << QKeySequence(u"Ctrl+P"_s) << true << 8;
+    QTest::newRow("medium") << u"mnuImprimir1"_s << QKeySequence(u"Ctrl+M"_s) << true << 10;
+    QTest::newRow("large") << u"mnuImprimir2"_s << QKeySequence(u"Ctrl+G"_s) << true << 12;
+    QTest::newRow("printer failing") << u"mnuImprimir0"_s << QKeySequence(u"Ctrl+P"_s) << false << 8;
+}
+
+// The font print keeps "×" and "÷"; only the paper roll turns them into ASCII.
+void TstListPrinting::fontPrint()
+{
+    QFETCH(QString, item);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(bool, printerWorks);
+    QFETCH(int, pointSize);
+    Fixture f(Tape);
+    f.pages.setWorks(printerWorks);
+    QCOMPARE(f.menu.findChild<QAction*>(item)->shortcut(), shortcut);
+    f.run(item);
+    QCOMPARE(f.pages.documents().size(), 1);
+    QCOMPARE(f.pages.documents().first().text, Tape);
+    QCOMPARE(f.pages.documents().first().pointSize, pointSize);
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(printerWorks ? 16 : 17)});
+    QCOMPARE(f.dialogs.icons.value(0), printerWorks ? QMessageBox::Information : QMessageBox::Critical);
+}
+
+void TstListPrinting::fontPrintToPdf_data()
+{
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("calculation") << Tape << 1;
+    QTest::newRow("long list goes on to more pages") << tapeOf(150) << 3;
+    QTest::newRow("long free text wraps") << Tape + QString(150, u'x') + u"END\r\n"_s << 1;
+}
+
+// Drawn as the printer gets it: every character of the list comes back, in order.
+void TstListPrinting::fontPrintToPdf()
+{
+    QFETCH(QString, tape);
+    QFETCH(int, pages);
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed; it reads the printed PDF back");
+    QTemporaryDir out;
+    numerette::PdfPagePrinter pdf(out.filePath(u"list.pdf"_s));
+    Fixture f(tape, &pdf);
+    f.run(u"mnuImprimir2"_s);
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(16)});
+
+    QProcess reader;
+    reader.start(pdftotext, {u"-layout"_s, out.filePath(u"list.pdf"_s), u"-"_s});
+    QVERIFY(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QCOMPARE(text.count(u'\f'), pages);
+    const QRegularExpression blanks(u"\\s+"_s);
+    QVERIFY2(QString(text).remove(blanks).contains(QString(tape).remove(blanks)), qPrintable(text));
+}
+
+void TstListPrinting::noDefaultPrinter()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a default printer is reachable; a test does not print on paper");
+    numerette::DefaultPagePrinter printer;
+    Fixture f(Tape, &printer);
+    f.run(u"mnuImprimir1"_s);
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(17)});
+    QCOMPARE(f.dialogs.icons.value(0), QMessageBox::Critical);
+}
+
+void TstListPrinting::paperRoll_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("lpt2 in small letters; times and divide as ASCII")
+        << u"lpt2"_s << u"  12 ×\r\n   4 ÷\r\n"_s << u"lp1"_s << QByteArray("\r\n  12 *\r\n   4 /\r\n\r\n\r\n");
+    QTest::newRow("COM4 beyond the prompt's list; Windows-1252 letters")
+        << u"COM4"_s << u"é € – ü\r\n"_s << u"ttyS3"_s << QByteArray("\r\n\xE9 \x80 \x96 \xFC\r\n\r\n\r\n");
+    QTest::newRow("blanks around; outside the code page")
+        << u" com1 "_s << u"→ ✓ 😀\r\n"_s << u"ttyS0"_s << QByteArray("\r\n? ? ?\r\n\r\n\r\n");
+    QTest::newRow("empty list") << u"LPT1"_s << QString() << u"lp0"_s << QByteArray("\r\n\r\n\r\n");
+    QTest::newRow("free text without line end") << u"LPT1"_s << u"note"_s << u"lp0"_s << QByteArray("\r\nnote\r\n\r\n");
+    for (const QString& invalid : {QString(), u"LPT3"_s, u"COM5"_s, u"../lp0"_s})
+        QTest::addRow("rejected '%s'", qPrintable(invalid)) << invalid << Tape << QString() << QByteArray();
+}
+
+// A valid answer is stored and replaces what the port had; an invalid one (Cancel
+// included) sends nothing and keeps the stored port.
+void TstListPrinting::paperRoll()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, tape);
+    QFETCH(QString, device);
+    QFETCH(QByteArray, bytes);
+    Fixture f(tape);
+    f.settings.setPorta(u"COM2"_s);
+    f.dialogs.answer = answer;
+    QFile older(f.device(device));
+    if (!device.isEmpty() && older.open(QIODevice::WriteOnly))
+        older.write(QByteArray(500, 'o'));
+    older.close();
+    QCOMPARE(f.menu.findChild<QAction*>(u"mnuMatricial"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
+    f.run(u"mnuMatricial"_s);
+
+    QCOMPARE(f.dialogs.asked, (QStringList{u"  Numerette FREE"_s, LoadMessage(176), u"COM2"_s}));
+    QCOMPARE(QDir(f.dir.path()).entryList({u"lp*"_s, u"tty*"_s}, QDir::Files),
+             device.isEmpty() ? QStringList{} : QStringList{device});
+    QCOMPARE(contentsOf(f.device(device)), bytes);
+    QCOMPARE(f.settings.Porta(), device.isEmpty() ? u"COM2"_s : answer.trimmed().toUpper());
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(device.isEmpty() ? 30 : 16)});
+    QCOMPARE(f.dialogs.icons.value(0), device.isEmpty() ? QMessageBox::Critical : QMessageBox::Information);
+}
+
+void TstListPrinting::serialPauses_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<int>("listLines");
+    QTest::addColumn<int>("cancelAtPause");
+    QTest::addColumn<QList<int>>("linesAtPauses");
+    QTest::addColumn<int>("linesPrinted");
+    // Output lines: the list's lines, one empty line before them and two after.
+    QTest::newRow("60 lines on COM1") << u"COM1"_s << 57 << 0 << QList<int>{26, 51} << 60;
+    QTest::newRow("cancel at the first pause") << u"COM1"_s << 57 << 1 << QList<int>{26} << 26;
+    QTest::newRow("cancel at the second pause") << u"COM3"_s << 57 << 2 << QList<int>{26, 51} << 51;
+    QTest::newRow("26 lines pause after the last") << u"COM2"_s << 23 << 0 << QList<int>{26} << 26;
+    QTest::newRow("25 lines need no pause") << u"COM4"_s << 22 << 0 << QList<int>{} << 25;
+    QTest::newRow("LPT never pauses") << u"LPT2"_s << 57 << 0 << QList<int>{} << 60;
+}
+
+void TstListPrinting::serialPauses()
+{
+    QFETCH(QString, port);
+    QFETCH(int, listLines);
+    QFETCH(int, cancelAtPause);
+    QFETCH(QList<int>, linesAtPauses);
+    QFETCH(int, linesPrinted);
+    Fixture f(tapeOf(listLines));
+    const QString device = f.ports.devicePath(*numerette::printerPortNamed(port));
+    QList<int> seen;
+    f.dialogs.onPause = [&] { seen << int(contentsOf(device).count("\r\n")); };
+    f.dialogs.cancelAtPause = cancelAtPause;
+    f.dialogs.answer = port;
+    f.run(u"mnuMatricial"_s);
+
+    QCOMPARE(seen, linesAtPauses);
+    QCOMPARE(f.dialogs.pauses,
+             QStringList(seen.size(), u"Await the end of the print and then press OK to continue..."_s));
+    const QByteArray all = (u"\r\n"_s + tapeOf(listLines) + u"\r\n\r\n"_s).toLatin1();
+    const QByteArray printed = contentsOf(device);
+    QCOMPARE(printed.count("\r\n"), linesPrinted);
+    QVERIFY(all.startsWith(printed));
+    QCOMPARE(f.dialogs.messages, cancelAtPause ? QStringList{} : QStringList{LoadMessage(16)});
+}
+
+void TstListPrinting::portFailures_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("port");
+    QTest::newRow("no reader at the port") << u"fifo"_s << u"LPT1"_s;
+    QTest::newRow("the device fails writes") << u"full"_s << u"LPT1"_s;
+    QTest::newRow("printer gone after a pause") << u"gone at pause"_s << u"COM1"_s;
+}
+
+// A print that did not reach the printer says so, instead of "Sent to printer".
+void TstListPrinting::portFailures()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, port);
+    Fixture f(tapeOf(40));
+    const QByteArray device = QFile::encodeName(f.ports.devicePath(*numerette::printerPortNamed(port)));
+    auto makeFifo = [device] {
+        QFile::remove(QFile::decodeName(device));
+        QCOMPARE(::mkfifo(device.constData(), 0600), 0);
+    };
+    if (failure == u"fifo"_s)
+        makeFifo();
+    else if (failure == u"full"_s)
+        QVERIFY(QFile::link(u"/dev/full"_s, QFile::decodeName(device)));
+    else
+        f.dialogs.onPause = makeFifo;
+    f.dialogs.answer = port;
+    f.run(u"mnuMatricial"_s);
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(17)});
+    QCOMPARE(f.dialogs.icons.value(0), QMessageBox::Critical);
+}
+
+QTEST_MAIN(TstListPrinting)
+#include "tst_list_printing.moc"
