@@ -140,7 +140,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     connect(m_displayRow, &DisplayRow::counterDoubleClicked, m_launchers, &Launchers::mnuOutra_Click);
     connect(m_displayRow, &DisplayRow::displayClicked, this, [this] {
         m_calculator.mnuCopiar_Click();
-        emit pasteWindowRequested();
+        showPasteWindow();
     });
     connect(m_monitor, &ClipboardMonitor::copiedFromList, m_tape, [this] { m_tape->clearFocus(); });
     connect(m_launchers, &Launchers::anotherCalculatorOpening, m_monitor, [this] { m_monitor->setOn(true); });

@@ -70,10 +70,6 @@ public:
     // into the field it lands on.
     void showPasteWindow();
 
-signals:
-    // A click on the display copied it to the clipboard; the click-to-paste window is due.
-    void pasteWindowRequested();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;

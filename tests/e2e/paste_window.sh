@@ -27,7 +27,9 @@ xdotool windowmove --sync "$field" 20 600
 xdotool windowmove --sync "$window" 500 0
 xdotool mousemove --window "$window" 320 205 click 1
 sleep 0.5
-xdotool mousemove --window "$field" 150 20 click 1
+xdotool mousemove --window "$field" 150 20
+sleep 0.3
+xdotool click 1
 
 for (( attempt = 0; attempt < 50; attempt++ )); do
     [[ $(tail -n 1 "$output") == 8 ]] && exit 0
