@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -18,6 +17,7 @@
 #include "date_field.h"
 #include "message_catalogue.h"
 #include "settings_store.h"
+#include "tool_dialog.h"
 
 using numerette::dates::Button;
 using numerette::dates::Outcome;
@@ -164,14 +164,8 @@ void frmData::changeEvent(QEvent* event)
 // Message boxes of this window take the activation too; only another window of the program closes it.
 void frmData::closeWhenOtherWindowActive()
 {
-    const QWidget* active = QApplication::activeWindow();
-    if (!active || !isVisible() || m_showingMessage)
-        return;
-    for (const QWidget* w = active; w; w = w->parentWidget()) {
-        if (w == this)
-            return;
-    }
-    reject();
+    if (isVisible() && !m_showingMessage && numerette::anotherWindowIsActive(*this))
+        reject();
 }
 
 bool frmData::eventFilter(QObject* watched, QEvent* event)

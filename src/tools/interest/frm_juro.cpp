@@ -1,6 +1,5 @@
 #include "frm_juro.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -291,14 +290,8 @@ void frmJuro::closeWhenAnotherWindowIsActive()
 {
     // The window's own message and input boxes take the activation too; they do not close it,
     // nor does the calculator's question while a report is being written.
-    const QWidget* active = QApplication::activeWindow();
-    if (!active || !isVisible() || m_writing)
-        return;
-    for (; active; active = active->parentWidget()) {
-        if (active == this)
-            return;
-    }
-    close();
+    if (isVisible() && !m_writing && numerette::anotherWindowIsActive(*this))
+        close();
 }
 
 void frmJuro::cmdAjuda_Click()

@@ -1,5 +1,6 @@
 #include "tool_dialog.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -32,6 +33,18 @@ void ToolDialog::showEvent(QShowEvent* event)
         button->setDefault(false);
     }
     QDialog::showEvent(event);
+}
+
+bool anotherWindowIsActive(const QWidget& window)
+{
+    const QWidget* active = QApplication::activeWindow();
+    if (!active)
+        return false;
+    for (; active; active = active->parentWidget()) {
+        if (active == &window)
+            return false;
+    }
+    return true;
 }
 
 } // namespace numerette

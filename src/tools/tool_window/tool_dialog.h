@@ -21,4 +21,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
+// True when a window of the program other than this one and its own message boxes is
+// active: the tool windows close then.
+bool anotherWindowIsActive(const QWidget& window);
+
 } // namespace numerette

@@ -1,6 +1,5 @@
 #include "frm_peso.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -276,10 +275,6 @@ void frmPeso::changeEvent(QEvent* event)
 void frmPeso::closeWhenAnotherWindowIsActive()
 {
     // The window's own message boxes take the activation too; they do not close it.
-    for (QWidget* active = QApplication::activeWindow(); active; active = active->parentWidget()) {
-        if (active == this)
-            return;
-    }
-    if (QApplication::activeWindow() && isVisible())
+    if (isVisible() && numerette::anotherWindowIsActive(*this))
         close();
 }
