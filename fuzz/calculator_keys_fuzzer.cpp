@@ -4,9 +4,9 @@
 // Input: the first byte picks the number format, the second the options (bit 0 add mode,
 // bit 1 insert text, bit 2 decimal comma, bit 3 NumLock kept on, bit 4 a full list is
 // cleared when the calculator asks). Every further byte is one step: a printable Latin-1
-// character is typed as itself; any other byte b ("{", the control bytes) is entry b % 33
-// of: Enter, Esc, Backspace, Delete, NumLock, Time, Undo, Redo, Clear, then the keypad
-// buttons in `Button` order (so 0x00 is Enter and 0x09 the button 0).
+// character is typed as itself; any other byte b ("{", the control bytes) is step b mod n
+// of the n steps Enter, Esc, Backspace, Delete, NumLock, Time, Undo, Redo, Clear and the
+// keypad buttons in `Button` order (so 0x00 is Enter and 0x09 the button 0).
 #include <algorithm>
 #include <array>
 #include <cstddef>

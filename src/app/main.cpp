@@ -12,6 +12,10 @@
 
 int main(int argc, char* argv[])
 {
+    // Hot keys, NumLock and typed keys need X11: on a Wayland desktop the program runs through
+    // XWayland whenever it is there, unless the user chose a platform himself.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Numeret"));
     QCoreApplication::setApplicationName(QStringLiteral("Numeret"));
