@@ -43,7 +43,10 @@ ClipboardMonitor::ClipboardMonitor(QWidget& window, numerette::Calculator& calcu
 
     connect(m_item, &QAction::triggered, this, &ClipboardMonitor::mnuMonit_Click);
     connect(m_item, &QAction::triggered, this, [&settings](bool on) { settings.setMonitor(on); });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { m_changed = true; });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        m_changed = true;
+        emit clipboardChanged();
+    });
 }
 
 bool ClipboardMonitor::isOn() const

@@ -12,8 +12,8 @@ class QWidget;
 
 // The "&Settings" item `mnuMonit` and the monitor it switches: numbers the user copies in
 // other programs are added to the running calculation (see readClipboard). The clipboard
-// is only read after it changed: its change signal marks the change and the window's
-// 50 ms `Timer1` takes it up, so the monitor costs nothing while nothing is copied. A
+// is only read after it changed: its change signal marks the change and starts the window's
+// 50 ms `Timer1`, which takes it up, so the monitor costs nothing while nothing is copied. A
 // secondary calculator never reads the clipboard.
 class ClipboardMonitor : public QObject {
     Q_OBJECT
@@ -27,8 +27,12 @@ public:
     void setOn(bool on);
     // One tick of `Timer1`: reads the clipboard if it changed since the last tick.
     void tick();
+    // A change not yet taken up by a tick.
+    bool changePending() const { return m_changed; }
 
 signals:
+    // The clipboard changed: `Timer1` has work.
+    void clipboardChanged();
     // The user copied from the calculation list itself: the entry takes the focus back.
     void copiedFromList();
 

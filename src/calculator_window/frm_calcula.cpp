@@ -153,9 +153,9 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(CaptionIntervalMs);
-    connect(m_timer1, &QTimer::timeout, m_monitor, &ClipboardMonitor::tick);
-    connect(m_timer1, &QTimer::timeout, this, &frmCalcula::renderCaption);
-    m_timer1->start();
+    connect(m_timer1, &QTimer::timeout, this, &frmCalcula::Timer1_Timer);
+    connect(m_monitor, &ClipboardMonitor::clipboardChanged, this, &frmCalcula::runTimer1);
+    setTimer1Enabled(true);
 
     Form_Load();
     render();
@@ -170,6 +170,32 @@ void frmCalcula::connectHotKeys()
     connect(m_hotKeys, &CalculatorHotKeys::pasteRequested, this, &frmCalcula::mnuColar_Click);
     connect(m_hotKeys, &CalculatorHotKeys::activationRequested, this, &frmCalcula::activateFromHotKey);
     connect(m_options->numLockItem(), &QAction::triggered, this, &frmCalcula::ForceNumLock);
+}
+
+// `Timer1` is enabled while the calculator is active, but it only ticks while it has work:
+// a clipboard change to take up, or a minimized window whose caption follows the
+// calculation. An idle calculator thus costs no wake-ups.
+void frmCalcula::setTimer1Enabled(bool enabled)
+{
+    m_timer1Enabled = enabled;
+    if (enabled)
+        runTimer1();
+    else
+        m_timer1->stop();
+}
+
+void frmCalcula::runTimer1()
+{
+    if (m_timer1Enabled && !m_timer1->isActive())
+        m_timer1->start();
+}
+
+void frmCalcula::Timer1_Timer()
+{
+    m_monitor->tick();
+    renderCaption();
+    if (!isMinimized() && !m_monitor->changePending())
+        m_timer1->stop();
 }
 
 void frmCalcula::toggleMinimized()
@@ -314,6 +340,8 @@ void frmCalcula::changeEvent(QEvent* event)
                 m_hotKeys->UnregisterHotKeys();
         }
         renderCaption();
+        if (isMinimized())
+            runTimer1();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         if (std::exchange(m_activationDue, false))
             Form_Activate();

@@ -96,6 +96,9 @@ private:
     void restoreSavedCalculation();
     void Form_Activate();
     void Form_Deactivate();
+    void setTimer1Enabled(bool enabled);
+    void runTimer1();
+    void Timer1_Timer();
     void Form_QueryUnload();
     void storeWindowSettings();
     void saveCalculation();
@@ -125,6 +128,7 @@ private:
     numerette::SyntheticInput* m_input = nullptr;
     // `Timer1`: the clipboard monitor and the minimized caption.
     QTimer* m_timer1 = nullptr;
+    bool m_timer1Enabled = false;
     numerette::NumLockSwitch* m_numLock = nullptr;
     // The title in full mode; mini mode and a minimized window show the calculator's caption.
     QString m_title;

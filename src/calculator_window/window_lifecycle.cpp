@@ -171,7 +171,7 @@ void frmCalcula::Form_Activate()
     // A window shown again after it parked takes keys again.
     m_calculator.setCalculatorParked(false);
     m_owner.hideHost();
-    m_timer1->start();
+    setTimer1Enabled(true);
     m_calculator.setListSelection(int(m_calculator.list().size()) - 2, 0);
     m_tape->clearFocus();
     m_calculator.SelectEntry();
@@ -201,13 +201,13 @@ void frmCalcula::Form_Activate()
 void frmCalcula::Form_Deactivate()
 {
     if (m_owner.calculatorParked()) {
-        m_timer1->stop();
+        setTimer1Enabled(false);
         return;
     }
     const QWidget* active = QApplication::activeWindow();
     const bool hostWindow = dynamic_cast<const CalculatorOwner*>(active) == &m_owner;
     if (active && active != this && !hostWindow)
-        m_timer1->stop();
+        setTimer1Enabled(false);
     m_keySounds->silence();
 }
 
