@@ -14,38 +14,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "calculator.h"
-#include "fake_calculator_owner.h"
-#include "frm_calcula.h"
+#include "calculator_session.h"
 #include "menu_entry.h"
 #include "message_catalogue.h"
-#include "settings_store.h"
-#include "window_host.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Session {
-    Session(numerette::SettingsStore& settings, FakeCalculatorOwner& owner, CalculatorLaunch launch = {})
-        : window(calculator, settings, std::move(launch), owner)
-    {
-        host.attach(&window);
-    }
-
-    bool show()
-    {
-        window.show();
-        return QTest::qWaitForWindowExposed(&window);
-    }
-
-    QAction* action(const QString& name) const { return window.findChild<QAction*>(name); }
-    QWidget* widget(const QString& name) const { return window.findChild<QWidget*>(name); }
-
-    WindowHost host;
-    numerette::Calculator calculator{host};
-    frmCalcula window;
-};
+using Session = CalculatorSession;
 
 // The measures that the two layouts change, for comparing one with another.
 QList<QVariant> measures(const Session& session)

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "calculation_list.h"
+#include "calculator_session.h"
 #include "calculator.h"
 #include "fake_calculator_owner.h"
 #include "frm_calcula.h"
@@ -31,19 +32,8 @@ using numerette::tape::DateOrder;
 
 namespace {
 
-// One run of the calculator, wired as the program wires it.
-struct Session {
-    Session(numerette::SettingsStore& settings, FakeCalculatorOwner& owner, CalculatorLaunch launch = {})
-        : window(calculator, settings, std::move(launch), owner)
-    {
-        host.attach(&window);
-    }
-
-    bool show()
-    {
-        window.show();
-        return QTest::qWaitForWindowExposed(&window);
-    }
+struct Session : CalculatorSession {
+    using CalculatorSession::CalculatorSession;
 
     // What a restart must bring back.
     QStringList calculation() const
@@ -51,13 +41,6 @@ struct Session {
         return {calculator.list(),         calculator.total(),   calculator.PendingOperator(),
                 calculator.entry().text(), calculator.display(), calculator.counter()};
     }
-
-    QAction* action(const QString& name) const { return window.findChild<QAction*>(name); }
-    QMenu* menu(const QString& name) const { return window.findChild<QMenu*>(name); }
-
-    WindowHost host;
-    numerette::Calculator calculator{host};
-    frmCalcula window;
 };
 
 struct ShownMessage {
