@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "calculator.h"
+#include "fake_midi_out.h"
 #include "fake_calculator_owner.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
@@ -15,7 +16,7 @@
 // One run of the calculator window, wired as the program wires it, with a stand-in host.
 struct CalculatorSession {
     CalculatorSession(numerette::SettingsStore& settings, FakeCalculatorOwner& owner, CalculatorLaunch launch = {})
-        : window(calculator, settings, std::move(launch), owner)
+        : window(calculator, settings, std::move(launch), owner, DesktopServices{.midi = &midi})
     {
         host.attach(&window);
     }
@@ -32,5 +33,7 @@ struct CalculatorSession {
 
     WindowHost host;
     numerette::Calculator calculator{host};
+    // No window test plays notes on the machine's sound card.
+    numerette::FakeMidiOut midi;
     frmCalcula window;
 };

@@ -16,6 +16,7 @@
 #include "calculation_list.h"
 #include "calculator.h"
 #include "fake_calculator_owner.h"
+#include "fake_midi_out.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
 #include "xp_button.h"
@@ -52,7 +53,9 @@ struct Fixture {
     FakeCalculatorOwner owner;
     RecordingHost host;
     Calculator calculator{host};
-    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner};
+    // No window test plays notes on the machine's sound card.
+    numerette::FakeMidiOut midi;
+    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, DesktopServices{.midi = &midi}};
 };
 
 QString withoutCarriageReturns(QString text)
