@@ -1,5 +1,6 @@
 #include "state_file.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QFile>
@@ -60,7 +61,9 @@ std::optional<CalculatorStateRecord> parseFile(QFile& file, tape::DateOrder orde
 {
     if (file.size() > MaxStateFileBytes || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(MaxStateFileBytes + 1);
+    // One byte more than the file holds shows a file that grew past the limit meanwhile;
+    // asking for no more than that keeps a small file from costing a buffer of the limit's size.
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), MaxStateFileBytes) + 1);
     if (bytes.size() > MaxStateFileBytes)
         return std::nullopt;
     QStringDecoder decoder(QStringDecoder::Utf8);
