@@ -16,9 +16,9 @@
 #include "calculation_list.h"
 #include "calculator.h"
 #include "fake_calculator_owner.h"
-#include "fake_midi_out.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
+#include "window_fixture.h"
 #include "xp_button.h"
 
 using namespace Qt::StringLiterals;
@@ -26,37 +26,7 @@ using numerette::Calculator;
 
 namespace {
 
-// Records what the calculator asks of the world instead of showing it.
-class RecordingHost : public numerette::CalculatorHost {
-public:
-    QDate today() const override { return QDate(2024, 3, 5); }
-    QString clipboardText() const override { return m_clipboard; }
-    void setClipboardText(const QString& text) override { m_clipboard = text; }
-    void closeWindow() override { m_closed = true; }
-    void showInformation(const QString& text) override { m_notes << text; }
-
-    QString m_clipboard;
-    QStringList m_notes;
-    bool m_closed = false;
-};
-
-// A data folder of its own, in force from its construction.
-struct DataFolder {
-    DataFolder() { qputenv("XDG_DATA_HOME", dir.path().toUtf8()); }
-    QTemporaryDir dir;
-};
-
-// Every window starts from nothing: no saved calculation, no settings.
-struct Fixture {
-    DataFolder folder;
-    numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
-    FakeCalculatorOwner owner;
-    RecordingHost host;
-    Calculator calculator{host};
-    // No window test plays notes on the machine's sound card.
-    numerette::FakeMidiOut midi;
-    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, DesktopServices{.midi = &midi}};
-};
+using Fixture = WindowFixture;
 
 QString withoutCarriageReturns(QString text)
 {

@@ -16,24 +16,14 @@
 #include "calculator.h"
 #include "clipboard_reading.h"
 #include "fake_calculator_owner.h"
-#include "fake_midi_out.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
+#include "window_fixture.h"
 
 using namespace Qt::StringLiterals;
 using numerette::Calculator;
 
 namespace {
-
-class RecordingHost : public numerette::CalculatorHost {
-public:
-    QDate today() const override { return QDate(2024, 3, 5); }
-    QString clipboardText() const override { return m_clipboard; }
-    void setClipboardText(const QString& text) override { m_clipboard = text; }
-    void clearClipboard() override { m_clipboard.clear(); }
-
-    QString m_clipboard;
-};
 
 // Answers the dialogs that open while it lives: input boxes with the scripted answers in
 // turn, message boxes with OK; keeps their texts and icons.
@@ -62,21 +52,7 @@ struct Dialogs {
     QStringList prompts;
 };
 
-struct DataFolder {
-    DataFolder() { qputenv("XDG_DATA_HOME", dir.path().toUtf8()); }
-    QTemporaryDir dir;
-};
-
-struct Fixture {
-    DataFolder folder;
-    numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
-    FakeCalculatorOwner owner;
-    RecordingHost host;
-    Calculator calculator{host};
-    // No window test plays notes on the machine's sound card.
-    numerette::FakeMidiOut midi;
-    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, DesktopServices{.midi = &midi}};
-};
+using Fixture = WindowFixture;
 
 } // namespace
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "calculator.h"
+#include "calculator_host.h"
+#include "fake_calculator_owner.h"
+#include "fake_midi_out.h"
+#include "frm_calcula.h"
+#include "settings_store.h"
+
+// Records what the calculator asks of the world instead of showing it; today is 5 March 2024.
+class RecordingHost : public numerette::CalculatorHost {
+public:
+    QDate today() const override { return QDate(2024, 3, 5); }
+    QString clipboardText() const override { return m_clipboard; }
+    void setClipboardText(const QString& text) override { m_clipboard = text; }
+    void clearClipboard() override { m_clipboard.clear(); }
+    void closeWindow() override { m_closed = true; }
+    void showInformation(const QString& text) override { m_notes << text; }
+
+    QString m_clipboard;
+    QStringList m_notes;
+    bool m_closed = false;
+};
+
+// A data folder of its own, in force from its construction.
+struct DataFolder {
+    DataFolder() { qputenv("XDG_DATA_HOME", dir.path().toUtf8()); }
+    QTemporaryDir dir;
+};
+
+// A calculator window that starts from nothing: no saved calculation, no settings.
+struct WindowFixture {
+    DataFolder folder;
+    numerette::SettingsStore settings{folder.dir.filePath(QStringLiteral("numeret.ini"))};
+    FakeCalculatorOwner owner;
+    RecordingHost host;
+    numerette::Calculator calculator{host};
+    // No window test plays notes on the machine's sound card.
+    numerette::FakeMidiOut midi;
+    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, DesktopServices{.midi = &midi}};
+};
