@@ -154,7 +154,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(CaptionIntervalMs);
     connect(m_timer1, &QTimer::timeout, this, &frmCalcula::Timer1_Timer);
-    connect(m_monitor, &ClipboardMonitor::clipboardChanged, this, &frmCalcula::runTimer1);
+    connect(m_monitor, &ClipboardMonitor::clipboardChanged, this, &frmCalcula::clipboardChanged);
     setTimer1Enabled(true);
 
     Form_Load();
@@ -188,6 +188,19 @@ void frmCalcula::runTimer1()
 {
     if (m_timer1Enabled && !m_timer1->isActive())
         m_timer1->start();
+}
+
+// A copy is taken up at once, not a tick later: the program that made it may end right
+// after, and its clipboard with it.
+void frmCalcula::clipboardChanged()
+{
+    if (!m_timer1Enabled)
+        return;
+    runTimer1();
+    QTimer::singleShot(0, this, [this] {
+        if (m_timer1Enabled)
+            Timer1_Timer();
+    });
 }
 
 void frmCalcula::Timer1_Timer()

@@ -99,6 +99,7 @@ private:
     void setTimer1Enabled(bool enabled);
     void runTimer1();
     void Timer1_Timer();
+    void clipboardChanged();
     void Form_QueryUnload();
     void storeWindowSettings();
     void saveCalculation();

@@ -64,6 +64,8 @@ aux_window=$(calculator_window "$aux" 'Numerette \[Aux\]')
 xdotool windowfocus --sync "$aux_window"
 xdotool type --delay 60 '5+3='
 wait_for_line 2 '8 T' || fail "the second calculator did not total 5+3"
+# The total lives on the clipboard only as long as the second calculator runs.
+sleep 0.5
 close_with_escape "$aux"
 close_with_escape "$first"
 tail -n 2 "$(state_file 1)" | grep -qF -- '8 +' \
