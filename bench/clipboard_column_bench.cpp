@@ -9,12 +9,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "calculator.h"
+#include "calculator_session.h"
 #include "clipboard_reading.h"
-#include "fake_calculator_owner.h"
-#include "frm_calcula.h"
-#include "settings_store.h"
-#include "window_host.h"
 
 namespace {
 
@@ -36,12 +32,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     numerette::SettingsStore settings(folder.filePath(QStringLiteral("numeret.ini")));
     FakeCalculatorOwner owner;
-    WindowHost host;
-    numerette::Calculator calculator(host);
-    frmCalcula window(calculator, settings, CalculatorLaunch{}, owner);
-    host.attach(&window);
-    window.show();
-    QApplication::processEvents();
+    CalculatorSession session(settings, owner);
+    session.show();
+    numerette::Calculator& calculator = session.calculator;
 
     QString column;
     for (int row = 1; row <= Rows; ++row)

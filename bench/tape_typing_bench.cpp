@@ -9,12 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "calculator.h"
-#include "fake_calculator_owner.h"
-#include "frm_calcula.h"
+#include "calculator_session.h"
 #include "key_script.h"
-#include "settings_store.h"
-#include "window_host.h"
 
 namespace {
 
@@ -47,12 +43,9 @@ double measure(bool fullTape, const QTemporaryDir& folder)
 {
     numerette::SettingsStore settings(folder.filePath(QStringLiteral("numeret.ini")));
     FakeCalculatorOwner owner;
-    WindowHost host;
-    numerette::Calculator calculator(host);
-    frmCalcula window(calculator, settings, CalculatorLaunch{}, owner);
-    host.attach(&window);
-    window.show();
-    QApplication::processEvents();
+    CalculatorSession session(settings, owner);
+    session.show();
+    numerette::Calculator& calculator = session.calculator;
     calculator.clearList();
     if (fullTape) {
         QString error;
@@ -63,7 +56,7 @@ double measure(bool fullTape, const QTemporaryDir& folder)
     }
     QApplication::processEvents();
     const int startLength = int(calculator.list().size());
-    const double perKey = microsecondsPerKey(window);
+    const double perKey = microsecondsPerKey(session.window);
     std::printf("| %-12s | %12d | %12d | %14.1f |\n", fullTape ? "full tape" : "empty tape", startLength,
                 int(calculator.list().size()), perKey);
     return perKey;
