@@ -25,6 +25,14 @@ int viewPosition(QStringView list, int listPosition)
     return viewLength(list.left(listPosition));
 }
 
+int viewPositionFrom(QStringView list, int from, int fromView, int listPosition)
+{
+    listPosition = std::clamp(listPosition, from, int(list.size()));
+    // A CR LF that `from` splits is one line break once both halves are passed.
+    const bool splitBreak = from > 0 && from < listPosition && list.at(from - 1) == u'\r' && list.at(from) == u'\n';
+    return fromView + viewLength(list.mid(from, listPosition - from)) - (splitBreak ? 1 : 0);
+}
+
 int listPosition(QStringView list, int viewPosition)
 {
     int position = 0;

@@ -11,6 +11,9 @@ namespace numerette {
 int viewLength(QStringView list);
 int viewPosition(QStringView list, int listPosition);
 int listPosition(QStringView list, int viewPosition);
+// The view position of `listPosition`, counted on from an earlier list position `from` whose
+// view position is known: the tape changes at its end, so only the text since is counted.
+int viewPositionFrom(QStringView list, int from, int fromView, int listPosition);
 
 // A run of non-blank characters of one line: what a double-click picks as a word, so that
 // "1,234.56" and "-5" stay whole.

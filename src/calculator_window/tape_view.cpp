@@ -108,7 +108,10 @@ void TapeView::applyEdit(int position, const QString& inserted)
     // but the view must stay true if one ever does.
     const bool splitsLineBreak = (position > 0 && list.at(position - 1) == QLatin1Char('\r'))
         || (suffixStart < list.size() && list.at(suffixStart) == QLatin1Char('\n'));
-    const int viewStart = numerette::viewPosition(list, position);
+    if (m_known.list > position)
+        m_known = {};
+    const int viewStart = viewPositionOf(position);
+    m_known = {position, viewStart};
     const int viewEnd = document()->characterCount() - 1 - numerette::viewLength(QStringView(list).mid(suffixStart));
     if (splitsLineBreak || viewEnd < viewStart) {
         reload();
@@ -121,20 +124,27 @@ void TapeView::applyEdit(int position, const QString& inserted)
     showSelection();
 }
 
+int TapeView::viewPositionOf(int listPosition) const
+{
+    const QString& list = m_calculator.list();
+    if (listPosition < m_known.list)
+        return numerette::viewPosition(list, listPosition);
+    return numerette::viewPositionFrom(list, m_known.list, m_known.view, listPosition);
+}
+
 void TapeView::reload()
 {
+    m_known = {};
     setPlainText(m_calculator.list());
     showSelection();
 }
 
 void TapeView::showSelection()
 {
-    const QString& list = m_calculator.list();
     const int start = m_calculator.listSelectionStart();
     QTextCursor cursor(document());
-    cursor.setPosition(numerette::viewPosition(list, start));
-    cursor.setPosition(numerette::viewPosition(list, start + m_calculator.listSelectionLength()),
-                       QTextCursor::KeepAnchor);
+    cursor.setPosition(viewPositionOf(start));
+    cursor.setPosition(viewPositionOf(start + m_calculator.listSelectionLength()), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
     ensureCursorVisible();
 }

@@ -39,10 +39,17 @@ private:
     void applyEdit(int position, const QString& inserted);
     void reload();
     void showSelection();
+    int viewPositionOf(int listPosition) const;
     // Edit mode, in tape_view_editing.cpp.
     void editKeyPress(QKeyEvent* event);
     void editViewRange(int viewStart, int viewEnd, const QString& text);
 
     numerette::Calculator& m_calculator;
     std::optional<bool> m_lockedLook;
+    // A list position with its view position, where the last edit began: the text before it
+    // has not changed since, so later positions are counted on from there.
+    struct KnownPosition {
+        int list = 0;
+        int view = 0;
+    } m_known;
 };
