@@ -11,7 +11,15 @@ readonly settings="$HOME/.config/Numeret/Numeret.ini"
 
 now() { date +%s.%N; }
 elapsed_ms() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.0f", (b - a) * 1000 }'; }
-wait_window() { timeout 30 xdotool search --sync --onlyvisible --pid "$1" --name "$2" >/dev/null; }
+# Polls every 20 ms (xdotool's own --sync waits half a second between tries); a window that
+# vanishes while xdotool inspects it makes that try fail, and the next one goes on.
+wait_window() {
+    local deadline=$(( SECONDS + 30 ))
+    until xdotool search --all --onlyvisible --pid "$1" --name "$2" >/dev/null 2>&1; do
+        (( SECONDS < deadline )) || return 1
+        sleep 0.02
+    done
+}
 peak_kib() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 stop() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null; }

@@ -19,20 +19,6 @@ require_tools xdotool xclip
 export NUMERETTE_PORT_DIR="$HOME/ports"
 mkdir -p "$NUMERETTE_PORT_DIR"
 
-clipboard_becomes() {
-    local attempt
-    for (( attempt = 0; attempt < 50; attempt++ )); do
-        [[ $(timeout 2 xclip -selection clipboard -o 2>/dev/null) == "$1" ]] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Prints the visible window of a process with the given title, waiting for it.
-window_titled() {
-    timeout 20 xdotool search --all --sync --onlyvisible --pid "$1" --name "$2" | head -n 1
-}
-
 # Presses keys in whatever window has the focus, slowly enough for modal windows to come up.
 keys() {
     local key
@@ -62,7 +48,7 @@ clipboard_becomes 9 || fail "7 + 2 = clicked on the keypad did not put 9 on the 
 # --- The host and the tools: "juro" handed over opens the interest window -----------------------
 "$program" juro &
 ends_within $! 10 || fail "the second start with juro did not hand over and end"
-interest=$(window_titled "$calculator" 'Calculate Capitalized Interest Amount')
+interest=$(calculator_window "$calculator" 'Calculate Capitalized Interest Amount')
 [[ -n $interest ]] || fail "the interest window did not open in the running calculator"
 xdotool windowfocus --sync "$interest"
 xdotool type --delay 60 '1000'

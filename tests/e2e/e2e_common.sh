@@ -34,10 +34,33 @@ launch() {
     started+=("$pid")
 }
 
-# Prints the visible calculator window of a process (or the window of the given title),
+# Prints the first visible window matching all the given xdotool search options, waiting up
+# to 20 s for it. A window that vanishes while xdotool inspects it (the splash closing, say)
+# makes xdotool die of a BadWindow error, so each search is one short attempt, repeated.
+visible_window() {
+    local attempt window
+    for (( attempt = 0; attempt < 200; attempt++ )); do
+        window=$(timeout 5 xdotool search --all --onlyvisible "$@" 2>/dev/null | head -n 1)
+        [[ -n $window ]] && { echo "$window"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the visible calculator window of a process (or its window of the given title),
 # waiting for it to appear.
 calculator_window() {
-    timeout 20 xdotool search --all --sync --onlyvisible --pid "$1" --name "${2:-$CalculatorTitle}" | head -n 1
+    visible_window --pid "$1" --name "${2:-$CalculatorTitle}"
+}
+
+# True once the clipboard holds exactly the given text, within five seconds.
+clipboard_becomes() {
+    local attempt
+    for (( attempt = 0; attempt < 50; attempt++ )); do
+        [[ $(timeout 2 xclip -selection clipboard -o 2>/dev/null) == "$1" ]] && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # True once the process has ended, within the given number of seconds.

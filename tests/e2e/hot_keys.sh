@@ -19,15 +19,14 @@ keycode_of() {
 mkdir -p "$HOME/.config/Numeret"
 printf '[Conf]\nCalcEnter=True\n' >"$HOME/.config/Numeret/Numeret.ini"
 
-"$program" &
-calculator=$!
-started+=("$calculator")
-window=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$calculator" --name 'Numerette FREE' | head -n 1)
+launch
+calculator=$pid
+window=$(calculator_window "$calculator" 'Numerette FREE')
 [[ -n $window ]] || fail "the calculator shows no window"
 
 xmessage -name other 'another program' &
 started+=("$!")
-other=$(timeout 20 xdotool search --sync --classname other | head -n 1)
+other=$(visible_window --classname other)
 [[ -n $other ]] || fail "xmessage shows no window"
 xdotool windowfocus --sync "$other"
 

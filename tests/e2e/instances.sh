@@ -19,7 +19,7 @@ launch
 ends_within "$pid" 10 || fail "a second start did not end"
 wait "$pid" || fail "a second start ended with status $?"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended when a second start handed over"
-xdotool search --all --onlyvisible --pid "$first" --name "$CalculatorTitle" >/dev/null \
+[[ -n $(calculator_window "$first") ]] \
     || fail "the first instance's calculator is no longer visible"
 
 # --- "outra" opens a secondary calculator in a process of its own -----------------------------

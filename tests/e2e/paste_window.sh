@@ -19,7 +19,7 @@ type_into "$calculator" '5+3='
 output="$HOME/paste-target.txt"
 "$target" >"$output" &
 started+=("$!")
-field=$(timeout 20 xdotool search --all --sync --onlyvisible --name 'Paste target' | head -n 1)
+field=$(visible_window --name 'Paste target')
 [[ -n $field ]] || fail "the target field did not appear"
 xdotool windowmove --sync "$field" 20 600
 

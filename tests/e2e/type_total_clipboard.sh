@@ -4,27 +4,12 @@
 #   type_total_clipboard.sh PATH-TO-NUMERETTE
 set -uo pipefail
 
-for tool in xdotool xclip; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed" >&2; exit 77; }
-done
+readonly program=$1
 
-"$1" &
-app=$!
-trap 'kill "$app" 2>/dev/null; wait "$app" 2>/dev/null' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+require_tools xdotool xclip
 
-window=$(timeout 20 xdotool search --all --sync --onlyvisible --pid "$app" --name "Numerette FREE" | head -n 1)
-if [[ -z $window ]]; then
-    echo "the calculator window did not appear" >&2
-    exit 1
-fi
-xdotool windowfocus --sync "$window"
-xdotool type --delay 60 '5+3='
-
-total=
-for (( attempt = 0; attempt < 50; attempt++ )); do
-    total=$(timeout 2 xclip -selection clipboard -o 2>/dev/null)
-    [[ $total == 8 ]] && exit 0
-    sleep 0.1
-done
-echo "expected 8 on the clipboard, found '$total'" >&2
-exit 1
+launch
+[[ -n $(calculator_window "$pid" 'Numerette FREE') ]] || fail "the calculator window did not appear"
+type_into "$pid" '5+3='
+clipboard_becomes 8 || fail "expected 8 on the clipboard, found '$(timeout 2 xclip -selection clipboard -o 2>/dev/null)'"
