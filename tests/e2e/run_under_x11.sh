@@ -57,7 +57,9 @@ start_xvfb() {
     local number
     for (( number = 99; number < 200; number++ )); do
         [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+        # -noreset: by default the server resets when its last client leaves, and refuses
+        # connections meanwhile; the readiness probe's own disconnect would start one.
+        Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
         xvfb_pid=$!
         if xvfb_ready "$number"; then
             export DISPLAY=:$number
