@@ -183,6 +183,9 @@ void Keypad::render()
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         m_keys[i]->setValue(m_calculator.isPressed(Button(i)));
     key(Button::Virgula)->setText(QString(m_calculator.DecimalSeparator()));
+    // Time mode has neither decimals nor a memory register.
+    for (const Button numberOnly : {Button::Virgula, Button::MC, Button::MR, Button::Mmais, Button::Mmenos})
+        key(numberOnly)->setEnabled(!m_calculator.timeMode());
     if (title() != m_calculator.memory()) {
         setTitle(m_calculator.memory());
         reserveTitleSpace();

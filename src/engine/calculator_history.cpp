@@ -90,8 +90,10 @@ void Calculator::mnuRedo_Click()
     }
     if (code != 0)
         Form_KeyPress(code);
-    if (m_insertText && m_list.size() >= 27)
-        setList(m_list.left(m_list.size() - 27) + label.toUpper() + m_list.right(15));
+    if (m_insertText) {
+        if (const auto labelled = tape::withLastLineLabel(m_list, label))
+            setList(*labelled);
+    }
 }
 
 void Calculator::reenterFromList(const QString& word, int selectionStart)

@@ -52,6 +52,7 @@ private slots:
     void keypadKeysPressTheirButtons();
     void heldKeyShowsItsButtonPressed();
     void addModeMakesTheTallEnterKey();
+    void timeModeDisablesDecimalAndMemoryKeys();
     void functionKeysSwitchTheEnterMode();
     void numberFormatMenuFollowsTheChoice();
     void longNumbersFitTheDisplay();
@@ -279,6 +280,18 @@ void TstFrmCalcula::addModeMakesTheTallEnterKey()
 
     trigger(u"mnuEnter"_s);
     QCOMPARE(m_fixture->host.m_notes.size(), 1);
+}
+
+void TstFrmCalcula::timeModeDisablesDecimalAndMemoryKeys()
+{
+    const QStringList numberOnly{u"chkVirgula"_s, u"MC"_s, u"MR"_s, u"Mmais"_s, u"Mmenos"_s};
+    for (const bool timeMode : {true, false}) {
+        trigger(u"mnuTempo"_s);
+        QCOMPARE(m_fixture->calculator.timeMode(), timeMode);
+        for (const QString& name : numberOnly)
+            QVERIFY2(child<XPButton>(name)->isEnabled() != timeMode, qPrintable(name));
+        QVERIFY(child<XPButton>(u"chkNum5"_s)->isEnabled());
+    }
 }
 
 void TstFrmCalcula::functionKeysSwitchTheEnterMode()

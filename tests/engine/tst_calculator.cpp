@@ -209,6 +209,8 @@ void TestCalculator::keys_data()
         << "insert" << "5+ab{Backspace}c" << "AC                    5 +" << "entry=0";
     QTest::newRow("insert text keeps ß one column")
         << "insert" << "5+straße" << "STRAßE                5 +" << "entry=0";
+    QTest::newRow("redo keeps ß one column")
+        << "insert" << "5+straße{Undo}{Redo}" << "STRAßE                5 +" << "total=5";
     QTest::newRow("laptop keypad letters") << "" << "uio+" << "456 +" << "total=456";
     QTest::newRow("Esc closes the window") << "" << "5{Esc}" << "" << "closed=on entry=5";
     QTest::newRow("double quote does nothing") << "" << "5\"3+" << "53 +" << "total=53";
