@@ -158,7 +158,8 @@ void CalculatorHotKeys::activated(int id)
 }
 
 // What the button does as a hot key; in Add mode the plus and minus keys only set the sign,
-// and Enter adds where the equals key would total.
+// and Enter adds where the equals key would total. Operator and total keys are shown released
+// afterwards: no key-up inside the window will release them.
 void CalculatorHotKeys::act(Button button)
 {
     const bool addMode = m_calculator.addMode();
@@ -166,20 +167,33 @@ void CalculatorHotKeys::act(Button button)
     switch (button) {
     case Button::Mais:
         if (!addMode)
-            m_calculator.pressButton(Button::Mais);
+            pressAndRelease(Button::Mais);
         else if (negative)
             m_calculator.pressButton(Button::Neg);
         break;
     case Button::Menos:
         if (!addMode)
-            m_calculator.pressButton(Button::Menos);
+            pressAndRelease(Button::Menos);
         else if (!negative)
             m_calculator.pressButton(Button::Neg);
         break;
-    case Button::Igual: m_calculator.pressButton(addMode ? Button::Mais : Button::Igual); break;
-    case Button::Neg: m_calculator.pressButton(addMode ? Button::Igual : Button::Neg); break;
+    case Button::Vezes:
+    case Button::Dividir: pressAndRelease(button); break;
+    case Button::Igual: pressAndRelease(addMode ? Button::Mais : Button::Igual); break;
+    case Button::Neg:
+        if (addMode)
+            pressAndRelease(Button::Igual);
+        else
+            m_calculator.pressButton(Button::Neg);
+        break;
     case Button::Percent: emit pasteRequested(); break;
     case Button::MC: emit minimizeToggleRequested(); break;
     default: m_calculator.pressButton(button); break;
     }
+}
+
+void CalculatorHotKeys::pressAndRelease(Button button)
+{
+    m_calculator.pressButton(button);
+    m_calculator.releaseButton(button);
 }

@@ -51,6 +51,7 @@ private:
     void mnuHotKey_Click();
     void activated(int id);
     void act(numerette::Button button);
+    void pressAndRelease(numerette::Button button);
 
     QWidget& m_window;
     numerette::Calculator& m_calculator;

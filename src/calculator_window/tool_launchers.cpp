@@ -1,5 +1,7 @@
 #include "tool_launchers.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QMenu>
 
@@ -26,8 +28,15 @@ ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMe
         {"mnuPeso", "Calculate &Your Ideal Weight", QKeySequence(Qt::SHIFT | Qt::Key_F5), ToolWindow::Weight},
         {"mnuJuro", "Capitali&zed Interest Rate", QKeySequence(Qt::CTRL | Qt::Key_J), ToolWindow::Interest},
     };
+    // The tools stand around the time-mode item: date, time, rule of three, weight, interest.
+    const QList<QAction*> present = optionsMenu->actions();
+    const auto timeMode = std::find_if(present.begin(), present.end(),
+                                       [](const QAction* a) { return a->objectName() == u"mnuTempo"; });
+    QAction* const beforeTimeMode = timeMode == present.end() ? nullptr : *timeMode;
+    QAction* const afterTimeMode = timeMode == present.end() || timeMode + 1 == present.end() ? nullptr : *(timeMode + 1);
     for (const ToolItem& item : items) {
-        QAction* action = optionsMenu->addAction(tr(item.caption));
+        auto* action = new QAction(tr(item.caption), optionsMenu);
+        optionsMenu->insertAction(item.tool == ToolWindow::Dates ? beforeTimeMode : afterTimeMode, action);
         action->setObjectName(QLatin1String(item.name));
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, [this, tool = item.tool] { open(tool); });

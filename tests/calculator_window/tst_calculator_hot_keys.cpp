@@ -17,6 +17,7 @@
 #include "settings_store.h"
 
 using namespace Qt::StringLiterals;
+using numerette::Button;
 using numerette::Calculator;
 
 namespace {
@@ -65,6 +66,8 @@ private slots:
     void addModeTotalWhileMinimized();
     void addModeSignKeys();
     void resultModeEnterKeys();
+    void operatorKeysAreShownReleased_data();
+    void operatorKeysAreShownReleased();
     void hotKeysOnlyWhileMinimizedWhenSwitchedOff();
     void keyOwnedElsewhereIsSkipped();
     void ctrlSpaceMinimizesAndRestores();
@@ -137,6 +140,34 @@ void TstCalculatorHotKeys::resultModeEnterKeys()
     QCOMPARE(f.calculator.display(), u"-5"_s);
     f.press({{Qt::Key_Plus, CtrlKeypad}, {Qt::Key_3, CtrlKeypad}, {Qt::Key_Enter, CtrlKeypad}});
     QVERIFY2(f.calculator.list().contains(u"-2 T"_s), qPrintable(f.calculator.list()));
+}
+
+void TstCalculatorHotKeys::operatorKeysAreShownReleased_data()
+{
+    QTest::addColumn<bool>("addMode");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("result mode +") << false << Qt::Key_Plus << CtrlKeypad;
+    QTest::newRow("result mode -") << false << Qt::Key_Minus << CtrlKeypad;
+    QTest::newRow("*") << true << Qt::Key_Asterisk << CtrlKeypad;
+    QTest::newRow("/") << true << Qt::Key_Slash << CtrlKeypad;
+    QTest::newRow("result mode Enter") << false << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("add mode Enter") << true << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("add mode Ctrl+Alt+Enter") << true << Qt::Key_Return << CtrlAlt;
+}
+
+// With the window shown, an operator key stays drawn pressed until its key-up; a hot key
+// has none inside the window, so it releases the button itself.
+void TstCalculatorHotKeys::operatorKeysAreShownReleased()
+{
+    QFETCH(bool, addMode);
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Fixture f(true, addMode);
+    f.window->show();
+    f.press({{Qt::Key_5, CtrlKeypad}, {key, modifiers}});
+    for (const auto button : {Button::Mais, Button::Menos, Button::Vezes, Button::Dividir, Button::Igual})
+        QVERIFY2(!f.calculator.isPressed(button), qPrintable(QString::number(int(button))));
 }
 
 // Only the activation key stays when the hot keys are switched off and the window is shown.
