@@ -132,6 +132,11 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
 
     connect(m_displayRow, &DisplayRow::formatMenuRequested, this,
             [this](const QPoint& at) { m_menus->numberFormatMenu()->popup(at); });
+    // The list losing the focus ends edit mode and any search.
+    connect(m_keypad, &Keypad::entryFocusWanted, this, [this] {
+        if (m_tape->hasFocus())
+            m_tape->clearFocus();
+    });
     connect(m_keypad, &Keypad::enterKeyMenuRequested, this,
             [this](const QPoint& at) { m_menus->enterKeyMenu()->popup(at); });
     connect(&calculator, &Calculator::viewChanged, this, &frmCalcula::render);

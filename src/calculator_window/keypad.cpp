@@ -171,6 +171,8 @@ void Keypad::changeEvent(QEvent* event)
 void Keypad::keyReleased(Button button, int mouseButton)
 {
     const bool right = mouseButton == XPButton::RightButton;
+    if (right || mouseButton == XPButton::LeftButton)
+        emit entryFocusWanted();
     if (right && (button == Button::Mais || button == Button::Igual)) {
         emit enterKeyMenuRequested(QCursor::pos());
         return;

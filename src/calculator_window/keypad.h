@@ -26,6 +26,8 @@ public:
 signals:
     // A right click on the plus or the equals key.
     void enterKeyMenuRequested(const QPoint& globalPosition);
+    // A key clicked with the mouse hands the typing back to the entry, before the key acts.
+    void entryFocusWanted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

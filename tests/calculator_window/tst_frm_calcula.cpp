@@ -53,7 +53,6 @@ private slots:
     void heldKeyShowsItsButtonPressed();
     void addModeMakesTheTallEnterKey();
     void timeModeDisablesDecimalAndMemoryKeys();
-    void optionsMenuOrder();
     void functionKeysSwitchTheEnterMode();
     void numberFormatMenuFollowsTheChoice();
     void longNumbersFitTheDisplay();
@@ -293,15 +292,6 @@ void TstFrmCalcula::timeModeDisablesDecimalAndMemoryKeys()
             QVERIFY2(child<XPButton>(name)->isEnabled() != timeMode, qPrintable(name));
         QVERIFY(child<XPButton>(u"chkNum5"_s)->isEnabled());
     }
-}
-
-void TstFrmCalcula::optionsMenuOrder()
-{
-    QStringList names;
-    for (const QAction* item : child<QMenu>(u"mnu1"_s)->actions())
-        names << (item->isSeparator() ? u"-"_s : item->objectName());
-    QCOMPARE(names.join(u' '), u"mnuOutra mnuWindows - mnuData mnuTempo mnuRegra mnuPeso mnuJuro - "
-                               "mnuUndo mnuRedo mnuCopiar mnuColar mnuUtil"_s);
 }
 
 void TstFrmCalcula::functionKeysSwitchTheEnterMode()

@@ -19,6 +19,7 @@
 #include "frm_calcula.h"
 #include "settings_store.h"
 #include "window_fixture.h"
+#include "xp_button.h"
 
 using namespace Qt::StringLiterals;
 using numerette::Calculator;
@@ -65,6 +66,7 @@ private slots:
     void cleanup();
     void itemsStandInMenuOrder();
     void typedTextGoesToTheListNotTheKeypad();
+    void keypadClickEndsEditing();
     void failuresShowTheirMessages();
     void searchSelectsTheMatchAndRepeats();
     void editingGoesOnAfterAMessageBox();
@@ -124,8 +126,9 @@ void TstListEditing::itemsStandInMenuOrder()
     QCOMPARE(names.mid(0, 4), (QStringList{u"mnuEditar"_s, u"mnuLocalizar"_s, u"mnuLimpar"_s, u"mnuAgrupar"_s}));
     names.clear();
     for (const QAction* item : child<QMenu>(u"mnu1"_s)->actions())
-        names << item->objectName();
-    QCOMPARE(names.indexOf(u"mnuCopiar"_s), names.indexOf(u"mnuRedo"_s) + 1);
+        names << (item->isSeparator() ? u"-"_s : item->objectName());
+    QCOMPARE(names.join(u' '), u"mnuOutra mnuWindows - mnuData mnuTempo mnuRegra mnuPeso mnuJuro - "
+                               "mnuUndo mnuRedo mnuCopiar mnuColar mnuUtil"_s);
     QCOMPARE(child<QAction>(u"mnuCopiar"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
 }
 
@@ -153,6 +156,20 @@ void TstListEditing::typedTextGoesToTheListNotTheKeypad()
     verifyTapeMirrorsList();
     QTest::keyClicks(&m_fixture->window, u"2+"_s);
     QCOMPARE(m_fixture->calculator.total(), u"2"_s);
+}
+
+// A click on a key gives the typing back to the calculator, closing the free text first.
+void TstListEditing::keypadClickEndsEditing()
+{
+    QTest::keyClick(&m_fixture->window, Qt::Key_F2);
+    QTest::keyClicks(tape(), u"note"_s);
+    QTest::mouseClick(child<XPButton>(u"chkNum5"_s), Qt::LeftButton);
+    QVERIFY(!m_fixture->calculator.editMode());
+    QVERIFY(!tape()->hasFocus());
+    QVERIFY(m_fixture->calculator.list().endsWith(u" note \r\n"_s + numerette::tape::Separator + u"\r\n"_s));
+    QTest::keyClicks(&m_fixture->window, u"3+"_s);
+    QCOMPARE(m_fixture->calculator.total(), u"53"_s);
+    verifyTapeMirrorsList();
 }
 
 // Editing during a calculation (message 12) and grouping an unreadable amount (message 30)
