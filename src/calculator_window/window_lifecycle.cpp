@@ -226,8 +226,11 @@ void frmCalcula::Form_QueryUnload()
     }
     storeWindowSettings();
     m_keySounds->closeDevice();
-    const bool keptResident = m_owner.alarmArmed() || m_owner.shutdownArmed() || m_options->stayInTray();
-    if (!m_owner.calculatorParked() && keptResident && m_owner.trayAvailable()) {
+    // An armed alarm or shutdown keeps the process even without a notification area to show
+    // it in: it still goes off, and a second start brings the calculator back.
+    const bool keptResident = m_owner.alarmArmed() || m_owner.shutdownArmed()
+        || (m_options->stayInTray() && m_owner.trayAvailable());
+    if (!m_owner.calculatorParked() && keptResident) {
         m_owner.startTrayBlink();
         m_owner.setCalculatorParked(true);
         m_calculator.setCalculatorParked(true);

@@ -411,6 +411,8 @@ void TstWindowLifecycle::closingParksOrEnds_data()
     QTest::newRow("stay in tray without a tray") << true << false << false << false << false << false;
     QTest::newRow("alarm armed") << false << true << false << true << false << true;
     QTest::newRow("shutdown armed") << false << false << true << true << false << true;
+    QTest::newRow("alarm armed without a tray") << false << true << false << false << false << true;
+    QTest::newRow("shutdown armed without a tray") << true << false << true << false << false << true;
     QTest::newRow("nothing keeps it") << false << false << false << true << false << false;
     QTest::newRow("closed by the exit") << true << true << false << true << true << false;
 }
