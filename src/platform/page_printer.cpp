@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -24,6 +25,17 @@ QStringList linesOf(const QString& text)
     return lines;
 }
 
+// The tape's columns need a fixed-pitch face: Courier New where the system has it (or a
+// metric twin such as Liberation Mono), the system's fixed-pitch font otherwise.
+QFont tapeFont(int pointSize)
+{
+    QFont font(QStringLiteral("Courier New"));
+    if (!QFontInfo(font).fixedPitch())
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(pointSize);
+    return font;
+}
+
 bool printLines(QPrinter& printer, const QString& text, int pointSize)
 {
     printer.setDocName(QStringLiteral("Numerette"));
@@ -31,9 +43,7 @@ bool printLines(QPrinter& printer, const QString& text, int pointSize)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(pointSize);
-    painter.setFont(font);
+    painter.setFont(tapeFont(pointSize));
     // Measured in the printer's resolution, not the screen's.
     const QFontMetrics metrics = painter.fontMetrics();
     const QSize page = printer.pageRect(QPrinter::DevicePixel).size().toSize();
