@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QApplication>
 #include <QCursor>
 #include <QGridLayout>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "xp_button.h"
@@ -232,8 +230,3 @@ void Keypad::paintEvent(QPaintEvent*)
     painter.drawText(QRect(0, 0, width(), titleHeight()), Qt::AlignCenter, title());
 }
 
-void Keypad::mousePressEvent(QMouseEvent* event)
-{
-    QApplication::beep();
-    event->accept();
-}
