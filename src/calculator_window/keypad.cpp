@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QCursor>
+#include <QEvent>
 #include <QGridLayout>
 #include <QPainter>
 
