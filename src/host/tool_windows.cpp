@@ -1,5 +1,7 @@
 #include "tool_windows.h"
 
+#include <QAction>
+
 #include "frm_calcula.h"
 #include "frm_data.h"
 #include "frm_juro.h"
@@ -8,12 +10,25 @@
 #include "process_values.h"
 #include "settings_store.h"
 
+namespace {
+
+// The calculator's large-font mode is the check of its `mnuGrande` item.
+bool largeFontMode(const frmCalcula& window)
+{
+    const auto* largeFont = window.findChild<QAction*>(QStringLiteral("mnuGrande"));
+    return largeFont && largeFont->isChecked();
+}
+
+} // namespace
+
 void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& calculator,
                     const numerette::ProcessValues& values, numerette::SettingsStore& settings)
 {
     switch (tool) {
     case ToolWindow::Dates: {
         frmData dates(calculator, values.DateFormat, &window);
+        if (largeFontMode(window))
+            dates.useLargeFontLayout();
         QObject::connect(&dates, &frmData::keyReleased, &window, &frmCalcula::ForceNumLock);
         dates.exec();
         break;

@@ -1,6 +1,7 @@
 #include "frm_data.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 
 #include "calculator.h"
@@ -29,6 +31,18 @@ constexpr std::array<int, 5> ButtonMessages{131, 132, 133, 134, 209};
 // How far a result field's text is selected when it takes the focus, and after a calculation.
 constexpr int ResultSelection = 10;
 constexpr int YearsSelection = 3;
+
+// The large-font layout is 1.9 times as tall as the normal one, where its width doubles.
+constexpr double LargeHeightFactor = 1.9;
+
+QFont doubled(QFont font)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 2);
+    else
+        font.setPixelSize(font.pixelSize() * 2);
+    return font;
+}
 
 QString indexed(const char* name, int index)
 {
@@ -132,11 +146,24 @@ void frmData::orderTabs()
 
 void frmData::useLargeFontLayout()
 {
-    QFont large = font();
-    large.setPointSizeF(large.pointSizeF() * 2);
-    setFont(large);
+    // Measured from the normal layout, which is what the window would show at its own size.
     adjustSize();
-    resize(width() * 2, int(height() * 1.9));
+    const QSize normal = size();
+    for (auto* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setFont(doubled(control->font()));
+    // A check box without a caption keeps the style's tick box whatever its font.
+    const int tickWidth = style()->pixelMetric(QStyle::PM_IndicatorWidth) * 2;
+    const int tickHeight = style()->pixelMetric(QStyle::PM_IndicatorHeight) * 2;
+    for (QCheckBox* box : m_check)
+        box->setStyleSheet(
+            QStringLiteral("QCheckBox::indicator { width: %1px; height: %2px; }").arg(tickWidth).arg(tickHeight));
+    // Doubled gaps with doubled controls double every control's place as well as its size.
+    auto* grid = static_cast<QGridLayout*>(layout());
+    grid->setContentsMargins(grid->contentsMargins() * 2);
+    grid->setHorizontalSpacing(grid->horizontalSpacing() * 2);
+    grid->setVerticalSpacing(grid->verticalSpacing() * 2);
+    grid->activate();
+    resize(normal.width() * 2, int(std::lround(normal.height() * LargeHeightFactor)));
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->geometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

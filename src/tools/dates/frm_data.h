@@ -26,8 +26,9 @@ public:
     // `dateFormat` is "dd/mm/yyyy" or "mm/dd/yyyy", after the user's short-date order.
     frmData(numerette::Calculator& calculator, QString dateFormat, QWidget* parent = nullptr);
 
-    // For a calculator in large-font mode: every measure and font doubled, centred on the
-    // screen. Called before the window is shown.
+    // For a calculator in large-font mode: twice the normal width and 1.9 times its height,
+    // every control's measures and font doubled, centred on the screen. Called once, before
+    // the window is shown; without it the window opens at the calculator's top-left corner.
     void useLargeFontLayout();
 
     void done(int result) override;

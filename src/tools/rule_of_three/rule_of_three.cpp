@@ -82,6 +82,10 @@ void Sheet::setValue(int i, const QString& text)
 void Sheet::setDescription(int i, const QString& text)
 {
     Row& row = at(i);
+    // Emptying an empty description is no change: clearing the sheet must not open rows
+    // that were never filled.
+    if (row.description == text)
+        return;
     row.description = text;
     const auto value = number(row.value);
     if (!value)

@@ -85,7 +85,8 @@ public:
     bool answersGiven() const { return m_answersGiven; }
 
     void setValue(int i, const QString& text);
-    // Opens the row (and the next row's base fields) or closes it.
+    // A changed description opens the row (and the next row's base fields) or closes it;
+    // the same text again changes nothing.
     void setDescription(int i, const QString& text);
     void setNewValue(int i, const QString& text);
     // A key released in the new value: an empty new value makes the row the sought one.

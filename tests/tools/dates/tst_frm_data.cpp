@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTest>
@@ -48,6 +49,8 @@ private slots:
     void reportAppendedOnClose();
     void nothingWrittenForEqualDates();
     void finalDateFromPeriod();
+    void normalLayoutAtCalculatorCorner();
+    void largeFontLayout();
 
 private:
     DateField* field(int index) const { return m_window->findChild<DateField*>(u"txtData%1"_s.arg(index)); }
@@ -185,6 +188,50 @@ void TestFrmData::finalDateFromPeriod()
     QCOMPARE(field(1)->text(), u"01/01/2006"_s);
     QCOMPARE(years->text(), u"2"_s);
     QCOMPARE(m_window->findChild<QLabel*>(u"lblBissextos"_s)->text(), u"1"_s);
+}
+
+void TestFrmData::normalLayoutAtCalculatorCorner()
+{
+    QWidget calculatorWindow;
+    calculatorWindow.move(140, 90);
+    calculatorWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&calculatorWindow));
+    frmData dates(*m_calculator, u"dd/mm/yyyy"_s, &calculatorWindow);
+    dates.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dates));
+    QCOMPARE(dates.pos(), calculatorWindow.pos());
+    QCOMPARE(dates.size(), m_window->size());
+}
+
+// Against the normal window: twice as wide, 1.9 times as tall, every control's font doubled
+// and the control grown with it, nothing pushed out of the window, centred on the screen.
+void TestFrmData::largeFontLayout()
+{
+    QWidget calculatorWindow;
+    calculatorWindow.move(140, 90);
+    frmData large(*m_calculator, u"dd/mm/yyyy"_s, &calculatorWindow);
+    large.useLargeFontLayout();
+    large.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&large));
+
+    const QSize normal = m_window->size();
+    QCOMPARE(large.width(), 2 * normal.width());
+    QVERIFY2(qAbs(large.height() - 1.9 * normal.height()) <= 1,
+             qPrintable(u"%1 for a normal %2"_s.arg(large.height()).arg(normal.height())));
+    const QList<QWidget*> controls = large.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* control : controls) {
+        const QString name = control->objectName();
+        const QWidget* original = m_window->findChild<QWidget*>(name);
+        QCOMPARE(control->font().pointSizeF(), 2 * original->font().pointSizeF());
+        if (!control->isVisible())
+            continue;
+        QVERIFY2(large.rect().contains(control->geometry()), qPrintable(name));
+        QVERIFY2(control->width() >= 1.5 * original->width() && control->height() >= 1.5 * original->height(),
+                 qPrintable(name));
+    }
+    const QRect screen = large.screen()->geometry();
+    QCOMPARE(large.pos(), QPoint(screen.x() + (screen.width() - large.width()) / 2,
+                                 screen.y() + (screen.height() - large.height()) / 2));
 }
 
 QTEST_MAIN(TestFrmData)

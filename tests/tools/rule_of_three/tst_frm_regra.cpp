@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,8 @@ void TstFrmRegra::examplesThroughTheButtons()
     QCOMPARE(f.prompts.shown.last().text, LoadMessage(187));
     QVERIFY(!f.child<QPushButton>(u"cmdExemplo"_s)->isEnabled());
     QCOMPARE(f.child(u"txtCond23"_s)->text(), u"closets"_s);
+    QVERIFY(f.child<QRadioButton>(u"optInc3"_s)->isEnabled());
+    QVERIFY(!f.child<QRadioButton>(u"optInc4"_s)->isEnabled());
 
     f.prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes, PromptAnswer::Yes};
     QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);

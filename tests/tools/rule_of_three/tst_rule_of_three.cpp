@@ -50,6 +50,8 @@ class TstRuleOfThree : public QObject {
 
 private slots:
     void examples();
+    void examplesOpenOnlyFilledRows_data();
+    void examplesOpenOnlyFilledRows();
     void exampleQuestions();
     void product_data();
     void product();
@@ -90,6 +92,37 @@ void TstRuleOfThree::examples()
     QCOMPARE(sheet.row(0).proportion, Proportion::Inverse);
     QCOMPARE(sheet.row(3).proportion, Proportion::Direct);
     QCOMPARE(sheet.row(2).proportion, Proportion::None);
+}
+
+void TstRuleOfThree::examplesOpenOnlyFilledRows_data()
+{
+    QTest::addColumn<QList<int>>("examples"); // played in order: 1 first, 2 second
+    QTest::addColumn<QList<int>>("openRows");
+
+    const QList<int> filled{0, 1, 2, 3};
+    QTest::newRow("first on a fresh sheet") << QList<int>{1} << filled;
+    QTest::newRow("second after the first") << QList<int>{1, 2} << filled;
+    QTest::newRow("first played twice") << QList<int>{1, 1} << filled;
+    QTest::newRow("second on a fresh sheet") << QList<int>{2} << QList<int>{};
+}
+
+// Clearing the sheet leaves rows that were never described closed, so no empty row can be
+// chosen as the sought quantity.
+void TstRuleOfThree::examplesOpenOnlyFilledRows()
+{
+    QFETCH(QList<int>, examples);
+    QFETCH(QList<int>, openRows);
+
+    Sheet sheet{NumberLocale()};
+    FakeToolPrompts prompts;
+    for (int example : examples)
+        sheet.playExample(example == 1 ? firstExample() : secondExample(), prompts);
+    for (int i = 0; i < RowCount; ++i) {
+        const bool open = openRows.contains(i);
+        QCOMPARE(sheet.row(i).optionEnabled, open);
+        QCOMPARE(sheet.row(i).newValueEnabled, open);
+        QVERIFY(!sheet.row(i).baseEnabled);
+    }
 }
 
 void TstRuleOfThree::exampleQuestions()
@@ -234,20 +267,22 @@ void TstRuleOfThree::answersAreReusedUntilTheSoughtIsChosenAgain()
 void TstRuleOfThree::rowOpening_data()
 {
     QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("typedBefore"); // a description typed first, if any
     QTest::addColumn<QString>("description");
     QTest::addColumn<bool>("open");
     QTest::addColumn<QString>("valueAfter");
 
-    QTest::newRow("value and description") << u"5"_s << u"days"_s << true << u"5"_s;
-    QTest::newRow("value zero") << u"0"_s << u"days"_s << false << u"0"_s;
-    QTest::newRow("description emptied") << u"5"_s << QString() << false << u"5"_s;
-    QTest::newRow("no value yet") << QString() << u"days"_s << true << QString();
-    QTest::newRow("value no number is emptied") << u"1.2.3"_s << u"days"_s << true << QString();
+    QTest::newRow("value and description") << u"5"_s << QString() << u"days"_s << true << u"5"_s;
+    QTest::newRow("value zero") << u"0"_s << QString() << u"days"_s << false << u"0"_s;
+    QTest::newRow("description emptied") << u"5"_s << u"days"_s << QString() << false << u"5"_s;
+    QTest::newRow("no value yet") << QString() << QString() << u"days"_s << true << QString();
+    QTest::newRow("value no number is emptied") << u"1.2.3"_s << QString() << u"days"_s << true << QString();
 }
 
 void TstRuleOfThree::rowOpening()
 {
     QFETCH(QString, value);
+    QFETCH(QString, typedBefore);
     QFETCH(QString, description);
     QFETCH(bool, open);
     QFETCH(QString, valueAfter);
@@ -255,6 +290,8 @@ void TstRuleOfThree::rowOpening()
     Sheet sheet{NumberLocale()};
     sheet.setValue(0, value);
     sheet.setNewValue(0, u"7"_s);
+    if (!typedBefore.isEmpty())
+        sheet.setDescription(0, typedBefore);
     sheet.setDescription(0, description);
     QCOMPARE(sheet.row(0).value, valueAfter);
     QCOMPARE(sheet.row(1).baseEnabled, open);
