@@ -1,10 +1,25 @@
 #include "quotations.h"
 
 #include <array>
+#include <cmath>
 
 #include <QTimer>
 
+#include "quote_mark.h"
+
 namespace {
+
+// The picture's place in the large layout, in twips: a square at the label's left, just
+// below its top, with the text moved right past it.
+constexpr int TwipsPerPixel = 15;
+constexpr int PictureTopTwips = 15;
+constexpr int PictureSizeTwips = 360;
+constexpr int TextIndentTwips = 390;
+
+int pixels(int twips)
+{
+    return int(std::lround(double(twips) / TwipsPerPixel));
+}
 
 // The first three quotations run over two lines with the author after the closing quote;
 // the last three fit on one line with the author below.
@@ -28,6 +43,7 @@ constexpr std::array<Quotation, QuotationLabel::QuotationCount> Quotations{{
 QuotationLabel::QuotationLabel(QWidget* parent)
     : QLabel(parent)
     , m_timer(new QTimer(this))
+    , m_picture(new QuoteMark(this))
 {
     setObjectName(QStringLiteral("lblReg"));
     setAlignment(Qt::AlignCenter);
@@ -38,6 +54,9 @@ QuotationLabel::QuotationLabel(QWidget* parent)
     QFont small = font();
     small.setItalic(true);
     setFont(small);
+    m_picture->setObjectName(QStringLiteral("Image2"));
+    m_picture->setToolTip(tr("Next quotation"));
+    m_picture->setGeometry(0, pixels(PictureTopTwips), pixels(PictureSizeTwips), pixels(PictureSizeTwips));
     setLayoutScale(1.0);
     setText(quotation(1));
 
@@ -45,6 +64,10 @@ QuotationLabel::QuotationLabel(QWidget* parent)
     m_timer->setInterval(RotationMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &QuotationLabel::rotate);
     m_timer->start();
+    connect(m_picture, &QuoteMark::clicked, this, [this] {
+        rotate();
+        m_timer->start();
+    });
 }
 
 void QuotationLabel::setLayoutScale(double scale)
@@ -52,6 +75,11 @@ void QuotationLabel::setLayoutScale(double scale)
     QFont scaledFont = font();
     scaledFont.setPointSizeF(m_designPointSize * scale);
     setFont(scaledFont);
+    const bool large = scale >= 1.0;
+    m_picture->setVisible(large);
+    setContentsMargins(large ? pixels(TextIndentTwips) : 0, 0, 0, 0);
+    // A short quotation must not cut the picture off.
+    setMinimumHeight(large ? m_picture->geometry().bottom() + 1 : 0);
 }
 
 QString QuotationLabel::quotation(int entry)

@@ -24,6 +24,8 @@ namespace {
 
 using Session = CalculatorSession;
 
+constexpr int TwipsPerPixel = 15;
+
 // The measures that the two layouts change, for comparing one with another.
 QList<QVariant> measures(const Session& session)
 {
@@ -75,6 +77,8 @@ private slots:
     void layoutAndKeypadComeBackAtRestart();
     void secondaryAndMiniUseTheNormalLayout_data();
     void secondaryAndMiniUseTheNormalLayout();
+    void quotationPictureFollowsTheLayout_data();
+    void quotationPictureFollowsTheLayout();
     void startWithSession();
     void menuLook();
 
@@ -237,6 +241,46 @@ void TstWindowLayout::secondaryAndMiniUseTheNormalLayout()
     QCOMPARE(session.window.width(), 220);
     if (launch.isMini())
         QVERIFY(session.widget(u"fraTeclado"_s)->isHidden());
+}
+
+void TstWindowLayout::quotationPictureFollowsTheLayout_data()
+{
+    QTest::addColumn<QString>("commandWord");
+    QTest::addColumn<int>("hostTag");
+    QTest::addColumn<int>("layoutSwitches");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("large") << QString() << 1 << 0 << true;
+    QTest::newRow("normal") << QString() << 1 << 1 << false;
+    QTest::newRow("normal and back to large") << QString() << 1 << 2 << true;
+    QTest::newRow("secondary") << QString() << 2 << 0 << false;
+    QTest::newRow("mini") << u"mini"_s << 1 << 0 << false;
+}
+
+// The picture beside the quotation shows in the large layout only: 15 twips below the
+// label's top, wholly inside the label and clear of its text.
+void TstWindowLayout::quotationPictureFollowsTheLayout()
+{
+    QFETCH(QString, commandWord);
+    QFETCH(int, hostTag);
+    QFETCH(int, layoutSwitches);
+    QFETCH(bool, shown);
+    m_settings->setMiniHeight(4500);
+    Session session(*m_settings, m_owner, CalculatorLaunch{commandWord, hostTag});
+    QVERIFY(session.show());
+    for (int i = 0; i < layoutSwitches; ++i)
+        session.action(u"mnuGrande"_s)->trigger();
+
+    const QWidget* quotation = session.widget(u"lblReg"_s);
+    const QWidget* picture = session.widget(u"Image2"_s);
+    QVERIFY(picture);
+    QCOMPARE(picture->isVisible(), shown);
+    if (!shown)
+        return;
+    // The large layout's scale is 1: design twips map straight to pixels.
+    const int labelTop = quotation->mapTo(&session.window, QPoint()).y();
+    QCOMPARE(picture->mapTo(&session.window, QPoint()).y(), labelTop + 15 / TwipsPerPixel);
+    QVERIFY(quotation->rect().contains(picture->geometry()));
+    QVERIFY(picture->geometry().right() < quotation->contentsRect().left());
 }
 
 // The autostart entry starts the program in the notification area; the check follows the

@@ -115,6 +115,8 @@ private slots:
     void stateIsSavedAfterTotalsAndClears();
     void firstActivationRunsTheCommandWordOnce();
     void quotationsRotateWhileShown();
+    void clickingTheQuotationPicture_data();
+    void clickingTheQuotationPicture();
     void optionsAreStoredWhenToggled_data();
     void optionsAreStoredWhenToggled();
     void saveInFile_data();
@@ -519,6 +521,38 @@ void TstWindowLifecycle::quotationsRotateWhileShown()
         quotation->rotate();
         QCOMPARE(quotation->text(), QuotationLabel::quotation(entry));
     }
+}
+
+void TstWindowLifecycle::clickingTheQuotationPicture_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("rotates");
+    QTest::newRow("left click: next quotation") << Qt::LeftButton << true;
+    QTest::newRow("right click: nothing") << Qt::RightButton << false;
+}
+
+// A left click on the picture puts up the next quotation at once and starts the 10 seconds
+// again. No click on it reaches the quotation label, whose own click asks for a donation.
+void TstWindowLifecycle::clickingTheQuotationPicture()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, rotates);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    const auto* quotation = session.window.findChild<QuotationLabel*>(u"lblReg"_s);
+    const auto* timer2 = session.window.findChild<QTimer*>(u"Timer2"_s);
+    // A coarse timer may run 5 % (500 ms) late; this wait leaves no doubt about a restart.
+    constexpr int Elapsed = 1200;
+    constexpr int RestartedAtLeast = QuotationLabel::RotationMilliseconds - Elapsed / 2;
+    QTest::qWait(Elapsed);
+    QVERIFY(timer2->remainingTime() < RestartedAtLeast);
+
+    const QList<ShownMessage> shown
+        = messagesShownBy([&] { QTest::mouseClick(session.widget(u"Image2"_s), button); });
+    QCOMPARE(shown.size(), 0);
+    QCOMPARE(quotation->text(), QuotationLabel::quotation(rotates ? 2 : 1));
+    QVERIFY(timer2->isActive());
+    QCOMPARE(timer2->remainingTime() > RestartedAtLeast, rotates);
 }
 
 void TstWindowLifecycle::optionsAreStoredWhenToggled_data()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+// A small drawn picture: an opening quotation mark on a rounded badge, in the keypad's
+// blue. A left click on it is reported by `clicked`; every mouse press and release on it
+// stops here, so a parent that reacts to clicks of its own does not see them.
+class QuoteMark : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit QuoteMark(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
