@@ -157,7 +157,9 @@ std::optional<Failure> Sheet::checkInputs() const
     }
     if (filled < 2)
         return Failure{MessageTwoConditions};
-    if (m_sought < 0)
+    // A row without a description takes no part in the calculation, so it cannot be the
+    // sought quantity either: the answer would be meaningless.
+    if (m_sought < 0 || row(m_sought).description.isEmpty())
         return Failure{MessageSelectVariable};
     return std::nullopt;
 }

@@ -203,6 +203,8 @@ void TstRuleOfThree::failures_data()
         << int(Focus::NewValue) << 1;
     QTest::newRow("no sought quantity")
         << QStringList{u"5"_s, u"6"_s} << QStringList{u"1"_s, u"2"_s} << -1 << 201 << int(Focus::None) << 0;
+    QTest::newRow("sought row without a description")
+        << QStringList{u"5"_s, u"6"_s} << QStringList{u"1"_s, u"2"_s} << 2 << 201 << int(Focus::None) << 0;
 }
 
 void TstRuleOfThree::failures()
