@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QGridLayout>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "xp_button.h"
@@ -231,3 +233,9 @@ void Keypad::paintEvent(QPaintEvent*)
     painter.drawText(QRect(0, 0, width(), titleHeight()), Qt::AlignCenter, title());
 }
 
+// A click on the frame between the keys misses every key: the platform beep says so.
+void Keypad::mousePressEvent(QMouseEvent* event)
+{
+    QApplication::beep();
+    event->accept();
+}
