@@ -17,6 +17,7 @@
 #include "calculator_hot_keys.h"
 #include "calculator_menus.h"
 #include "clipboard_monitor.h"
+#include "display_row.h"
 #include "key_sounds.h"
 #include "list_commands.h"
 #include "quotations.h"
@@ -115,13 +116,15 @@ void frmCalcula::Form_Load()
     restoreSavedCalculation();
 }
 
-// Mini mode: only the list, the display and the list menu, always on top.
+// Mini mode: only the list and the list menu, always on top; the list fills the window and
+// the caption shows the display.
 void frmCalcula::applyMode()
 {
     if (m_launch.isMini()) {
         for (QMenu* menu : m_menus->mainMenus())
             menu->menuAction()->setVisible(false);
         m_quotation->hide();
+        m_displayRow->hide();
         m_layout->hideKeypadAtLoad();
     }
     m_calculator.setQuotationVisible(fullMode());
