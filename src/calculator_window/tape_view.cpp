@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -62,6 +63,12 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
     connect(&m_calculator, &Calculator::listEdited, this,
             [this](int position, int, const QString& inserted) { applyEdit(position, inserted); });
     connect(&m_calculator, &Calculator::listSelectionChanged, this, &TapeView::showSelection);
+    connect(this, &QPlainTextEdit::selectionChanged, this, [this] {
+        if (m_syncingSelection)
+            return;
+        const QScopedValueRollback syncing(m_syncingSelection, true);
+        reportSelection();
+    });
     reload();
     render();
 }
@@ -117,10 +124,13 @@ void TapeView::applyEdit(int position, const QString& inserted)
         reload();
         return;
     }
-    QTextCursor cursor(document());
-    cursor.setPosition(viewStart);
-    cursor.setPosition(viewEnd, QTextCursor::KeepAnchor);
-    cursor.insertText(inserted);
+    {
+        const QScopedValueRollback syncing(m_syncingSelection, true);
+        QTextCursor cursor(document());
+        cursor.setPosition(viewStart);
+        cursor.setPosition(viewEnd, QTextCursor::KeepAnchor);
+        cursor.insertText(inserted);
+    }
     showSelection();
 }
 
@@ -135,12 +145,18 @@ int TapeView::viewPositionOf(int listPosition) const
 void TapeView::reload()
 {
     m_known = {};
-    setPlainText(m_calculator.list());
+    {
+        const QScopedValueRollback syncing(m_syncingSelection, true);
+        setPlainText(m_calculator.list());
+    }
     showSelection();
 }
 
 void TapeView::showSelection()
 {
+    if (m_syncingSelection)
+        return;
+    const QScopedValueRollback syncing(m_syncingSelection, true);
     const int start = m_calculator.listSelectionStart();
     QTextCursor cursor(document());
     cursor.setPosition(viewPositionOf(start));

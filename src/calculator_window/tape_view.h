@@ -24,7 +24,8 @@ public:
     void render();
     // 1 for the large layout the view is designed for; smaller for the normal layout.
     void setLayoutScale(double scale);
-    // Tells the calculator where the user left the caret or the selection.
+    // Tells the calculator where the user left the caret or the selection; a selection the
+    // user makes is told at once, so that a copy of it is known to come from the list.
     void reportSelection();
 
 protected:
@@ -52,4 +53,7 @@ private:
         int list = 0;
         int view = 0;
     } m_known;
+    // Set while the view and the calculator's selection are being brought in line, so that
+    // neither side's change is sent back to the other.
+    bool m_syncingSelection = false;
 };

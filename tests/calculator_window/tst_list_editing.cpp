@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTest>
 #include <QTimer>
 
@@ -71,6 +73,7 @@ private slots:
     void searchSelectsTheMatchAndRepeats();
     void editingGoesOnAfterAMessageBox();
     void copiesWhileEditingAreNotAdded();
+    void copyOfATapeSelectionIsNotAdded();
     void displayClickCopiesAndAsksForThePasteWindow();
 
 private:
@@ -237,6 +240,27 @@ void TstListEditing::copiesWhileEditingAreNotAdded()
     QCOMPARE(numerette::readClipboard(m_fixture->calculator, clipboard, u"42"_s), numerette::ClipboardReading::Ignored);
     QVERIFY(m_fixture->calculator.editMode());
     QCOMPARE(m_fixture->calculator.list(), list);
+}
+
+// The monitor knows a number the user selected on the tape and copied: it is no new item.
+void TstListEditing::copyOfATapeSelectionIsNotAdded()
+{
+    struct : numerette::ClipboardPort {
+        void setClipboardText(const QString&) override { }
+        void clearClipboard() override { }
+    } clipboard;
+    QTest::keyClicks(&m_fixture->window, u"5+8+"_s);
+    const QTextCursor item = tape()->document()->find(u"8 +"_s);
+    QTextCursor eight(tape()->document());
+    eight.setPosition(item.selectionStart());
+    eight.setPosition(item.selectionStart() + 1, QTextCursor::KeepAnchor);
+    tape()->setTextCursor(eight);
+
+    const QString list = m_fixture->calculator.list();
+    QCOMPARE(numerette::readClipboard(m_fixture->calculator, clipboard, u"8"_s),
+             numerette::ClipboardReading::CopiedFromList);
+    QCOMPARE(m_fixture->calculator.list(), list);
+    QCOMPARE(tape()->textCursor().selectedText(), u"8"_s);
 }
 
 void TstListEditing::displayClickCopiesAndAsksForThePasteWindow()
