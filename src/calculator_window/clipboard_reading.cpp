@@ -45,6 +45,14 @@ public:
 
 private:
     bool isNumber(QStringView text) const { return ValueOf(text.trimmed(), m_locale).has_value(); }
+    // Whether the text's first two characters begin a number: "12", "-1", or a digit
+    // followed by a separator, as in "1,234.50".
+    bool beginsWithNumber(QStringView text) const
+    {
+        const bool digitThenSeparator = text.size() >= 2 && text.at(0).isDigit()
+            && (text.at(1) == m_locale.group || text.at(1) == m_locale.decimal);
+        return digitThenSeparator || isNumber(text.left(2));
+    }
     QString shown(QStringView text, QStringView picture) const
     {
         return FormatPicture(text.trimmed(), picture, m_locale);
@@ -199,7 +207,7 @@ ClipboardReading Reading::run(QString text)
     // A text that does not begin with a number ends in letters, so that its last line
     // yields no number. Every line then ends with a CR.
     QString lines = text;
-    if (!isNumber(QStringView(text).left(2)))
+    if (!beginsWithNumber(text))
         lines += QStringLiteral("aa");
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\r")).replace(u'\n', Cr);
     lines += Cr;

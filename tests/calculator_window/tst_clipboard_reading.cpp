@@ -94,6 +94,10 @@ void TestClipboardReading::copies_data()
         << "" << QStringList{u"  42\r\n"_s} << "42 +" << "" << taken;
     QTest::newRow("decimal comma, result mode")
         << "comma 20" << QStringList{u"125,50"_s} << "125,50 +" << "" << taken;
+    QTest::newRow("grouped single number")
+        << "" << QStringList{u"1,234.50"_s} << "1,234.5 +" << "" << taken;
+    QTest::newRow("grouped single number, decimal comma")
+        << "comma 20" << QStringList{u"1.234,50"_s} << "1.234,50 +" << "" << taken;
     QTest::newRow("the same number copied again is added again")
         << "" << QStringList{u"7"_s, u"7"_s} << "7 +|7 +" << "" << taken;
     QTest::newRow("column with CR LF")
