@@ -63,6 +63,11 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
     m_counter = new QLabel(this);
     m_counter->setObjectName(QStringLiteral("lblVisor1"));
     m_counter->installEventFilter(this);
+    // The counter has no format menu; the rest of the row has.
+    m_counter->setContextMenuPolicy(Qt::PreventContextMenu);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QLabel::customContextMenuRequested, this,
+            [this](const QPoint& position) { emit formatMenuRequested(mapToGlobal(position)); });
     m_counter->setAccessibleName(tr("Item count"));
     m_counter->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     setTextColour(m_counter, QColor(0x4a, 0x55, 0x68));
@@ -165,11 +170,18 @@ bool DisplayRow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_counter && event->type() == QEvent::MouseButtonDblClick)
         emit counterDoubleClicked();
-    if ((watched == m_display || watched == m_timeDisplay) && event->type() == QEvent::MouseButtonRelease) {
-        const auto* release = static_cast<QMouseEvent*>(event);
-        if (release->button() != Qt::RightButton
-            && static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint()))
-            emit displayClicked();
-    }
     return QLabel::eventFilter(watched, event);
+}
+
+// The labels leave their clicks to the row, so one place serves the row and both displays.
+void DisplayRow::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void DisplayRow::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() != Qt::RightButton && rect().contains(at) && !m_counter->geometry().contains(at))
+        emit displayClicked();
 }

@@ -22,17 +22,20 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    // A right click on the display or the time display.
+    // A right click on the row, the display or the time display.
     void formatMenuRequested(const QPoint& globalPosition);
     // A double click on the item counter.
     void counterDoubleClicked();
-    // A click with any other button than the right one on the display or the time display.
+    // A click with any other button than the right one on the row, the display or the time
+    // display (not on the item counter).
     void displayClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QLabel* addDisplay(const QString& name);

@@ -398,8 +398,10 @@ void frmCalcula::addPasteItem(QMenu* optionsMenu)
 
 void frmCalcula::showPasteWindow()
 {
-    auto* paste = new frmPaste(*m_input);
-    paste->show();
+    if (m_paste)
+        return;
+    m_paste = new frmPaste(*m_input);
+    m_paste->show();
 }
 
 void frmCalcula::mnuColar_Click()

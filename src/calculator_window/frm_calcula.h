@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "calculator_owner.h"
 
@@ -19,6 +20,7 @@ class CalculatorHotKeys;
 class CalculatorMenus;
 class ClipboardMonitor;
 class DisplayRow;
+class frmPaste;
 class Keypad;
 class KeySounds;
 class Launchers;
@@ -127,6 +129,8 @@ private:
     std::unique_ptr<numerette::MidiOut> m_ownMidi;
     std::unique_ptr<numerette::SyntheticInput> m_ownInput;
     numerette::SyntheticInput* m_input = nullptr;
+    // The click-to-paste marker while it follows the pointer; one at a time.
+    QPointer<frmPaste> m_paste;
     // `Timer1`: the clipboard monitor and the minimized caption.
     QTimer* m_timer1 = nullptr;
     bool m_timer1Enabled = false;

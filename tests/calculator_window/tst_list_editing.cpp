@@ -283,7 +283,11 @@ void TstListEditing::displayClickCopiesAndAsksForThePasteWindow()
     QCOMPARE(m_fixture->host.m_clipboard, u"1,234.5"_s);
     QCOMPARE(m_fixture->calculator.LastClipboardText(), u"1,234.5"_s);
     QCOMPARE(pasteWindows(), 1);
+    m_fixture->host.m_clipboard.clear();
     QTest::mouseClick(child<QLabel>(u"lblVisor1"_s), Qt::LeftButton);
+    QVERIFY(m_fixture->host.m_clipboard.isEmpty());
+    QTest::mouseClick(child<QLabel>(u"lblVisor3"_s), Qt::MiddleButton, {}, QPoint(2, 2));
+    QCOMPARE(m_fixture->host.m_clipboard, u"1,234.5"_s);
     QCOMPARE(pasteWindows(), 1);
 }
 
