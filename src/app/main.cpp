@@ -9,6 +9,7 @@
 #include "instance_channel.h"
 #include "message_catalogue.h"
 #include "settings_store.h"
+#include "termination_signal.h"
 
 int main(int argc, char* argv[])
 {
@@ -35,6 +36,10 @@ int main(int argc, char* argv[])
     host.setSplash(&splash);
     QObject::connect(&splash, &frmStart::hostDue, &host, &frmSysTray::load);
     QObject::connect(&host, &frmSysTray::unloaded, &application, &QCoreApplication::quit);
+    // A session that ends, or a kill, closes the program as its Exit command does: the
+    // calculation in progress and the settings are written first.
+    numerette::TerminationSignal termination;
+    QObject::connect(&termination, &numerette::TerminationSignal::requested, &host, &frmSysTray::unloadHost);
     if (numerette::showsSplash(commandWord))
         splash.show();
     return application.exec();

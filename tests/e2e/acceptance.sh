@@ -7,7 +7,8 @@
 #   - the tools: the interest window it opens computes 1,000.00 in 3 installments at 2.5 %
 #     and writes its report into the tape when Esc closes it;
 #   - the window services: the tape printed to a paper-roll port, the sounds tried where
-#     there may be no audio output, the tape saved when the calculator closes.
+#     there may be no audio output, the tape saved when the calculator closes, and when
+#     the session ends it with SIGTERM.
 #   acceptance.sh PATH-TO-NUMERETTE
 set -uo pipefail
 
@@ -88,4 +89,11 @@ tape=$(cat "$(state_file 1)")
 for line in '5 +' '3 =' ' 002' '8 T' '9 T' 'FINAL AMOUNT' '1,050.39' '2 T'; do
     grep -qF -- "$line" <<<"$tape" || fail "the saved tape lacks '$line': $tape"
 done
+# --- A session that ends: SIGTERM closes the calculator as Exit does, keeping the open item -----
+launch
+type_into "$pid" '777+'
+kill -TERM "$pid"
+ends_within "$pid" 10 || fail "the calculator did not end after SIGTERM"
+grep -qF -- '777 +' "$(state_file 1)" || fail "the item open at SIGTERM was not saved: $(cat "$(state_file 1)")"
+
 echo "acceptance: all scenarios passed"
