@@ -1,25 +1,19 @@
 #include "quotations.h"
 
 #include <array>
-#include <cmath>
 
 #include <QTimer>
 
 #include "quote_mark.h"
+#include "twips.h"
 
 namespace {
 
 // The picture's place in the large layout, in twips: a square at the label's left, just
 // below its top, with the text moved right past it.
-constexpr int TwipsPerPixel = 15;
 constexpr int PictureTopTwips = 15;
 constexpr int PictureSizeTwips = 360;
 constexpr int TextIndentTwips = 390;
-
-int pixels(int twips)
-{
-    return int(std::lround(double(twips) / TwipsPerPixel));
-}
 
 // The first three quotations run over two lines with the author after the closing quote;
 // the last three fit on one line with the author below.
@@ -56,7 +50,7 @@ QuotationLabel::QuotationLabel(QWidget* parent)
     setFont(small);
     m_picture->setObjectName(QStringLiteral("Image2"));
     m_picture->setToolTip(tr("Next quotation"));
-    m_picture->setGeometry(0, pixels(PictureTopTwips), pixels(PictureSizeTwips), pixels(PictureSizeTwips));
+    m_picture->setGeometry(0, numerette::pixelsOf(PictureTopTwips), numerette::pixelsOf(PictureSizeTwips), numerette::pixelsOf(PictureSizeTwips));
     setLayoutScale(1.0);
     setText(quotation(1));
 
@@ -77,7 +71,7 @@ void QuotationLabel::setLayoutScale(double scale)
     setFont(scaledFont);
     const bool large = scale >= 1.0;
     m_picture->setVisible(large);
-    setContentsMargins(large ? pixels(TextIndentTwips) : 0, 0, 0, 0);
+    setContentsMargins(large ? numerette::pixelsOf(TextIndentTwips) : 0, 0, 0, 0);
     // A short quotation must not cut the picture off.
     setMinimumHeight(large ? m_picture->geometry().bottom() + 1 : 0);
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 #include <QAction>
@@ -22,10 +21,10 @@
 #include "quotations.h"
 #include "settings_store.h"
 #include "tape_view.h"
+#include "twips.h"
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int LargeWidthTwips = 5220;
 constexpr int NormalWidthTwips = 3300;
 // The normal layout is the large one shrunk by this much; 1.6 brings it back.
@@ -33,11 +32,6 @@ constexpr double NormalScale = 0.625;
 constexpr double NormalMenuFontScale = 0.8;
 // A window is never taller than the screen less this.
 constexpr int ScreenMarginTwips = 480;
-
-int pixels(int twips)
-{
-    return int(std::lround(double(twips) / TwipsPerPixel));
-}
 
 QRect screenArea()
 {
@@ -123,7 +117,7 @@ void WindowLayout::ScaleLayout(bool large)
     if (!m_window.isVisible())
         return;
     const QRect screen = screenArea();
-    m_window.resize(m_window.width(), screen.height() - pixels(ScreenMarginTwips));
+    m_window.resize(m_window.width(), screen.height() - numerette::pixelsOf(ScreenMarginTwips));
     m_window.move(screen.x() + (screen.width() - m_window.frameGeometry().width()) / 2, screen.y());
 }
 
@@ -141,7 +135,7 @@ void WindowLayout::applyWidth()
 {
     m_window.centralWidget()->updateGeometry();
     m_window.layout()->activate();
-    const int designed = pixels(largeLayout() ? LargeWidthTwips : NormalWidthTwips);
+    const int designed = numerette::pixelsOf(largeLayout() ? LargeWidthTwips : NormalWidthTwips);
     m_window.setFixedWidth(std::max(designed, m_window.minimumSizeHint().width()));
 }
 
@@ -230,5 +224,5 @@ void WindowLayout::Form_Resize()
         return;
     const int highest = screenArea().height();
     if (highest > 0 && m_window.height() > highest)
-        m_window.resize(m_window.width(), highest - pixels(ScreenMarginTwips));
+        m_window.resize(m_window.width(), highest - numerette::pixelsOf(ScreenMarginTwips));
 }

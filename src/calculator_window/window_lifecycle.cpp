@@ -2,7 +2,6 @@
 // and stores when it closes.
 #include "frm_calcula.h"
 
-#include <cmath>
 #include <optional>
 
 #include <QApplication>
@@ -25,6 +24,7 @@
 #include "state_file.h"
 #include "tape_view.h"
 #include "tool_launchers.h"
+#include "twips.h"
 #include "window_layout.h"
 #include "window_options.h"
 
@@ -33,20 +33,8 @@ using numerette::CalculatorStateRecord;
 
 namespace {
 
-// Window measures are stored in twips.
-constexpr int TwipsPerPixel = 15;
 // Before the user has placed the window, its right edge keeps this far from the screen's.
 constexpr int RightMarginTwips = 360;
-
-int pixels(int twips)
-{
-    return int(std::lround(double(twips) / TwipsPerPixel));
-}
-
-int twips(int pixels)
-{
-    return pixels * TwipsPerPixel;
-}
 
 // Positions are stored relative to the screen's area for windows, without panels.
 QRect screenArea()
@@ -138,11 +126,11 @@ void frmCalcula::placeWindow()
     // now, so that the height checked below is the one the window gets.
     centralWidget()->updateGeometry();
     layout()->activate();
-    resize(width(), pixels(fullMode() ? m_settings.CalcHeight() : m_settings.MiniHeight()));
-    int top = pixels(m_settings.CalcTop());
+    resize(width(), numerette::pixelsOf(fullMode() ? m_settings.CalcHeight() : m_settings.MiniHeight()));
+    int top = numerette::pixelsOf(m_settings.CalcTop());
     if (!fullMode() || top + height() > screen.height())
         top = 0;
-    int left = pixels(m_settings.CalcLeft(twips(screen.width() - width()) - RightMarginTwips));
+    int left = numerette::pixelsOf(m_settings.CalcLeft(numerette::twipsOf(screen.width() - width()) - RightMarginTwips));
     if (left + width() > screen.width())
         left = 0;
     move(screen.x() + left, screen.y() + top);
@@ -220,8 +208,8 @@ void frmCalcula::Form_QueryUnload()
         m_calculator.mnuTempo_Click();
     saveCalculation();
     if (!fullMode() && !isMinimized()) {
-        m_settings.setMiniHeight(twips(height()));
-        m_settings.setCalcLeft(twips(x() - screenArea().x()));
+        m_settings.setMiniHeight(numerette::twipsOf(height()));
+        m_settings.setCalcLeft(numerette::twipsOf(x() - screenArea().x()));
     }
     if (m_launch.isSecondary() || !fullMode()) {
         m_owner.unloadHost();
@@ -252,9 +240,9 @@ void frmCalcula::storeWindowSettings()
         return;
     m_settings.setLetrona(m_layout->largeLayout());
     const QRect screen = screenArea();
-    m_settings.setCalcHeight(twips(height()));
-    m_settings.setCalcTop(twips(y() - screen.y()));
-    m_settings.setCalcLeft(twips(x() - screen.x()));
+    m_settings.setCalcHeight(numerette::twipsOf(height()));
+    m_settings.setCalcTop(numerette::twipsOf(y() - screen.y()));
+    m_settings.setCalcLeft(numerette::twipsOf(x() - screen.x()));
 }
 
 void frmCalcula::saveCalculation()

@@ -13,13 +13,13 @@
 
 #include "calculator.h"
 #include "decimal_field.h"
+#include "twips.h"
 
 using namespace numerette;
 using namespace numerette::weight;
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int ScaleRowHeight = 16;
 
 // Where the scale's labels sit for each sex, in twips.
@@ -33,11 +33,6 @@ struct ScaleLayout {
 };
 constexpr ScaleLayout ManScale{1300, 1180, 200, 2120, 2120, 1305};
 constexpr ScaleLayout WomanScale{1200, 1080, 255, 2220, 2220, 1200};
-
-int pixels(int twips)
-{
-    return twips / TwipsPerPixel;
-}
 
 QLineEdit* field(const QString& name, QWidget* parent)
 {
@@ -166,9 +161,9 @@ QWidget* frmPeso::buildScale()
 {
     auto* scale = new QWidget(m_frame1);
     scale->setObjectName(QStringLiteral("scale"));
-    scale->setFixedSize(pixels(3600), 3 * ScaleRowHeight);
+    scale->setFixedSize(pixelsOf(3600), 3 * ScaleRowHeight);
     auto* lblMedidor = scaleLabel(QStringLiteral("lblMedidor"), QStringLiteral("| | | | | | | | x | | | | | | | |"), scale);
-    lblMedidor->setGeometry(0, 0, pixels(3600), ScaleRowHeight);
+    lblMedidor->setGeometry(0, 0, pixelsOf(3600), ScaleRowHeight);
     m_lblMin = scaleLabel(QStringLiteral("lblMin"), QStringLiteral("| Thin | | | | | | | | | |"), scale);
     m_lblTol1 = scaleLabel(QStringLiteral("lblTol1"), QStringLiteral("|"), scale);
     m_lblTol2 = scaleLabel(QStringLiteral("lblTol2"), QStringLiteral("|"), scale);
@@ -181,10 +176,10 @@ QWidget* frmPeso::buildScale()
 void frmPeso::layOutScale()
 {
     const ScaleLayout& at = sex() == Sex::Man ? ManScale : WomanScale;
-    m_lblMin->setGeometry(0, ScaleRowHeight, pixels(at.minWidth), ScaleRowHeight);
-    m_lblTol1->setGeometry(pixels(at.tol1Left), ScaleRowHeight, pixels(200), ScaleRowHeight);
-    m_lblTol2->setGeometry(pixels(at.tol2Left), ScaleRowHeight, pixels(at.tol2Width), ScaleRowHeight);
-    m_lblMax->setGeometry(pixels(at.maxLeft), ScaleRowHeight, pixels(at.maxWidth), ScaleRowHeight);
+    m_lblMin->setGeometry(0, ScaleRowHeight, pixelsOf(at.minWidth), ScaleRowHeight);
+    m_lblTol1->setGeometry(pixelsOf(at.tol1Left), ScaleRowHeight, pixelsOf(200), ScaleRowHeight);
+    m_lblTol2->setGeometry(pixelsOf(at.tol2Left), ScaleRowHeight, pixelsOf(at.tol2Width), ScaleRowHeight);
+    m_lblMax->setGeometry(pixelsOf(at.maxLeft), ScaleRowHeight, pixelsOf(at.maxWidth), ScaleRowHeight);
     m_image2->setVisible(sex() == Sex::Woman);
 }
 
@@ -192,7 +187,7 @@ void frmPeso::placeArrow(int twips)
 {
     m_arrowTwips = twips;
     // The scale starts at the arrow's lowest position.
-    m_imgSeta->setGeometry(pixels(twips - ArrowMinTwips), 2 * ScaleRowHeight, pixels(300), ScaleRowHeight);
+    m_imgSeta->setGeometry(pixelsOf(twips - ArrowMinTwips), 2 * ScaleRowHeight, pixelsOf(300), ScaleRowHeight);
 }
 
 Sex frmPeso::sex() const
