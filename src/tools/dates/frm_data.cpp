@@ -57,6 +57,7 @@ frmData::frmData(numerette::Calculator& calculator, QString dateFormat, QWidget*
     , m_style(numerette::dates::dateStyleOf(dateFormat, numerette::dates::dateSeparatorOf(QLocale::system())))
 {
     setObjectName(QStringLiteral("frmData"));
+    numerette::closeWhenAnotherWindowIsActive(*this, [this] { return !m_showingMessage; });
     setWindowTitle(numerette::LoadMessage(136));
     setWindowFlag(Qt::WindowStaysOnTopHint, numerette::SettingsStore().Visivel());
     buildControls();
@@ -179,20 +180,6 @@ void frmData::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     m_txtData[0]->setFocus(Qt::OtherFocusReason);
-}
-
-void frmData::changeEvent(QEvent* event)
-{
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        QTimer::singleShot(0, this, &frmData::closeWhenOtherWindowActive);
-}
-
-// Message boxes of this window take the activation too; only another window of the program closes it.
-void frmData::closeWhenOtherWindowActive()
-{
-    if (isVisible() && !m_showingMessage && numerette::anotherWindowIsActive(*this))
-        reject();
 }
 
 bool frmData::eventFilter(QObject* watched, QEvent* event)

@@ -40,7 +40,6 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
@@ -55,7 +54,6 @@ private:
     void lblHoje_Click();
     void clearResults();
     void showMessage(int number);
-    void closeWhenOtherWindowActive();
     numerette::dates::DateForm form() const;
     void showForm(const numerette::dates::DateForm& form);
     void writeReport();

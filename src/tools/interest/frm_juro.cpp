@@ -73,6 +73,8 @@ frmJuro::frmJuro(Calculator& calculator, const QString& dateFormat, QWidget* par
     , m_inputs(m_messageBoxes.get())
 {
     setObjectName(QStringLiteral("frmJuro"));
+    // Kept open while its report is written: the calculator may ask whether to clear a full list.
+    numerette::closeWhenAnotherWindowIsActive(*this, [this] { return !m_writing; });
     setWindowTitle(LoadMessage(140));
     buildWindow();
     connectFieldRules();
@@ -277,21 +279,6 @@ void frmJuro::showEvent(QShowEvent* event)
     ToolDialog::showEvent(event);
     m_closed = false;
     m_txtValVista->setFocus(Qt::OtherFocusReason);
-}
-
-void frmJuro::changeEvent(QEvent* event)
-{
-    ToolDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        QTimer::singleShot(0, this, &frmJuro::closeWhenAnotherWindowIsActive);
-}
-
-void frmJuro::closeWhenAnotherWindowIsActive()
-{
-    // The window's own message and input boxes take the activation too; they do not close it,
-    // nor does the calculator's question while a report is being written.
-    if (isVisible() && !m_writing && numerette::anotherWindowIsActive(*this))
-        close();
 }
 
 void frmJuro::cmdAjuda_Click()

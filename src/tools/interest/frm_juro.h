@@ -46,7 +46,6 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -61,7 +60,6 @@ private:
     bool isPositiveAmount(const QString& text) const;
     void fieldFocused(QObject* field);
     void fieldLeft(QObject* field);
-    void closeWhenAnotherWindowIsActive();
 
     bool checkInstallmentFields();
     bool isSingleInstallment() const;

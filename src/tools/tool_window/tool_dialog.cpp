@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 
 namespace numerette {
 
@@ -33,6 +34,42 @@ void ToolDialog::showEvent(QShowEvent* event)
         button->setDefault(false);
     }
     QDialog::showEvent(event);
+}
+
+namespace {
+
+// Watches the window's activation; the check waits a turn of the event loop, until the
+// window that took the activation is known.
+class DeactivationCloser : public QObject {
+public:
+    DeactivationCloser(QDialog& window, std::function<bool()> mayClose)
+        : QObject(&window)
+        , m_window(window)
+        , m_mayClose(std::move(mayClose))
+    {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_window && event->type() == QEvent::ActivationChange && !m_window.isActiveWindow())
+            QTimer::singleShot(0, this, [this] {
+                if (m_window.isVisible() && m_mayClose() && anotherWindowIsActive(m_window))
+                    m_window.close();
+            });
+        return false;
+    }
+
+private:
+    QDialog& m_window;
+    std::function<bool()> m_mayClose;
+};
+
+} // namespace
+
+void closeWhenAnotherWindowIsActive(QDialog& window, std::function<bool()> mayClose)
+{
+    new DeactivationCloser(window, std::move(mayClose));
 }
 
 bool anotherWindowIsActive(const QWidget& window)

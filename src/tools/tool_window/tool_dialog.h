@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 namespace numerette {
@@ -24,5 +26,10 @@ protected:
 // True when a window of the program other than this one and its own message boxes is
 // active: the tool windows close then.
 bool anotherWindowIsActive(const QWidget& window);
+
+// Closes `window` once another window of the program becomes active. The window's own
+// message and input boxes take the activation too; they do not close it, nor does anything
+// while `mayClose` says no (a report being written, a message of its own on screen).
+void closeWhenAnotherWindowIsActive(QDialog& window, std::function<bool()> mayClose = [] { return true; });
 
 } // namespace numerette

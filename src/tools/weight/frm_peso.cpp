@@ -67,6 +67,7 @@ frmPeso::frmPeso(Calculator& calculator, QWidget* parent)
     , m_prompts(m_messageBoxes.get())
 {
     setObjectName(QStringLiteral("frmPeso"));
+    numerette::closeWhenAnotherWindowIsActive(*this);
     setWindowTitle(QStringLiteral(" Ideal Weight"));
 
     auto* layout = new QVBoxLayout(this);
@@ -258,18 +259,4 @@ void frmPeso::showEvent(QShowEvent* event)
     ToolDialog::showEvent(event);
     m_closed = false;
     m_txtAltura->setFocus();
-}
-
-void frmPeso::changeEvent(QEvent* event)
-{
-    ToolDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        closeWhenAnotherWindowIsActive();
-}
-
-void frmPeso::closeWhenAnotherWindowIsActive()
-{
-    // The window's own message boxes take the activation too; they do not close it.
-    if (isVisible() && numerette::anotherWindowIsActive(*this))
-        close();
 }

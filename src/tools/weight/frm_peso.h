@@ -41,7 +41,6 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -51,7 +50,6 @@ private:
     void layOutScale();
     void sexChosen();
     void placeArrow(int twips);
-    void closeWhenAnotherWindowIsActive();
     numerette::weight::Sex sex() const;
 
     numerette::Calculator& m_calculator;
