@@ -64,24 +64,26 @@ idle_cpu() {
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-# The floor: cold (first start after the build), then warm.
-read -r floor_cold _ pid < <(start "$floor" 'Floor window' 'Floor window'); stop "$pid"
-read -r floor_warm _ < <(warm_start "$floor" 'Floor window' 'Floor window')
-read -r _ _ pid < <(start "$floor" 'Floor window' 'Floor window')
-sleep 2
-floor_memory=$(peak_kib "$pid")
-floor_idle=$(idle_cpu "$pid")
-stop "$pid"
+# measure PROGRAM FIRST-TITLE LAST-TITLE: prints "cold-first cold-last warm-first warm-last
+# peak-KiB idle-%": the first start ever (no settings, no saved tape), the medians of warm
+# starts, then the peak memory and idle CPU of one more start.
+measure() {
+    local cold_first cold_last warm_first warm_last pid memory idle
+    read -r cold_first cold_last pid < <(start "$@")
+    stop "$pid"
+    read -r warm_first warm_last < <(warm_start "$@")
+    read -r _ _ pid < <(start "$@")
+    sleep 2
+    memory=$(peak_kib "$pid")
+    idle=$(idle_cpu "$pid")
+    stop "$pid"
+    echo "$cold_first $cold_last $warm_first $warm_last $memory $idle"
+}
 
-# The calculator: the first start ever (no settings, no saved tape), then a second start.
-read -r splash_cold window_cold pid < <(start "$program" 'Numerette starting' 'Numerette FREE'); stop "$pid"
-read -r splash_warm window_warm < <(warm_start "$program" 'Numerette starting' 'Numerette FREE')
-read -r _ _ pid < <(start "$program" 'Numerette starting' 'Numerette FREE')
-sleep 2
-memory=$(peak_kib "$pid")
-idle_off=$(idle_cpu "$pid")
-stop "$pid"
-# Killed, the calculator stored no settings of its own; the monitor setting is written here.
+read -r floor_cold _ floor_warm _ floor_memory floor_idle < <(measure "$floor" 'Floor window' 'Floor window')
+read -r splash_cold window_cold splash_warm window_warm memory idle_off \
+    < <(measure "$program" 'Numerette starting' 'Numerette FREE')
+# The monitor switched on in whatever settings the calculator left.
 mkdir -p "${settings%/*}"
 if [[ -f $settings ]]; then
     sed -i '/^Monitor=/d; s/^\[Conf\]$/[Conf]\nMonitor=True/' "$settings"
