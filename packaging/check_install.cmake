@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix and checks what arrives: exactly the two programs, the
 # desktop entry, the metainfo and the icon; the installed tape program runs; and, with
 # APPSTREAMCLI, that the metainfo, the desktop entry and the icon agree with each other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numerette-tape: the adding machine without a window, for scripts and tests.
 #include <cstdio>
 
