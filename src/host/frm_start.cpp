@@ -44,7 +44,7 @@ void frmStart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const int side = height() - 2 * Margin;
-    paintAppPicture(painter, QRectF(Margin, Margin, side, side));
+    windowIcon().paint(&painter, QRect(Margin, Margin, side, side));
 
     QFont font = painter.font();
     font.setPixelSize(side / 2);
