@@ -90,6 +90,13 @@ bool writeMenuEntry(const QString& programPath, const QString& workingFolder)
     return writeEntry(menuEntryPath(), menuEntryText(programPath, workingFolder));
 }
 
+QString installedMenuEntryPath(const QString& programPath)
+{
+    const QString entry = QFileInfo(programPath).absoluteDir().filePath(
+        QStringLiteral("../share/applications/numerette.desktop"));
+    return QFileInfo::exists(entry) ? QDir::cleanPath(entry) : QString();
+}
+
 QString autostartEntryText(const QString& programPath)
 {
     return QStringLiteral("[Desktop Entry]\n"
