@@ -9,8 +9,9 @@ file(GLOB_RECURSE candidates LIST_DIRECTORIES false RELATIVE "${SOURCE_DIR}"
      "${SOURCE_DIR}/.ci/*" "${SOURCE_DIR}/CMakeLists.txt")
 set(missing)
 foreach(file IN LISTS candidates)
-    # Fuzzer seeds are data; every other kind of file here can carry a comment.
-    if(file MATCHES "^fuzz/corpus/" OR NOT file MATCHES "(\\.(cpp|h|sh|cmake|in|dict|desktop|svg|xml|[0-9])|CMakeLists\\.txt|^scripts/[^/.]+|^bench/run|^\\.ci/run)$")
+    # Fuzzer seeds are data, and Debian's changelog format has no comments; every other kind of
+    # file here can carry one.
+    if(file MATCHES "^(fuzz/corpus|packaging/debian)/" OR NOT file MATCHES "(\\.(cpp|h|sh|cmake|in|dict|desktop|svg|xml|[0-9])|CMakeLists\\.txt|^scripts/[^/.]+|^bench/run|^\\.ci/run)$")
         continue()
     endif()
     file(STRINGS "${SOURCE_DIR}/${file}" head LIMIT_COUNT 3)

@@ -6,12 +6,14 @@ set(CPACK_PACKAGE_NAME numerette)
 set(CPACK_PACKAGE_VENDOR "The Numerette developers")
 set(CPACK_PACKAGE_CONTACT "The Numerette developers <support@numerette.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "adding machine with a paper tape and exact decimal arithmetic")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Numerette is a desktop adding-machine calculator. Every figure entered is printed on a paper\n"
-    "tape beside the keypad, with subtotals and totals, so a column of numbers can be checked,\n"
-    "corrected and saved. Arithmetic is exact decimal arithmetic with up to 28 significant\n"
-    "digits. Tools compute interest and installments, dates, the rule of three and ideal weight.\n"
-    "The package also holds numerette-tape, the adding machine without a window, for scripts.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Numerette is a desktop adding-machine calculator. Every figure entered is\n"
+    "printed on a paper tape beside the keypad, with subtotals and totals, so a\n"
+    "column of numbers can be checked, corrected and saved. Arithmetic is exact\n"
+    "decimal arithmetic with up to 28 significant digits. Tools compute interest\n"
+    "and installments, dates, the rule of three and ideal weight.\n"
+    "\n"
+    "numerette-tape, the same adding machine without a window, serves scripts.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}_${PROJECT_VERSION}_amd64")

@@ -3,7 +3,7 @@
 # desktop entry, the metainfo, the icons and the manual pages; the installed tape program runs; and, with
 # APPSTREAMCLI, that the metainfo, the desktop entry and the icon agree with each other.
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DMANDIR=share/man
-#         -DMETAINFO=<file name> "-DICON_SIZES=16;22;..." [-DAPPSTREAMCLI=<path>] -P check_install.cmake
+#         -DDOCDIR=share/doc/numerette -DMETAINFO=<file name> "-DICON_SIZES=16;22;..." [-DAPPSTREAMCLI=<path>] -P check_install.cmake
 
 # cmake --install writes the list of installed files to the build folder's install_manifest.txt,
 # which users keep for uninstalling; this trial install must leave theirs as it was.
@@ -33,7 +33,9 @@ set(expected
     "${DATADIR}/icons/hicolor/scalable/apps/numerette.svg"
     "${DATADIR}/metainfo/${METAINFO}"
     "${MANDIR}/man1/numerette.1.gz"
-    "${MANDIR}/man1/numerette-tape.1.gz")
+    "${MANDIR}/man1/numerette-tape.1.gz"
+    "${DOCDIR}/copyright"
+    "${DOCDIR}/changelog.gz")
 foreach(size IN LISTS ICON_SIZES)
     list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/numerette.png")
 endforeach()
