@@ -42,7 +42,7 @@ const QString HelpText = QStringLiteral(
 void addQtOptions(QCommandLineParser& parser)
 {
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet",
+                             "qwindowicon", "qwindowtitle", "display", "geometry", "name", "title", "style", "stylesheet",
                              "session", "qmljsdebugger"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
