@@ -119,7 +119,6 @@ int main(int argc, char* argv[])
 
     QString out = options.printState ? stateReport(calculator) : calculator.list();
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QByteArray bytes = out.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    print(stdout, out);
     return 0;
 }
