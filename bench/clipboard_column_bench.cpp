@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long the calculator window takes to add a copied column of 1,000 numbers and
 // total it, as the clipboard monitor does with a column copied from a spreadsheet, the
 // window painting the tape as it grows. Prints one table row; not a test.

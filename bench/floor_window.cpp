@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the calculator is measured against: the least Qt 6 widgets program with a
 // window, started and left idle the same way.
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The measurements behind bench/run, made on the X display it is given (see bench/run).
 #   measure.sh BUILD-DIR
 set -uo pipefail

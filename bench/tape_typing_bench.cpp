@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the CPU time one key costs in the calculator window, typed into an empty tape
 // and into a tape already holding a full list, to show that a key never re-lays out the
 // whole tape. Prints one table; not a test.

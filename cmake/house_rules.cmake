@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One interface target carries the compiler rules every target of the project follows.
 add_library(numerette_house_rules INTERFACE)
 target_compile_features(numerette_house_rules INTERFACE cxx_std_20)

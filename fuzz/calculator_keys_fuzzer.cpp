@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Types arbitrary keys into the calculator and checks after every key that the calculation
 // list is still whole tape lines and that the entry and the total are still numbers.
 //

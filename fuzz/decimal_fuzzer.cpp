@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses arbitrary texts as numbers and checks what must hold between the parsers, the
 // formatter and the arithmetic.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes arbitrary bytes as what a connection to the first instance received. A complete
 // message must encode back to the same bytes, and the decoder must judge a message as soon
 // as the bytes allow: one byte less of a complete message is incomplete, and bytes that are

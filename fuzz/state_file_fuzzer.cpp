@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as the calculator's state file. A file that reads must come back
 // the same after being written again; one that does not must have been set aside.
 //

@@ -1,8 +1,9 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into an empty prefix and checks what arrives: exactly the two programs, the
-# desktop entry, the metainfo and the icon; the installed tape program runs; and, with
+# desktop entry, the metainfo, the icons and the manual pages; the installed tape program runs; and, with
 # APPSTREAMCLI, that the metainfo, the desktop entry and the icon agree with each other.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DMETAINFO=<file name>
-#         [-DAPPSTREAMCLI=<path>] -P check_install.cmake
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DMANDIR=share/man
+#         -DDOCDIR=share/doc/numerette -DMETAINFO=<file name> "-DICON_SIZES=16;22;..." [-DAPPSTREAMCLI=<path>] -P check_install.cmake
 
 # cmake --install writes the list of installed files to the build folder's install_manifest.txt,
 # which users keep for uninstalling; this trial install must leave theirs as it was.
@@ -30,7 +31,14 @@ set(expected
     "${BINDIR}/numerette-tape"
     "${DATADIR}/applications/numerette.desktop"
     "${DATADIR}/icons/hicolor/scalable/apps/numerette.svg"
-    "${DATADIR}/metainfo/${METAINFO}")
+    "${DATADIR}/metainfo/${METAINFO}"
+    "${MANDIR}/man1/numerette.1.gz"
+    "${MANDIR}/man1/numerette-tape.1.gz"
+    "${DOCDIR}/copyright"
+    "${DOCDIR}/changelog.gz")
+foreach(size IN LISTS ICON_SIZES)
+    list(APPEND expected "${DATADIR}/icons/hicolor/${size}x${size}/apps/numerette.png")
+endforeach()
 list(SORT expected)
 if(NOT installed STREQUAL expected)
     list(JOIN installed "\n  " installed_lines)

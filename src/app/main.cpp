@@ -1,18 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <cstdio>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
 #include "app_picture.h"
+#include "command_line.h"
 #include "command_word.h"
 #include "frm_start.h"
 #include "frm_sys_tray.h"
 #include "instance_channel.h"
 #include "message_catalogue.h"
+#include "program_version.h"
 #include "settings_store.h"
 #include "termination_signal.h"
 
+namespace {
+
+int printAndEnd(std::FILE* stream, const QString& text, int status)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    return status;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Read before anything starts: --help and --version need no display and leave a running
+    // instance alone.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const numerette::StartupCommandLine commandLine = numerette::parseStartupCommandLine(arguments);
+    using Action = numerette::StartupCommandLine::Action;
+    switch (commandLine.action) {
+    case Action::ShowHelp:
+        return printAndEnd(stdout, commandLine.text, 0);
+    case Action::ShowVersion:
+        return printAndEnd(stdout, numerette::versionNotice(QStringLiteral("numerette")), 0);
+    case Action::UsageError:
+        return printAndEnd(stderr, commandLine.text, 2);
+    case Action::Start:
+        break;
+    }
+
     // Hot keys, NumLock and typed keys need X11: on a Wayland desktop the program runs through
     // XWayland whenever it is there, unless the user chose a platform himself.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
@@ -20,6 +54,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Numeret"));
     QCoreApplication::setApplicationName(QStringLiteral("Numeret"));
+    QCoreApplication::setApplicationVersion(numerette::programVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("numerette"));
     QGuiApplication::setWindowIcon(appIcon());
     // The host decides when the process ends: a calculator closed to the notification area
@@ -28,7 +63,7 @@ int main(int argc, char* argv[])
     numerette::SetDocumentOpener(
         [](const QString& target) { return QDesktopServices::openUrl(QUrl::fromUserInput(target)); });
 
-    const QString commandWord = numerette::commandWordFrom(QCoreApplication::arguments());
+    const QString& commandWord = commandLine.commandWord;
     numerette::LocalInstanceChannel channel;
     numerette::SettingsStore settings;
     frmSysTray host(commandWord, channel, settings);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numerette-tape: the adding machine without a window, for scripts and tests.
 #include <cstdio>
 
@@ -6,23 +7,14 @@
 
 #include "calculator.h"
 #include "key_script.h"
+#include "program_version.h"
+#include "tape_options.h"
 
 using namespace numerette;
 
 namespace {
 
 constexpr int UsageError = 2;
-
-struct TapeOptions {
-    int formatIndex = StandardFormatIndex;
-    bool addMode = false;
-    QChar decimal = QLatin1Char('.');
-    tape::DateOrder dateOrder = tape::DateOrder::DayMonthYear;
-    QDate today = QDate::currentDate();
-    bool insertText = false;
-    bool printState = false;
-    std::optional<QString> keys;
-};
 
 // The tape's world: a clipboard of its own, a fixed day, and Esc ending the run.
 class TapeHost : public CalculatorHost {
@@ -40,68 +32,6 @@ private:
     QString m_clipboard;
     bool m_closed = false;
 };
-
-bool knownFormat(int index)
-{
-    return std::any_of(NumberFormats.begin(), NumberFormats.end(),
-                       [index](const NumberFormatChoice& c) { return c.index == index; });
-}
-
-std::optional<TapeOptions> parseOptions(const QStringList& args, QString& error)
-{
-    TapeOptions options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args.at(++i);
-        };
-        if (arg == QLatin1String("--add")) {
-            options.addMode = true;
-        } else if (arg == QLatin1String("--insert-text")) {
-            options.insertText = true;
-        } else if (arg == QLatin1String("--state")) {
-            options.printState = true;
-        } else if (arg == QLatin1String("--format")) {
-            bool ok = false;
-            const auto text = value();
-            options.formatIndex = text ? text->toInt(&ok) : -1;
-            if (!ok || !knownFormat(options.formatIndex)) {
-                error = QStringLiteral("--format takes one of 0, 1, 2, 10, 20, 30, 40, 50, 60, 70, 80");
-                return std::nullopt;
-            }
-        } else if (arg == QLatin1String("--decimal")) {
-            const auto text = value();
-            if (!text || (*text != QLatin1String(",") && *text != QLatin1String("."))) {
-                error = QStringLiteral("--decimal takes , or .");
-                return std::nullopt;
-            }
-            options.decimal = text->at(0);
-        } else if (arg == QLatin1String("--date-order")) {
-            const auto text = value();
-            if (!text || (*text != QLatin1String("dmy") && *text != QLatin1String("mdy"))) {
-                error = QStringLiteral("--date-order takes dmy or mdy");
-                return std::nullopt;
-            }
-            options.dateOrder = *text == QLatin1String("dmy") ? tape::DateOrder::DayMonthYear
-                                                              : tape::DateOrder::MonthDayYear;
-        } else if (arg == QLatin1String("--today")) {
-            const auto text = value();
-            options.today = text ? QDate::fromString(*text, Qt::ISODate) : QDate();
-            if (!options.today.isValid()) {
-                error = QStringLiteral("--today takes a date as YYYY-MM-DD");
-                return std::nullopt;
-            }
-        } else if (arg.startsWith(QLatin1String("--")) || options.keys) {
-            error = QStringLiteral("unknown option: ") + arg;
-            return std::nullopt;
-        } else {
-            options.keys = arg;
-        }
-    }
-    return options;
-}
 
 QString readStandardInput()
 {
@@ -129,9 +59,16 @@ QString stateReport(const Calculator& calculator)
     return report;
 }
 
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
 int usageError(const QString& message)
 {
-    std::fprintf(stderr, "numerette-tape: %s\n", message.toUtf8().constData());
+    print(stderr, QStringLiteral("numerette-tape: ") + message
+                      + QStringLiteral("\nTry 'numerette-tape --help' for more information.\n"));
     return UsageError;
 }
 
@@ -142,36 +79,46 @@ int main(int argc, char* argv[])
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
+    const TapeCommandLine commandLine = parseTapeCommandLine(args);
+    switch (commandLine.action) {
+    case TapeCommandLine::Action::ShowHelp:
+        print(stdout, tapeHelpText());
+        return 0;
+    case TapeCommandLine::Action::ShowVersion:
+        print(stdout, versionNotice(QStringLiteral("numerette-tape")));
+        return 0;
+    case TapeCommandLine::Action::UsageError:
+        return usageError(commandLine.error);
+    case TapeCommandLine::Action::Run:
+        break;
+    }
+    const TapeOptions& options = commandLine.options;
     QString error;
-    const auto options = parseOptions(args, error);
-    if (!options)
-        return usageError(error);
-    const auto steps = parseTapeKeys(options->keys.value_or(QString()), error);
+    const auto steps = parseTapeKeys(options.keys.value_or(QString()), error);
     if (!steps)
-        return usageError(QStringLiteral("unknown key name: ") + error);
+        return usageError(error);
     std::vector<TapeStep> stdinSteps;
-    if (!options->keys) {
+    if (!options.keys) {
         const auto typed = parseTapeKeys(readStandardInput(), error);
         if (!typed)
-            return usageError(QStringLiteral("unknown key name: ") + error);
+            return usageError(error);
         stdinSteps = *typed;
     }
 
-    TapeHost host(options->today);
+    TapeHost host(options.today);
     Calculator calculator(host);
-    calculator.setNumberLocale(NumberLocale::withDecimal(options->decimal));
-    calculator.setDateOrder(options->dateOrder);
-    calculator.chooseNumberFormat(options->formatIndex);
-    if (options->addMode)
+    calculator.setNumberLocale(NumberLocale::withDecimal(options.decimal));
+    calculator.setDateOrder(options.dateOrder);
+    calculator.chooseNumberFormat(options.formatIndex);
+    if (options.addMode)
         calculator.mnuEnter_Click();
-    calculator.setInsertText(options->insertText);
+    calculator.setInsertText(options.insertText);
     calculator.setWindowVisible(true);
     calculator.clearList();
-    runTapeSteps(calculator, options->keys ? *steps : stdinSteps, host.closed());
+    runTapeSteps(calculator, options.keys ? *steps : stdinSteps, host.closed());
 
-    QString out = options->printState ? stateReport(calculator) : calculator.list();
+    QString out = options.printState ? stateReport(calculator) : calculator.list();
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QByteArray bytes = out.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    print(stdout, out);
     return 0;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "launchers.h"
 
 #include <array>
@@ -15,6 +16,7 @@
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "program_starter.h"
+#include "program_version.h"
 
 namespace {
 
@@ -113,7 +115,7 @@ void Launchers::mnuAjuda_Click()
 
 void Launchers::mnuCalc_Click()
 {
-    const QString about = tr("Numerette FREE %1").arg(QCoreApplication::applicationVersion()).trimmed()
+    const QString about = tr("Numerette FREE %1").arg(numerette::programVersion())
         + numerette::DoubleBreak + tr("An adding machine with a paper tape, for the desktop.") + numerette::DoubleBreak
         + tr("Web site: %1").arg(WebSite) + QStringLiteral("\r\n") + tr("Support: %1").arg(SupportMail)
         + numerette::DoubleBreak + tr("WOULD YOU LIKE TO VISIT OUR WEBSITE ?");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window's life: what it reads when it opens, does when it is activated,
 // and stores when it closes.
 #include "frm_calcula.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "key_script.h"
 
 #include <QHash>
@@ -61,11 +62,18 @@ std::optional<std::vector<TapeStep>> parseTapeKeys(const QString& keys, QString&
             steps.push_back(keyForCharacter(keys.at(i)));
             continue;
         }
+        // A name ends at the first "}"; another "{" before it means this one was never closed.
         const qsizetype close = keys.indexOf(QLatin1Char('}'), i + 1);
-        const QString name = close < 0 ? keys.mid(i) : keys.mid(i + 1, close - i - 1);
+        const qsizetype nextOpen = keys.indexOf(QLatin1Char('{'), i + 1);
+        if (close < 0 || (nextOpen >= 0 && nextOpen < close)) {
+            const qsizetype end = nextOpen >= 0 ? nextOpen : keys.size();
+            error = QStringLiteral("the key name '%1' has no closing '}'").arg(keys.mid(i, end - i));
+            return std::nullopt;
+        }
+        const QString name = keys.mid(i + 1, close - i - 1);
         const auto found = namedSteps().constFind(name);
-        if (close < 0 || found == namedSteps().constEnd()) {
-            error = close < 0 ? name : QLatin1Char('{') + name + QLatin1Char('}');
+        if (found == namedSteps().constEnd()) {
+            error = QStringLiteral("unknown key name '{%1}'").arg(name);
             return std::nullopt;
         }
         steps.push_back(*found);

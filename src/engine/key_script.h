@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -20,8 +21,8 @@ struct TypedKey {
 enum class TapeCommand { Time, Undo, Redo, Clear };
 using TapeStep = std::variant<TypedKey, Button, TapeCommand>;
 
-// Reads plain characters and braced names ("{Enter}", "{M+}", ...). Nothing, with the
-// offending name in `error`, when a braced name is unknown or unterminated.
+// Reads plain characters and braced names ("{Enter}", "{M+}", ...). Nothing, with a sentence
+// naming the offending name in `error`, when a braced name is unknown or unterminated.
 std::optional<std::vector<TapeStep>> parseTapeKeys(const QString& keys, QString& error);
 
 // Runs the steps until the window is closed (Esc); `windowClosed` tells when. Used by the

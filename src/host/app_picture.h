@@ -1,13 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QIcon>
 
-class QPainter;
-class QRectF;
-
-// The program's picture, drawn rather than loaded (the scalable icon needs an image plugin the
-// program cannot count on): a paper tape coming out of an adding machine.
-void paintAppPicture(QPainter& painter, const QRectF& square);
-
-// The picture as an icon for the notification area and the windows.
+// The program's picture, a paper tape coming out of an adding machine: the icon theme's
+// "numerette" where one is installed, otherwise the same picture compiled into the program
+// (rendered from the one drawing at build time, 16 to 256 pixels).
 QIcon appIcon();

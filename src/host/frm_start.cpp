@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_start.h"
 
 #include <QPainter>
@@ -43,7 +44,7 @@ void frmStart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const int side = height() - 2 * Margin;
-    paintAppPicture(painter, QRectF(Margin, Margin, side, side));
+    windowIcon().paint(&painter, QRect(Margin, Margin, side, side));
 
     QFont font = painter.font();
     font.setPixelSize(side / 2);

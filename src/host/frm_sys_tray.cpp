@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_sys_tray.h"
 
 #include <utility>
@@ -277,10 +278,20 @@ void frmSysTray::mnuReg_Click()
     box.exec();
 }
 
-// Nothing is reported: without a writable applications folder the item simply is not there.
+// An installed program already has its menu entry, and a user copy would pin this path over it:
+// the user is told where to find it instead. Otherwise nothing is reported: without a writable
+// applications folder the item simply is not there.
 void frmSysTray::mnuAtalho_Click()
 {
-    numerette::writeMenuEntry(m_values.AppDir + m_values.ExeFileName, m_values.AppDir);
+    const QString program = m_values.AppDir + m_values.ExeFileName;
+    if (numerette::installedMenuEntryPath(program).isEmpty()) {
+        numerette::writeMenuEntry(program, m_values.AppDir);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, QStringLiteral(" Numerette"),
+                    tr("Numerette is installed, so its shortcut is already in the applications menu, "
+                       "under Utilities (or Accessories).\n\nNo other shortcut is needed."));
+    box.exec();
 }
 
 void frmSysTray::unloadHost()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hosted_calculator.h"
 
 #include "number_text.h"

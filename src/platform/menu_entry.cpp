@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu_entry.h"
 
 #include <QDir>
@@ -87,6 +88,13 @@ QString menuEntryPath()
 bool writeMenuEntry(const QString& programPath, const QString& workingFolder)
 {
     return writeEntry(menuEntryPath(), menuEntryText(programPath, workingFolder));
+}
+
+QString installedMenuEntryPath(const QString& programPath)
+{
+    const QString entry = QFileInfo(programPath).absoluteDir().filePath(
+        QStringLiteral("../share/applications/numerette.desktop"));
+    return QFileInfo::exists(entry) ? QDir::cleanPath(entry) : QString();
 }
 
 QString autostartEntryText(const QString& programPath)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -15,6 +16,11 @@ QString menuEntryPath();
 
 // Writes the entry, replacing one written before; false when it could not be written.
 bool writeMenuEntry(const QString& programPath, const QString& workingFolder);
+
+// The menu entry an installation put beside the program, <prefix>/share/applications/numerette.desktop
+// for a program in <prefix>/bin; empty when there is none, as for a program run from its build
+// folder. A user entry written over an installed one would hide it behind a pinned path.
+QString installedMenuEntryPath(const QString& programPath);
 
 // The entry that starts the program with the desktop session, in the notification area only:
 // numerette.desktop in the user's autostart folder, starting `"programPath" systray`.

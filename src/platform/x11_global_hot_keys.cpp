@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "x11_global_hot_keys.h"
 
 #include <array>

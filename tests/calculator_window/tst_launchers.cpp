@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -87,6 +88,7 @@ private slots:
     void pagesMinimizeOnSuccessOnly_data();
     void pagesMinimizeOnSuccessOnly();
     void helpAnsweredNoOpensNothing();
+    void aboutNamesTheVersion();
     void toolsItemAsksTheHostForItsMenu();
     void counterDoubleClickOpensAnotherCalculator();
     void quotationClickOffersTheDonationPage_data();
@@ -180,6 +182,18 @@ void TstLaunchers::helpAnsweredNoOpensNothing()
     QVERIFY(answers.texts.at(0).startsWith(u"Now it's possible"_s));
     QVERIFY(opener.opened.isEmpty());
     QVERIFY(!f.window->isMinimized());
+}
+
+void TstLaunchers::aboutNamesTheVersion()
+{
+    Fixture f;
+    OpenerGuard opener(true);
+    MessageBoxAnswers answers(QMessageBox::No);
+    f.run(u"mnuCalc"_s);
+    QCOMPARE(answers.texts.size(), 1);
+    QVERIFY2(answers.texts.at(0).startsWith(u"Numerette FREE " NUMERETTE_VERSION "\n"_s), qPrintable(answers.texts.at(0)));
+    QCOMPARE(answers.icons.value(0), QMessageBox::Information);
+    QVERIFY(opener.opened.isEmpty());
 }
 
 void TstLaunchers::toolsItemAsksTheHostForItsMenu()

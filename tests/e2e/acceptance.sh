@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program used as a person uses it, through real X input, the real clipboard and real
 # files, one scenario per part of the program:
 #   - the engine: the typical calculation 5 + 3 = typed on the keyboard;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The clipboard monitor with the real X clipboard: numbers copied by another client are
 # added to the running calculation of the calculator, and so is a second calculator's total.
 #   clipboard_monitor.sh PATH-TO-NUMERETTE

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers shared by the end-to-end scripts; sourced, not run. Every process started with
 # `launch` (or added to `started`) is ended when the script exits.
 

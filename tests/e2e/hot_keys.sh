@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The global hot keys drive a minimized calculator while another X client has the focus:
 # in Add mode Ctrl+keypad 5, Ctrl+Enter, Ctrl+keypad 3, Ctrl+Enter, Ctrl+Alt+Enter put 5 and 3
 # and their total 8 on the tape, and the minimized window's title shows the display with " T".

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two real processes of the calculator and what they tell each other: a second start hands over
 # to the first and ends, "outra" opens a calculator of its own, "fechar" ends the first. Then the
 # tape across restarts: closed with Esc, and killed right after a total.

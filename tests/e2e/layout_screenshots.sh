@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The calculator window in its large, normal, keypad-hidden and mini layouts on a real X
 # server: each has its width, and a screenshot of each is kept for a person to look at.
 #   layout_screenshots.sh PATH-TO-NUMERETTE ARTEFACT-FOLDER

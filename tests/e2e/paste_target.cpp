@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A text field in a program of its own, as the click-to-paste test's target: it prints its
 // text on a line of its own each time it changes.
 #include <cstdio>

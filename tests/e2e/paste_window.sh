@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The click-to-paste window with real X input: a click on the calculator's display copies
 # it and brings up the marker; the next click, in a text field of another program, puts
 # the display there in place of the field's line.

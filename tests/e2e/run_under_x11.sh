@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one end-to-end test command on a working X display:
 #   run_under_x11.sh COMMAND [ARG...]
 # Uses $DISPLAY when an X server answers there, otherwise starts a private Xvfb and stops it afterwards.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The notification-area icon with a real tray host: the icon appears, a click on it shows the
 # calculator, the menu's Exit ends the process. Then without a tray: the program still runs and
 # closing its window ends it.

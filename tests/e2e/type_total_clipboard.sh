@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real calculator, types 5+3= with X key events and expects the total, 8, on
 # the X clipboard, put there by the calculator as every total is.
 #   type_total_clipboard.sh PATH-TO-NUMERETTE

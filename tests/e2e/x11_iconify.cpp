@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marks an X window iconic the way a window manager does when it minimizes it: the
 // ICCCM WM_STATE property set to IconicState. End-to-end tests run without a window manager,
 // so a minimize request alone would change nothing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -16,6 +18,8 @@ private slots:
     void execQuotesProgram_data();
     void execQuotesProgram();
     void writtenEntryIsValid();
+    void installedEntry_data();
+    void installedEntry();
 
 private:
     QTemporaryDir m_data;
@@ -73,6 +77,37 @@ void TstMenuEntry::writtenEntryIsValid()
     validate.start(validator, {path});
     QVERIFY(validate.waitForFinished());
     QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+}
+
+void TstMenuEntry::installedEntry_data()
+{
+    QTest::addColumn<QString>("program");  // relative to a fresh folder
+    QTest::addColumn<QStringList>("files"); // made in that folder first
+    QTest::addColumn<QString>("entry");    // expected, relative to the folder; empty: none
+
+    const QString installed = u"usr/share/applications/numerette.desktop"_s;
+    QTest::newRow("installed in a prefix") << u"usr/bin/numerette"_s << QStringList{installed} << installed;
+    QTest::newRow("prefix with blanks") << u"my apps/bin/numerette"_s
+                                        << QStringList{u"my apps/share/applications/numerette.desktop"_s}
+                                        << u"my apps/share/applications/numerette.desktop"_s;
+    QTest::newRow("build folder: no entry beside it") << u"build/src/app/numerette"_s << QStringList{} << QString();
+    QTest::newRow("another program's entry only")
+        << u"usr/bin/numerette"_s << QStringList{u"usr/share/applications/other.desktop"_s} << QString();
+}
+
+void TstMenuEntry::installedEntry()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, files);
+    QFETCH(QString, entry);
+    QTemporaryDir root;
+    for (const QString& name : files + QStringList{program}) {
+        QVERIFY(QDir(root.path()).mkpath(QFileInfo(name).path()));
+        QFile file(root.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(numerette::installedMenuEntryPath(root.filePath(program)),
+             entry.isEmpty() ? QString() : root.filePath(entry));
 }
 
 QTEST_GUILESS_MAIN(TstMenuEntry)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculations of the interest window: fixed installments, saving account, cash check.
 #include "frm_juro.h"
 
