@@ -100,6 +100,8 @@ void applyMenuLook(QWidget& menuBar)
         "QMenu::item:selected { background: #c1d2ee; border: 1px solid #316ac5; color: black; }"
         "QMenu::item:disabled { color: #9aa3b0; }"
         "QMenu::icon { padding-left: 6px; }"
+        // An item with a picture shows its check as a framed, tinted picture.
+        "QMenu::icon:checked { background: #ffe3a0; border: 1px solid #316ac5; }"
         "QMenu::separator { height: 1px; background: #c9d1dd; margin: 3px 6px 3px 28px; }"));
 }
 
