@@ -1,5 +1,7 @@
 #include "frm_peso.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -59,18 +61,18 @@ QLabel* scaleLabel(const QString& name, const QString& text, QWidget* parent)
     return label;
 }
 
-// An end of the scale drawn as text: its word and as many tick marks as the label's width
-// holds, the word at the left end ("| Thin | | |") or at the right ("| | | Obese |"), so
-// the word always shows whole.
+// An end of the scale drawn as text: its word and as many tick marks as `room` pixels hold,
+// the word at the left end ("| Thin | | |") or at the right ("| | | Obese |"), so the word
+// always shows whole.
 enum class WordAt { Left, Right };
 
-void fillScaleEnd(QLabel& label, const QString& word, WordAt at)
+void fillScaleEnd(QLabel& label, const QString& word, WordAt at, int room)
 {
     const QFontMetrics metrics(label.font());
     const QString tick = QStringLiteral(" |");
     QString text = at == WordAt::Left ? QStringLiteral("| ") + word : QStringLiteral("|");
     const QString end = at == WordAt::Left ? QString() : QLatin1Char(' ') + word + tick;
-    while (metrics.horizontalAdvance(text + tick + end) <= label.width())
+    while (metrics.horizontalAdvance(text + tick + end) <= std::min(room, label.width()))
         text += tick;
     label.setText(text + end);
 }
@@ -199,8 +201,10 @@ void frmPeso::layOutScale()
     m_lblTol1->setGeometry(pixelsOf(at.tol1Left), ScaleRowHeight, pixelsOf(200), ScaleRowHeight);
     m_lblTol2->setGeometry(pixelsOf(at.tol2Left), ScaleRowHeight, pixelsOf(at.tol2Width), ScaleRowHeight);
     m_lblMax->setGeometry(pixelsOf(at.maxLeft), ScaleRowHeight, pixelsOf(at.maxWidth), ScaleRowHeight);
-    fillScaleEnd(*m_lblMin, QStringLiteral("Thin"), WordAt::Left);
-    fillScaleEnd(*m_lblMax, QStringLiteral("Obese"), WordAt::Right);
+    // The thin end's ticks stop a blank short of the thin limit's mark.
+    const int thinRoom = pixelsOf(at.tol1Left) - m_lblMin->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    fillScaleEnd(*m_lblMin, QStringLiteral("Thin"), WordAt::Left, thinRoom);
+    fillScaleEnd(*m_lblMax, QStringLiteral("Obese"), WordAt::Right, m_lblMax->width());
     m_image2->setVisible(sex() == Sex::Woman);
 }
 
