@@ -33,6 +33,7 @@
 #include "frm_peso.h"
 #include "frm_regra.h"
 #include "message_catalogue.h"
+#include "schedule_dialogs.h"
 #include "settings_store.h"
 #include "synthetic_input.h"
 #include "text_fit.h"
@@ -94,6 +95,7 @@ private slots:
     void pasteMarker();
     void messageAndInputBoxes_data();
     void messageAndInputBoxes();
+    void alarmMessage();
 
 private:
     // Checks the window's texts and keeps its picture as `name`.
@@ -321,6 +323,12 @@ void TstNoCutText::messageAndInputBoxes_data()
         numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(140))
             .input(numerette::LoadMessage(140), numerette::LoadMessage(63, u"365"_s), QString());
     });
+    QTest::newRow("alarm time") << Open([](Session& s) {
+        QtScheduleDialogs(&s.window).inputBox(numerette::LoadMessage(66), numerette::LoadMessage(67), u"14:30"_s);
+    });
+    QTest::newRow("shutdown question") << Open([](Session& s) {
+        QtScheduleDialogs(&s.window).askYesNo(numerette::LoadMessage(39, u"23:45"_s));
+    });
 }
 
 void TstNoCutText::messageAndInputBoxes()
@@ -333,6 +341,24 @@ void TstNoCutText::messageAndInputBoxes()
         inspect(box, QString::fromLatin1(QTest::currentDataTag()) + u' ' + QString::number(++boxes));
     });
     QVERIFY(boxes > 0);
+}
+
+// An alarm's message stays open without holding the program up.
+void TstNoCutText::alarmMessage()
+{
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    QtScheduleDialogs dialogs(&session.window);
+    dialogs.showAlarm(numerette::LoadMessage(43, u"14:30"_s, u"Call the bank"_s).replace(u"\r\n"_s, u"\n"_s), [] {});
+    QMessageBox* alarm = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == u"alarmMessage"_s)
+            alarm = qobject_cast<QMessageBox*>(window);
+    }
+    QVERIFY(alarm);
+    QVERIFY(QTest::qWaitForWindowExposed(alarm));
+    inspect(*alarm, u"alarm message"_s);
+    alarm->close();
 }
 
 QTEST_MAIN(TstNoCutText)
