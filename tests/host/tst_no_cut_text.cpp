@@ -9,11 +9,14 @@
 // pictures go to a gallery folder of that name.
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -104,7 +107,7 @@ private:
     void keepPicture(QWidget& window, const QString& name);
 
     QDir m_gallery;
-    std::unique_ptr<QTranslator> m_translator;
+    std::vector<std::unique_ptr<QTranslator>> m_translators;
     std::unique_ptr<QTemporaryDir> m_data;
     std::unique_ptr<numerette::SettingsStore> m_settings;
     FakeCalculatorOwner m_owner;
@@ -114,10 +117,19 @@ void TstNoCutText::initTestCase()
 {
     const QString language = qEnvironmentVariable("NUMERETTE_TEST_LANGUAGE");
     if (!language.isEmpty()) {
-        QLocale::setDefault(QLocale(language));
-        m_translator = std::make_unique<QTranslator>();
-        if (m_translator->load(QLocale(language), u"numerette"_s, u"_"_s, qEnvironmentVariable("NUMERETTE_TRANSLATIONS")))
-            QCoreApplication::installTranslator(m_translator.get());
+        const QLocale locale(language);
+        QLocale::setDefault(locale);
+        // Qt's own texts (the buttons of the message boxes) and the program's.
+        const std::pair<QString, QString> catalogues[] = {
+            {u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+            {u"numerette"_s, qEnvironmentVariable("NUMERETTE_TRANSLATIONS")}};
+        for (const auto& [name, folder] : catalogues) {
+            auto translator = std::make_unique<QTranslator>();
+            if (translator->load(locale, name, u"_"_s, folder)) {
+                QCoreApplication::installTranslator(translator.get());
+                m_translators.push_back(std::move(translator));
+            }
+        }
     }
     m_gallery.setPath(QStringLiteral(NUMERETTE_GALLERY_DIR) + u'/' + (language.isEmpty() ? u"en"_s : language));
     QVERIFY(m_gallery.mkpath(u"."_s));
