@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the user sees of the calculator window after its modes and layouts change: the check
 // marks the menus draw, the window's height, the tape's last line and the keys' geometry.
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 #include <QAction>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -61,6 +64,7 @@ private slots:
     void tapeOfMiniModeShowsItsEnd();
     void addModeKeysMatchAStartInAddMode_data();
     void addModeKeysMatchAStartInAddMode();
+    void quotationStaysLegible();
 
 private:
     void fillTape(Session& session);
@@ -272,6 +276,21 @@ void TstWindowView::addModeKeysMatchAStartInAddMode()
     QCOMPARE(enter->width(), session.widget(u"chkCE"_s)->width());
     QCOMPARE(session.widget(u"chkNum7"_s)->width(), session.widget(u"chkCE"_s)->width());
     QVERIFY(enter->height() > 2 * session.widget(u"chkMenos"_s)->height());
+}
+
+// The normal layout shrinks the quotation with everything else, but not below the desktop's
+// smallest readable size (nor above the large layout's own).
+void TstWindowView::quotationStaysLegible()
+{
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    const QWidget* quotation = session.widget(u"lblReg"_s);
+    const int large = QFontInfo(quotation->font()).pixelSize();
+    session.action(u"mnuGrande"_s)->trigger();
+    const int legible = QFontInfo(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).pixelSize();
+    const int normal = QFontInfo(quotation->font()).pixelSize();
+    QVERIFY2(normal >= std::min(legible, large), qPrintable(u"%1 px"_s.arg(normal)));
+    QVERIFY(normal <= large);
 }
 
 QTEST_MAIN(TstWindowView)
