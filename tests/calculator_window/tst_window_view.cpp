@@ -101,6 +101,7 @@ void TstWindowView::checkMarksAreDrawn_data()
         for (const auto& [menu, item] : {std::pair{u"mnu4"_s, u"mnuEnter"_s}, {u"mnu4"_s, u"mnuIgual"_s},
                                          {u"mnuSomEscolher"_s, u"mnuSemSom"_s}, {u"mnuSomEscolher"_s, u"mnuBeep"_s},
                                          {u"mnuSomEscolher"_s, u"mnuSom"_s}, {u"mnuFita"_s, u"mnuBackup"_s},
+                                         {u"mnu1"_s, u"mnuTempo"_s}, {u"mnuFita"_s, u"mnuEditar"_s},
                                          {u"mnuConfig"_s, u"mnuVisivel"_s}, {u"mnuForm"_s, u"mnuNumeral2"_s}})
             QTest::addRow("%s, %s", lookName, qPrintable(item)) << look << menu << item;
     }
