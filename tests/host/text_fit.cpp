@@ -220,9 +220,7 @@ QStringList cutTexts(QWidget& window)
     QList<QWidget*> widgets = window.findChildren<QWidget*>();
     widgets.prepend(&window);
     for (QWidget* widget : widgets) {
-        if (!widget->isVisibleTo(&window) || (widget != &window && !widget->isVisible() && window.isVisible()))
-            continue;
-        if (widget->property("elidesText").toBool())
+        if (!widget->isVisibleTo(&window))
             continue;
         if (auto* label = qobject_cast<QLabel*>(widget))
             checkLabel(*label, cut);

@@ -9,7 +9,7 @@ class QWidget;
 // labels, buttons, check and option boxes, fields, group titles, the menu bar's and the
 // menus' items and the tape's lines. Returns one description per text that does not fit
 // (or that shows a literal mnemonic ampersand); empty when everything shows whole.
-// A widget that shortens its text on purpose marks itself with the property "elidesText".
+// A widget that elides a text on purpose shows the shortened text, which then fits.
 QStringList cutTexts(QWidget& window);
 
 // The same for a menu and its submenus, each laid out as it pops up.
