@@ -111,13 +111,17 @@ Keypad::Keypad(Calculator& calculator, QWidget* parent)
         key->setObjectName(design.name.toString());
         key->setAccessibleName(tr(design.description));
         key->setFocusPolicy(Qt::NoFocus);
-        key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        // The columns share the width alike, whatever a caption asks for ("EN TER" is wider
+        // than a digit), so that the keys stand in even columns in both modes.
+        key->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
         paint(key, design.kind);
         m_grid->addWidget(key, design.row, design.column);
         const Button button = design.button;
         connect(key, &XPButton::mouseUp, this, [this, button](int mouseButton) { keyReleased(button, mouseButton); });
         m_keys[std::size_t(button)] = key;
     }
+    for (int column = 0; column < m_grid->columnCount(); ++column)
+        m_grid->setColumnStretch(column, 1);
     setLayoutScale(1.0);
     render();
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quotations.h"
 
+#include <algorithm>
 #include <array>
 
+#include <QFontDatabase>
 #include <QTimer>
 
 #include "quote_mark.h"
@@ -65,10 +67,14 @@ QuotationLabel::QuotationLabel(QWidget* parent)
     });
 }
 
+// The smaller layout keeps the design's proportion down to the desktop's smallest readable
+// size (never above the design's own); below that the quotation wraps onto more lines.
 void QuotationLabel::setLayoutScale(double scale)
 {
+    const double legible =
+        std::min(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont).pointSizeF(), m_designPointSize);
     QFont scaledFont = font();
-    scaledFont.setPointSizeF(m_designPointSize * scale);
+    scaledFont.setPointSizeF(std::max(m_designPointSize * scale, legible));
     setFont(scaledFont);
     const bool large = scale >= 1.0;
     m_picture->setVisible(large);

@@ -8,6 +8,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "calculation_list.h"
 #include "calculator.h"
@@ -69,6 +70,10 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
             return;
         const QScopedValueRollback syncing(m_syncingSelection, true);
         reportSelection();
+    });
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
+        if (m_endPinned)
+            scrollToEnd();
     });
     reload();
     render();
@@ -200,4 +205,37 @@ void TapeView::mouseDoubleClickEvent(QMouseEvent* event)
     const int start = numerette::listPosition(m_calculator.list(), line.position() + word->start);
     // The word as a classic double-click selects it: with the blank that follows it.
     m_calculator.reenterFromList(text.mid(word->start, word->length) + QLatin1Char(' '), start);
+}
+
+// The last line with text (the list ends with a line break, so the view's last line is
+// empty) lies wholly within the viewport.
+bool TapeView::showsEnd() const
+{
+    QTextBlock last = document()->lastBlock();
+    while (last.isValid() && last.text().isEmpty() && last.previous().isValid())
+        last = last.previous();
+    QTextCursor end(last);
+    end.movePosition(QTextCursor::EndOfBlock);
+    return viewport()->rect().contains(cursorRect(end));
+}
+
+void TapeView::scrollToEnd()
+{
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+// The view lays itself out again inside the handling of these events, so the end is looked
+// for before. A new font lays the text out only later: the end stays pinned until then.
+bool TapeView::keepingEnd(QEvent* event)
+{
+    const bool atEnd = m_endPinned || showsEnd();
+    const bool handled = QPlainTextEdit::event(event);
+    if (atEnd) {
+        scrollToEnd();
+        if (event->type() == QEvent::FontChange && !m_endPinned) {
+            m_endPinned = true;
+            QTimer::singleShot(0, this, [this] { m_endPinned = false; });
+        }
+    }
+    return handled;
 }

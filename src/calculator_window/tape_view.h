@@ -41,6 +41,11 @@ private:
     void applyEdit(int position, const QString& inserted);
     void reload();
     void showSelection();
+    // Whether the list's last line is in view: a view that showed it keeps it in view when
+    // the view changes size or font, so the last total never slips out of sight.
+    bool showsEnd() const;
+    void scrollToEnd();
+    bool keepingEnd(QEvent* event);
     int viewPositionOf(int listPosition) const;
     // Edit mode, in tape_view_editing.cpp.
     void editKeyPress(QKeyEvent* event);
@@ -57,4 +62,6 @@ private:
     // Set while the view and the calculator's selection are being brought in line, so that
     // neither side's change is sent back to the other.
     bool m_syncingSelection = false;
+    // The view showed its end before a change of font whose layout is still to come.
+    bool m_endPinned = false;
 };

@@ -40,6 +40,8 @@ bool TapeView::event(QEvent* event)
         event->accept();
         return true;
     }
+    if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
+        return keepingEnd(event);
     return QPlainTextEdit::event(event);
 }
 

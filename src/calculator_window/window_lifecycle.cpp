@@ -70,6 +70,10 @@ void frmCalcula::Form_Load()
     } else {
         if (!m_settings.Letrona() || !fullMode())
             m_layout->mnuGrande_Click();
+        // Hidden before the stored height is applied: a shown keypad would hold the window
+        // at its least height with the keypad, taller than it was closed.
+        if (fullMode() && m_settings.Oculte())
+            m_layout->hideKeypadAtLoad();
         placeWindow();
         m_calculator.setInsertText(m_settings.InserirTexto());
         m_monitor->setOn(m_settings.Monitor());
@@ -78,8 +82,6 @@ void frmCalcula::Form_Load()
             m_layout->showAutostartState();
         }
         m_hotKeys->registerActivationKey();
-        if (fullMode() && m_settings.Oculte())
-            m_layout->hideKeypadAtLoad();
         if (!fullMode() || m_settings.HotKey()) {
             m_hotKeys->setHotKeysWanted(true);
             m_hotKeys->RegisterHotKeys();

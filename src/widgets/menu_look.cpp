@@ -5,6 +5,7 @@
 #include <array>
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QWidget>
 
@@ -12,7 +13,8 @@ namespace numerette {
 
 namespace {
 
-// A picture is a symbol on a rounded tile of its colour.
+// A picture is a symbol on a rounded tile of its colour. The symbols are ones the
+// common DejaVu Sans draws, so that none shows as a missing-glyph box.
 struct MenuPicture {
     int index;
     char16_t symbol;
@@ -30,14 +32,14 @@ constexpr std::array<MenuPicture, 35> Pictures{{
     {1, u'2', Blue},          // another calculator
     {2, u'\u2630', Grey},     // desktop calculator
     {3, u'\u2637', Green},    // dates
-    {4, u'\u231A', Green},    // time
+    {4, u'\u25F7', Green},    // time
     {5, u'%', Orange},        // interest
     {6, u'\u2234', Orange},   // rule of three
-    {7, u'\u2398', Grey},     // copy
+    {7, u'\u25EB', Grey},     // copy
     {11, u'\u2692', Grey},    // tools
     {12, u'\u2261', Blue},    // calculation list
     {13, u'\u270E', Blue},    // edit
-    {14, u'\u2315', Blue},    // search
+    {14, u'\u26B2', Blue},    // search
     {15, u'\u03A3', Orange},  // group totals
     {16, u'\u2716', Red},     // clear
     {17, u'\u21BB', Green},   // backup when clearing
@@ -56,15 +58,36 @@ constexpr std::array<MenuPicture, 35> Pictures{{
     {34, u'\u2605', Orange},  // web site
     {35, u'\u2709', Blue},    // mail
     {37, u'#', Blue},         // number format
-    {39, u'\u2399', Grey},    // paper roll
+    {39, u'\u25A4', Grey},    // paper roll
     {40, u'\u2193', Green},   // save in file
     {42, u'\u21B6', Blue},    // undo
     {43, u'\u21B7', Blue},    // redo
     {45, u'\u2696', Green},   // ideal weight
-    {46, u'\u2399', Blue},    // paste
+    {46, u'\u21E9', Blue},    // paste
 }};
 
 constexpr int PictureSize = 16;
+
+// A checked item's picture carries a check mark in its lower right corner, as a picture
+// takes the place of the check mark the item would otherwise show.
+QPixmap checkedPicture(const QPixmap& picture)
+{
+    QPixmap checked = picture;
+    QPainter painter(&checked);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF badge(PictureSize - 10.5, PictureSize - 10.5, 10, 10);
+    painter.setPen(QPen(QColor(0x1f, 0x6b, 0x2e), 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(badge);
+    QPainterPath tick;
+    tick.moveTo(badge.left() + 2.5, badge.center().y());
+    tick.lineTo(badge.left() + 4.3, badge.bottom() - 2.5);
+    tick.lineTo(badge.right() - 2, badge.top() + 2.5);
+    painter.setPen(QPen(QColor(0x1f, 0x8b, 0x3e), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(tick);
+    return checked;
+}
 
 } // namespace
 
@@ -87,7 +110,10 @@ QIcon menuImage(int index)
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(QRect(0, 0, PictureSize, PictureSize), Qt::AlignCenter, QString(QChar(picture->symbol)));
-    return QIcon(pixmap);
+    painter.end();
+    QIcon icon(pixmap);
+    icon.addPixmap(checkedPicture(pixmap), QIcon::Normal, QIcon::On);
+    return icon;
 }
 
 void applyMenuLook(QWidget& menuBar)
@@ -101,6 +127,8 @@ void applyMenuLook(QWidget& menuBar)
         "QMenu::item:selected { background: #c1d2ee; border: 1px solid #316ac5; color: black; }"
         "QMenu::item:disabled { color: #9aa3b0; }"
         "QMenu::icon { padding-left: 6px; }"
+        // An item with a picture shows its check as a framed, tinted picture.
+        "QMenu::icon:checked { background: #ffe3a0; border: 1px solid #316ac5; }"
         "QMenu::separator { height: 1px; background: #c9d1dd; margin: 3px 6px 3px 28px; }"));
 }
 

@@ -16,6 +16,7 @@
 
 #include "calculator.h"
 #include "decimal_field.h"
+#include "field_looks.h"
 #include "interest_reports.h"
 #include "message_catalogue.h"
 
@@ -124,7 +125,7 @@ QWidget* frmJuro::buildInstallments()
     for (QLineEdit* whole : {m_txtParcelas, m_txtDias})
         whole->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), whole));
     for (QLineEdit* output : {m_txtValFinal, m_txtJuroTot}) {
-        output->setReadOnly(true);
+        showAsReadOnly(*output);
         output->setFocusPolicy(Qt::ClickFocus);
     }
     highlight(*m_txtValPrest);

@@ -18,6 +18,7 @@
 
 #include "calculator.h"
 #include "decimal_field.h"
+#include "field_looks.h"
 #include "message_catalogue.h"
 
 using namespace numerette;
@@ -49,10 +50,20 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent)
     return widget;
 }
 
+// A text put in by the program shows from its start unless the user is typing there.
 void setTextKeepingCaret(QLineEdit* field, const QString& text)
 {
-    if (field->text() != text)
-        field->setText(text);
+    if (field->text() == text)
+        return;
+    field->setText(text);
+    if (!field->hasFocus())
+        field->setCursorPosition(0);
+}
+
+// A header without a field of its own to focus shows its caption without the mnemonic mark.
+QString withoutMnemonic(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
 }
 
 } // namespace
@@ -93,12 +104,20 @@ frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->addWidget(label(QStringLiteral("lblDados"), LoadMessage(202), this), 0, 0, 1, 2, Qt::AlignCenter);
     grid->addWidget(label(QStringLiteral("lblEncontrar"), LoadMessage(203), this), 0, 4, 1, 2, Qt::AlignCenter);
-    grid->addWidget(label(QStringLiteral("lblQtd0"), LoadMessage(204), this), 1, 0);
-    grid->addWidget(label(QStringLiteral("lblDescricao0"), LoadMessage(205), this), 1, 1);
-    grid->addWidget(label(QStringLiteral("lblIncognita"), QStringLiteral("I&ncognita"), this), 1, 2, 1, 2);
-    grid->addWidget(label(QStringLiteral("lblQtd1"), LoadMessage(204), this), 1, 4);
-    grid->addWidget(label(QStringLiteral("lblDescricao1"), LoadMessage(205), this), 1, 5);
+    QLabel* lblQtd0 = label(QStringLiteral("lblQtd0"), LoadMessage(204), this);
+    QLabel* lblDescricao0 = label(QStringLiteral("lblDescricao0"), LoadMessage(205), this);
+    grid->addWidget(lblQtd0, 1, 0);
+    grid->addWidget(lblDescricao0, 1, 1);
+    // The option column and the new data have no field that a mnemonic could always reach
+    // (they are disabled until the base data is in, and an option would be chosen by it):
+    // their headers show plain captions, and the base data's headers lead to its first row.
+    grid->addWidget(label(QStringLiteral("lblIncognita"), withoutMnemonic(QStringLiteral("I&ncognita")), this), 1, 2,
+                    1, 2);
+    grid->addWidget(label(QStringLiteral("lblQtd1"), withoutMnemonic(LoadMessage(204)), this), 1, 4);
+    grid->addWidget(label(QStringLiteral("lblDescricao1"), withoutMnemonic(LoadMessage(205)), this), 1, 5);
     buildRows(*grid);
+    lblQtd0->setBuddy(m_rows[0].txtValor);
+    lblDescricao0->setBuddy(m_rows[0].txtCond);
 
     auto* buttons = new QHBoxLayout;
     m_cmdCalcular = addButton(QStringLiteral("cmdCalcular"), LoadMessage(151));
@@ -137,6 +156,9 @@ void frmRegra::buildRows(QGridLayout& grid)
         row.txtValor2 = field(indexed("txtValor2", i), ValueLength, true);
         row.txtCond2 = field(indexed("txtCond2", i), DescriptionLength, false);
         row.txtCond2->setEnabled(false);
+        // A description of the longest length shows whole.
+        fitCharacters(*row.txtCond, DescriptionLength);
+        fitCharacters(*row.txtCond2, DescriptionLength);
         row.optInc = new QRadioButton(this);
         row.optInc->setObjectName(indexed("optInc", i));
         row.optInc->setAutoExclusive(false);

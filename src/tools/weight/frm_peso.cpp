@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_peso.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -14,6 +16,7 @@
 
 #include "calculator.h"
 #include "decimal_field.h"
+#include "field_looks.h"
 #include "twips.h"
 
 using namespace numerette;
@@ -46,7 +49,7 @@ QLineEdit* field(const QString& name, QWidget* parent)
 QLineEdit* limitField(const QString& name, QWidget* parent)
 {
     QLineEdit* edit = field(name, parent);
-    edit->setReadOnly(true);
+    showAsReadOnly(*edit);
     edit->setFocusPolicy(Qt::ClickFocus);
     return edit;
 }
@@ -57,6 +60,22 @@ QLabel* scaleLabel(const QString& name, const QString& text, QWidget* parent)
     label->setObjectName(name);
     label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return label;
+}
+
+// An end of the scale drawn as text: its word and as many tick marks as `room` pixels hold,
+// the word at the left end ("| Thin | | |") or at the right ("| | | Obese |"), so the word
+// always shows whole.
+enum class WordAt { Left, Right };
+
+void fillScaleEnd(QLabel& label, const QString& word, WordAt at, int room)
+{
+    const QFontMetrics metrics(label.font());
+    const QString tick = QStringLiteral(" |");
+    QString text = at == WordAt::Left ? QStringLiteral("| ") + word : QStringLiteral("|");
+    const QString end = at == WordAt::Left ? QString() : QLatin1Char(' ') + word + tick;
+    while (metrics.horizontalAdvance(text + tick + end) <= std::min(room, label.width()))
+        text += tick;
+    label.setText(text + end);
 }
 
 } // namespace
@@ -166,10 +185,11 @@ QWidget* frmPeso::buildScale()
     scale->setFixedSize(pixelsOf(3600), 3 * ScaleRowHeight);
     auto* lblMedidor = scaleLabel(QStringLiteral("lblMedidor"), QStringLiteral("| | | | | | | | x | | | | | | | |"), scale);
     lblMedidor->setGeometry(0, 0, pixelsOf(3600), ScaleRowHeight);
-    m_lblMin = scaleLabel(QStringLiteral("lblMin"), QStringLiteral("| Thin | | | | | | | | | |"), scale);
+    // The ends take their ticks from their width, set with the sex.
+    m_lblMin = scaleLabel(QStringLiteral("lblMin"), QString(), scale);
     m_lblTol1 = scaleLabel(QStringLiteral("lblTol1"), QStringLiteral("|"), scale);
     m_lblTol2 = scaleLabel(QStringLiteral("lblTol2"), QStringLiteral("|"), scale);
-    m_lblMax = scaleLabel(QStringLiteral("lblMax"), QStringLiteral("| | | | | | Obese |"), scale);
+    m_lblMax = scaleLabel(QStringLiteral("lblMax"), QString(), scale);
     m_imgSeta = scaleLabel(QStringLiteral("imgSeta"), QStringLiteral("\u25B2"), scale);
     placeArrow(0);
     return scale;
@@ -182,6 +202,10 @@ void frmPeso::layOutScale()
     m_lblTol1->setGeometry(pixelsOf(at.tol1Left), ScaleRowHeight, pixelsOf(200), ScaleRowHeight);
     m_lblTol2->setGeometry(pixelsOf(at.tol2Left), ScaleRowHeight, pixelsOf(at.tol2Width), ScaleRowHeight);
     m_lblMax->setGeometry(pixelsOf(at.maxLeft), ScaleRowHeight, pixelsOf(at.maxWidth), ScaleRowHeight);
+    // The thin end's ticks stop a blank short of the thin limit's mark.
+    const int thinRoom = pixelsOf(at.tol1Left) - m_lblMin->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    fillScaleEnd(*m_lblMin, QStringLiteral("Thin"), WordAt::Left, thinRoom);
+    fillScaleEnd(*m_lblMax, QStringLiteral("Obese"), WordAt::Right, m_lblMax->width());
     m_image2->setVisible(sex() == Sex::Woman);
 }
 

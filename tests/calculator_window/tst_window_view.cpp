@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the user sees of the calculator window after its modes and layouts change: the check
+// marks the menus draw, the window's height, the tape's last line and the keys' geometry.
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImage>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include "calculator_session.h"
+#include "settings_store.h"
+#include "tape_view.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Session = CalculatorSession;
+
+// The menu drawn as the user sees it, cut to one item's row.
+QImage drawnItem(QMenu* menu, QAction* item)
+{
+    menu->ensurePolished();
+    menu->adjustSize();
+    return menu->grab(menu->actionGeometry(item)).toImage();
+}
+
+// The tape's last line (the separator that closes the calculation) lies wholly inside the
+// part of the list that is shown.
+bool lastLineShown(const TapeView* tape)
+{
+    QTextBlock last = tape->document()->lastBlock();
+    while (last.isValid() && last.text().isEmpty())
+        last = last.previous();
+    QTextCursor cursor(last);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    const QRect line = tape->cursorRect(cursor);
+    return tape->viewport()->rect().contains(line);
+}
+
+} // namespace
+
+class TstWindowView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void checkMarksAreDrawn_data();
+    void checkMarksAreDrawn();
+    void hiddenKeypadKeepsTheHeightAtRestart_data();
+    void hiddenKeypadKeepsTheHeightAtRestart();
+    void tapeStaysAtItsEnd_data();
+    void tapeStaysAtItsEnd();
+    void tapeOfMiniModeShowsItsEnd();
+    void addModeKeysMatchAStartInAddMode_data();
+    void addModeKeysMatchAStartInAddMode();
+    void quotationStaysLegible();
+
+private:
+    void fillTape(Session& session);
+
+    std::unique_ptr<QTemporaryDir> m_data;
+    std::unique_ptr<numerette::SettingsStore> m_settings;
+    FakeCalculatorOwner m_owner;
+};
+
+void TstWindowView::init()
+{
+    m_data = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_data->filePath(u"data"_s).toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_data->filePath(u"config"_s).toUtf8());
+    m_settings = std::make_unique<numerette::SettingsStore>(m_data->filePath(u"numeret.ini"_s));
+    m_owner = FakeCalculatorOwner{};
+    // No sound device is opened.
+    m_settings->setSons(numerette::SoundMode::None);
+}
+
+void TstWindowView::cleanup()
+{
+    m_settings.reset();
+    m_data.reset();
+}
+
+void TstWindowView::checkMarksAreDrawn_data()
+{
+    QTest::addColumn<bool>("menuLook");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("item");
+    for (const bool look : {true, false}) {
+        const char* lookName = look ? "own look" : "desktop look";
+        for (const auto& [menu, item] : {std::pair{u"mnu4"_s, u"mnuEnter"_s}, {u"mnu4"_s, u"mnuIgual"_s},
+                                         {u"mnuSomEscolher"_s, u"mnuSemSom"_s}, {u"mnuSomEscolher"_s, u"mnuBeep"_s},
+                                         {u"mnuSomEscolher"_s, u"mnuSom"_s}, {u"mnuFita"_s, u"mnuBackup"_s},
+                                         {u"mnu1"_s, u"mnuTempo"_s}, {u"mnuFita"_s, u"mnuEditar"_s},
+                                         {u"mnuConfig"_s, u"mnuVisivel"_s}, {u"mnuForm"_s, u"mnuNumeral2"_s}})
+            QTest::addRow("%s, %s", lookName, qPrintable(item)) << look << menu << item;
+    }
+}
+
+// A checked item draws differently from the same item unchecked, whether it has a picture or not.
+void TstWindowView::checkMarksAreDrawn()
+{
+    QFETCH(bool, menuLook);
+    QFETCH(QString, menu);
+    QFETCH(QString, item);
+    m_settings->setMenuXP(menuLook);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    QMenu* shown = session.menu(menu);
+    QAction* action = session.action(item);
+    QVERIFY(shown && action && action->isCheckable());
+    QCOMPARE(action->icon().isNull(), !menuLook || item == u"mnuVisivel"_s || item == u"mnuNumeral2"_s);
+
+    action->setChecked(true);
+    const QImage checked = drawnItem(shown, action);
+    action->setChecked(false);
+    const QImage unchecked = drawnItem(shown, action);
+    QVERIFY(!checked.isNull());
+    QVERIFY2(checked != unchecked, "the check mark is not drawn");
+}
+
+void TstWindowView::hiddenKeypadKeepsTheHeightAtRestart_data()
+{
+    QTest::addColumn<bool>("large");
+    QTest::newRow("large") << true;
+    QTest::newRow("normal") << false;
+}
+
+// The window closed with the keypad hidden opens again as short as it was, and stores that
+// height again at the next close.
+void TstWindowView::hiddenKeypadKeepsTheHeightAtRestart()
+{
+    QFETCH(bool, large);
+    int shortHeight = 0;
+    {
+        Session session(*m_settings, m_owner);
+        QVERIFY(session.show());
+        if (!large)
+            session.action(u"mnuGrande"_s)->trigger();
+        session.window.resize(session.window.width(), 487);
+        QTRY_COMPARE(session.window.height(), 487);
+        session.action(u"mnuOcultar"_s)->trigger();
+        QTRY_VERIFY(session.window.height() < 487);
+        shortHeight = session.window.height();
+        session.window.close();
+    }
+    const int storedTwips = m_settings->CalcHeight();
+    m_owner.parked = false;
+    {
+        Session again(*m_settings, m_owner);
+        QVERIFY(again.show());
+        QVERIFY(again.widget(u"fraTeclado"_s)->isHidden());
+        QCOMPARE(again.window.height(), shortHeight);
+        again.window.close();
+    }
+    QCOMPARE(m_settings->CalcHeight(), storedTwips);
+}
+
+// Forty calculations: far more lines than the list shows.
+void TstWindowView::fillTape(Session& session)
+{
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClicks(&session.window, u"12+3="_s);
+}
+
+void TstWindowView::tapeStaysAtItsEnd_data()
+{
+    QTest::addColumn<std::function<void(Session&)>>("change");
+    QTest::newRow("keypad hidden") << std::function([](Session& s) { s.action(u"mnuOcultar"_s)->trigger(); });
+    QTest::newRow("keypad hidden and shown") << std::function([](Session& s) {
+        s.action(u"mnuOcultar"_s)->trigger();
+        s.action(u"mnuOcultar"_s)->trigger();
+    });
+    QTest::newRow("always on top") << std::function([](Session& s) { s.action(u"mnuVisivel"_s)->trigger(); });
+    QTest::newRow("normal layout") << std::function([](Session& s) { s.action(u"mnuGrande"_s)->trigger(); });
+    QTest::newRow("normal and large layout") << std::function([](Session& s) {
+        s.action(u"mnuGrande"_s)->trigger();
+        s.action(u"mnuGrande"_s)->trigger();
+    });
+    QTest::newRow("shorter") << std::function([](Session& s) { s.window.resize(s.window.width(), 420); });
+    QTest::newRow("taller") << std::function([](Session& s) { s.window.resize(s.window.width(), 600); });
+}
+
+void TstWindowView::tapeStaysAtItsEnd()
+{
+    QFETCH(std::function<void(Session&)>, change);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    session.window.resize(session.window.width(), 520);
+    QTRY_COMPARE(session.window.height(), 520);
+    fillTape(session);
+    const auto* tape = qobject_cast<TapeView*>(session.widget(u"txtFita"_s));
+    QVERIFY(tape);
+    QTRY_VERIFY(lastLineShown(tape));
+
+    change(session);
+    QVERIFY(QTest::qWaitForWindowExposed(&session.window));
+
+    QTRY_VERIFY(lastLineShown(tape));
+    // Not merely scrolled there a moment later: it stays so once everything has settled.
+    QTest::qWait(50);
+    QVERIFY(lastLineShown(tape));
+}
+
+void TstWindowView::tapeOfMiniModeShowsItsEnd()
+{
+    {
+        Session full(*m_settings, m_owner);
+        QVERIFY(full.show());
+        fillTape(full);
+        full.window.close();
+    }
+    m_owner.parked = false;
+    m_settings->setMiniHeight(3000);
+    Session mini(*m_settings, m_owner, CalculatorLaunch{u"mini"_s, 1});
+    QVERIFY(mini.show());
+    const auto* tape = qobject_cast<TapeView*>(mini.widget(u"txtFita"_s));
+    QVERIFY(tape->document()->blockCount() > 100);
+    QTRY_VERIFY(lastLineShown(tape));
+}
+
+void TstWindowView::addModeKeysMatchAStartInAddMode_data()
+{
+    QTest::addColumn<bool>("large");
+    QTest::newRow("large") << true;
+    QTest::newRow("normal") << false;
+}
+
+// Switching to Add mode in an open window gives the keys the geometry they have when the
+// window starts in Add mode: five columns of one width, the ENTER key two rows tall.
+void TstWindowView::addModeKeysMatchAStartInAddMode()
+{
+    QFETCH(bool, large);
+    m_settings->setLetrona(large);
+    const QStringList keys{u"MC"_s,       u"MR"_s,       u"Mmais"_s,    u"Mmenos"_s, u"chkCE"_s,   u"chkNum7"_s,
+                           u"chkNum8"_s,  u"chkNum9"_s,  u"chkDividir"_s, u"chkBack"_s, u"chkNum4"_s, u"chkNum5"_s,
+                           u"chkNum6"_s,  u"chkVezes"_s, u"chkPercent"_s, u"chkNum1"_s, u"chkNum2"_s, u"chkNum3"_s,
+                           u"chkMenos"_s, u"chkNum0"_s,  u"chkVirgula"_s, u"chkNeg"_s,  u"chkIgual"_s, u"chkMais"_s};
+    const auto geometry = [&keys](const Session& session) {
+        QList<QRect> all;
+        for (const QString& key : keys)
+            all << session.widget(key)->geometry();
+        return all;
+    };
+
+    m_settings->setCalcEnter(true);
+    QList<QRect> startedInAddMode;
+    {
+        Session session(*m_settings, m_owner);
+        QVERIFY(session.show());
+        startedInAddMode = geometry(session);
+        session.window.close();
+    }
+    m_owner.parked = false;
+    m_settings->setCalcEnter(false);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    // The note of the first switch is answered at once.
+    QTimer::singleShot(0, &session.window, [] {
+        if (QWidget* note = QApplication::activeModalWidget())
+            note->close();
+    });
+    session.action(u"mnuEnter"_s)->trigger();
+    QTRY_COMPARE(geometry(session), startedInAddMode);
+
+    const QWidget* enter = session.widget(u"chkMais"_s);
+    QCOMPARE(enter->width(), session.widget(u"chkCE"_s)->width());
+    QCOMPARE(session.widget(u"chkNum7"_s)->width(), session.widget(u"chkCE"_s)->width());
+    QVERIFY(enter->height() > 2 * session.widget(u"chkMenos"_s)->height());
+}
+
+// The normal layout shrinks the quotation with everything else, but not below the desktop's
+// smallest readable size (nor above the large layout's own).
+void TstWindowView::quotationStaysLegible()
+{
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    const QWidget* quotation = session.widget(u"lblReg"_s);
+    const int large = QFontInfo(quotation->font()).pixelSize();
+    session.action(u"mnuGrande"_s)->trigger();
+    const int legible = QFontInfo(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).pixelSize();
+    const int normal = QFontInfo(quotation->font()).pixelSize();
+    QVERIFY2(normal >= std::min(legible, large), qPrintable(u"%1 px"_s.arg(normal)));
+    QVERIFY(normal <= large);
+}
+
+QTEST_MAIN(TstWindowView)
+#include "tst_window_view.moc"
