@@ -332,7 +332,7 @@ void frmData::writeReport()
     const QString report = numerette::dates::dateReport(form(), m_style);
     if (report.isEmpty())
         return;
-    m_calculator.setList(m_calculator.list() + report);
+    m_calculator.appendReportLines(report);
     m_txtData[1]->setText(QString());
 }
 

@@ -154,8 +154,11 @@ void TestFrmData::reportAppendedOnClose()
     QVERIFY(m_window->findChild<QLabel*>(u"lblBis"_s)->isVisible());
 
     const QString before = m_calculator->list();
+    QSignalSpy saved(m_calculator.get(), &numerette::Calculator::calculationClosed);
     QTest::keyClick(result("txtAnos"), Qt::Key_Escape);
     QVERIFY(!m_window->isVisible());
+    // The report goes into the state file at once, as a total does.
+    QCOMPARE(saved.count(), 1);
     QCOMPARE(m_calculator->list(), before
                  + u"         [15/03/2006] - \r\n"
                    "         [01/01/2000] = \r\n"
