@@ -143,10 +143,14 @@ std::optional<Found> findNetAmount(const Decimal& check, const Decimal& rate, do
         return std::nullopt;
     const double checkValue = check.toDouble();
     const double rateValue = rate.toDouble();
-    return climbLadder(InstallmentLadder, climbOn([=](const Decimal& net) {
-                           return checkBalance(checkValue, rateValue, days, net);
-                       }),
-                       *start);
+    Climb climb = climbOn([=](const Decimal& net) { return checkBalance(checkValue, rateValue, days, net); });
+    // A rate above 100 % a month puts the first guess below nothing; the walk may start
+    // there, the answer may not.
+    climb.limit = std::max(climb.limit, start->abs());
+    const std::optional<Found> found = climbLadder(InstallmentLadder, climb, *start);
+    if (!found || found->value.abs() > largestAmount())
+        return std::nullopt;
+    return found;
 }
 
 } // namespace numerette::interest

@@ -145,6 +145,9 @@ void TstInterestCalculation::searches_data()
     // A cash check of `initial` falling due in `days` at `rate`.
     QTest::newRow("cash check in 45 days") << u"net"_s << Terms{1000, 0, 45, 0, 2} << u"970.69"_s;
     QTest::newRow("cash check in 730 days") << u"net"_s << Terms{1000, 0, 730, 0, 2} << u"617.6"_s;
+    QTest::newRow("cash check at 1000 %: first guess below nothing") << u"net"_s << Terms{1000, 0, 45, 0, 1000}
+                                                                     << u"15.15"_s;
+    QTest::newRow("largest check at 1000 %") << u"net"_s << Terms{9e14, 0, 45, 0, 1000} << u"13636363636363.6"_s;
     QTest::newRow("cash check of 100 million over 730 days at 1 %")
         << u"net"_s << Terms{1e8, 0, 730, 0, 1} << u"78494962.87"_s;
 }

@@ -52,6 +52,7 @@ private slots:
     void refusalClearsTheResult_data();
     void refusalClearsTheResult();
     void reportIsSaved();
+    void groupingOutOfPlaceIsNoNumber();
     void commaSeparator();
     void keyReleasesAskForNumLock();
 };
@@ -146,6 +147,17 @@ void TstFrmPeso::reportIsSaved()
     f.window->close();
     QVERIFY(f.calculator.list().contains(u" WEIGHT CALC. - (Woman)\r\n"_s));
     QCOMPARE(saved.count(), 1);
+}
+
+// A pasted "1,65" in a "." locale is no height, rather than 165 cm.
+void TstFrmPeso::groupingOutOfPlaceIsNoNumber()
+{
+    Fixture f;
+    f.field(u"txtAltura"_s)->setText(u"1,65"_s);
+    f.field(u"txtPeso"_s)->setText(u"60"_s);
+    f.calculate();
+    QCOMPARE(f.prompts.shown, (QList<FakeToolPrompts::Shown>{{PromptIcon::Information, u"Height Invalid!"_s}}));
+    QCOMPARE(f.field(u"txtAltura"_s)->text(), u"1,65"_s);
 }
 
 void TstFrmPeso::commaSeparator()
