@@ -44,7 +44,7 @@ struct Climb {
     // Whether the balance's sign never changes again beyond `at` in the direction of `step`:
     // a walk there would never end.
     std::function<bool(const Decimal& at, const Decimal& step)> neverEnds;
-    // No value beyond this magnitude is an answer.
+    // The ladder goes no further than this magnitude: a walk that would is taken to have no end.
     Decimal limit;
 };
 
