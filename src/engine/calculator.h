@@ -109,7 +109,11 @@ public:
     // A tool's report: the running calculation is marked "T" and totalled unless the list
     // already ends with a closing line, a full list may be cleared first (message 4), then
     // the block and a separator are appended in one write and the calculator is reset.
+    // The list is then saved, as after a total.
     void appendToolReport(const QString& block);
+    // A report written as it stands, lines ended by CR LF, at the end of the list in one
+    // write, without totalling or resetting anything; the list is then saved as after a total.
+    void appendReportLines(const QString& lines);
     // Puts back the running calculation saved with the list at the last close.
     void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
@@ -189,7 +193,8 @@ signals:
     void listSelectionChanged();
     // Any other rendered state changed (labels, colours, keys, modes, menus).
     void viewChanged();
-    // A total was written or the list was cleared: a moment worth saving the state at.
+    // A total or a report was written or the list was cleared: a moment worth saving the
+    // state at.
     void calculationClosed();
 
 private:

@@ -154,6 +154,13 @@ void Calculator::appendToolReport(const QString& block)
     checkCapacity();
     setList(m_list + block + tape::LineBreak + tape::Separator + tape::LineBreak);
     LimpaTudo();
+    emit calculationClosed();
+}
+
+void Calculator::appendReportLines(const QString& lines)
+{
+    setList(m_list + lines);
+    emit calculationClosed();
 }
 
 } // namespace numerette

@@ -112,6 +112,8 @@ void Calculator::endEditMode()
     setListSelection(int(m_list.size()) - 2, 0);
     SelectEntry();
     emit viewChanged();
+    // The notes are in the list for good now: saved as a total is.
+    emit calculationClosed();
 }
 
 SearchResult Calculator::mnuLocalizar_Click(const QString& answer)

@@ -65,27 +65,49 @@ NumberLocale NumberLocale::withDecimal(QChar decimal)
     return {decimal, decimal == u',' ? QLatin1Char('.') : QLatin1Char(',')};
 }
 
+NumberLocale NumberLocale::withThousandsGrouping() const
+{
+    NumberLocale strict = *this;
+    strict.thousandsGrouping = true;
+    return strict;
+}
+
 std::optional<Decimal> ValueOf(QStringView text, const NumberLocale& locale)
 {
     text = text.trimmed();
     QString plain;
     plain.reserve(text.size());
     bool afterPoint = false;
+    // Integer digits since the start or since the last grouping separator.
+    int groupDigits = 0;
+    bool grouped = false;
+    // By thousands, the first group holds one to three digits and every later one three.
+    const auto groupIsWhole = [&] { return !locale.thousandsGrouping || !grouped || groupDigits == 3; };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isDigit() && c.unicode() < 128) {
             plain.append(c);
+            groupDigits += afterPoint ? 0 : 1;
         } else if (c == u'-' && i == 0) {
             plain.append(c);
         } else if (c == locale.decimal && !afterPoint) {
+            if (!groupIsWhole())
+                return std::nullopt;
             afterPoint = true;
             plain.append(u'.');
         } else if (c != locale.group || afterPoint || i == 0 || !text[i - 1].isDigit()
                    || i + 1 == text.size() || !text[i + 1].isDigit()) {
             // A grouping separator is only accepted between two digits of the integer part.
             return std::nullopt;
+        } else {
+            if (!groupIsWhole() || (locale.thousandsGrouping && groupDigits > 3))
+                return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
         }
     }
+    if (!afterPoint && !groupIsWhole())
+        return std::nullopt;
     return Decimal::fromPlainText(plain);
 }
 

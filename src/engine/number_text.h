@@ -15,13 +15,20 @@ namespace numerette {
 struct NumberLocale {
     QChar decimal = QLatin1Char('.');
     QChar group = QLatin1Char(',');
+    // Grouping separators are read only every three digits of the integer part, as numbers
+    // are written ("1,234,567"); otherwise one may stand between any two of its digits.
+    bool thousandsGrouping = false;
 
     static NumberLocale withDecimal(QChar decimal);
+    // The same separators, grouping read only by thousands: a text such as "2,5" in a "."
+    // locale is no number rather than 25.
+    NumberLocale withThousandsGrouping() const;
 };
 
 // The value of a text as the locale writes numbers: surrounding blanks, an optional
 // leading "-", digits with grouping separators, at most one decimal separator.
-// Nothing when the text is no number (empty, only blanks, stray characters).
+// Nothing when the text is no number (empty, only blanks, stray characters, or a
+// grouping separator out of place where the locale groups by thousands).
 std::optional<Decimal> ValueOf(QStringView text, const NumberLocale& locale);
 
 // Formats a number with a picture:

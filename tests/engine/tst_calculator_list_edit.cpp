@@ -147,10 +147,14 @@ void TestCalculatorListEdit::freeText()
     Machine machine;
     machine.run(u"keys:"_s + keys);
     const QString before = machine.calc.list();
+    QSignalSpy saved(&machine.calc, &Calculator::calculationClosed);
     for (const QString& step : steps)
         machine.run(step);
 
     QCOMPARE(shown(machine.calc.list().mid(before.size())), added);
+    // Notes that went into the list for good are saved as a total is.
+    if (machine.editResults.contains(u"started"_s) && !machine.calc.editMode())
+        QVERIFY(saved.count() >= 1);
     QCOMPARE(machine.editResults.join(u' ') + u' ' + (machine.calc.editMode() ? u"on"_s : u"off"_s) + u' '
                  + machine.calc.total() + u' ' + machine.calc.counter(),
              results);

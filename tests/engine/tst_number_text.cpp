@@ -14,6 +14,8 @@ private slots:
     void formatPicture();
     void valueOf_data();
     void valueOf();
+    void valueOfByThousands_data();
+    void valueOfByThousands();
     void textThatIsNoNumber();
     void formatAmount();
 };
@@ -115,6 +117,39 @@ void TestNumberText::valueOf()
     QFETCH(QString, expected);
     const std::optional<Decimal> value = numerette::ValueOf(text, NumberLocale::withDecimal(decimal));
     QCOMPARE(value ? value->toPlainText() : QStringLiteral("none"), expected);
+}
+
+void TestNumberText::valueOfByThousands_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("decimal");
+    QTest::addColumn<QString>("expected"); // plain text, or "none"
+    const QChar point = u'.';
+    const QChar comma = u',';
+
+    QTest::newRow("comma decimal in a point locale") << "2,5" << point << "none";
+    QTest::newRow("point decimal in a comma locale") << "2.5" << comma << "none";
+    QTest::newRow("groups of two") << "1,23,4" << point << "none";
+    QTest::newRow("group of four") << "1,2345" << point << "none";
+    QTest::newRow("first group of four") << "1234,567" << point << "none";
+    QTest::newRow("short group before the decimals") << "1,23.5" << point << "none";
+    QTest::newRow("whole groups") << "-1,234,567.25" << point << "-1234567.25";
+    QTest::newRow("whole groups, comma") << "12.345,5" << comma << "12345.5";
+    QTest::newRow("no groups") << "1234567" << point << "1234567";
+    QTest::newRow("plain decimals") << "2,5" << comma << "2.5";
+}
+
+void TestNumberText::valueOfByThousands()
+{
+    QFETCH(QString, text);
+    QFETCH(QChar, decimal);
+    QFETCH(QString, expected);
+    const NumberLocale locale = NumberLocale::withDecimal(decimal).withThousandsGrouping();
+    const std::optional<Decimal> value = numerette::ValueOf(text, locale);
+    QCOMPARE(value ? value->toPlainText() : QStringLiteral("none"), expected);
+    // What the locale writes it reads back.
+    if (value)
+        QCOMPARE(numerette::ValueOf(numerette::FormatPicture(*value, u"#,##0.##", locale), locale), value);
 }
 
 void TestNumberText::textThatIsNoNumber()

@@ -18,6 +18,7 @@
 
 #include "calculator.h"
 #include "date_field.h"
+#include "typed_length.h"
 #include "message_catalogue.h"
 #include "settings_store.h"
 #include "tool_dialog.h"
@@ -100,7 +101,8 @@ void frmData::buildControls()
         m_check[i]->setCursor(Qt::PointingHandCursor);
         m_results[i] = new QLineEdit(this);
         m_results[i]->setObjectName(QLatin1String(resultNames[i]));
-        m_results[i]->setMaxLength(ResultLengths[i]);
+        // A count the window calculates is shown whole, even past what may be typed.
+        numerette::limitTypedLength(*m_results[i], ResultLengths[i]);
         m_results[i]->installEventFilter(this);
         grid->addWidget(m_check[i], 2 + i, 0, Qt::AlignRight);
         grid->addWidget(m_results[i], 2 + i, 1);
@@ -333,7 +335,7 @@ void frmData::writeReport()
     const QString report = numerette::dates::dateReport(form(), m_style);
     if (report.isEmpty())
         return;
-    m_calculator.setList(m_calculator.list() + report);
+    m_calculator.appendReportLines(report);
     m_txtData[1]->setText(QString());
 }
 

@@ -19,6 +19,7 @@
 #include "field_looks.h"
 #include "interest_reports.h"
 #include "message_catalogue.h"
+#include "typed_length.h"
 
 using namespace numerette;
 
@@ -69,6 +70,7 @@ void highlight(QLineEdit& edit)
 frmJuro::frmJuro(Calculator& calculator, const QString& dateFormat, QWidget* parent)
     : ToolDialog(parent)
     , m_calculator(calculator)
+    , m_locale(calculator.numberLocale().withThousandsGrouping())
     , m_dateStyle(dates::dateStyleOf(dateFormat, dates::dateSeparatorOf(QLocale::system())))
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(140)))
     , m_prompts(m_messageBoxes.get())
@@ -113,8 +115,8 @@ QWidget* frmJuro::buildInstallments()
     auto* box = new QGroupBox(LoadMessage(139), this);
     auto* grid = new QGridLayout(box);
     const QChar decimal = m_calculator.DecimalSeparator();
-    m_txtValVista = field(QStringLiteral("txtValVista"), AmountLength, Qt::AlignRight, box);
-    m_txtValPrest = field(QStringLiteral("txtValPrest"), AmountLength, Qt::AlignRight, box);
+    m_txtValVista = field(QStringLiteral("txtValVista"), 0, Qt::AlignRight, box);
+    m_txtValPrest = field(QStringLiteral("txtValPrest"), 0, Qt::AlignRight, box);
     m_txtParcelas = field(QStringLiteral("txtParcelas"), CountLength, Qt::AlignCenter, box);
     m_txtDias = field(QStringLiteral("txtDias"), DaysLength, Qt::AlignCenter, box);
     m_txtJuroAp = field(QStringLiteral("txtJuroAp"), 0, Qt::AlignCenter, box);
@@ -122,6 +124,9 @@ QWidget* frmJuro::buildInstallments()
     m_txtJuroTot = field(QStringLiteral("txtJuroTot"), 0, Qt::AlignRight, box);
     for (QLineEdit* amount : {m_txtValVista, m_txtValPrest, m_txtJuroAp})
         makeDecimalField(*amount, decimal);
+    // An amount the window formats is shown whole, even past what may be typed.
+    for (QLineEdit* amount : {m_txtValVista, m_txtValPrest})
+        limitTypedLength(*amount, AmountLength);
     for (QLineEdit* whole : {m_txtParcelas, m_txtDias})
         whole->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), whole));
     for (QLineEdit* output : {m_txtValFinal, m_txtJuroTot}) {

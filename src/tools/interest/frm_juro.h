@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,11 +18,11 @@ class Calculator;
 }
 
 // The interest window: fixed installments (the monthly rate from the installment, or the
-// installment from the rate), a saving account and a cash check. The searches run on the
-// window's thread and let its events run every few milliseconds, so the fields show the
-// value being tried and the window can be closed meanwhile. The installment report goes into the calculation list when the window
-// closes after a successful calculation; the saving account and the cash check write theirs
-// at once and close the window.
+// installment from the rate), a saving account and a cash check. The searches find where
+// their ladders end directly, in well under a second, so they run in one go. The installment
+// report goes into the calculation list when the window closes after a successful
+// calculation; the saving account and the cash check write theirs at once and close the
+// window.
 class frmJuro : public numerette::ToolDialog {
     Q_OBJECT
 
@@ -50,8 +49,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    enum class SearchEnd { Found, Failed, Abandoned };
-    using Iteration = std::function<std::optional<numerette::interest::Step>(int stage)>;
+    // How a search of the fixed installments ended: with an answer, on the failure path, or
+    // stopped by a validation message.
+    enum class SearchEnd { Found, Failed, Stopped };
 
     void buildWindow();
     QWidget* buildInstallments();
@@ -65,9 +65,8 @@ private:
     bool checkInstallmentFields();
     bool isSingleInstallment() const;
     std::optional<numerette::interest::Terms> terms() const;
-    std::optional<SearchEnd> findRate(double& balance);
-    std::optional<SearchEnd> findInstallment(double& balance);
-    SearchEnd search(const Iteration& iteration, double& balance);
+    SearchEnd findRate(double& balance);
+    SearchEnd findInstallment(double& balance);
     std::optional<QString> finalAmount() const;
     void installmentFailed();
 
@@ -78,10 +77,12 @@ private:
     void warn(int message, QLineEdit* focus);
     void failInput();
     const numerette::NumberLocale& locale() const;
-    std::optional<QString> text(double number) const;
+    QString text(const numerette::Decimal& number) const;
     double value(const QString& text) const;
 
     numerette::Calculator& m_calculator;
+    // The calculator's separators; amounts are read grouped by thousands only.
+    numerette::NumberLocale m_locale;
     numerette::dates::DateStyle m_dateStyle;
     std::unique_ptr<numerette::MessageBoxPrompts> m_messageBoxes;
     numerette::ToolPrompts* m_prompts;
@@ -102,8 +103,6 @@ private:
     bool m_report = false;
     // The busy flag: a calculation writes the sought field without erasing the other one.
     bool m_busy = false;
-    // A search is running; the commands wait for it.
-    bool m_searching = false;
     // A report is going into the list; the calculator may ask about a full list meanwhile.
     bool m_writing = false;
     bool m_closed = false;

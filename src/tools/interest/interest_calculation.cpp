@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <span>
 #include <string_view>
 
 namespace numerette::interest {
@@ -14,58 +13,6 @@ constexpr int SignificantDigits = 15;
 constexpr double DaysInMonth = 30;
 // Days beyond any the window asks for; a longer capitalization is refused rather than run.
 constexpr double MaxCapitalizedDays = 1500;
-
-// One rung of a search ladder: while the stage is at most `maxStage` and the balance has
-// the sign asked for, the sought value moves by `step` and the search goes on at `stage`.
-struct Rung {
-    int maxStage;
-    bool whenPositive;
-    double step;
-    int stage;
-};
-
-// The rungs in order; when none matches, a balance that is not negative ends the search
-// and a negative one moves the value by the finest step.
-struct Ladder {
-    std::span<const Rung> rungs;
-    double finestStep;
-    int finestStage;
-};
-
-constexpr Rung RateRungs[] = {
-    {0, true, -10, 0},   {1, false, 1, 1},     {2, true, -0.1, 2},     {3, false, 0.01, 3},
-    {4, true, -0.001, 4}, {5, false, 0.0001, 5}, {6, true, -0.00001, 6},
-};
-constexpr Rung InstallmentRungs[] = {
-    {0, true, 1000, 0}, {1, false, -100, 1}, {2, true, 10, 2}, {3, false, -1, 3}, {4, true, 0.1, 4},
-};
-constexpr Ladder RateLadder{RateRungs, 0.000001, 7};
-constexpr Ladder InstallmentLadder{InstallmentRungs, -0.01, 5};
-
-std::optional<Step> moved(Step step, double by, int stage)
-{
-    const double next = significant15(step.value + by);
-    // A value too large for the step to move it would be tried again for ever.
-    if (!std::isfinite(next) || next == step.value)
-        return std::nullopt;
-    step.value = next;
-    step.stage = stage;
-    return step;
-}
-
-std::optional<Step> climb(const Ladder& ladder, double balance, double value, int stage)
-{
-    if (!std::isfinite(balance))
-        return std::nullopt;
-    const Step here{balance, value, stage, false};
-    for (const Rung& rung : ladder.rungs) {
-        if (stage <= rung.maxStage && (rung.whenPositive ? balance > 0 : balance < 0))
-            return moved(here, rung.step, rung.stage);
-    }
-    if (balance >= 0)
-        return Step{balance, value, stage, true};
-    return moved(here, ladder.finestStep, ladder.finestStage);
-}
 
 std::optional<double> capitalized(double value, double rate, double days)
 {
@@ -165,43 +112,6 @@ std::optional<double> ResidualBalance(double initial, int count, double days, do
     return std::isfinite(balance) ? std::optional(balance) : std::nullopt;
 }
 
-std::optional<Step> rateStep(const Terms& terms, int stage)
-{
-    const auto balance = ResidualBalance(terms.initial, terms.count, terms.days, terms.rate, terms.installment);
-    if (!balance)
-        return std::nullopt;
-    return climb(RateLadder, *balance, terms.rate, stage);
-}
-
-std::optional<Step> installmentStep(const Terms& terms, bool single, int stage)
-{
-    const auto balance = ResidualBalance(terms.initial, terms.count, terms.days, terms.rate, terms.installment);
-    if (!balance)
-        return std::nullopt;
-    if (!single)
-        return climb(InstallmentLadder, *balance, terms.installment, stage);
-    const double installment = significant15(terms.installment + *balance);
-    if (!std::isfinite(installment))
-        return std::nullopt;
-    return Step{*balance, installment, stage, true};
-}
-
-std::optional<Step> netAmountStep(double check, double rate, double days, double net, int stage)
-{
-    const NumberLocale plain;
-    const auto netText = numberText(net, plain.decimal);
-    const auto rateText = numberText(rate, plain.decimal);
-    const auto daysText = numberText(days, plain.decimal);
-    if (!netText || !rateText || !daysText)
-        return std::nullopt;
-    // The capitalized value in cents, as the account would show it.
-    const auto amount = CapitalizeAmount(*netText, *rateText, *daysText, plain);
-    const auto value = amount ? numberOf(*amount, plain) : std::nullopt;
-    if (!value)
-        return std::nullopt;
-    return climb(InstallmentLadder, significant15(check - *value), net, stage);
-}
-
 std::optional<QString> CapitalizeAmount(const QString& value, const QString& rate, const QString& days,
                                         const NumberLocale& locale)
 {
@@ -210,12 +120,16 @@ std::optional<QString> CapitalizeAmount(const QString& value, const QString& rat
     const auto span = numberOf(days, locale);
     if (!start || !monthly || !span)
         return std::nullopt;
-    const auto amount = capitalized(*start, *monthly, *span);
-    const auto text = amount ? numberText(*amount, locale.decimal) : std::nullopt;
-    const auto exact = text ? ValueOf(*text, locale) : std::nullopt;
+    const auto exact = capitalizedAmount(*start, *monthly, *span);
     if (!exact)
         return std::nullopt;
     return FormatPicture(*exact, u"#,##0.00", locale);
+}
+
+std::optional<Decimal> capitalizedAmount(double value, double rate, double days)
+{
+    const auto amount = capitalized(value, rate, days);
+    return amount ? Decimal::fromDouble15(*amount) : std::nullopt;
 }
 
 QString amountText(double value, const NumberLocale& locale)

@@ -11,12 +11,6 @@
 // digits after every step, as the window's fields hold them; rates are percent a month.
 namespace numerette::interest {
 
-// A search that has not ended after this many iterations has no answer worth waiting for.
-// Every stage of a ladder after the first needs at most a dozen iterations; the bound leaves
-// room for a first stage that walks a long way (an installment a hundred million above its
-// starting guess).
-constexpr int MaxSearchIterations = 100'000;
-
 // The text of a number with at most 15 significant digits, written without grouping and
 // without exponent, with `decimal` as its decimal separator: 2.5, -5.088544, 1333.33.
 // Nothing for an infinite or undefined number.
@@ -55,37 +49,13 @@ double periodRate(double monthlyRate, double days, int period);
 // when the numbers overflow.
 std::optional<double> ResidualBalance(double initial, int count, double days, double rate, double installment);
 
-// One iteration of a search: the sought value tried now leaves `balance`; `value` is what
-// the sought field shows after the iteration and `stage` where the search stands on its
-// ladder of ever smaller steps.
-struct Step {
-    double balance = 0;
-    double value = 0;
-    int stage = 0;
-    bool last = false;  // the search ends with this iteration
-};
-
-// The rate search: an iteration at terms.rate. It moves the rate down while the balance is
-// positive (the rate is too high) and up while it is negative, with steps of 10 down to
-// 0.000001, and ends at the first rate whose balance is not negative. Nothing when the
-// numbers overflow or a step no longer moves the rate at 15 significant digits.
-std::optional<Step> rateStep(const Terms& terms, int stage);
-
-// The installment search: an iteration at terms.installment. The installment moves by steps
-// of 1000 down to 0.01 and ends at the largest one, in cents, whose balance is not negative.
-// A single installment (`single`) is found in one iteration: the installment plus its balance.
-std::optional<Step> installmentStep(const Terms& terms, bool single, int stage);
-
-// The cash-check search: an iteration at the net amount `net`, whose capitalized value is
-// compared with the check. It ends at the largest net amount, in cents, whose capitalized
-// value does not exceed the check.
-std::optional<Step> netAmountStep(double check, double rate, double days, double net, int stage);
-
 // A saving account: `value` capitalized every 30 days at the monthly rate, the remaining
 // days pro rata, formatted as "#,##0.00". Nothing when a text is no number or the amount
 // grows beyond what can be written.
 std::optional<QString> CapitalizeAmount(const QString& value, const QString& rate, const QString& days,
                                         const NumberLocale& locale);
+// The same amount as an exact number of 15 significant digits, before it is rounded to cents.
+std::optional<Decimal> capitalizedAmount(double value, double rate, double days);
 
 // "#,##0.00" of a number; the plain number text when it is beyond what an amount can hold.
 QString amountText(double value, const NumberLocale& locale);

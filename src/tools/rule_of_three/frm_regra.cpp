@@ -19,6 +19,7 @@
 #include "calculator.h"
 #include "decimal_field.h"
 #include "field_looks.h"
+#include "typed_length.h"
 #include "message_catalogue.h"
 
 using namespace numerette;
@@ -91,7 +92,7 @@ private:
 
 frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
     : ToolDialog(parent)
-    , m_sheet(calculator.numberLocale())
+    , m_sheet(calculator.numberLocale().withThousandsGrouping())
     , m_decimal(calculator.DecimalSeparator())
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(178)))
     , m_prompts(m_messageBoxes.get())
@@ -143,12 +144,16 @@ void frmRegra::buildRows(QGridLayout& grid)
 {
     for (int i = 0; i < RowCount; ++i) {
         RowWidgets& row = m_rows.at(std::size_t(i));
-        const auto field = [this](const QString& name, int length, bool right) {
+        const auto field = [this](const QString& name, int length, bool value) {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(name);
-            edit->setMaxLength(length);
-            if (right)
+            // A value the window calculates is shown whole, even past what may be typed.
+            if (value) {
+                limitTypedLength(*edit, length);
                 edit->setAlignment(Qt::AlignRight);
+            } else {
+                edit->setMaxLength(length);
+            }
             return edit;
         };
         row.txtValor = field(indexed("txtValor", i), ValueLength, true);

@@ -17,6 +17,7 @@
 #include "calculator.h"
 #include "decimal_field.h"
 #include "field_looks.h"
+#include "typed_length.h"
 #include "twips.h"
 
 using namespace numerette;
@@ -83,6 +84,7 @@ void fillScaleEnd(QLabel& label, const QString& word, WordAt at, int room)
 frmPeso::frmPeso(Calculator& calculator, QWidget* parent)
     : ToolDialog(parent)
     , m_calculator(calculator)
+    , m_locale(calculator.numberLocale().withThousandsGrouping())
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, QStringLiteral(" Numerette")))
     , m_prompts(m_messageBoxes.get())
 {
@@ -109,11 +111,12 @@ QWidget* frmPeso::buildFields()
 {
     auto* box = new QWidget(this);
     auto* form = new QFormLayout(box);
+    // A height in centimetres is shown in metres whole, even past what may be typed.
     m_txtAltura = field(QStringLiteral("txtAltura"), box);
-    m_txtAltura->setMaxLength(4);
+    limitTypedLength(*m_txtAltura, 4);
     m_txtAltura->setToolTip(QStringLiteral(" Your Height "));
     m_txtPeso = field(QStringLiteral("txtPeso"), box);
-    m_txtPeso->setMaxLength(6);
+    limitTypedLength(*m_txtPeso, 6);
     m_txtPeso->setToolTip(QStringLiteral(" Your Weight "));
     for (auto* edit : {m_txtAltura, m_txtPeso})
         makeDecimalField(*edit, m_calculator.DecimalSeparator());
@@ -149,7 +152,10 @@ QWidget* frmPeso::buildFields()
     connect(cmdHomem, &QPushButton::clicked, this, &frmPeso::cmdHomem_Click);
     form->addRow(cmdHomem);
 
-    connect(m_txtPeso, &QLineEdit::textChanged, this, [this] { m_lblResultado->clear(); });
+    connect(m_txtPeso, &QLineEdit::textChanged, this, [this] {
+        m_lblResultado->clear();
+        m_reported.reset();
+    });
     return box;
 }
 
@@ -229,17 +235,17 @@ void frmPeso::setPrompts(ToolPrompts& prompts)
 void frmPeso::sexChosen()
 {
     layOutScale();
-    const NumberLocale& locale = m_calculator.numberLocale();
-    if (ValueOf(m_txtAltura->text(), locale) && ValueOf(m_txtPeso->text(), locale))
+    if (ValueOf(m_txtAltura->text(), m_locale) && ValueOf(m_txtPeso->text(), m_locale))
         cmdHomem_Click();
 }
 
 void frmPeso::cmdHomem_Click()
 {
-    const Weighing result = weigh(m_txtAltura->text(), m_txtPeso->text(), sex(), m_calculator.numberLocale());
+    const Weighing result = weigh(m_txtAltura->text(), m_txtPeso->text(), sex(), m_locale);
     if (m_txtAltura->text() != result.heightText)
         m_txtAltura->setText(result.heightText);
     if (result.invalid) {
+        clearResult();
         const bool height = *result.invalid == Invalid::Height;
         m_prompts->show(PromptIcon::Information, height ? QStringLiteral("Height Invalid!") : QStringLiteral("Weight Invalid!"));
         (height ? m_txtAltura : m_txtPeso)->setFocus();
@@ -253,18 +259,27 @@ void frmPeso::cmdHomem_Click()
     placeArrow(result.arrowTwips);
     m_frame1->setTitle(QStringLiteral("Result = ") + classWord(result.weightClass));
     m_lblResultado->setText(QString(result.advice).replace(u'\r', u'\n'));
+    m_reported = Reported{sex(), m_txtAltura->text(), m_txtPeso->text(), result.limits};
+}
+
+// A refused height or weight leaves no result of an earlier calculation behind.
+void frmPeso::clearResult()
+{
+    for (QLineEdit* limit : {m_txtMagro, m_txtIdeal, m_txtSobrepeso, m_txtGordo, m_txtObeso})
+        limit->clear();
+    m_frame1->setTitle(QString());
+    m_lblResultado->clear();
+    placeArrow(0);
+    m_reported.reset();
 }
 
 void frmPeso::done(int result)
 {
     if (!m_closed) {
         m_closed = true;
-        if (!m_lblResultado->text().isEmpty()) {
-            m_calculator.setList(m_calculator.list()
-                                 + weightReport(sex(), m_txtAltura->text(), m_txtPeso->text(),
-                                                {m_txtMagro->text(), m_txtIdeal->text(), m_txtSobrepeso->text(),
-                                                 m_txtGordo->text(), m_txtObeso->text()},
-                                                m_calculator.numberLocale()));
+        if (m_reported) {
+            m_calculator.appendReportLines(weightReport(m_reported->sex, m_reported->heightText,
+                                                        m_reported->weightText, m_reported->limits, m_locale));
         }
         if (parentWidget() && !m_calculator.calculatorParked())
             parentWidget()->activateWindow();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "tool_dialog.h"
 #include "tool_prompts.h"
@@ -51,9 +52,21 @@ private:
     void layOutScale();
     void sexChosen();
     void placeArrow(int twips);
+    void clearResult();
     numerette::weight::Sex sex() const;
 
+    // What a successful calculation was made from: the report is written from it, so that it
+    // never mixes the fields as they are now with limits calculated for other ones.
+    struct Reported {
+        numerette::weight::Sex sex;
+        QString heightText;
+        QString weightText;
+        numerette::weight::BandLimits limits;
+    };
+
     numerette::Calculator& m_calculator;
+    // The calculator's separators; numbers are read grouped by thousands only.
+    numerette::NumberLocale m_locale;
     std::unique_ptr<numerette::ToolPrompts> m_messageBoxes;
     numerette::ToolPrompts* m_prompts;
     QLineEdit* m_txtAltura = nullptr;
@@ -73,6 +86,7 @@ private:
     QLabel* m_lblMax = nullptr;
     QLabel* m_imgSeta = nullptr;
     QLabel* m_image2 = nullptr;
+    std::optional<Reported> m_reported;
     int m_arrowTwips = 0;
     bool m_closed = false;
 };

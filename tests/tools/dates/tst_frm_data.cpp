@@ -48,6 +48,7 @@ private slots:
     void showsWeekdayAndEnablesButtons();
     void keyReleaseKeepsNumLockOn();
     void reportAppendedOnClose();
+    void longPeriodShownWhole();
     void nothingWrittenForEqualDates();
     void finalDateFromPeriod();
     void normalLayoutAtCalculatorCorner();
@@ -155,8 +156,11 @@ void TestFrmData::reportAppendedOnClose()
     QVERIFY(m_window->findChild<QLabel*>(u"lblBis"_s)->isVisible());
 
     const QString before = m_calculator->list();
+    QSignalSpy saved(m_calculator.get(), &numerette::Calculator::calculationClosed);
     QTest::keyClick(result("txtAnos"), Qt::Key_Escape);
     QVERIFY(!m_window->isVisible());
+    // The report goes into the state file at once, as a total does.
+    QCOMPARE(saved.count(), 1);
     QCOMPARE(m_calculator->list(), before
                  + u"         [15/03/2006] - \r\n"
                    "         [01/01/2000] = \r\n"
@@ -167,6 +171,18 @@ void TestFrmData::reportAppendedOnClose()
                    " =========================\r\n"_s);
     QCOMPARE(m_calculator->total(), u"0"_s);
     QCOMPARE(field(1)->text(), u"__/__/____"_s);
+}
+
+// Three digits may be typed for the years; a count of more is shown whole.
+void TestFrmData::longPeriodShownWhole()
+{
+    field(0)->setText(u"01/01/1000"_s);
+    field(1)->setText(u"01/01/2600"_s);
+    button(0)->click();
+    QCOMPARE(result("txtAnos")->text(), u"1600"_s);
+    result("txtAnos")->selectAll();
+    QTest::keyClicks(result("txtAnos"), u"12345"_s);
+    QCOMPARE(result("txtAnos")->text(), u"123"_s);
 }
 
 void TestFrmData::nothingWrittenForEqualDates()

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <optional>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include "calculator.h"
 #include "calculator_host.h"
@@ -72,12 +72,12 @@ private slots:
     void fieldRules_data();
     void fieldRules();
     void tooManyInstallments();
+    void amountsShownWhole_data();
+    void amountsShownWhole();
     void validation_data();
     void validation();
     void editsDropTheReport_data();
     void editsDropTheReport();
-    void closingDuringSearch_data();
-    void closingDuringSearch();
     void absurdInput_data();
     void absurdInput();
     void capitalization_data();
@@ -102,6 +102,17 @@ void TstFrmJuro::calculations_data()
                                   << QStringList{u"2.5"_s, u"341.59"_s, u"1,024.77"_s, u"24.77"_s};
     QTest::newRow("installments below the value") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u""_s, u"300"_s}
                                                   << QStringList{u"-5.088544"_s, u"300.00"_s, u"900.00"_s, u"-100.00"_s};
+    // Some 112,000 steps of 1,000 above the first guess of 833,333,333.33.
+    QTest::newRow("ten billion in 12 at 2 %")
+        << QStringList{u"10000000000"_s, u"12"_s, u"30"_s, u"2"_s, u""_s}
+        << QStringList{u"2"_s, u"945,595,966.22"_s, u"11,347,151,594.64"_s, u"1,347,151,594.64"_s};
+    // 360 million steps of 1,000 from 450 billion; the balance is exactly 0 at the answer.
+    QTest::newRow("900 billion in 2 at 50 %")
+        << QStringList{u"900000000000"_s, u"2"_s, u"30"_s, u"50"_s, u""_s}
+        << QStringList{u"50"_s, u"810,000,000,000.00"_s, u"1,620,000,000,000.00"_s, u"720,000,000,000.00"_s};
+    QTest::newRow("rate far above the first guess")
+        << QStringList{u"1000"_s, u"2"_s, u"0"_s, u""_s, u"999.99"_s}
+        << QStringList{u"9999800.00001"_s, u"999.99"_s, u"1,999.98"_s, u"999.98"_s};
 }
 
 void TstFrmJuro::calculations()
@@ -119,9 +130,11 @@ void TstFrmJuro::calculations()
         {f.text(u"txtValVista"_s), f.text(u"txtParcelas"_s), f.text(u"txtDias"_s), results[1], results[0], results[3],
          results[2]},
         f.calculator.numberLocale());
+    QSignalSpy saved(&f.calculator, &Calculator::calculationClosed);
     QTest::keyClick(&*f.window, Qt::Key_Escape);
     QVERIFY(!f.window->isVisible());
     QVERIFY(f.calculator.list().endsWith(report + u"\r\n =========================\r\n"_s));
+    QCOMPARE(saved.count(), 1);
     QCOMPARE(f.calculator.entry().text(), results[2]);
 }
 
@@ -162,6 +175,35 @@ void TstFrmJuro::fieldRules()
     QCOMPARE(f.window->findChild<QCheckBox*>(u"chkVista"_s)->isChecked(), inCash);
 }
 
+void TstFrmJuro::amountsShownWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("initial value of 16 digits") << u"txtValVista"_s << u"1234567890123456"_s
+                                                << u"1,234,567,890,123,456.00"_s;
+    QTest::newRow("installment of 15 digits") << u"txtValPrest"_s << u"123456789012345"_s
+                                              << u"123,456,789,012,345.00"_s;
+    QTest::newRow("typing stops at 20 characters") << u"txtValVista"_s << u"1234567890123456789012345"_s
+                                                   << u"12,345,678,901,234,567,890.00"_s;
+}
+
+// The fields' length limits what is typed, never what the window writes into them.
+void TstFrmJuro::amountsShownWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Fixture f;
+    QApplication::setActiveWindow(&*f.window);
+    f.field(name)->setFocus();
+    QTest::keyClicks(f.field(name), typed);
+    QTest::keyClick(f.field(name), Qt::Key_Tab);
+    QCOMPARE(f.text(name), shown);
+    QTest::keyClick(f.field(name), Qt::Key_Backspace);
+    QCOMPARE(f.text(name).size(), shown.size() - 1);
+}
+
 void TstFrmJuro::tooManyInstallments()
 {
     Fixture f;
@@ -189,6 +231,10 @@ void TstFrmJuro::validation_data()
                                                       << u"txtValPrest"_s;
     QTest::newRow("01 is no single installment") << QStringList{u"1000"_s, u"01"_s, u"30"_s, u""_s, u"1000"_s} << 26
                                                  << u"txtValPrest"_s;
+    QTest::newRow("value grouped by twos") << QStringList{u"1,23,4"_s, u"3"_s, u"30"_s, u"2"_s, u""_s} << 22
+                                           << u"txtValVista"_s;
+    QTest::newRow("comma in the rate is no decimal") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u"2,5"_s, u""_s} << 25
+                                                     << u"txtValPrest"_s;
 }
 
 void TstFrmJuro::validation()
@@ -228,43 +274,14 @@ void TstFrmJuro::editsDropTheReport()
     QCOMPARE(f.calculator.list() != before, written);
 }
 
-void TstFrmJuro::closingDuringSearch_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Esc") << u"Esc"_s;
-    QTest::newRow("close box") << u"close"_s;
-    QTest::newRow("window deleted") << u"delete"_s;
-}
-
-void TstFrmJuro::closingDuringSearch()
-{
-    QFETCH(QString, how);
-    Fixture f;
-    // Some 36,000 steps of 1,000 from 45 million up to the installment.
-    f.fill(u"90000000"_s, u"2"_s, u"30"_s, u"50"_s, u""_s);
-    const QString before = f.calculator.list();
-    QTimer::singleShot(0, &f.calculator, [&] {
-        if (how == u"Esc")
-            QTest::keyClick(&*f.window, Qt::Key_Escape);
-        else if (how == u"close")
-            f.window->close();
-        else
-            f.window.reset();
-    });
-    f.window->cmdCalcular_Click();
-    QCOMPARE(f.calculator.list(), before);
-    QCOMPARE(f.prompts.shown, Shown{});
-    if (f.window)
-        QVERIFY(!f.window->isVisible());
-}
-
 void TstFrmJuro::absurdInput_data()
 {
     QTest::addColumn<QStringList>("fields");  // value, count, days, rate, installment
     QTest::newRow("rate that overflows") << QStringList{u"1000"_s, u"250"_s, u"30"_s, u"1000000"_s, u""_s};
     QTest::newRow("balance beyond 1 % of the value") << QStringList{u"1000"_s, u"250"_s, u"30"_s, u"100"_s, u""_s};
-    QTest::newRow("cents beyond 15 digits") << QStringList{u"10000000000000000000"_s, u"2"_s, u"30"_s, u"50"_s, u""_s};
-    QTest::newRow("search beyond its bound") << QStringList{u"900000000000"_s, u"2"_s, u"30"_s, u"50"_s, u""_s};
+    QTest::newRow("installment beyond the largest amount")
+        << QStringList{u"10000000000000000000"_s, u"2"_s, u"30"_s, u"50"_s, u""_s};
+    QTest::newRow("one installment paid in cash: no rate") << QStringList{u"1000"_s, u"1"_s, u"0"_s, u""_s, u"900"_s};
 }
 
 void TstFrmJuro::absurdInput()
@@ -296,6 +313,19 @@ void TstFrmJuro::capitalization_data()
     QTest::newRow("saving account refused") << u"cmdCapitalizar"_s << QStringList{u"0"_s} << LoadMessage(30) << u""_s
                                             << u""_s;
     QTest::newRow("cash check cancelled") << u"cmdDescontar"_s << QStringList{} << LoadMessage(30) << u""_s << u""_s;
+    // Some 205,000 steps of 100 below the first guess of 99 million.
+    QTest::newRow("cash check of 100 million over two years")
+        << u"cmdDescontar"_s << QStringList{u"100000000"_s, u"1"_s, u"01/03/2006"_s, u"730"_s}
+        << LoadMessage(31, u"78,494,962.87"_s) << u"78,494,962.87"_s << u" 29/02/08 100,000,000.00 T"_s;
+    QTest::newRow("saving account: comma in the rate")
+        << u"cmdCapitalizar"_s << QStringList{u"1000"_s, u"2,5"_s, u"01/03/2006"_s, u"45"_s} << LoadMessage(30)
+        << u""_s << u""_s;
+    QTest::newRow("cash check: value grouped by twos")
+        << u"cmdDescontar"_s << QStringList{u"1,23,4"_s, u"2"_s, u"01/03/2006"_s, u"45"_s} << LoadMessage(30) << u""_s
+        << u""_s;
+    QTest::newRow("saving account: days grouped badly")
+        << u"cmdCapitalizar"_s << QStringList{u"1000"_s, u"2"_s, u"01/03/2006"_s, u"4,5"_s} << LoadMessage(30) << u""_s
+        << u""_s;
 }
 
 void TstFrmJuro::capitalization()
@@ -309,7 +339,10 @@ void TstFrmJuro::capitalization()
     for (const QString& answer : answers)
         f.prompts.typed.append(answer);
     const QString before = f.calculator.list();
+    QSignalSpy saved(&f.calculator, &Calculator::calculationClosed);
     f.click(button);
+    // A report goes into the state file at once, as a total does.
+    QCOMPARE(saved.count() > 0, !entry.isEmpty());
     QCOMPARE(f.prompts.shown.size(), 1);
     QCOMPARE(f.prompts.shown.first().text, message);
     QCOMPARE(f.window->isVisible(), entry.isEmpty());

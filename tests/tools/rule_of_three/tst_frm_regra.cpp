@@ -49,6 +49,7 @@ private slots:
     void opensWithTheFirstRowOnly();
     void examplesThroughTheButtons();
     void typedRowsAndCalculation();
+    void resultShownWhole();
     void valueFieldsTakeNumbersOnly_data();
     void valueFieldsTakeNumbersOnly();
     void printsTheWindowImage();
@@ -110,6 +111,22 @@ void TstFrmRegra::typedRowsAndCalculation()
     QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
     QCOMPARE(f.child(u"txtValor21"_s)->text(), u"20"_s);
     QCOMPARE(f.prompts.questions.size(), 1);
+}
+
+// Ten digits may be typed into a value; a result is shown with all of its digits.
+void TstFrmRegra::resultShownWhole()
+{
+    Fixture f;
+    QTest::keyClicks(f.child(u"txtValor0"_s), u"1"_s);
+    QTest::keyClicks(f.child(u"txtCond0"_s), u"kg"_s);
+    QTest::keyClicks(f.child(u"txtValor1"_s), u"9999"_s);
+    QTest::keyClicks(f.child(u"txtCond1"_s), u"price"_s);
+    QTest::keyClicks(f.child(u"txtValor20"_s), u"99999999999"_s);
+    QCOMPARE(f.child(u"txtValor20"_s)->text(), u"9999999999"_s);
+    QTest::keyClick(f.child(u"txtValor21"_s), Qt::Key_Backspace);
+    f.prompts.answers = {PromptAnswer::Yes};
+    QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
+    QCOMPARE(f.child(u"txtValor21"_s)->text(), u"99989999990001"_s);
 }
 
 void TstFrmRegra::valueFieldsTakeNumbersOnly_data()

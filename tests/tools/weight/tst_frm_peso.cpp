@@ -50,6 +50,10 @@ private slots:
     void switchingToManRecalculates();
     void changingTheWeightSuppressesTheReport();
     void invalidHeight();
+    void refusalClearsTheResult_data();
+    void refusalClearsTheResult();
+    void reportIsSaved();
+    void groupingOutOfPlaceIsNoNumber();
     void commaSeparator();
     void keyReleasesAskForNumLock();
 };
@@ -100,6 +104,61 @@ void TstFrmPeso::invalidHeight()
     QCOMPARE(f.field(u"txtMagro"_s)->text(), QString());
     f.window->close();
     QCOMPARE(f.calculator.list(), QString());
+}
+
+void TstFrmPeso::refusalClearsTheResult_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("height below 1 m") << u"txtAltura"_s << u"0.9"_s << u"Height Invalid!"_s;
+    QTest::newRow("height above 3 m") << u"txtAltura"_s << u"3.1"_s << u"Height Invalid!"_s;
+    QTest::newRow("weight below 20 kg") << u"txtPeso"_s << u"19"_s << u"Weight Invalid!"_s;
+    QTest::newRow("weight above 300 kg") << u"txtPeso"_s << u"301"_s << u"Weight Invalid!"_s;
+}
+
+// A result stands only for the height and weight it was calculated from: after a refused
+// calculation nothing of the earlier one is shown or written.
+void TstFrmPeso::refusalClearsTheResult()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, refused);
+    QFETCH(QString, message);
+    Fixture f;
+    f.type(u"1.65"_s, u"60"_s);
+    f.calculate();
+    f.field(field)->selectAll();
+    QTest::keyClicks(f.field(field), refused);
+    f.calculate();
+    QCOMPARE(f.prompts.shown, (QList<FakeToolPrompts::Shown>{{PromptIcon::Information, message}}));
+    for (const QString& limit : {u"txtMagro"_s, u"txtIdeal"_s, u"txtSobrepeso"_s, u"txtGordo"_s, u"txtObeso"_s})
+        QCOMPARE(f.field(limit)->text(), QString());
+    QVERIFY(!f.frameTitle().contains(u"NORMAL"_s));
+    QTest::keyClick(&*f.window, Qt::Key_Escape);
+    QCOMPARE(f.calculator.list(), QString());
+}
+
+void TstFrmPeso::reportIsSaved()
+{
+    Fixture f;
+    QSignalSpy saved(&f.calculator, &Calculator::calculationClosed);
+    f.type(u"1.65"_s, u"60"_s);
+    f.calculate();
+    QCOMPARE(saved.count(), 0);
+    f.window->close();
+    QVERIFY(f.calculator.list().contains(u" WEIGHT CALC. - (Woman)\r\n"_s));
+    QCOMPARE(saved.count(), 1);
+}
+
+// A pasted "1,65" in a "." locale is no height, rather than 165 cm.
+void TstFrmPeso::groupingOutOfPlaceIsNoNumber()
+{
+    Fixture f;
+    f.field(u"txtAltura"_s)->setText(u"1,65"_s);
+    f.field(u"txtPeso"_s)->setText(u"60"_s);
+    f.calculate();
+    QCOMPARE(f.prompts.shown, (QList<FakeToolPrompts::Shown>{{PromptIcon::Information, u"Height Invalid!"_s}}));
+    QCOMPARE(f.field(u"txtAltura"_s)->text(), u"1,65"_s);
 }
 
 void TstFrmPeso::commaSeparator()
