@@ -97,3 +97,29 @@ close_with_escape() {
     xdotool key Escape
     ends_within "$1" 10 || fail "the calculator of process $1 did not end after Esc"
 }
+
+# The first key code of a keysym in the server's keymap (needs xmodmap); xdotool would
+# otherwise toggle NumLock to reach a keypad digit, and leave it changed.
+keycode_of() {
+    xmodmap -pke | awk -v sym="$1" '{ for (i = 4; i <= NF; i++) if ($i == sym) { print $2; exit } }'
+}
+
+# True once the saved calculation (the state file, written after every total) has a line
+# matching the extended regular expression, within ten seconds.
+tape_has() {
+    local attempt saved
+    for (( attempt = 0; attempt < 100; attempt++ )); do
+        saved=$(state_file "${2:-1}")
+        [[ -n $saved ]] && grep -Eq -- "$1" "$saved" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Fails the test, showing the saved calculation, unless it gets a line matching the pattern.
+expect_tape() {
+    local saved
+    tape_has "$1" && return 0
+    saved=$(state_file)
+    fail "${2:-the tape} has no line matching '$1': $([[ -n $saved ]] && cat "$saved")"
+}
