@@ -123,3 +123,21 @@ expect_tape() {
     saved=$(state_file)
     fail "${2:-the tape} has no line matching '$1': $([[ -n $saved ]] && cat "$saved")"
 }
+
+# Starts openbox on the display when the argument is "openbox" (a window manager gives and
+# returns the focus as on a desktop), and waits until it manages windows; "none" runs bare.
+start_window_manager() {
+    local attempt
+    case $1 in
+        none) return 0 ;;
+        openbox) require_tools openbox xprop ;;
+        *) fail "unknown window manager '$1'" ;;
+    esac
+    openbox --sm-disable >/dev/null 2>&1 &
+    started+=("$!")
+    for (( attempt = 0; attempt < 100; attempt++ )); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "openbox did not start"
+}

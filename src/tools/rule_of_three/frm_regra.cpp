@@ -1,6 +1,7 @@
 #include "frm_regra.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QEvent>
 #include <QGridLayout>
@@ -114,7 +115,25 @@ frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    orderTabs();
     render();
+}
+
+// Down the base data row by row (value, then description, which opens the next row), then
+// the new values, then the choice of the sought quantity, then the buttons. Disabled fields
+// are skipped, so Tab and Enter always lead to the next field the user can fill.
+void frmRegra::orderTabs()
+{
+    QList<QWidget*> chain;
+    for (const RowWidgets& row : m_rows)
+        chain << row.txtValor << row.txtCond;
+    for (const RowWidgets& row : m_rows)
+        chain << row.txtValor2;
+    for (const RowWidgets& row : m_rows)
+        chain << row.optInc;
+    chain << m_cmdCalcular << m_cmdImprimir << m_cmdExemplo << m_cmdExemplo2;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 frmRegra::~frmRegra() = default;
@@ -196,11 +215,21 @@ void frmRegra::setPrinterSource(PrinterSource source)
     m_printerSource = std::move(source);
 }
 
+// Only a key that changed the new value counts as typing in it: the release of the Tab or
+// Enter that brought the focus into an empty field, or of an arrow key, must not make its
+// quantity the sought one (which would lock the base data for good).
 bool frmRegra::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if (press || event->type() == QEvent::KeyRelease) {
         for (int i = 0; i < RowCount; ++i) {
-            if (watched == m_rows.at(std::size_t(i)).txtValor2) {
+            const QLineEdit* field = m_rows.at(std::size_t(i)).txtValor2;
+            std::optional<QString>& before = m_textAtKeyPress.at(std::size_t(i));
+            if (watched != field)
+                continue;
+            if (press) {
+                before = field->text();
+            } else if (before && std::exchange(before, std::nullopt) != field->text()) {
                 m_sheet.newValueKeyReleased(i);
                 render();
             }

@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# One session with the keyboard only, through real X input, with or without a window
+# manager (without one, X gives the focus back to nobody when a window closes):
+#   - every menu of the calculator opened and closed with Esc, then typed keys and a
+#     calculation that must reach the calculator (a letter must not open a menu, an
+#     insert-text label keeps its first letter, Esc still closes the calculator);
+#   - Ctrl+V pastes a number copied after the Options menu was last opened;
+#   - an input box and a message box, and edit mode of the list across a menu;
+#   - each tool window used from the keyboard and closed, then a calculation: the rule of
+#     three filled row by row with Tab and Enter, the interest window's "&Calculate" by its
+#     mnemonic, the weight window's button pressed with Enter.
+# The focus is given to the calculator once, at the start, never again.
+#   keyboard_session.sh PATH-TO-NUMERETTE openbox|none
+set -uo pipefail
+
+readonly program=$1 window_manager=$2
+
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
+require_tools xdotool xclip
+
+# Every check is made, so that one run shows every fault; the test fails at the end.
+failures=()
+check() {
+    local pattern=$1 what=$2
+    tape_has "$pattern" && return 0
+    failures+=("$what: the tape has no line matching '$pattern'")
+    echo "FAILED: ${failures[-1]}" >&2
+}
+
+keys() {
+    xdotool key --delay 150 "$@"
+}
+
+typed() {
+    xdotool type --delay 80 "$1"
+}
+
+# Waits for a window of the calculator's process with this title to show or go.
+window_shows() {
+    visible_window --pid "$calculator" --name "$1" >/dev/null
+}
+window_goes() {
+    local attempt
+    for (( attempt = 0; attempt < 50; attempt++ )); do
+        timeout 5 xdotool search --all --onlyvisible --pid "$calculator" --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+copy_text() {
+    printf '%s' "$1" | xclip -selection clipboard -quiet >/dev/null 2>&1 &
+    started+=("$!")
+    clipboard_becomes "$1" || fail "xclip did not take the clipboard"
+}
+
+start_window_manager "$window_manager"
+mkdir -p "$HOME/.config/Numeret"
+printf '[Conf]\nCalcEnter=False\nHotKey=False\nInserirTexto=True\nVisivel=False\n' >"$HOME/.config/Numeret/Numeret.ini"
+
+launch
+calculator=$pid
+window=$(calculator_window "$calculator" 'Numerette FREE')
+[[ -n $window ]] || fail "the calculator shows no window"
+if [[ $window_manager == none ]]; then
+    xdotool windowfocus --sync "$window"
+else
+    xdotool windowactivate --sync "$window"
+fi
+# Keys follow the pointer when X has no focus window: keep it off the program's windows.
+xdotool mousemove 1 1020
+
+# --- Menus ----------------------------------------------------------------------------------
+keys alt+o Escape Escape
+typed '12+sal3='
+check '^ +15 T' "12+3= after Alt+O Esc Esc"
+check '^ SAL +12 \+' "the insert-text label 'sal' typed after Alt+O Esc Esc"
+keys alt+l Escape Escape
+typed 's20+2='
+check '^ +22 T' "s20+2= after Alt+L Esc Esc"
+keys alt+s Escape Escape
+typed 'l30+3='
+check '^ +33 T' "l30+3= after Alt+S Esc Esc"
+# The "?" menu has no mnemonic: Left from the first menu wraps round to it.
+keys alt+o Left Escape Escape
+typed 'o40+4='
+check '^ +44 T' "o40+4= after the '?' menu and Esc Esc"
+
+# --- Ctrl+V follows the clipboard -------------------------------------------------------------
+copy_text 'no number'
+keys alt+o Escape Escape
+copy_text 42
+keys ctrl+v
+typed '+1='
+check '^ +43 T' "Ctrl+V of 42 copied after the Options menu was opened, then +1="
+
+# --- An input box and a message box -----------------------------------------------------------
+keys F3
+window_shows 'Locate on List' || failures+=("F3 shows no search box")
+typed 'zzz'
+keys Return
+sleep 0.5
+keys Return
+typed '50+5='
+check '^ +55 T' "50+5= after a search box and its 'not found' message"
+
+# --- Edit mode across a menu --------------------------------------------------------------------
+keys F2 alt+l Escape Escape
+typed 'note'
+keys F2
+typed '60+6='
+check 'note' "text typed in edit mode after Alt+L Esc Esc"
+check '^ +66 T' "60+6= after edit mode"
+
+# --- The date window --------------------------------------------------------------------------
+keys F5
+window_shows 'Calculate Date' || failures+=("F5 shows no date window")
+keys Tab Tab
+typed '2'
+keys alt+c Escape
+window_goes 'Calculate Date' || failures+=("Esc does not close the date window")
+typed '70+7='
+check 'years: 2 ' "the date window's report"
+check '^ +77 T' "70+7= after the date window"
+
+# --- The rule of three: Tab and Enter down the base data, a new value emptied by a key ----------
+keys ctrl+t
+window_shows 'Rule of Three' || failures+=("Ctrl+T shows no rule-of-three window")
+typed '8'; keys Tab
+typed 'carpenters'; keys Tab
+typed '5'; keys Tab
+typed 'days'; keys Return Tab Tab
+typed '16'; keys Tab
+typed '1'; keys BackSpace alt+c
+sleep 0.5
+# "If you add CARPENTERS the result will add DAYS?": no, the days go down.
+keys alt+n
+sleep 0.5
+keys ctrl+a ctrl+c
+clipboard_becomes 2.5 || failures+=("8 carpenters in 5 days, 16 carpenters: the rule of three did not give 2.5 days")
+keys Escape
+window_goes 'Rule of Three' || failures+=("Esc does not close the rule-of-three window")
+typed '80+8='
+check '^ +88 T' "80+8= after the rule-of-three window"
+
+# --- The weight window: Enter on the focused button presses it ----------------------------------
+keys shift+F5
+window_shows 'Ideal Weight' || failures+=("Shift+F5 shows no weight window")
+typed '1.65'; keys Return
+typed '60'; keys Tab Tab Return Escape
+window_goes 'Ideal Weight' || failures+=("Esc does not close the weight window")
+typed '90+9='
+check 'WEIGHT CALC\. - \(Woman\)' "the weight report after Enter on the focused Calculate button"
+check '^ +99 T' "90+9= after the weight window"
+
+# --- The interest window: "&Calculate" by its mnemonic ------------------------------------------
+keys ctrl+j
+window_shows 'Calculate Capitalized Interest' || failures+=("Ctrl+J shows no interest window")
+typed '1000'; keys Tab Tab
+typed '3'; keys Tab Tab Tab
+typed '2.5'; keys alt+c
+sleep 1
+keys Escape
+window_goes 'Calculate Capitalized Interest' || failures+=("Esc does not close the interest window")
+typed '+110='
+check '1,050\.39' "the installment report after Alt+C in the interest window"
+check '^ +1,160\.39 T' "+110= after the interest window"
+
+# --- Esc still closes the calculator ------------------------------------------------------------
+keys Escape
+ends_within "$calculator" 10 || failures+=("Esc at the end of the session does not close the calculator")
+
+if (( ${#failures[@]} > 0 )); then
+    printf 'FAILED: %s\n' "${failures[@]}" >&2
+    exit 1
+fi
+exit 0
