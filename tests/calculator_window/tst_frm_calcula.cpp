@@ -51,6 +51,7 @@ private slots:
     void menuBarGivesTheKeysBack();
     void editModeSurvivesTheMenuBar();
     void pasteFollowsTheClipboard();
+    void menuMnemonicsAreUnique();
     void tapeShowsTotalBlockAndFollowsUndo();
     void tapeAppliesEditsInPlace();
     void keysTypedInTheTapeReachTheCalculator();
@@ -226,6 +227,29 @@ void TstFrmCalcula::pasteFollowsTheClipboard()
     QTRY_VERIFY(paste->isEnabled());
     QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(display(), u"42"_s);
+}
+
+// Within the menu bar and within each menu, every Alt letter leads to one item: with two,
+// the letter only moves between them.
+void TstFrmCalcula::menuMnemonicsAreUnique()
+{
+    QList<QWidget*> menus{m_fixture->window.menuBar()};
+    for (QMenu* menu : m_fixture->window.findChildren<QMenu*>())
+        menus << menu;
+    QStringList clashes;
+    for (const QWidget* menu : menus) {
+        QMap<QString, QStringList> items;
+        for (const QAction* action : menu->actions()) {
+            const QKeySequence letter = QKeySequence::mnemonic(action->text());
+            if (!action->isSeparator() && !letter.isEmpty())
+                items[letter.toString()] << action->text();
+        }
+        for (auto it = items.cbegin(); it != items.cend(); ++it) {
+            if (it.value().size() > 1)
+                clashes << menu->objectName() + u" "_s + it.key() + u": "_s + it.value().join(u", "_s);
+        }
+    }
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u"; "_s)));
 }
 
 void TstFrmCalcula::tapeShowsTotalBlockAndFollowsUndo()
