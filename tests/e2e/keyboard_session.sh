@@ -9,7 +9,8 @@
 #   - an input box and a message box, and edit mode of the list across a menu;
 #   - each tool window used from the keyboard and closed, then a calculation: the rule of
 #     three filled row by row with Tab and Enter, the interest window's "&Calculate" by its
-#     mnemonic, the weight window's button pressed with Enter.
+#     mnemonic after a message of the window's own, the weight window's button pressed
+#     with Enter.
 # The focus is given to the calculator once, at the start, never again.
 #   keyboard_session.sh PATH-TO-NUMERETTE openbox|none
 set -uo pipefail
@@ -154,9 +155,13 @@ typed '90+9='
 check 'WEIGHT CALC\. - \(Woman\)' "the weight report after Enter on the focused Calculate button"
 check '^ +99 T' "90+9= after the weight window"
 
-# --- The interest window: "&Calculate" by its mnemonic ------------------------------------------
+# --- The interest window: "&Calculate" by its mnemonic, a message of its own -----------------------
 keys ctrl+j
 window_shows 'Calculate Capitalized Interest' || failures+=("Ctrl+J shows no interest window")
+# Nothing filled in: "Insert Initial Value", then the keys go back to the initial value.
+keys alt+c
+sleep 0.5
+keys Return
 typed '1000'; keys Tab Tab
 typed '3'; keys Tab Tab Tab
 typed '2.5'; keys alt+c
