@@ -221,18 +221,18 @@ void frmRegra::setPrinterSource(PrinterSource source)
 bool frmRegra::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::KeyPress;
-    if (press || event->type() == QEvent::KeyRelease) {
-        for (int i = 0; i < RowCount; ++i) {
-            const QLineEdit* field = m_rows.at(std::size_t(i)).txtValor2;
-            std::optional<QString>& before = m_textAtKeyPress.at(std::size_t(i));
-            if (watched != field)
-                continue;
-            if (press) {
-                before = field->text();
-            } else if (before && std::exchange(before, std::nullopt) != field->text()) {
-                m_sheet.newValueKeyReleased(i);
-                render();
-            }
+    if (!press && event->type() != QEvent::KeyRelease)
+        return ToolDialog::eventFilter(watched, event);
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(),
+                                  [watched](const RowWidgets& widgets) { return widgets.txtValor2 == watched; });
+    if (row != m_rows.end()) {
+        const auto i = std::size_t(row - m_rows.begin());
+        std::optional<QString>& before = m_textAtKeyPress.at(i);
+        if (press) {
+            before = row->txtValor2->text();
+        } else if (before && std::exchange(before, std::nullopt) != row->txtValor2->text()) {
+            m_sheet.newValueKeyReleased(int(i));
+            render();
         }
     }
     return ToolDialog::eventFilter(watched, event);
