@@ -22,11 +22,12 @@ require_tools xdotool xclip
 
 # Every check is made, so that one run shows every fault; the test fails at the end.
 failures=()
+failed() {
+    failed "$1"
+    echo "FAILED: $1" >&2
+}
 check() {
-    local pattern=$1 what=$2
-    tape_has "$pattern" && return 0
-    failures+=("$what: the tape has no line matching '$pattern'")
-    echo "FAILED: ${failures[-1]}" >&2
+    tape_has "$1" || failed "$2: the tape has no line matching '$1'"
 }
 
 keys() {
@@ -52,9 +53,9 @@ windows_titled() {
 # and waits for it to go.
 answer_box() {
     local title=$1 key=$2 what=$3
-    windows_titled 2 "$title" || { failures+=("$what: no message box"); return; }
+    windows_titled 2 "$title" || { failed "$what: no message box"; return; }
     keys "$key"
-    windows_titled 1 "$title" || failures+=("$what: the message box stays")
+    windows_titled 1 "$title" || failed "$what: the message box stays"
 }
 
 copy_text() {
@@ -105,14 +106,14 @@ check '^ +43 T' "Ctrl+V of 42 copied after the Options menu was opened, then +1=
 
 # --- An input box and a message box -----------------------------------------------------------
 keys F3
-windows_titled 1 'Locate on List' || failures+=("F3 shows no search box")
+windows_titled 1 'Locate on List' || failed "F3 shows no search box"
 typed 'zzz'
 keys Return
-windows_titled 0 'Locate on List' || failures+=("Enter does not close the search box")
+windows_titled 0 'Locate on List' || failed "Enter does not close the search box"
 # "Not found": the message box has the program's title, the calculator a longer one.
-windows_titled 1 '^ Numerette$' || failures+=("the search shows no 'not found' message")
+windows_titled 1 '^ Numerette$' || failed "the search shows no 'not found' message"
 keys Return
-windows_titled 0 '^ Numerette$' || failures+=("Enter does not close the 'not found' message")
+windows_titled 0 '^ Numerette$' || failed "Enter does not close the 'not found' message"
 typed '50+5='
 check '^ +55 T' "50+5= after a search box and its 'not found' message"
 
@@ -126,18 +127,18 @@ check '^ +66 T' "60+6= after edit mode"
 
 # --- The date window --------------------------------------------------------------------------
 keys F5
-windows_titled 1 'Calculate Date' || failures+=("F5 shows no date window")
+windows_titled 1 'Calculate Date' || failed "F5 shows no date window"
 keys Tab Tab
 typed '2'
 keys alt+c Escape
-windows_titled 0 'Calculate Date' || failures+=("Esc does not close the date window")
+windows_titled 0 'Calculate Date' || failed "Esc does not close the date window"
 typed '70+7='
 check 'years: 2 ' "the date window's report"
 check '^ +77 T' "70+7= after the date window"
 
 # --- The rule of three: Tab and Enter down the base data, a new value emptied by a key ----------
 keys ctrl+t
-windows_titled 1 'Rule of Three' || failures+=("Ctrl+T shows no rule-of-three window")
+windows_titled 1 'Rule of Three' || failed "Ctrl+T shows no rule-of-three window"
 typed '8'; keys Tab
 typed 'carpenters'; keys Tab
 typed '5'; keys Tab
@@ -147,25 +148,25 @@ typed '1'; keys BackSpace alt+c
 # "If you add CARPENTERS the result will add DAYS?": no, the days go down.
 answer_box 'Rule of Three' alt+n "the rule of three's question"
 keys ctrl+a ctrl+c
-clipboard_becomes 2.5 || failures+=("8 carpenters in 5 days, 16 carpenters: the rule of three did not give 2.5 days")
+clipboard_becomes 2.5 || failed "8 carpenters in 5 days, 16 carpenters: the rule of three did not give 2.5 days"
 keys Escape
-windows_titled 0 'Rule of Three' || failures+=("Esc does not close the rule-of-three window")
+windows_titled 0 'Rule of Three' || failed "Esc does not close the rule-of-three window"
 typed '80+8='
 check '^ +88 T' "80+8= after the rule-of-three window"
 
 # --- The weight window: Enter on the focused button presses it ----------------------------------
 keys shift+F5
-windows_titled 1 'Ideal Weight' || failures+=("Shift+F5 shows no weight window")
+windows_titled 1 'Ideal Weight' || failed "Shift+F5 shows no weight window"
 typed '1.65'; keys Return
 typed '60'; keys Tab Tab Return Escape
-windows_titled 0 'Ideal Weight' || failures+=("Esc does not close the weight window")
+windows_titled 0 'Ideal Weight' || failed "Esc does not close the weight window"
 typed '90+9='
 check 'WEIGHT CALC\. - \(Woman\)' "the weight report after Enter on the focused Calculate button"
 check '^ +99 T' "90+9= after the weight window"
 
 # --- The interest window: "&Calculate" by its mnemonic, a message of its own -----------------------
 keys ctrl+j
-windows_titled 1 'Capitalized Interest' || failures+=("Ctrl+J shows no interest window")
+windows_titled 1 'Capitalized Interest' || failed "Ctrl+J shows no interest window"
 # Nothing filled in: "Insert Initial Value", then the keys go back to the initial value.
 keys alt+c
 answer_box 'Capitalized Interest' Return "the interest window's 'Insert Initial Value'"
@@ -173,17 +174,13 @@ answer_box 'Capitalized Interest' Return "the interest window's 'Insert Initial 
 typed '1000'; keys Tab Tab
 typed '1'; keys Tab Tab Tab
 typed '2.5'; keys alt+c Escape
-windows_titled 0 'Capitalized Interest' || failures+=("Esc does not close the interest window")
+windows_titled 0 'Capitalized Interest' || failed "Esc does not close the interest window"
 typed '+110='
 check '^ +1,025\.00 ' "the installment report after Alt+C in the interest window"
 check '^ +1,135(\.00)? T' "+110= after the interest window"
 
 # --- Esc still closes the calculator ------------------------------------------------------------
 keys Escape
-ends_within "$calculator" 10 || failures+=("Esc at the end of the session does not close the calculator")
+ends_within "$calculator" 10 || failed "Esc at the end of the session does not close the calculator"
 
-if (( ${#failures[@]} > 0 )); then
-    printf 'FAILED: %s\n' "${failures[@]}" >&2
-    exit 1
-fi
-exit 0
+exit $(( ${#failures[@]} > 0 ))
