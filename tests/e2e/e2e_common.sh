@@ -4,6 +4,15 @@
 # The main calculator's title, or the secondary one's; never the splash's.
 readonly CalculatorTitle='Numerette (FREE|\[Aux\])'
 
+# Skips the test (status 77 for CTest) unless it runs on the private Xvfb of
+# run_under_x11.sh: it changes the X server for every client (the keyboard map, the window
+# manager), which must not happen to a desktop.
+require_private_server() {
+    [[ ${NUMERETTE_PRIVATE_X:-} == 1 ]] && return 0
+    echo "skipped: $1 changes the X server for every client; run it without DISPLAY, on a private Xvfb" >&2
+    exit 77
+}
+
 # Skips the test (status 77 for CTest) unless every named tool is installed.
 require_tools() {
     local tool
@@ -130,7 +139,7 @@ start_window_manager() {
     local attempt
     case $1 in
         none) return 0 ;;
-        openbox) require_tools openbox xprop ;;
+        openbox) require_tools openbox xprop; require_private_server "starting openbox" ;;
         *) fail "unknown window manager '$1'" ;;
     esac
     openbox --sm-disable >/dev/null 2>&1 &

@@ -12,6 +12,7 @@ readonly program=$1
 
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool xmessage xmodmap setxkbmap
+require_private_server "setting keyboard layouts"
 
 # Presses Ctrl with each key code in turn, as a user's keyboard sends them.
 press_with_ctrl() {
