@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "activation_return.h"
 #include "app_picture.h"
 #include "command_line.h"
 #include "command_word.h"
@@ -60,6 +61,8 @@ int main(int argc, char* argv[])
     // The host decides when the process ends: a calculator closed to the notification area
     // leaves no window open.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    numerette::ActivationReturn activationReturn;
+    application.installEventFilter(&activationReturn);
     numerette::SetDocumentOpener(
         [](const QString& target) { return QDesktopServices::openUrl(QUrl::fromUserInput(target)); });
 

@@ -134,10 +134,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     connect(m_displayRow, &DisplayRow::formatMenuRequested, this,
             [this](const QPoint& at) { m_menus->numberFormatMenu()->popup(at); });
     // The list losing the focus ends edit mode and any search.
-    connect(m_keypad, &Keypad::entryFocusWanted, this, [this] {
-        if (m_tape->hasFocus())
-            m_tape->clearFocus();
-    });
+    connect(m_keypad, &Keypad::entryFocusWanted, this, &frmCalcula::takeKeys);
     connect(m_keypad, &Keypad::enterKeyMenuRequested, this,
             [this](const QPoint& at) { m_menus->enterKeyMenu()->popup(at); });
     connect(&calculator, &Calculator::viewChanged, this, &frmCalcula::render);
@@ -148,7 +145,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
         m_calculator.mnuCopiar_Click();
         showPasteWindow();
     });
-    connect(m_monitor, &ClipboardMonitor::copiedFromList, m_tape, [this] { m_tape->clearFocus(); });
+    connect(m_monitor, &ClipboardMonitor::copiedFromList, this, &frmCalcula::takeKeys);
     connect(m_launchers, &Launchers::anotherCalculatorOpening, m_monitor, [this] { m_monitor->setOn(true); });
 
     m_tape->setMinimumHeight(m_tape->fontMetrics().lineSpacing() * 4);
@@ -248,6 +245,15 @@ void frmCalcula::ForceNumLock()
     m_numLock->switchOn();
 }
 
+// The window itself holds the focus whenever the list does not: a menu bar entered from
+// the keyboard, a dialog or a tool window gives the keys back to the widget that had the
+// focus before, and with no such widget they would stay with the menu bar (whose
+// mnemonics then eat typed letters) or go nowhere.
+void frmCalcula::takeKeys()
+{
+    setFocus(Qt::OtherFocusReason);
+}
+
 void frmCalcula::render()
 {
     m_tape->render();
@@ -297,7 +303,7 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
     if (isListNavigation(virtualKey))
         m_tape->setFocus();
     else if (m_tape->hasFocus())
-        m_tape->clearFocus();
+        takeKeys();
     m_calculator.Form_KeyDown(virtualKey, event->modifiers().testFlag(Qt::ShiftModifier));
     m_keySounds->keyDown(virtualKey);
     if (int code = numerette::keys::characterCodeOf(*event)) {
@@ -385,16 +391,20 @@ void frmCalcula::closeEvent(QCloseEvent* event)
     m_hotKeys->unregisterAll();
 }
 
-// "&Paste" is enabled while the clipboard holds a number, checked each time the menu opens.
+// "&Paste" is enabled while the clipboard holds a number: checked each time the menu opens
+// and whenever the clipboard changes, so that its shortcut Ctrl+V works as soon as a number
+// is copied anywhere, without the menu being opened first.
 void frmCalcula::addPasteItem(QMenu* optionsMenu)
 {
     QAction* paste = optionsMenu->addAction(tr("&Paste"));
     paste->setObjectName(QStringLiteral("mnuColar"));
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste, &QAction::triggered, this, &frmCalcula::mnuColar_Click);
-    connect(optionsMenu, &QMenu::aboutToShow, paste, [this, paste] {
+    const auto followClipboard = [this, paste] {
         paste->setEnabled(numerette::ValueOf(QGuiApplication::clipboard()->text(), m_calculator.numberLocale()).has_value());
-    });
+    };
+    connect(optionsMenu, &QMenu::aboutToShow, paste, followClipboard);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, paste, followClipboard);
 }
 
 void frmCalcula::showPasteWindow()

@@ -83,6 +83,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void takeKeys();
     void render();
     void renderCaption();
     void connectHotKeys();

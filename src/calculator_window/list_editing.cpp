@@ -81,7 +81,8 @@ void ListEditing::mnuEditar_Click()
         m_tape.setFocus();
         break;
     case EditCommandResult::Ended:
-        m_tape.clearFocus();
+        // Back to the calculator's own key handling, which the window holds.
+        m_window.setFocus(Qt::OtherFocusReason);
         break;
     case EditCommandResult::NotEditable:
         message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(12));

@@ -33,7 +33,7 @@ struct FontItem {
 const std::array<FontItem, 3> FontItems{{
     {QT_TRANSLATE_NOOP("ListPrinting", "&Print with Small Fonts"), Qt::CTRL | Qt::Key_P, 8},
     {QT_TRANSLATE_NOOP("ListPrinting", "Print with &Medium Fonts"), Qt::CTRL | Qt::Key_M, 10},
-    {QT_TRANSLATE_NOOP("ListPrinting", "Print with Lar&ge Fonts"), Qt::CTRL | Qt::Key_G, 12},
+    {QT_TRANSLATE_NOOP("ListPrinting", "Print with L&arge Fonts"), Qt::CTRL | Qt::Key_G, 12},
 }};
 
 constexpr int SentToPrinter = 16;
@@ -75,7 +75,7 @@ ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, n
         item->setShortcut(FontItems[index].shortcut);
         connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
     }
-    QAction* roll = listMenu->addAction(tr("Print in Paper Roll (&Bobbin)"));
+    QAction* roll = listMenu->addAction(tr("Print in Paper &Roll (Bobbin)"));
     roll->setObjectName(QStringLiteral("mnuMatricial"));
     roll->setShortcut(Qt::CTRL | Qt::Key_Y);
     connect(roll, &QAction::triggered, this, &ListPrinting::mnuMatricial_Click);

@@ -16,11 +16,13 @@ bool isTextEditShortcut(const QKeyEvent* event)
         || event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll);
 }
 
-// A menu opening or another window taking over (a box, another program) is no move of the
-// focus within the calculator: editing goes on when the user comes back.
+// A menu opening (from the mouse or entered from the keyboard) or another window taking
+// over (a box, another program) is no move of the focus within the calculator: editing
+// goes on when the user comes back.
 bool movesWithinWindow(const QFocusEvent* event)
 {
-    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason
+        && event->reason() != Qt::MenuBarFocusReason;
 }
 
 bool typesText(const QKeyEvent* event)

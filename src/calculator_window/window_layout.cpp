@@ -63,8 +63,8 @@ WindowLayout::WindowLayout(QMainWindow& window, numerette::SettingsStore& settin
 {
     settingsMenu->addSeparator();
     m_hideKeypad = addOption(settingsMenu, QStringLiteral("mnuOcultar"), tr("Hide Keyb&oard"));
-    m_largeFont = addOption(settingsMenu, QStringLiteral("mnuGrande"), tr("S&how with Large Font"));
-    m_startWithSession = addOption(settingsMenu, QStringLiteral("mnuFicar"), tr("&Start With Windows"));
+    m_largeFont = addOption(settingsMenu, QStringLiteral("mnuGrande"), tr("Show with &Large Font"));
+    m_startWithSession = addOption(settingsMenu, QStringLiteral("mnuFicar"), tr("Start With &Windows"));
     m_menuLook = addOption(settingsMenu, QStringLiteral("mnuXP"), tr("Office &XP menu"));
     m_largeFont->setChecked(true);
 

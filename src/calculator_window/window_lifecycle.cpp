@@ -167,7 +167,7 @@ void frmCalcula::Form_Activate()
     m_owner.hideHost();
     setTimer1Enabled(true);
     m_calculator.setListSelection(int(m_calculator.list().size()) - 2, 0);
-    m_tape->clearFocus();
+    takeKeys();
     m_calculator.SelectEntry();
     if (m_startupDone)
         return;

@@ -119,7 +119,7 @@ constexpr StoredMessage Messages[] = {
     {1492, u"monthly"},
     {1502, u"  in cash"},
     {1512, u"&Calculate"},
-    {1522, u"&Cash Check"},
+    {1522, u"C&ash Check"},
     {1532, u"Saving Acc&ount"},
     {1542, u"INITIAL VALUE "},
     {1552, u"NUMBER OF INSTALLMENTS "},

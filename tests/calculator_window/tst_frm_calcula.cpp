@@ -6,7 +6,9 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QClipboard>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -46,6 +48,11 @@ private slots:
     void typedKeysReachTheCalculator_data();
     void typedKeysReachTheCalculator();
     void escapeClosesTheWindow();
+    void menuBarGivesTheKeysBack_data();
+    void menuBarGivesTheKeysBack();
+    void editModeSurvivesTheMenuBar();
+    void pasteFollowsTheClipboard();
+    void menuMnemonicsAreUnique();
     void tapeShowsTotalBlockAndFollowsUndo();
     void tapeAppliesEditsInPlace();
     void keysTypedInTheTapeReachTheCalculator();
@@ -153,6 +160,97 @@ void TstFrmCalcula::escapeClosesTheWindow()
 {
     QTest::keyClick(&m_fixture->window, Qt::Key_Escape);
     QVERIFY(m_fixture->host.m_closed);
+}
+
+void TstFrmCalcula::menuBarGivesTheKeysBack_data()
+{
+    QTest::addColumn<Qt::Key>("menuKey");
+    QTest::newRow("Options") << Qt::Key_O;
+    QTest::newRow("Calculation List") << Qt::Key_L;
+    QTest::newRow("Settings") << Qt::Key_S;
+}
+
+// Alt and a menu's letter, Esc closing the menu, Esc leaving the menu bar: the keys typed
+// next are the calculator's again, letters included (a mnemonic must not open a menu).
+void TstFrmCalcula::menuBarGivesTheKeysBack()
+{
+    QFETCH(Qt::Key, menuKey);
+    frmCalcula& window = m_fixture->window;
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, menuKey, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QApplication::focusWidget(), window.menuBar());
+    QTest::keyClick(window.menuBar(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), &window);
+
+    QTest::keyClicks(QApplication::focusWidget(), u"so12+3="_s);
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(display(), u"15"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(m_fixture->host.m_closed);
+}
+
+void TstFrmCalcula::editModeSurvivesTheMenuBar()
+{
+    frmCalcula& window = m_fixture->window;
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F2);
+    QVERIFY(m_fixture->calculator.editMode());
+    QCOMPARE(QApplication::focusWidget(), tape());
+    QTest::keyClick(tape(), Qt::Key_L, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTest::keyClick(window.menuBar(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), tape());
+    QVERIFY(m_fixture->calculator.editMode());
+    // Ending edit mode gives the keys back to the calculator.
+    QTest::keyClick(tape(), Qt::Key_F2);
+    QVERIFY(!m_fixture->calculator.editMode());
+    QCOMPARE(QApplication::focusWidget(), &window);
+}
+
+// Ctrl+V works as soon as a number is on the clipboard, whenever the Options menu was last
+// opened.
+void TstFrmCalcula::pasteFollowsTheClipboard()
+{
+    frmCalcula& window = m_fixture->window;
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QAction* paste = child<QAction>(u"mnuColar"_s);
+    QGuiApplication::clipboard()->setText(u"no number"_s);
+    QTRY_VERIFY(!paste->isEnabled());
+    QGuiApplication::clipboard()->setText(u"42"_s);
+    QTRY_VERIFY(paste->isEnabled());
+    QTest::keyClick(&window, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(display(), u"42"_s);
+}
+
+// Within the menu bar and within each menu, every Alt letter leads to one item: with two,
+// the letter only moves between them.
+void TstFrmCalcula::menuMnemonicsAreUnique()
+{
+    QList<QWidget*> menus{m_fixture->window.menuBar()};
+    for (QMenu* menu : m_fixture->window.findChildren<QMenu*>())
+        menus << menu;
+    QStringList clashes;
+    for (const QWidget* menu : menus) {
+        QMap<QString, QStringList> items;
+        for (const QAction* action : menu->actions()) {
+            const QKeySequence letter = QKeySequence::mnemonic(action->text());
+            if (!action->isSeparator() && !letter.isEmpty())
+                items[letter.toString()] << action->text();
+        }
+        for (auto it = items.cbegin(); it != items.cend(); ++it) {
+            if (it.value().size() > 1)
+                clashes << menu->objectName() + u" "_s + it.key() + u": "_s + it.value().join(u", "_s);
+        }
+    }
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u"; "_s)));
 }
 
 void TstFrmCalcula::tapeShowsTotalBlockAndFollowsUndo()

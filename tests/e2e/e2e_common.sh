@@ -5,6 +5,15 @@
 # The main calculator's title, or the secondary one's; never the splash's.
 readonly CalculatorTitle='Numerette (FREE|\[Aux\])'
 
+# Skips the test (status 77 for CTest) unless it runs on the private Xvfb of
+# run_under_x11.sh: it changes the X server for every client (the keyboard map, the window
+# manager), which must not happen to a desktop.
+require_private_server() {
+    [[ ${NUMERETTE_PRIVATE_X:-} == 1 ]] && return 0
+    echo "skipped: $1 changes the X server for every client; run it without DISPLAY, on a private Xvfb" >&2
+    exit 77
+}
+
 # Skips the test (status 77 for CTest) unless every named tool is installed.
 require_tools() {
     local tool
@@ -97,4 +106,48 @@ close_with_escape() {
     focus_calculator "$1"
     xdotool key Escape
     ends_within "$1" 10 || fail "the calculator of process $1 did not end after Esc"
+}
+
+# The first key code of a keysym in the server's keymap (needs xmodmap); xdotool would
+# otherwise toggle NumLock to reach a keypad digit, and leave it changed.
+keycode_of() {
+    xmodmap -pke | awk -v sym="$1" '{ for (i = 4; i <= NF; i++) if ($i == sym) { print $2; exit } }'
+}
+
+# True once the saved calculation (the state file, written after every total) has a line
+# matching the extended regular expression, within ten seconds.
+tape_has() {
+    local attempt saved
+    for (( attempt = 0; attempt < 100; attempt++ )); do
+        saved=$(state_file "${2:-1}")
+        [[ -n $saved ]] && grep -Eq -- "$1" "$saved" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Fails the test, showing the saved calculation, unless it gets a line matching the pattern.
+expect_tape() {
+    local saved
+    tape_has "$1" && return 0
+    saved=$(state_file)
+    fail "${2:-the tape} has no line matching '$1': $([[ -n $saved ]] && cat "$saved")"
+}
+
+# Starts openbox on the display when the argument is "openbox" (a window manager gives and
+# returns the focus as on a desktop), and waits until it manages windows; "none" runs bare.
+start_window_manager() {
+    local attempt
+    case $1 in
+        none) return 0 ;;
+        openbox) require_tools openbox xprop; require_private_server "starting openbox" ;;
+        *) fail "unknown window manager '$1'" ;;
+    esac
+    openbox --sm-disable >/dev/null 2>&1 &
+    started+=("$!")
+    for (( attempt = 0; attempt < 100; attempt++ )); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "openbox did not start"
 }

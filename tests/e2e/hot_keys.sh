@@ -11,12 +11,6 @@ readonly program=$1 iconify=$2
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool xmessage xmodmap
 
-# The key code of a keysym in the server's keymap; xdotool would otherwise toggle NumLock to
-# reach a keypad digit, and leave it changed.
-keycode_of() {
-    xmodmap -pke | awk -v sym="$1" '{ for (i = 4; i <= NF; i++) if ($i == sym) { print $2; exit } }'
-}
-
 mkdir -p "$HOME/.config/Numeret"
 printf '[Conf]\nCalcEnter=True\n' >"$HOME/.config/Numeret/Numeret.ini"
 

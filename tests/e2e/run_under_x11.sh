@@ -8,6 +8,8 @@
 # left behind. Without a session bus the command runs inside dbus-run-session, which stops the bus
 # afterwards; a Qt xcb process would otherwise autolaunch a dbus-daemon that outlives the test.
 # Exits with the command's status, or 77 (a skip for CTest) when no X server can be had.
+# NUMERETTE_PRIVATE_X is set to 1 when the server is the private Xvfb, which a test may
+# change for everyone (keyboard map, window manager); otherwise it is unset.
 set -uo pipefail
 
 readonly SkipStatus=77
@@ -63,7 +65,7 @@ start_xvfb() {
         Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
         xvfb_pid=$!
         if xvfb_ready "$number"; then
-            export DISPLAY=:$number
+            export DISPLAY=:$number NUMERETTE_PRIVATE_X=1
             return 0
         fi
         kill "$xvfb_pid" 2>/dev/null
@@ -74,6 +76,7 @@ start_xvfb() {
 }
 
 command -v xdpyinfo >/dev/null || skip "xdpyinfo is not installed (Debian package x11-utils)"
+unset NUMERETTE_PRIVATE_X
 if [[ -z ${DISPLAY:-} ]] || ! display_answers "$DISPLAY"; then
     command -v Xvfb >/dev/null || skip "no usable X display and Xvfb is not installed (Debian package xvfb)"
     if ! start_xvfb; then

@@ -2,6 +2,7 @@
 #include "frm_regra.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QEvent>
 #include <QGridLayout>
@@ -135,7 +136,25 @@ frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+    orderTabs();
     render();
+}
+
+// Down the base data row by row (value, then description, which opens the next row), then
+// the new values, then the choice of the sought quantity, then the buttons. Disabled fields
+// are skipped, so Tab and Enter always lead to the next field the user can fill.
+void frmRegra::orderTabs()
+{
+    QList<QWidget*> chain;
+    for (const RowWidgets& row : m_rows)
+        chain << row.txtValor << row.txtCond;
+    for (const RowWidgets& row : m_rows)
+        chain << row.txtValor2;
+    for (const RowWidgets& row : m_rows)
+        chain << row.optInc;
+    chain << m_cmdCalcular << m_cmdImprimir << m_cmdExemplo << m_cmdExemplo2;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 frmRegra::~frmRegra() = default;
@@ -224,14 +243,24 @@ void frmRegra::setPrinterSource(PrinterSource source)
     m_printerSource = std::move(source);
 }
 
+// Only a key that changed the new value counts as typing in it: the release of the Tab or
+// Enter that brought the focus into an empty field, or of an arrow key, must not make its
+// quantity the sought one (which would lock the base data for good).
 bool frmRegra::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease) {
-        for (int i = 0; i < RowCount; ++i) {
-            if (watched == m_rows.at(std::size_t(i)).txtValor2) {
-                m_sheet.newValueKeyReleased(i);
-                render();
-            }
+    const bool press = event->type() == QEvent::KeyPress;
+    if (!press && event->type() != QEvent::KeyRelease)
+        return ToolDialog::eventFilter(watched, event);
+    const auto row = std::find_if(m_rows.begin(), m_rows.end(),
+                                  [watched](const RowWidgets& widgets) { return widgets.txtValor2 == watched; });
+    if (row != m_rows.end()) {
+        const auto i = std::size_t(row - m_rows.begin());
+        std::optional<QString>& before = m_textAtKeyPress.at(i);
+        if (press) {
+            before = row->txtValor2->text();
+        } else if (before && std::exchange(before, std::nullopt) != row->txtValor2->text()) {
+            m_sheet.newValueKeyReleased(int(i));
+            render();
         }
     }
     return ToolDialog::eventFilter(watched, event);

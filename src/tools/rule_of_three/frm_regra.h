@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "rule_of_three.h"
 #include "tool_dialog.h"
@@ -62,6 +63,7 @@ private:
     class RenderingPrompts;
 
     void buildRows(QGridLayout& grid);
+    void orderTabs();
     QPushButton* addButton(const QString& name, const QString& caption);
     void connectRow(int i);
     void render();
@@ -71,6 +73,8 @@ private:
     numerette::rule_of_three::Sheet m_sheet;
     QChar m_decimal;
     std::array<RowWidgets, numerette::rule_of_three::RowCount> m_rows{};
+    // The text of each new value when a key was pressed in it, until that key's release.
+    std::array<std::optional<QString>, numerette::rule_of_three::RowCount> m_textAtKeyPress{};
     QPushButton* m_cmdCalcular = nullptr;
     QPushButton* m_cmdImprimir = nullptr;
     QPushButton* m_cmdExemplo = nullptr;

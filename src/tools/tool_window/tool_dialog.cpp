@@ -21,7 +21,11 @@ void ToolDialog::setStayOnTop(bool on)
 void ToolDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        focusNextChild();
+        // A push button reached with Tab is pressed by Enter, as on any desktop.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        else
+            focusNextChild();
         return;
     }
     QDialog::keyPressEvent(event);

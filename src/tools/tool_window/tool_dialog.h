@@ -7,9 +7,9 @@
 
 namespace numerette {
 
-// The base of the tool windows: Enter moves the focus to the next field as Tab does,
-// Esc closes the window, and the window can be kept above other windows.
-// Buttons never act on Enter, so that Enter behaves the same in every field.
+// The base of the tool windows: Enter in a field moves the focus to the next field as Tab
+// does, Enter on a push button presses it, Esc closes the window, and the window can be kept
+// above other windows. No button is a default button: Enter in a field never presses one.
 class ToolDialog : public QDialog {
     Q_OBJECT
 

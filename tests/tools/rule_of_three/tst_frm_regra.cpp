@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <optional>
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,24 @@ struct Fixture {
     std::optional<frmRegra> window;
 };
 
+// A key as X delivers it: the press to the field with the focus, the release to the field
+// that has the focus once the press has been handled (after a Tab, the next one).
+void strike(Qt::Key key)
+{
+    QTest::keyPress(QApplication::focusWidget(), key);
+    QTest::keyRelease(QApplication::focusWidget(), key);
+}
+
+void typeIntoFocus(const QString& text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+QString focusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
 } // namespace
 
 class TstFrmRegra : public QObject {
@@ -50,6 +69,9 @@ private slots:
     void examplesThroughTheButtons();
     void typedRowsAndCalculation();
     void resultShownWhole();
+    void tabAndEnterFillRowByRow();
+    void onlyKeysThatChangeTheNewValueCount_data();
+    void onlyKeysThatChangeTheNewValueCount();
     void valueFieldsTakeNumbersOnly_data();
     void valueFieldsTakeNumbersOnly();
     void printsTheWindowImage();
@@ -104,7 +126,8 @@ void TstFrmRegra::typedRowsAndCalculation()
     QTest::keyClicks(f.child(u"txtValor1"_s), u"10"_s);
     QTest::keyClicks(f.child(u"txtCond1"_s), u"price"_s);
     QTest::keyClicks(f.child(u"txtValor20"_s), u"5"_s);
-    // Backspace in the empty new value makes it the sought one.
+    // Erasing the new value with a key makes it the sought one.
+    QTest::keyClicks(f.child(u"txtValor21"_s), u"7"_s);
     QTest::keyClick(f.child(u"txtValor21"_s), Qt::Key_Backspace);
     QVERIFY(!f.child(u"txtValor0"_s)->isEnabled());
     f.prompts.answers = {PromptAnswer::Yes};
@@ -127,6 +150,80 @@ void TstFrmRegra::resultShownWhole()
     f.prompts.answers = {PromptAnswer::Yes};
     QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
     QCOMPARE(f.child(u"txtValor21"_s)->text(), u"99989999990001"_s);
+void TstFrmRegra::tabAndEnterFillRowByRow()
+{
+    Fixture f;
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&*f.window));
+    QCOMPARE(focusName(), u"txtValor0"_s);
+    typeIntoFocus(u"8"_s);
+    strike(Qt::Key_Tab);
+    QCOMPARE(focusName(), u"txtCond0"_s);
+    typeIntoFocus(u"carpenters"_s);
+    strike(Qt::Key_Tab);
+    QCOMPARE(focusName(), u"txtValor1"_s);
+    typeIntoFocus(u"5"_s);
+    strike(Qt::Key_Return);
+    QCOMPARE(focusName(), u"txtCond1"_s);
+    typeIntoFocus(u"days"_s);
+    strike(Qt::Key_Tab);
+    QCOMPARE(focusName(), u"txtValor2"_s);
+    // Past the last opened row: the new values, then the sought quantity.
+    strike(Qt::Key_Tab);
+    strike(Qt::Key_Tab);
+    QCOMPARE(focusName(), u"txtValor20"_s);
+    strike(Qt::Key_Tab);
+    QCOMPARE(focusName(), u"txtValor21"_s);
+    strike(Qt::Key_Tab);
+    QCOMPARE(focusName(), u"optInc0"_s);
+    // Walking through the empty new values chose nothing and locked nothing.
+    QVERIFY(f.child(u"txtValor0"_s)->isEnabled());
+    QVERIFY(!f.child<QRadioButton>(u"optInc0"_s)->isChecked());
+    QVERIFY(!f.child<QRadioButton>(u"optInc1"_s)->isChecked());
+}
+
+void TstFrmRegra::onlyKeysThatChangeTheNewValueCount_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<bool>("sought");
+
+    QTest::newRow("Tab arriving in an empty field") << QString() << Qt::Key_Tab << false;
+    QTest::newRow("Enter arriving in an empty field") << QString() << Qt::Key_Return << false;
+    QTest::newRow("arrow key in an empty field") << QString() << Qt::Key_Left << false;
+    QTest::newRow("Backspace in an empty field") << QString() << Qt::Key_Backspace << false;
+    QTest::newRow("a letter, which the field drops") << QString() << Qt::Key_A << false;
+    QTest::newRow("Backspace erasing the last digit") << u"7"_s << Qt::Key_Backspace << true;
+    QTest::newRow("Delete erasing the last digit") << u"7"_s << Qt::Key_Delete << true;
+}
+
+// The new value of row 1 gets the key; the key arrives there from row 0's new value when it
+// moves the focus.
+void TstFrmRegra::onlyKeysThatChangeTheNewValueCount()
+{
+    QFETCH(QString, before);
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, sought);
+
+    Fixture f;
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&*f.window));
+    QTest::keyClicks(f.child(u"txtValor0"_s), u"8"_s);
+    QTest::keyClicks(f.child(u"txtCond0"_s), u"carpenters"_s);
+    QTest::keyClicks(f.child(u"txtValor1"_s), u"5"_s);
+    QTest::keyClicks(f.child(u"txtCond1"_s), u"days"_s);
+    QLineEdit* field = f.child(u"txtValor21"_s);
+    if (key == Qt::Key_Tab || key == Qt::Key_Return)
+        f.child(u"txtValor20"_s)->setFocus();
+    else
+        field->setFocus();
+    QTest::keyClicks(field, before);
+    if (key == Qt::Key_Delete)
+        field->home(false);
+    strike(key);
+
+    QCOMPARE(f.child<QRadioButton>(u"optInc1"_s)->isChecked(), sought);
+    QCOMPARE(f.child(u"txtValor0"_s)->isEnabled(), !sought);
 }
 
 void TstFrmRegra::valueFieldsTakeNumbersOnly_data()
