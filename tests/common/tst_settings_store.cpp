@@ -1,7 +1,9 @@
 #include <functional>
 #include <map>
 
+#include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,6 +87,8 @@ private slots:
     void storedText_data();
     void storedText();
     void miniHeightSentinel();
+    void storeIsPrivate_data();
+    void storeIsPrivate();
 
 private:
     QString iniPath() const { return m_dir->filePath(u"Numeret.ini"_s); }
@@ -202,6 +206,48 @@ void TstSettingsStore::miniHeightSentinel()
     QVERIFY(!SettingsStore(iniPath()).isMiniHeightStored());
     SettingsStore(iniPath()).setMiniHeight(1400);
     QVERIFY(SettingsStore(iniPath()).isMiniHeightStored());
+}
+
+void TstSettingsStore::storeIsPrivate_data()
+{
+    QTest::addColumn<bool>("usersOwnStore");
+    QTest::addColumn<bool>("earlierVersionsFiles");
+    QTest::newRow("new folder and file") << false << false;
+    QTest::newRow("folder and file readable by all") << false << true;
+    QTest::newRow("the user's own store") << true << false;
+}
+
+// Folder 0700 and file 0600, before and after a value is written.
+void TstSettingsStore::storeIsPrivate()
+{
+    QFETCH(bool, usersOwnStore);
+    QFETCH(bool, earlierVersionsFiles);
+    const QString folder = m_dir->filePath(u"Numeret"_s);
+    const QString file = usersOwnStore ? folder + u"/Numeret.ini"_s : folder + u"/numeret.ini"_s;
+    const QByteArray oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    const auto restoreConfigHome = qScopeGuard([&oldConfigHome] { qputenv("XDG_CONFIG_HOME", oldConfigHome); });
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path()));
+    if (earlierVersionsFiles) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7755)));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("[Conf]\nFormato=4\n");
+        old.close();
+        QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions(0x6644)));
+    }
+    const auto check = [&] {
+        QCOMPARE(QFile::permissions(folder), QFileDevice::Permissions(0x7700));
+        QCOMPARE(QFile::permissions(file), QFileDevice::Permissions(0x6600));
+    };
+    {
+        SettingsStore store(usersOwnStore ? QString() : file);
+        check();
+        QCOMPARE(store.Formato(), earlierVersionsFiles ? 4 : 2);
+        store.setFormato(3);
+    }
+    check();
+    QCOMPARE(SettingsStore(file).Formato(), 3);
 }
 
 QTEST_GUILESS_MAIN(TstSettingsStore)
