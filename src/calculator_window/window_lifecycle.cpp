@@ -221,7 +221,8 @@ void frmCalcula::Form_QueryUnload()
         m_calculator.mnuTempo_Click();
     // No message while closing: the close (a logout, the Exit command) must not wait on it.
     if (!writeCalculation())
-        qWarning("Numerette: the calculation could not be saved in %s", qPrintable(numerette::stateFilePath(m_launch.hostTag)));
+        qWarning("Numerette: the calculation could not be saved in %s",
+                 qPrintable(numerette::stateFilePath(m_launch.hostTag)));
     if (!fullMode() && !isMinimized()) {
         m_settings.setMiniHeight(numerette::twipsOf(height()));
         m_settings.setCalcLeft(numerette::twipsOf(x() - screenArea().x()));

@@ -9,7 +9,6 @@
 #include <thread>
 #include <utility>
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -214,7 +213,7 @@ bool FluidSynthMidiOut::open()
 // The answer is read in turns of the event loop, so the window never waits for it.
 void FluidSynthMidiOut::watchOpening()
 {
-    m_openingDeadline = QDateTime::currentMSecsSinceEpoch() + m_options.openTimeLimitMs;
+    m_openingDeadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_options.openTimeLimitMs);
     if (!m_openingWatch) {
         m_openingWatch = std::make_unique<QTimer>();
         m_openingWatch->setInterval(WatchIntervalMs);
@@ -226,7 +225,7 @@ void FluidSynthMidiOut::watchOpening()
             }
             if (stage == Device::Stage::Open)
                 m_openingWatch->stop();
-            else if (stage == Device::Stage::Failed || QDateTime::currentMSecsSinceEpoch() >= m_openingDeadline)
+            else if (stage == Device::Stage::Failed || std::chrono::steady_clock::now() >= m_openingDeadline)
                 lose();
         });
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -71,7 +72,7 @@ private:
     std::function<void()> m_failureHandler;
     // Polls an output still opening in the background; only while it opens.
     std::unique_ptr<QTimer> m_openingWatch;
-    std::int64_t m_openingDeadline = 0;
+    std::chrono::steady_clock::time_point m_openingDeadline;
 };
 
 } // namespace numerette
