@@ -46,7 +46,7 @@ close_with_escape "$pid"
 header=$(saved_list)
 [[ $header == *'========================='* ]] || fail "the first start saved no list: $(cat "$(state_file)")"
 
-sigterm_losses=0 kill_losses=0 kill_rounds=0
+sigterm_losses=0 kill_losses=0 kill_rounds=0 kill_kept=0
 for (( round = 1; round <= rounds; round++ )); do
     before=$(saved_list)
     # Sums below 1,000 need no group separator.
@@ -73,6 +73,7 @@ for (( round = 1; round <= rounds; round++ )); do
         fi
     else
         (( kill_rounds++ ))
+        [[ $after == "$complete" ]] && (( kill_kept++ ))
         if [[ $after != "$before" && $after != "$before$block" && $after != "$header" ]]; then
             (( kill_losses++ ))
             printf 'round %d (kill -9): the saved list is no whole state:\n%s\n' "$round" "$after" >&2
@@ -85,5 +86,5 @@ for (( round = 1; round <= rounds; round++ )); do
         close_with_escape "$pid"
     fi
 done
-echo "termination: $rounds rounds, $(( rounds - kill_rounds )) with SIGTERM ($sigterm_losses lost a key or more), $kill_rounds with kill -9 ($kill_losses broken lists)"
+echo "termination: $rounds rounds, $(( rounds - kill_rounds )) with SIGTERM ($sigterm_losses lost a key or more), $kill_rounds with kill -9 ($kill_losses broken lists, $kill_kept kept the last calculation or clear)"
 (( sigterm_losses == 0 && kill_losses == 0 ))
