@@ -81,6 +81,13 @@ void ClipboardMonitor::tick()
     case numerette::ClipboardReading::InvalidSelection:
         numerette::message_boxes::show(&m_window, QMessageBox::Warning, numerette::LoadMessage(20));
         break;
+    case numerette::ClipboardReading::TooLong:
+        numerette::message_boxes::show(
+            &m_window, QMessageBox::Warning,
+            tr("The copied column is too long: it holds more than %L1 numbers.").arg(numerette::MaxCopiedItems)
+                + numerette::DoubleBreak + tr("Nothing was added. Copy it in parts of at most %L1 lines.")
+                                              .arg(numerette::MaxCopiedItems));
+        break;
     case numerette::ClipboardReading::CopiedFromList: emit copiedFromList(); break;
     case numerette::ClipboardReading::Ignored:
     case numerette::ClipboardReading::Taken: break;

@@ -15,10 +15,6 @@ namespace {
 constexpr int EnterCode = 13;
 constexpr QChar Cr = u'\r';
 constexpr QChar Tab = u'\t';
-// One copy takes lines until the list holds this much: a column of a thousand numbers is
-// taken whole, a text of megabytes stops after some 1,500 items. The total then asks to
-// clear the full list, as the = key does.
-constexpr qsizetype CopyStopChars = 2 * qsizetype(tape::CapacityChars);
 
 // Trims blanks only: a tab at either end still separates columns.
 QStringView trimBlanks(QStringView text)
@@ -67,6 +63,16 @@ private:
     }
     bool readTime(QString& text);
     QStringView tailPiece(const QString& text, qsizetype lineEnd, bool columnsJoined) const;
+    // What one line of a copy gives: the number it adds (empty when none) and the product
+    // of its two columns; nothing when its second column is no number.
+    struct Line {
+        QString candidate;
+        QString product;
+    };
+    std::optional<Line> readLine(QStringView piece, bool columnsJoined) const;
+    bool adds(const QString& candidate) const;
+    bool columnsJoined(const QString& text) const;
+    qsizetype itemCount(const QString& text) const;
     std::optional<ClipboardReading> readLines(const QString& text, bool wholeIsNumber);
     void add(const QString& candidate);
 
@@ -117,43 +123,84 @@ QStringView Reading::tailPiece(const QString& text, qsizetype lineEnd, bool colu
     return piece;
 }
 
+// The text begins with a non-zero number: a tab then joins two columns of a row.
+bool Reading::columnsJoined(const QString& text) const
+{
+    return LeadingNumber(text) != 0
+        || (text.startsWith(QLatin1Char('0') + m_locale.decimal) && LeadingNumber(text.mid(2)) != 0);
+}
+
+std::optional<Reading::Line> Reading::readLine(QStringView piece, bool columnsJoined) const
+{
+    Line line;
+    if (const qsizetype tab = piece.indexOf(Tab); columnsJoined && tab >= 0) {
+        const QStringView a = piece.left(tab);
+        const QStringView b = piece.mid(tab + 1);
+        const auto bValue = ValueOf(b.trimmed(), m_locale);
+        if (!bValue)
+            return std::nullopt;
+        if (const auto aValue = ValueOf(a.trimmed(), m_locale)) {
+            if (const auto product = aValue->times(*bValue)) {
+                line.candidate = FormatAmount(product->toPlainText(), m_locale);
+                line.product = line.candidate;
+            }
+        }
+    }
+    if (isNumber(piece))
+        line.candidate = piece.toString();
+    return line;
+}
+
+bool Reading::adds(const QString& candidate) const
+{
+    const auto value = ValueOf(candidate.trimmed(), m_locale);
+    return value && !value->isZero();
+}
+
+// How many items the lines would add, up to the first line that stops the reading.
+qsizetype Reading::itemCount(const QString& text) const
+{
+    const bool joined = columnsJoined(text);
+    qsizetype count = 0;
+    for (qsizetype lineStart = 0; lineStart < text.size();) {
+        const qsizetype lineEnd = text.indexOf(Cr, lineStart);
+        const QStringView piece = tailPiece(text, lineEnd, joined);
+        lineStart = lineEnd + 1;
+        if (piece.isEmpty())
+            continue;
+        const std::optional<Line> line = readLine(piece, joined);
+        if (!line)
+            break;
+        if (adds(line->candidate))
+            ++count;
+    }
+    return count;
+}
+
 std::optional<ClipboardReading> Reading::readLines(const QString& text, bool wholeIsNumber)
 {
-    // The text begins with a non-zero number: a tab then joins two columns of a row.
-    const bool columnsJoined = LeadingNumber(text) != 0
-        || (text.startsWith(QLatin1Char('0') + m_locale.decimal) && LeadingNumber(text.mid(2)) != 0);
-    const qsizetype startSize = m_calc.list().size();
+    const bool joined = columnsJoined(text);
     QString products;
     qsizetype lineStart = 0;
     while (lineStart < text.size()) {
         const qsizetype lineEnd = text.indexOf(Cr, lineStart);
-        const QStringView piece = tailPiece(text, lineEnd, columnsJoined);
+        const QStringView piece = tailPiece(text, lineEnd, joined);
         lineStart = lineEnd + 1;
         if (piece.isEmpty())
             continue;
 
-        QString candidate;
-        if (const qsizetype tab = piece.indexOf(Tab); columnsJoined && tab >= 0) {
-            const QStringView a = piece.left(tab);
-            const QStringView b = piece.mid(tab + 1);
-            const auto bValue = ValueOf(b.trimmed(), m_locale);
-            if (!bValue) {
-                m_clipboard.clearClipboard();
-                return ClipboardReading::InvalidSelection;
-            }
-            if (const auto aValue = ValueOf(a.trimmed(), m_locale)) {
-                if (const auto product = aValue->times(*bValue)) {
-                    candidate = FormatAmount(product->toPlainText(), m_locale);
-                    products += candidate + tape::LineBreak;
-                }
-            }
+        const std::optional<Line> line = readLine(piece, joined);
+        if (!line) {
+            m_clipboard.clearClipboard();
+            return ClipboardReading::InvalidSelection;
         }
-        if (isNumber(piece))
-            candidate = piece.toString();
+        if (!line->product.isEmpty())
+            products += line->product + tape::LineBreak;
+        QString candidate = line->candidate;
         // A line whose tail is no number adds nothing (it does not repeat the line before).
         if (candidate.isEmpty())
             continue;
-        if (const auto value = ValueOf(candidate.trimmed(), m_locale); value && !value->isZero()) {
+        if (adds(candidate)) {
             add(candidate);
             if (wholeIsNumber) {
                 m_clipboard.clearClipboard();
@@ -162,8 +209,6 @@ std::optional<ClipboardReading> Reading::readLines(const QString& text, bool who
         }
         m_candidate = candidate;
         m_calc.setLastClipboardText(candidate);
-        if (m_calc.list().size() > CopyStopChars && m_calc.list().size() > startSize)
-            break;
     }
     m_calc.setPendingClipboardText(products);
     return std::nullopt;
@@ -212,6 +257,12 @@ ClipboardReading Reading::run(QString text)
         lines += QStringLiteral("aa");
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\r")).replace(u'\n', Cr);
     lines += Cr;
+    // A copy is taken whole or not at all, never as part of a column under a total that
+    // looks whole. Past the limit it stays on the clipboard, as text already seen.
+    if (itemCount(lines) > MaxCopiedItems) {
+        m_calc.setLastClipboardText(text);
+        return ClipboardReading::TooLong;
+    }
     if (const auto stop = readLines(lines, wholeIsNumber))
         return *stop;
 

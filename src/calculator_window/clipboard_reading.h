@@ -26,15 +26,22 @@ enum class ClipboardReading {
     // A block of more than two columns, or a second column that is no number: the
     // clipboard was cleared; the window shows message 20.
     InvalidSelection,
+    // More than MaxCopiedItems numbers: nothing was added, and the text counts as seen.
+    TooLong,
 };
+
+// The most numbers one copy adds. A spreadsheet column of thousands of rows is taken whole;
+// the list then grows past its capacity for it, and the total asks to clear it.
+constexpr qsizetype MaxCopiedItems = 10000;
 
 // Reads a new clipboard text into the calculator, as its monitor does: a single number is
 // added as an item and removed from the clipboard; a column is added line by line and
 // totalled; two tab-separated columns are multiplied row by row, the products added and
 // totalled, and the products (one per line, CR LF after each) left on the clipboard by
 // the total. In time mode a copied h:mm:ss is entered as a time. Lines may end with CR LF,
-// CR or LF. Once the list grows past its capacity no further line is taken, and the total
-// then asks to clear the list as the = key does.
+// CR or LF. A copy is taken whole, however far past its capacity the list grows (the total
+// then asks to clear the list, as the = key does), or not at all when it holds more than
+// MaxCopiedItems numbers.
 ClipboardReading readClipboard(Calculator& calculator, ClipboardPort& clipboard, const QString& text);
 
 } // namespace numerette

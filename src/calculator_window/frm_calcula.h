@@ -106,7 +106,9 @@ private:
     void clipboardChanged();
     void Form_QueryUnload();
     void storeWindowSettings();
+    // After a total or a clear: a failure is told once, and the next total tries again.
     void saveCalculation();
+    bool writeCalculation(QString* error = nullptr);
 
     numerette::Calculator& m_calculator;
     numerette::SettingsStore& m_settings;
@@ -142,6 +144,8 @@ private:
     // False when the window was opened during the exit: it then neither reads nor writes anything.
     bool m_loaded = false;
     bool m_startupDone = false;
+    // A failed save has been told; cleared by the next save that succeeds.
+    bool m_saveFailureTold = false;
     // Whether the next activation runs the activation rules: at a show, and after another
     // window of the program (a tool, the paste window) was active.
     bool m_activationDue = true;

@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMenu>
+#include <QPointer>
 #include <QWidget>
 
 #include "calculator.h"
@@ -105,6 +106,11 @@ KeySounds::KeySounds(QWidget& window, const numerette::Calculator& calculator, n
     m_beep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     m_musical->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     renderChecks();
+    // The window may go before the device it was given.
+    m_midi.setFailureHandler([self = QPointer(this)] {
+        if (self)
+            self->outputLost();
+    });
 }
 
 // The check marks always show the mode, also after a command that did not change it.
@@ -129,6 +135,7 @@ void KeySounds::renderChecks()
 
 void KeySounds::applyStoredMode()
 {
+    m_openedByCommand = false;
     switch (m_settings.Sons()) {
     case SoundMode::None: mnuSemSom_Click(); break;
     case SoundMode::Beep: mnuBeep_Click(); break;
@@ -182,6 +189,9 @@ void KeySounds::mnuSom_Click()
         mnuSemSom_Click();
         return;
     }
+    // The output may have failed while the question was open; that has been told.
+    if (!m_midi.isOpen())
+        return;
     m_midi.shortMessage(programChange(*instrument));
     m_mode = SoundMode::Musical;
     if (visible) {
@@ -193,12 +203,24 @@ void KeySounds::mnuSom_Click()
 // A device that cannot be opened switches the sounds off, saying so in the shown window.
 bool KeySounds::openDevice()
 {
+    m_openedByCommand = true;
     if (m_midi.open())
         return true;
     if (m_window.isVisible())
         numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(NoSoundCard));
     mnuSemSom_Click();
     return false;
+}
+
+// An output that failed after it was opened in the background: the keys fall silent, as
+// when opening failed at once (with message 9 after a command in the shown window, without
+// a word at load). The stored choice stays, for the next start to try again.
+void KeySounds::outputLost()
+{
+    m_mode = SoundMode::None;
+    renderChecks();
+    if (m_openedByCommand && m_window.isVisible())
+        numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(NoSoundCard));
 }
 
 // Asks until the answer is an instrument number; an empty answer or Cancel gives none.

@@ -48,6 +48,7 @@ private:
     void mnuBeep_Click();
     void mnuSom_Click();
     bool openDevice();
+    void outputLost();
     std::optional<int> askInstrument();
     void addItem(QMenu* menu, QAction*& item, const QString& name, const QString& caption,
                  void (KeySounds::*command)());
@@ -67,4 +68,6 @@ private:
     int m_currentNote = 0;
     // `LastKeyCode`: the key whose note sounds, 0 when none; its repeats play nothing.
     int m_lastKeyCode = 0;
+    // The device was last opened by a command of the user, not by the window's load.
+    bool m_openedByCommand = false;
 };

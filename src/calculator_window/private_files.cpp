@@ -25,19 +25,23 @@ QString dataFilePath(const QString& fileName)
     return folder + QLatin1Char('/') + fileName;
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes)
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     const bool created = !QFileInfo::exists(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (created && !file.setPermissions(UserOnly)) {
+    const auto failed = [&file, error] {
+        if (error)
+            *error = file.errorString();
         file.cancelWriting();
         return false;
-    }
+    };
+    if (!file.open(QIODevice::WriteOnly) || (created && !file.setPermissions(UserOnly)))
+        return failed();
     // Qt 6.4's commit() renames even when its final flush failed (a full disk leaves a
     // truncated file), so the flush is checked first; without a commit the new file is dropped.
-    return file.write(bytes) == bytes.size() && file.flush() && file.commit();
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        return failed();
+    return true;
 }
 
 bool appendToFile(const QString& path, const QByteArray& bytes)

@@ -13,8 +13,9 @@ QString dataFilePath(const QString& fileName);
 
 // Replaces the file with bytes by writing a new file and renaming it over the old one, so
 // a failure at any moment leaves the old file whole. A new file is created user-only
-// (0600); a file that exists keeps its permissions. False when anything failed.
-bool replaceFile(const QString& path, const QByteArray& bytes);
+// (0600); a file that exists keeps its permissions. False when anything failed; error (when
+// given) then says why.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 // Appends bytes, creating the file user-only (0600) when missing. False on failure.
 bool appendToFile(const QString& path, const QByteArray& bytes);

@@ -5,8 +5,13 @@
 #include <array>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringList>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "private_files.h"
 
@@ -15,6 +20,8 @@ namespace numerette {
 namespace {
 
 constexpr qsizetype FieldCount = 7;
+// Past this many damaged copies side by side, a new damaged file stays where it is.
+constexpr int MaxDamagedCopies = 999;
 
 QString dateFormat(tape::DateOrder order)
 {
@@ -58,9 +65,25 @@ std::optional<QStringList> parseRecord(QStringView text)
     return fields;
 }
 
+// Opens a regular file only, and never waits: a FIFO or a device at the path would block
+// an ordinary open until another program writes to it.
+bool openRegularFile(QFile& file)
+{
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 std::optional<CalculatorStateRecord> parseFile(QFile& file, tape::DateOrder order)
 {
-    if (file.size() > MaxStateFileBytes || !file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file) || file.size() > MaxStateFileBytes)
         return std::nullopt;
     // One byte more than the file holds shows a file that grew past the limit meanwhile;
     // asking for no more than that keeps a small file from costing a buffer of the limit's size.
@@ -85,29 +108,46 @@ QString stateFilePath(int hostTag)
     return files::dataFilePath(QStringLiteral("numeret") + QString::number(hostTag) + QStringLiteral(".fita"));
 }
 
-std::optional<CalculatorStateRecord> readStateFile(const QString& path, tape::DateOrder order)
+// The rename refuses to replace a file that exists, so no earlier copy is ever lost.
+QString keepAside(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return std::nullopt;
-    std::optional<CalculatorStateRecord> record = parseFile(file, order);
-    file.close();
-    if (!record) {
-        const QString aside = path + QStringLiteral(".damaged");
-        QFile::remove(aside);
-        QFile::rename(path, aside);
+    for (int copy = 1; copy <= MaxDamagedCopies; ++copy) {
+        const QString aside = path + QStringLiteral(".damaged")
+            + (copy == 1 ? QString() : QLatin1Char('.') + QString::number(copy));
+        if (QFile::rename(path, aside))
+            return aside;
+        if (!QFileInfo::exists(aside) && !QFileInfo(aside).isSymLink())
+            return {};
     }
-    return record;
+    return {};
 }
 
-bool writeStateFile(const QString& path, const CalculatorStateRecord& record, tape::DateOrder order)
+StateFileContents loadStateFile(const QString& path, tape::DateOrder order)
+{
+    // A dangling link is something there too, not a missing file.
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return {};
+    QFile file(path);
+    std::optional<CalculatorStateRecord> record = parseFile(file, order);
+    file.close();
+    if (record)
+        return {std::move(record), false, QString()};
+    return {std::nullopt, true, keepAside(path)};
+}
+
+std::optional<CalculatorStateRecord> readStateFile(const QString& path, tape::DateOrder order)
+{
+    return loadStateFile(path, order).record;
+}
+
+bool writeStateFile(const QString& path, const CalculatorStateRecord& record, tape::DateOrder order, QString* error)
 {
     const std::array fields{record.date.toString(dateFormat(order)), record.list, record.total,
                             record.pendingOperator, record.entry, record.display, record.counter};
     QStringList quotedFields;
     for (const QString& field : fields)
         quotedFields.append(quoted(field));
-    return files::replaceFile(path, (quotedFields.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8());
+    return files::replaceFile(path, (quotedFields.join(QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8(), error);
 }
 
 } // namespace numerette

@@ -31,17 +31,31 @@ constexpr qint64 MaxStateFileBytes = 16 * 1024 * 1024;
 // numeret<tag>.fita in the per-user data folder, which this creates when missing.
 QString stateFilePath(int hostTag);
 
+// What reading the state file found.
+struct StateFileContents {
+    std::optional<CalculatorStateRecord> record;
+    // Something was there that is no record; it has been moved to keptAs, or stayed where it
+    // was when it could not be moved (keptAs empty).
+    bool damaged = false;
+    QString keptAs;
+};
+
 // The record in the file, UTF-8: seven fields in double quotes separated by commas, ended
 // by CR LF; a double quote inside a field is doubled. The date is the short date of the
 // given order (dd/MM/yyyy or MM/dd/yyyy).
-// A missing file gives nothing and changes nothing. A file that is no such record
-// (truncated, binary, oversized, another number of fields) or cannot be read also gives
-// nothing, and is renamed to "<path>.damaged" (replacing an older one) so that the next
-// write does not destroy it before anyone has looked at it.
+// A missing file gives nothing and changes nothing. Anything else that is no such record
+// (truncated, binary, oversized, another number of fields, unreadable, or no regular file
+// at all: a FIFO or a device is never waited on) is damaged: it is renamed to
+// "<path>.damaged", or "<path>.damaged.2", ".3" and so on when that name is taken, so
+// that neither the next write nor a later damaged file destroys it before anyone has
+// looked at it.
+StateFileContents loadStateFile(const QString& path, tape::DateOrder order);
+// The record alone.
 std::optional<CalculatorStateRecord> readStateFile(const QString& path, tape::DateOrder order);
 
 // Writes the record through a new file and a rename; the old file stays whole when this
-// fails. A new file is readable by its owner only.
-bool writeStateFile(const QString& path, const CalculatorStateRecord& record, tape::DateOrder order);
+// fails, and error (when given) says why. A new file is readable by its owner only.
+bool writeStateFile(const QString& path, const CalculatorStateRecord& record, tape::DateOrder order,
+                    QString* error = nullptr);
 
 } // namespace numerette

@@ -20,6 +20,8 @@
 #include "display_row.h"
 #include "key_sounds.h"
 #include "list_commands.h"
+#include "message_boxes.h"
+#include "message_catalogue.h"
 #include "quotations.h"
 #include "settings_store.h"
 #include "state_file.h"
@@ -143,9 +145,20 @@ void frmCalcula::placeWindow()
 // a list from another day is cleared, with its backup.
 void frmCalcula::restoreSavedCalculation()
 {
-    const std::optional<CalculatorStateRecord> saved =
-        numerette::readStateFile(numerette::stateFilePath(m_launch.hostTag), m_calculator.dateOrder());
+    const QString path = numerette::stateFilePath(m_launch.hostTag);
+    const numerette::StateFileContents contents = numerette::loadStateFile(path, m_calculator.dateOrder());
+    const std::optional<CalculatorStateRecord>& saved = contents.record;
     m_owner.unloadSplash();
+    if (contents.damaged) {
+        // Told once the window is up, not in the middle of its load.
+        const QString text = tr("The saved calculation list could not be read, so a new list was started.")
+            + numerette::DoubleBreak
+            + (contents.keptAs.isEmpty() ? tr("The file was left where it is:\r\n%1").arg(path)
+                                         : tr("The file was kept as:\r\n%1").arg(contents.keptAs));
+        QTimer::singleShot(0, this, [this, text] {
+            numerette::message_boxes::show(this, QMessageBox::Warning, text);
+        });
+    }
     m_calculator.setList(saved ? saved->list : QString());
     if (!saved || saved->date != QDate::currentDate()) {
         // The clear-list command, with the backup step done here: the calculator's host is
@@ -209,7 +222,10 @@ void frmCalcula::Form_QueryUnload()
 {
     if (m_calculator.timeMode())
         m_calculator.mnuTempo_Click();
-    saveCalculation();
+    // No message while closing: the close (a logout, the Exit command) must not wait on it.
+    if (!writeCalculation())
+        qWarning("Numerette: the calculation could not be saved in %s",
+                 qPrintable(numerette::stateFilePath(m_launch.hostTag)));
     if (!fullMode() && !isMinimized()) {
         m_settings.setMiniHeight(numerette::twipsOf(height()));
         m_settings.setCalcLeft(numerette::twipsOf(x() - screenArea().x()));
@@ -250,9 +266,27 @@ void frmCalcula::storeWindowSettings()
 
 void frmCalcula::saveCalculation()
 {
+    QString error;
+    if (writeCalculation(&error)) {
+        m_saveFailureTold = false;
+        return;
+    }
+    if (m_saveFailureTold)
+        return;
+    m_saveFailureTold = true;
+    numerette::message_boxes::show(
+        this, QMessageBox::Critical,
+        tr("Your calculations could not be saved in the file:") + QStringLiteral("\r\n")
+            + numerette::stateFilePath(m_launch.hostTag) + numerette::DoubleBreak + error + numerette::DoubleBreak
+            + tr("They will be saved again at the next total."));
+}
+
+bool frmCalcula::writeCalculation(QString* error)
+{
     const CalculatorStateRecord record{QDate::currentDate(),       m_calculator.list(),
                                        m_calculator.total(),       m_calculator.PendingOperator(),
                                        m_calculator.entry().text(), m_calculator.display(),
                                        m_calculator.counter()};
-    numerette::writeStateFile(numerette::stateFilePath(m_launch.hostTag), record, m_calculator.dateOrder());
+    return numerette::writeStateFile(numerette::stateFilePath(m_launch.hostTag), record, m_calculator.dateOrder(),
+                                     error);
 }

@@ -4,16 +4,51 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
 namespace numerette {
+
+namespace {
+
+constexpr QFileDevice::Permissions OwnerReadWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions GroupAndOthers = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+    | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+// The settings say what the user does (the last saved file's path, alarms to come): the
+// program's own folder is the owner's alone (0700) and the file too (0600). The store
+// replaces the file through a new one that takes over the old file's permissions, so the
+// file is made here, before the first write. Files of earlier versions lose the access
+// they gave to others. A folder the caller named is left as it is.
+void keepPrivate(const QString& filePath, bool ownFolder)
+{
+    const QString folder = QFileInfo(filePath).absolutePath();
+    if (!QFileInfo::exists(folder))
+        QDir().mkpath(folder);
+    const QFileDevice::Permissions folderPermissions = QFile::permissions(folder);
+    if (ownFolder && (folderPermissions & GroupAndOthers))
+        QFile::setPermissions(folder, folderPermissions & ~GroupAndOthers);
+    QFile file(filePath);
+    if (!file.exists() && file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        file.setPermissions(OwnerReadWrite);
+        file.close();
+    }
+    const QFileDevice::Permissions filePermissions = file.permissions();
+    if (filePermissions & GroupAndOthers)
+        file.setPermissions(filePermissions & ~GroupAndOthers);
+}
+
+} // namespace
 
 SettingsStore::SettingsStore(const QString& filePath)
     : m_settings(filePath.isEmpty() ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                                   QStringLiteral("Numeret"), QStringLiteral("Numeret"))
                                     : std::make_unique<QSettings>(filePath, QSettings::IniFormat))
 {
+    keepPrivate(m_settings->fileName(), filePath.isEmpty());
     m_settings->beginGroup(QStringLiteral("Conf"));
 }
 

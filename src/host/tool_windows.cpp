@@ -20,6 +20,14 @@ bool largeFontMode(const frmCalcula& window)
     return largeFont && largeFont->isChecked();
 }
 
+// Modal to the calculator only, not to the whole program: the notification-area icon and
+// its menu keep answering, so Exit stays within reach while a tool is open.
+void runModalToCalculator(QDialog& tool)
+{
+    tool.setWindowModality(Qt::WindowModal);
+    tool.exec();
+}
+
 } // namespace
 
 void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& calculator,
@@ -31,27 +39,27 @@ void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& 
         if (largeFontMode(window))
             dates.useLargeFontLayout();
         QObject::connect(&dates, &frmData::keyReleased, &window, &frmCalcula::ForceNumLock);
-        dates.exec();
+        runModalToCalculator(dates);
         break;
     }
     case ToolWindow::RuleOfThree: {
         frmRegra rule(calculator, &window);
         rule.setStayOnTop(settings.Visivel());
-        rule.exec();
+        runModalToCalculator(rule);
         break;
     }
     case ToolWindow::Weight: {
         frmPeso weight(calculator, &window);
         weight.setStayOnTop(settings.Visivel());
         QObject::connect(&weight, &frmPeso::keyReleased, &window, &frmCalcula::ForceNumLock);
-        weight.exec();
+        runModalToCalculator(weight);
         break;
     }
     case ToolWindow::Interest: {
         frmJuro interest(calculator, values.DateFormat, &window);
         interest.setStayOnTop(settings.Visivel());
         QObject::connect(&interest, &frmJuro::keyReleased, &window, &frmCalcula::ForceNumLock);
-        interest.exec();
+        runModalToCalculator(interest);
         break;
     }
     }

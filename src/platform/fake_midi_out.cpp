@@ -24,4 +24,13 @@ void FakeMidiOut::close()
     m_open = false;
 }
 
+void FakeMidiOut::failLater()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    if (m_failureHandler)
+        m_failureHandler();
+}
+
 } // namespace numerette

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "midi_out.h"
@@ -9,13 +10,17 @@
 namespace numerette {
 
 // A MIDI device for tests: records the messages sent while it is open; opening can be
-// made to fail.
+// made to fail, at once or later (an output that never answered).
 class FakeMidiOut final : public MidiOut {
 public:
     bool open() override;
     void shortMessage(std::uint32_t message) override;
     void close() override;
     bool isOpen() const override { return m_open; }
+    void setFailureHandler(std::function<void()> handler) override { m_failureHandler = std::move(handler); }
+
+    // The open device loses its output, as one opened in the background that failed.
+    void failLater();
 
     void setOpenFails(bool fails) { m_openFails = fails; }
     const std::vector<std::uint32_t>& messages() const { return m_messages; }
@@ -27,6 +32,7 @@ private:
     bool m_open = false;
     bool m_openFails = false;
     int m_openCount = 0;
+    std::function<void()> m_failureHandler;
 };
 
 } // namespace numerette

@@ -3,13 +3,16 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <thread>
 #include <utility>
-#include <vector>
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
@@ -28,6 +31,11 @@ struct CDeleter {
 };
 using SettingsHandle = std::unique_ptr<fluid_settings_t, CDeleter<fluid_settings_t, delete_fluid_settings>>;
 using DriverHandle = std::unique_ptr<fluid_audio_driver_t, CDeleter<fluid_audio_driver_t, delete_fluid_audio_driver>>;
+
+// How long the owner waits for the worker's answer: enough for an output that is there or
+// plainly missing (a few milliseconds), short enough for the window not to freeze.
+constexpr auto QuickAnswer = std::chrono::milliseconds(25);
+constexpr int WatchIntervalMs = 25;
 
 void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) { }
 
@@ -78,15 +86,9 @@ int process(fluid_synth_t* synth, int frames, int effectCount, float* effects[],
 
 } // namespace
 
+// Shared by the owner and the worker thread; whichever lets go last deletes it.
 struct FluidSynthMidiOut::Device {
-    ~Device()
-    {
-        driver.reset();
-        if (loader.joinable())
-            loader.join();
-        if (fluid_synth_t* loaded = synth.load())
-            delete_fluid_synth(loaded);
-    }
+    enum class Stage { Opening, Open, Failed };
 
     // Runs on the audio driver's thread.
     static int renderInto(void* device, int frames, int effectCount, float* effects[], int outCount, float* out[])
@@ -95,34 +97,94 @@ struct FluidSynthMidiOut::Device {
                        effects, outCount, out);
     }
 
-    // Runs on the loader thread: the synthesizer is published only once it can play.
-    void load(const QByteArray& soundFont)
-    {
-        fluid_synth_t* loading = new_fluid_synth(settings.get());
-        if (!loading)
-            return;
-        if (fluid_synth_sfload(loading, soundFont.constData(), 1) == FLUID_FAILED) {
-            delete_fluid_synth(loading);
-            return;
-        }
-        synth.store(loading, std::memory_order_release);
-    }
+    static void run(std::shared_ptr<Device> device, FluidSynthOptions options, QByteArray soundFont);
+    // The worker's part once the output is open: load, then play what the owner queues.
+    void play(fluid_settings_t* settings, const QByteArray& soundFont);
 
-    SettingsHandle settings;
-    DriverHandle driver;
-    std::thread loader;
-    // Owned; null until the soundfont has loaded.
+    // Both sides; the worker answers through `changed`.
+    std::mutex mutex;
+    std::condition_variable changed;
+    Stage stage = Stage::Opening;
+    bool closing = false;
+    bool finished = false;
+    std::deque<std::uint32_t> queued;
+    std::uint64_t sent = 0;
+    std::uint64_t played = 0;
+    // Owned by the worker; null until the soundfont has loaded. Read by the audio output.
     std::atomic<fluid_synth_t*> synth{nullptr};
-    // Messages other than notes that arrived during the load; the owner's thread only.
-    std::vector<std::uint32_t> pending;
 };
+
+void FluidSynthMidiOut::Device::run(std::shared_ptr<Device> device, FluidSynthOptions options, QByteArray soundFont)
+{
+    silenceLibraries();
+    SettingsHandle settings(new_fluid_settings());
+    DriverHandle driver;
+    if (settings) {
+        fluid_settings_setnum(settings.get(), "synth.sample-rate", SampleRate);
+        fluid_settings_setnum(settings.get(), "synth.gain", Gain);
+        fluid_settings_setint(settings.get(), "synth.verbose", options.logEvents ? 1 : 0);
+        // A sound server that takes the connection and never answers holds this thread here.
+        for (const QByteArray& name : std::as_const(options.audioDrivers)) {
+            if (fluid_settings_setstr(settings.get(), "audio.driver", name.constData()) != FLUID_OK)
+                continue;
+            driver.reset(new_fluid_audio_driver2(settings.get(), &Device::renderInto, device.get()));
+            if (driver)
+                break;
+        }
+    }
+    const bool open = settings && (driver || options.audioDrivers.isEmpty());
+    {
+        std::lock_guard lock(device->mutex);
+        device->stage = open ? Stage::Open : Stage::Failed;
+    }
+    device->changed.notify_all();
+    if (open)
+        device->play(settings.get(), soundFont);
+    // The output stops before the synthesizer it plays goes.
+    driver.reset();
+    if (fluid_synth_t* loaded = device->synth.exchange(nullptr))
+        delete_fluid_synth(loaded);
+    {
+        std::lock_guard lock(device->mutex);
+        device->finished = true;
+    }
+    device->changed.notify_all();
+}
+
+void FluidSynthMidiOut::Device::play(fluid_settings_t* settings, const QByteArray& soundFont)
+{
+    if (fluid_synth_t* loading = new_fluid_synth(settings)) {
+        if (fluid_synth_sfload(loading, soundFont.constData(), 1) == FLUID_FAILED)
+            delete_fluid_synth(loading);
+        else
+            synth.store(loading, std::memory_order_release);
+    }
+    std::unique_lock lock(mutex);
+    for (;;) {
+        changed.wait(lock, [this] { return closing || !queued.empty(); });
+        if (closing)
+            return;
+        std::deque<std::uint32_t> batch = std::exchange(queued, {});
+        lock.unlock();
+        if (fluid_synth_t* loaded = synth.load(std::memory_order_acquire)) {
+            for (const std::uint32_t message : batch)
+                numerette::play(loaded, message);
+        }
+        lock.lock();
+        played += batch.size();
+        changed.notify_all();
+    }
+}
 
 FluidSynthMidiOut::FluidSynthMidiOut(FluidSynthOptions options)
     : m_options(std::move(options))
 {
 }
 
-FluidSynthMidiOut::~FluidSynthMidiOut() = default;
+FluidSynthMidiOut::~FluidSynthMidiOut()
+{
+    close();
+}
 
 bool FluidSynthMidiOut::open()
 {
@@ -132,50 +194,82 @@ bool FluidSynthMidiOut::open()
                                         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (soundFont == m_options.soundFonts.cend())
         return false;
-    silenceLibraries();
 
-    auto device = std::make_unique<Device>();
-    device->settings.reset(new_fluid_settings());
-    if (!device->settings)
-        return false;
-    fluid_settings_t* settings = device->settings.get();
-    fluid_settings_setnum(settings, "synth.sample-rate", SampleRate);
-    fluid_settings_setnum(settings, "synth.gain", Gain);
-    fluid_settings_setint(settings, "synth.verbose", m_options.logEvents ? 1 : 0);
-    for (const QByteArray& name : std::as_const(m_options.audioDrivers)) {
-        if (fluid_settings_setstr(settings, "audio.driver", name.constData()) != FLUID_OK)
-            continue;
-        device->driver.reset(new_fluid_audio_driver2(settings, &Device::renderInto, device.get()));
-        if (device->driver)
-            break;
+    auto device = std::make_shared<Device>();
+    std::thread(&Device::run, device, m_options, QFile::encodeName(*soundFont)).detach();
+    Device::Stage stage;
+    {
+        std::unique_lock lock(device->mutex);
+        device->changed.wait_for(lock, QuickAnswer, [&device] { return device->stage != Device::Stage::Opening; });
+        stage = device->stage;
     }
-    if (!m_options.audioDrivers.isEmpty() && !device->driver)
+    if (stage == Device::Stage::Failed)
         return false;
-
-    Device* loading = device.get();
-    device->loader = std::thread([loading, path = QFile::encodeName(*soundFont)] { loading->load(path); });
     m_device = std::move(device);
+    if (stage == Device::Stage::Opening)
+        watchOpening();
     return true;
+}
+
+// The answer is read in turns of the event loop, so the window never waits for it.
+void FluidSynthMidiOut::watchOpening()
+{
+    m_openingDeadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_options.openTimeLimitMs);
+    if (!m_openingWatch) {
+        m_openingWatch = std::make_unique<QTimer>();
+        m_openingWatch->setInterval(WatchIntervalMs);
+        QObject::connect(m_openingWatch.get(), &QTimer::timeout, m_openingWatch.get(), [this] {
+            Device::Stage stage = Device::Stage::Failed;
+            if (m_device) {
+                std::lock_guard lock(m_device->mutex);
+                stage = m_device->stage;
+            }
+            if (stage == Device::Stage::Open)
+                m_openingWatch->stop();
+            else if (stage == Device::Stage::Failed || std::chrono::steady_clock::now() >= m_openingDeadline)
+                lose();
+        });
+    }
+    m_openingWatch->start();
+}
+
+void FluidSynthMidiOut::lose()
+{
+    close();
+    if (m_failureHandler)
+        m_failureHandler();
+}
+
+void FluidSynthMidiOut::setFailureHandler(std::function<void()> handler)
+{
+    m_failureHandler = std::move(handler);
 }
 
 void FluidSynthMidiOut::shortMessage(std::uint32_t message)
 {
-    if (!m_device)
+    if (!m_device || (isNote(message) && !isReady()))
         return;
-    fluid_synth_t* synth = m_device->synth.load(std::memory_order_acquire);
-    if (!synth) {
-        if (!isNote(message))
-            m_device->pending.push_back(message);
-        return;
+    {
+        std::lock_guard lock(m_device->mutex);
+        m_device->queued.push_back(message);
+        ++m_device->sent;
     }
-    for (std::uint32_t kept : std::exchange(m_device->pending, {}))
-        play(synth, kept);
-    play(synth, message);
+    m_device->changed.notify_all();
 }
 
+// Waits a moment for the worker to let go of the output, so that a program that ends now
+// does not end in the middle of it; a worker held by a hanging sound server is left behind.
 void FluidSynthMidiOut::close()
 {
-    m_device.reset();
+    if (m_openingWatch)
+        m_openingWatch->stop();
+    const std::shared_ptr<Device> device = std::exchange(m_device, nullptr);
+    if (!device)
+        return;
+    std::unique_lock lock(device->mutex);
+    device->closing = true;
+    device->changed.notify_all();
+    device->changed.wait_for(lock, QuickAnswer, [&device] { return device->finished; });
 }
 
 bool FluidSynthMidiOut::isOpen() const
@@ -192,8 +286,16 @@ void FluidSynthMidiOut::render(int frames, float* left, float* right)
 {
     std::fill_n(left, frames, 0.0f);
     std::fill_n(right, frames, 0.0f);
+    if (!m_device)
+        return;
+    {
+        std::unique_lock lock(m_device->mutex);
+        m_device->changed.wait_for(lock, std::chrono::seconds(1), [this] {
+            return m_device->played == m_device->sent || m_device->finished;
+        });
+    }
     float* out[] = {left, right};
-    process(m_device ? m_device->synth.load(std::memory_order_acquire) : nullptr, frames, 0, nullptr, 2, out);
+    process(m_device->synth.load(std::memory_order_acquire), frames, 0, nullptr, 2, out);
 }
 
 } // namespace numerette

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace numerette {
 
@@ -13,8 +14,13 @@ public:
     virtual ~MidiOut() = default;
 
     // False when there is no synthesizer to play on (no audio output, no soundfont).
-    // Opening an open device keeps it as it is.
+    // Opening an open device keeps it as it is. Never waits long: an output that takes
+    // longer to answer is opened in the background, and if it fails the device closes
+    // and reports it through the failure handler.
     virtual bool open() = 0;
+    // Called on the owner's thread when an open device loses its output; the device is
+    // closed by then.
+    virtual void setFailureHandler(std::function<void()> handler) = 0;
     // Has no effect while the device is closed.
     virtual void shortMessage(std::uint32_t message) = 0;
     virtual void close() = 0;

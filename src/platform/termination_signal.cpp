@@ -6,6 +6,8 @@
 
 #include <QSocketNotifier>
 
+#include "delivered_input.h"
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -44,12 +46,13 @@ TerminationSignal::TerminationSignal(QObject* parent)
         qWarning("Numerette: cannot watch for termination signals; they end the program at once");
         return;
     }
+    m_input = new DeliveredInput(this);
     m_notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
         while (::read(g_signalPipe[1], bytes, sizeof bytes) > 0) {
         }
-        emit requested();
+        m_input->afterDeliveredInput([this] { emit requested(); });
     });
     setHandler(writeSignalByte);
 }

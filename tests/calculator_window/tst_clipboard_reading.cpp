@@ -75,8 +75,9 @@ private slots:
     void copies();
     void copiedFromTheList();
     void previousClipboardIsIgnored();
-    void longColumn();
-    void hugeTextStopsAtCapacity();
+    void longColumns_data();
+    void longColumns();
+    void tooLongCopyAddsNothing();
 };
 
 void TestClipboardReading::copies_data()
@@ -182,28 +183,65 @@ void TestClipboardReading::previousClipboardIsIgnored()
     QCOMPARE(m.tail(), QString());
 }
 
-void TestClipboardReading::longColumn()
+namespace {
+
+QString column(int from, int to)
 {
-    Monitored m{QString()};
-    QString column;
-    for (int n = 1; n <= 1000; ++n)
-        column += QString::number(n) + u"\r\n"_s;
-    QCOMPARE(m.copy(column), ClipboardReading::Taken);
-    QCOMPARE(m.clipboard.text, u"500,500"_s);
-    QVERIFY(m.tail().endsWith(tapeText(u"1000|500,500 T|==="_s)));
+    QString text;
+    for (int n = from; n <= to; ++n)
+        text += QString::number(n) + u"\r\n"_s;
+    return text;
 }
 
-// A copy of megabytes stops some way past the list's capacity; the total then asks
-// to clear the list, as the = key does.
-void TestClipboardReading::hugeTextStopsAtCapacity()
+} // namespace
+
+void TestClipboardReading::longColumns_data()
+{
+    QTest::addColumn<int>("alreadyListed");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("total");
+
+    QTest::newRow("a thousand lines") << 0 << 1000 << u"500,500"_s;
+    QTest::newRow("two thousand lines, past the list's capacity") << 0 << 2000 << u"2,001,000"_s;
+    QTest::newRow("ten lines onto a list of 45,000 characters") << 1600 << 10 << u"55"_s;
+    QTest::newRow("as many lines as one copy takes") << 0 << int(MaxCopiedItems) << u"50,005,000"_s;
+}
+
+// A column is added whole however far past its capacity the list grows; the total then
+// asks to clear the list, as the = key does.
+void TestClipboardReading::longColumns()
+{
+    QFETCH(int, alreadyListed);
+    QFETCH(int, lines);
+    QFETCH(QString, total);
+    Monitored m{QString()};
+    if (alreadyListed > 0)
+        QCOMPARE(m.copy(column(1, alreadyListed) + u"x"_s), ClipboardReading::Taken);
+    const qsizetype listedBefore = m.calc.list().size();
+    m.clipboard.questions.clear();
+
+    QCOMPARE(m.copy(column(1, lines)), ClipboardReading::Taken);
+    QCOMPARE(m.clipboard.text, total);
+    // The count line holds the number of items added.
+    const QString added = m.calc.list().mid(listedBefore);
+    QVERIFY(added.endsWith(tapeText(QString::number(lines).rightJustified(3, u'0') + u'|' + total + u" T|==="_s)));
+    QCOMPARE(m.clipboard.questions,
+             m.calc.list().size() > tape::CapacityChars ? QStringList{LoadMessage(4)} : QStringList());
+}
+
+// More numbers than one copy takes: nothing is added, and the same text copied again is
+// not counted a second time.
+void TestClipboardReading::tooLongCopyAddsNothing()
 {
     Monitored m{QString()};
-    const QString huge = u"1\r\n"_s.repeated(3'500'000);
-    QCOMPARE(m.copy(huge), ClipboardReading::Taken);
-    QCOMPARE(m.clipboard.questions, QStringList{LoadMessage(4)});
-    QVERIFY(m.calc.list().size() > 2 * tape::CapacityChars);
-    QVERIFY(m.calc.list().size() < 2 * tape::CapacityChars + 10 * tape::LineLength);
-    QVERIFY(tape::endsWithSeparator(m.calc.list()));
+    const QString list = m.calc.list();
+    const QString huge = column(1, int(MaxCopiedItems) + 1);
+    QCOMPARE(m.copy(huge), ClipboardReading::TooLong);
+    QCOMPARE(m.calc.list(), list);
+    QCOMPARE(m.clipboard.text, huge);
+    QCOMPARE(m.copy(huge), ClipboardReading::Ignored);
+    QCOMPARE(m.copy(u"1\r\n"_s.repeated(3'500'000)), ClipboardReading::TooLong);
+    QCOMPARE(m.calc.list(), list);
 }
 
 QTEST_GUILESS_MAIN(TestClipboardReading)

@@ -115,6 +115,8 @@ private slots:
     void commands_data();
     void commands();
     void instrumentPrompt();
+    void outputLostLater_data();
+    void outputLostLater();
     void aNoteStoppedForADialogPlaysAgain();
     void windowKeysSoundAndDialogsSilence();
 
@@ -307,6 +309,40 @@ void TstKeySounds::commands()
     QCOMPARE(dialogs.prompts.size(), qsizetype(command == u"mnuSom"_s && !openFails ? answers.size() : 0));
     const QString noDevice = u"Error while trying to access MIDI resource of your Sound Card"_s;
     QCOMPARE(dialogs.messages, openFails ? QStringList{noDevice} : QStringList());
+}
+
+void TstKeySounds::outputLostLater_data()
+{
+    QTest::addColumn<QString>("openedBy"); // a command, or "load"
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("sons");     // stored afterwards
+    QTest::newRow("musical at load") << u"load"_s << true << u"3"_s;
+    QTest::newRow("beep command, shown window") << u"mnuBeep"_s << true << u"2"_s;
+    QTest::newRow("musical command, shown window") << u"mnuSom"_s << true << u"3"_s;
+    QTest::newRow("beep command, hidden window") << u"mnuBeep"_s << false << u"1"_s;
+}
+
+// An output opened in the background that fails later (a sound server that never answered)
+// turns the sounds off as a failed open does: message 9 after the user's command in the
+// shown window, nothing at load; the stored choice stays for the next start.
+void TstKeySounds::outputLostLater()
+{
+    QFETCH(QString, openedBy);
+    QFETCH(bool, shown);
+    QFETCH(QString, sons);
+    m_settings->setSons(openedBy == u"load" ? SoundMode::Musical : SoundMode::None);
+    auto keyboard = sounds(shown);
+    Dialogs dialogs({u"0"_s});
+    if (openedBy != u"load")
+        keyboard->menu.findChild<QAction*>(openedBy)->trigger();
+    QVERIFY(keyboard->midi.isOpen());
+    keyboard->midi.failLater();
+    QCOMPARE(keyboard->checked(), u"mnuSemSom"_s);
+    keyboard->play({90, -90});
+    QCOMPARE(keyboard->midi.messages().size(), openedBy == u"load" ? 0 : 1);
+    QCOMPARE(stored(u"Sons"_s), sons);
+    const QString noDevice = u"Error while trying to access MIDI resource of your Sound Card"_s;
+    QTRY_COMPARE(dialogs.messages, (shown && openedBy != u"load") ? QStringList{noDevice} : QStringList());
 }
 
 void TstKeySounds::instrumentPrompt()

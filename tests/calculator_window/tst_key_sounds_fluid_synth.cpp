@@ -4,9 +4,14 @@
 #include <mutex>
 #include <vector>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,6 +107,7 @@ private slots:
     void keyZPlaysOneNoteUntilReleased();
     void noAudioOutputSwitchesTheSoundsOff_data();
     void noAudioOutputSwitchesTheSoundsOff();
+    void soundServerThatNeverAnswers();
 };
 
 void TstKeySoundsFluidSynth::initTestCase()
@@ -135,7 +141,7 @@ void TstKeySoundsFluidSynth::keyZPlaysOneNoteUntilReleased()
     QCOMPARE(log.lines(u"noteon"_s, 4), QStringList{u"noteon\t3\t36\t120"_s});
 
     keyboard.sounds->keyUp(KeyZ);
-    QVERIFY(log.lines(u"noteoff"_s, 3).contains(u"noteoff\t3\t36"_s));
+    QTRY_VERIFY(log.lines(u"noteoff"_s, 3).contains(u"noteoff\t3\t36"_s));
     loudness(midi, 1.5);
     QCOMPARE_LT(loudness(midi, 0.3), Silent);
 }
@@ -160,6 +166,37 @@ void TstKeySoundsFluidSynth::noAudioOutputSwitchesTheSoundsOff()
     keyboard.sounds->keyDown(KeyZ);
     QVERIFY(!midi.isOpen());
     QCOMPARE_LT(loudness(midi, 0.1), Silent);
+}
+
+// A sound server that takes the connection and never answers: opening does not wait for
+// it, messages sent meanwhile do not either, and after the time limit the device closes and
+// says so; the keys are silent from then on.
+void TstKeySoundsFluidSynth::soundServerThatNeverAnswers()
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath(u"pulse"_s));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QVERIFY(server >= 0);
+    const auto closeServer = qScopeGuard([server] { ::close(server); });
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    QVERIFY(std::size_t(path.size()) < sizeof address.sun_path);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    QCOMPARE(::bind(server, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    QCOMPARE(::listen(server, 8), 0);
+    const QByteArray oldServer = qgetenv("PULSE_SERVER");
+    const auto restoreServer = qScopeGuard([&oldServer] { qputenv("PULSE_SERVER", oldServer); });
+    qputenv("PULSE_SERVER", "unix:" + path);
+
+    FluidSynthMidiOut midi(FluidSynthOptions{.audioDrivers = {"pulseaudio"}, .openTimeLimitMs = 300});
+    Keyboard keyboard(midi);
+    keyboard.sounds->applyStoredMode();
+    QVERIFY(midi.isOpen());
+    QVERIFY(keyboard.menu.findChild<QAction*>(u"mnuSom"_s)->isChecked());
+    keyboard.sounds->keyDown(KeyZ);
+    keyboard.sounds->keyUp(KeyZ);
+    QTRY_VERIFY_WITH_TIMEOUT(!midi.isOpen(), 10000);
+    QVERIFY(keyboard.menu.findChild<QAction*>(u"mnuSemSom"_s)->isChecked());
 }
 
 QTEST_MAIN(TstKeySoundsFluidSynth)

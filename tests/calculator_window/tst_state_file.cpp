@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "file_size_limit.h"
 #include "state_file.h"
 
 using namespace Qt::StringLiterals;
@@ -39,28 +41,6 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// Lets no file of this process grow past a few bytes, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
 } // namespace
 
 class TstStateFile : public QObject {
@@ -74,6 +54,9 @@ private slots:
     void recordFormat();
     void damagedFileIsKeptAside_data();
     void damagedFileIsKeptAside();
+    void everyDamagedCopyIsKept();
+    void noRegularFileIsDamaged_data();
+    void noRegularFileIsDamaged();
     void missingFileChangesNothing();
     void newFileIsPrivate();
     void failedWriteKeepsOldFile();
@@ -160,12 +143,58 @@ void TstStateFile::damagedFileIsKeptAside()
 {
     QFETCH(QByteArray, contents);
     const QString aside = path() + u".damaged"_s;
-    writeBytes(aside, "an older damaged file");
     writeBytes(path(), contents);
 
-    QCOMPARE(numerette::readStateFile(path(), DateOrder::DayMonthYear), std::nullopt);
+    const numerette::StateFileContents read = numerette::loadStateFile(path(), DateOrder::DayMonthYear);
+    QCOMPARE(read.record, std::nullopt);
+    QVERIFY(read.damaged);
+    QCOMPARE(read.keptAs, aside);
     QVERIFY(!QFile::exists(path()));
     QCOMPARE(contentsOf(aside), contents);
+}
+
+// Damaged at one start, and again at the next: neither copy replaces the other.
+void TstStateFile::everyDamagedCopyIsKept()
+{
+    const QStringList damaged{u"first damaged"_s, u"second damaged"_s, u"third damaged"_s};
+    QStringList keptAs;
+    for (const QString& contents : damaged) {
+        writeBytes(path(), contents.toUtf8());
+        keptAs.append(numerette::loadStateFile(path(), DateOrder::DayMonthYear).keptAs);
+        QVERIFY(numerette::writeStateFile(path(), sample(), DateOrder::DayMonthYear));
+        QVERIFY(numerette::readStateFile(path(), DateOrder::DayMonthYear));
+    }
+    QCOMPARE(keptAs, QStringList({path() + u".damaged"_s, path() + u".damaged.2"_s, path() + u".damaged.3"_s}));
+    for (qsizetype copy = 0; copy < damaged.size(); ++copy)
+        QCOMPARE(contentsOf(keptAs[copy]), damaged[copy].toUtf8());
+}
+
+void TstStateFile::noRegularFileIsDamaged_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO no program writes to") << u"fifo"_s;
+    QTest::newRow("folder") << u"folder"_s;
+    QTest::newRow("link to nowhere") << u"dangling link"_s;
+}
+
+// Something at the path that is no regular file is never waited on: it is moved aside as a
+// damaged file, and the next save writes a regular file in its place.
+void TstStateFile::noRegularFileIsDamaged()
+{
+    QFETCH(QString, kind);
+    if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    else if (kind == u"folder")
+        QVERIFY(QDir().mkdir(path()));
+    else
+        QVERIFY(QFile::link(m_dir->filePath(u"nowhere"_s), path()));
+
+    const numerette::StateFileContents read = numerette::loadStateFile(path(), DateOrder::DayMonthYear);
+    QVERIFY(read.damaged);
+    QCOMPARE(read.record, std::nullopt);
+    QCOMPARE(read.keptAs, path() + u".damaged"_s);
+    QVERIFY(numerette::writeStateFile(path(), sample(), DateOrder::DayMonthYear));
+    QCOMPARE(numerette::readStateFile(path(), DateOrder::DayMonthYear), std::optional(sample()));
 }
 
 void TstStateFile::missingFileChangesNothing()
@@ -191,7 +220,9 @@ void TstStateFile::failedWriteKeepsOldFile()
     longer.list = QString(4096, u'x');
     {
         FileSizeLimit limit(old.size() + 10);
-        QVERIFY(!numerette::writeStateFile(path(), longer, DateOrder::DayMonthYear));
+        QString error;
+        QVERIFY(!numerette::writeStateFile(path(), longer, DateOrder::DayMonthYear, &error));
+        QVERIFY(!error.isEmpty());
     }
     QCOMPARE(contentsOf(path()), old);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"numeret1.fita"_s});

@@ -19,6 +19,7 @@
 #include "calculator_session.h"
 #include "calculator.h"
 #include "fake_calculator_owner.h"
+#include "file_size_limit.h"
 #include "frm_calcula.h"
 #include "list_commands.h"
 #include "list_files.h"
@@ -114,6 +115,8 @@ private slots:
     void closingParksOrEnds();
     void windowOpenedDuringTheExitTouchesNothing();
     void stateIsSavedAfterTotalsAndClears();
+    void damagedStateStartsANewListAndSaysWhereItWasKept();
+    void failedSaveIsToldOnceAndTriedAgain();
     void firstActivationRunsTheCommandWordOnce();
     void quotationsRotateWhileShown();
     void clickingTheQuotationPicture_data();
@@ -487,6 +490,54 @@ void TstWindowLifecycle::stateIsSavedAfterTotalsAndClears()
 
     session.action(u"mnuLimpar"_s)->trigger();
     QTRY_COMPARE(saved()->list, todaysEmptyList(session.host));
+}
+
+void TstWindowLifecycle::damagedStateStartsANewListAndSaysWhereItWasKept()
+{
+    {
+        QFile damaged(stateFile());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        QVERIFY(damaged.write("\"05/03/2024\",\"cut off"));
+    }
+    std::unique_ptr<Session> session;
+    const QList<ShownMessage> messages = messagesShownBy([&] {
+        session = std::make_unique<Session>(*m_settings, m_owner);
+        QVERIFY(session->show());
+        QTest::qWait(50);
+    });
+    QCOMPARE(session->calculator.list(), todaysEmptyList(session->host));
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.constFirst().icon, QMessageBox::Warning);
+    QVERIFY(messages.constFirst().text.contains(stateFile() + u".damaged"_s));
+    QCOMPARE(contentsOf(stateFile() + u".damaged"_s), QByteArray("\"05/03/2024\",\"cut off"));
+}
+
+// A total that cannot be saved says so once, naming the file; the following totals try
+// again without a word, and once a save has worked a new failure is told again.
+void TstWindowLifecycle::failedSaveIsToldOnceAndTriedAgain()
+{
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    const auto type = [&session](const QString& keys) {
+        return messagesShownBy([&] {
+            QTest::keyClicks(&session.window, keys);
+            QTest::qWait(50);
+        });
+    };
+    const auto saved = [] { return numerette::readStateFile(numerette::stateFilePath(1), DateOrder::DayMonthYear); };
+    {
+        const FileSizeLimit full(64);
+        const QList<ShownMessage> first = type(u"5+3="_s);
+        QCOMPARE(first.size(), 1);
+        QCOMPARE(first.constFirst().icon, QMessageBox::Critical);
+        QVERIFY(first.constFirst().text.contains(stateFile()));
+        QVERIFY(type(u"2+2="_s).isEmpty());
+        QVERIFY(!saved() || saved()->list != session.calculator.list());
+    }
+    QVERIFY(type(u"1+1="_s).isEmpty());
+    QVERIFY(saved() && saved()->list == session.calculator.list());
+    const FileSizeLimit fullAgain(64);
+    QCOMPARE(type(u"4+4="_s).size(), 1);
 }
 
 void TstWindowLifecycle::firstActivationRunsTheCommandWordOnce()

@@ -2,7 +2,11 @@
 #include <functional>
 #include <map>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -78,6 +82,7 @@ class TstSettingsStore : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void defaults_data();
     void defaults();
@@ -86,11 +91,21 @@ private slots:
     void storedText_data();
     void storedText();
     void miniHeightSentinel();
+    void storeIsPrivate_data();
+    void storeIsPrivate();
 
 private:
     QString iniPath() const { return m_dir->filePath(u"Numeret.ini"_s); }
     std::unique_ptr<QTemporaryDir> m_dir;
+    // The user's own store lives here; the store finds it once per process.
+    QTemporaryDir m_configHome;
 };
+
+void TstSettingsStore::initTestCase()
+{
+    QVERIFY(m_configHome.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+}
 
 void TstSettingsStore::init()
 {
@@ -203,6 +218,51 @@ void TstSettingsStore::miniHeightSentinel()
     QVERIFY(!SettingsStore(iniPath()).isMiniHeightStored());
     SettingsStore(iniPath()).setMiniHeight(1400);
     QVERIFY(SettingsStore(iniPath()).isMiniHeightStored());
+}
+
+void TstSettingsStore::storeIsPrivate_data()
+{
+    QTest::addColumn<bool>("usersOwnStore");
+    QTest::addColumn<bool>("earlierVersionsFiles");
+    QTest::newRow("new folder and file") << true << false;
+    QTest::newRow("folder and file readable by all") << true << true;
+    QTest::newRow("a file the caller names") << false << true;
+}
+
+// The user's store: folder 0700 and file 0600, before and after a value is written. A
+// file the caller names becomes 0600 too, in a folder left as it was.
+void TstSettingsStore::storeIsPrivate()
+{
+    QFETCH(bool, usersOwnStore);
+    QFETCH(bool, earlierVersionsFiles);
+    const QString file = usersOwnStore
+        ? QSettings(QSettings::IniFormat, QSettings::UserScope, u"Numeret"_s, u"Numeret"_s).fileName()
+        : m_dir->filePath(u"Numeret/Numeret.ini"_s);
+    const QString folder = QFileInfo(file).absolutePath();
+    QVERIFY(folder.startsWith(usersOwnStore ? m_configHome.path() : m_dir->path()));
+    QDir(folder).removeRecursively();
+    const auto removeStore = qScopeGuard([&folder] { QDir(folder).removeRecursively(); });
+    const QFileDevice::Permissions readableByAll(0x7755);
+    if (earlierVersionsFiles) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, readableByAll));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("[Conf]\nFormato=4\n");
+        old.close();
+        QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions(0x6644)));
+    }
+    const QFileDevice::Permissions folderMode = usersOwnStore ? QFileDevice::Permissions(0x7700) : readableByAll;
+    {
+        SettingsStore store(usersOwnStore ? QString() : file);
+        QCOMPARE(QFile::permissions(folder), folderMode);
+        QCOMPARE(QFile::permissions(file), QFileDevice::Permissions(0x6600));
+        QCOMPARE(store.Formato(), earlierVersionsFiles ? 4 : 2);
+        store.setFormato(3);
+    }
+    QCOMPARE(QFile::permissions(folder), folderMode);
+    QCOMPARE(QFile::permissions(file), QFileDevice::Permissions(0x6600));
+    QCOMPARE(SettingsStore(file).Formato(), 3);
 }
 
 QTEST_GUILESS_MAIN(TstSettingsStore)

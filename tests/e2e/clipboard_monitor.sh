@@ -52,7 +52,7 @@ done
 
 # --- Two columns: the products are added and totalled, and left on the clipboard ---------------
 copy_text '2\t3\n4\t5'
-wait_for_line 1 '26 T' || fail "the two columns were not totalled: $(cat "$(state_file 1)")"
+wait_for_line 1 ' 26 T' || fail "the two columns were not totalled: $(cat "$(state_file 1)")"
 grep -qF -- '6 +' "$(state_file 1)" || fail "the product 6 is not on the tape"
 cmp -s <(clipboard) <(printf '6.00\r\n20.00\r\n') \
     || fail "the clipboard holds $(clipboard | od -c) instead of the two products"

@@ -126,6 +126,23 @@ tape_has() {
     return 1
 }
 
+# Prints the icon window of a process once the tray host has taken it in: a small window of
+# the program's class whose parent is no longer the root window.
+tray_icon_window() {
+    local attempt window size
+    for (( attempt = 0; attempt < 100; attempt++ )); do
+        for window in $(xdotool search --all --pid "$1" --classname numerette 2>/dev/null); do
+            size=$(xdotool getwindowgeometry "$window" 2>/dev/null | awk '/Geometry:/ {print $2}')
+            [[ $size =~ ^([0-9]+)x([0-9]+)$ ]] && (( BASH_REMATCH[1] <= 32 && BASH_REMATCH[2] <= 32 )) || continue
+            xwininfo -tree -id "$window" 2>/dev/null | grep -q 'Parent window id: .*(the root window)' && continue
+            echo "$window"
+            return 0
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
 # Fails the test, showing the saved calculation, unless it gets a line matching the pattern.
 expect_tape() {
     local saved
@@ -150,4 +167,34 @@ start_window_manager() {
         sleep 0.1
     done
     fail "openbox did not start"
+}
+
+# Starts the tray host `trayer` (its process id goes into $tray_host and `started`) and waits
+# for its panel. trayer now and then exits at once on a fresh display; it gets three tries.
+start_tray_host() {
+    local try i log=$HOME/trayer.log
+    for (( try = 0; try < 3; try++ )); do
+        trayer --edge top --align right --widthtype pixel --width 120 --height 24 >"$log" 2>&1 &
+        tray_host=$!
+        started+=("$tray_host")
+        for (( i = 0; i < 50; i++ )); do
+            xwininfo -name panel >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill "$tray_host" 2>/dev/null
+    done
+    cat "$log" >&2
+    return 1
+}
+
+# Prints the visible calculator window of a process, waiting up to the given seconds; the icon
+# window, whose title is the icon's tip, does not count.
+visible_calculator() {
+    local attempt window
+    for (( attempt = 0; attempt < ${2:-20} * 10; attempt++ )); do
+        window=$(xdotool search --all --onlyvisible --pid "$1" --name "$CalculatorTitle" 2>/dev/null | grep -vx "${icon:-none}" | head -n 1)
+        [[ -n $window ]] && { echo "$window"; return 0; }
+        sleep 0.1
+    done
+    return 1
 }

@@ -11,55 +11,8 @@ readonly program=$1
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool trayer xwininfo
 
-# Prints the icon window of a process once the tray host has taken it in: a small window of
-# the program's class whose parent is no longer the root window.
-tray_icon_window() {
-    local attempt window size
-    for (( attempt = 0; attempt < 100; attempt++ )); do
-        for window in $(xdotool search --all --pid "$1" --classname numerette 2>/dev/null); do
-            size=$(xdotool getwindowgeometry "$window" 2>/dev/null | awk '/Geometry:/ {print $2}')
-            [[ $size =~ ^([0-9]+)x([0-9]+)$ ]] && (( BASH_REMATCH[1] <= 32 && BASH_REMATCH[2] <= 32 )) || continue
-            xwininfo -tree -id "$window" 2>/dev/null | grep -q 'Parent window id: .*(the root window)' && continue
-            echo "$window"
-            return 0
-        done
-        sleep 0.1
-    done
-    return 1
-}
-
-# Prints the visible calculator window of a process, waiting up to the given seconds; the icon
-# window, whose title is the icon's tip, does not count.
-visible_calculator() {
-    local attempt window
-    for (( attempt = 0; attempt < ${2:-20} * 10; attempt++ )); do
-        window=$(xdotool search --all --onlyvisible --pid "$1" --name "$CalculatorTitle" 2>/dev/null | grep -vx "${icon:-none}" | head -n 1)
-        [[ -n $window ]] && { echo "$window"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
 # --- With a tray host ---------------------------------------------------------------------------
-# trayer now and then exits at once on a fresh display; it gets three tries.
-start_tray_host() {
-    local i
-    trayer --edge top --align right --widthtype pixel --width 120 --height 24 >"$tray_log" 2>&1 &
-    tray_host=$!
-    started+=("$tray_host")
-    for (( i = 0; i < 50; i++ )); do
-        xwininfo -name panel >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    kill "$tray_host" 2>/dev/null
-    return 1
-}
-tray_log=$HOME/trayer.log
-started_tray=false
-for (( try = 0; try < 3; try++ )); do
-    start_tray_host && { started_tray=true; break; }
-done
-$started_tray || { cat "$tray_log" >&2; fail "the tray host did not start"; }
+start_tray_host || fail "the tray host did not start"
 
 "$program" systray &
 pid=$!
