@@ -113,6 +113,10 @@ public:
     void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
     void WriteTotal(const QString& list);
+    // A corrected calculation written whole after a closed list (calculator_correction.cpp):
+    // its lines go on the list, the calculator is reset and shows `total`, which goes to the
+    // clipboard like any total.
+    void appendCorrection(const QString& lines, const QString& total);
     void ApplyPendingOperation();
 
     // --- Free text, search, grouping and copy (calculator_list_edit.cpp) ------------------
