@@ -20,6 +20,14 @@ QString kindName(LineKind kind)
     }
 }
 
+// A text a spreadsheet would take for a formula (=, +, -, @ first) keeps a leading blank,
+// as the tape shows it, so that it stays text when the file is opened.
+QString inertText(const QString& text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@");
+    return !text.isEmpty() && formulaStarts.contains(text.front()) ? u' ' + text : text;
+}
+
 QString field(const QString& text)
 {
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
@@ -63,18 +71,18 @@ QString tapeCsv(const QString& list, tape::DateOrder order, const NumberLocale& 
             if (const auto parts = tape::itemParts(line.text)) {
                 value = plainValue(parts->value, locale);
                 op = operatorText(parts->op);
-                label = parts->label;
+                label = inertText(parts->label);
             }
             break;
         case LineKind::Count:
-            value = line.text.trimmed();
+            value = QString::number(line.text.trimmed().toLongLong());
             break;
         case LineKind::Total:
             value = plainValue(line.text.left(tape::ValueColumns).trimmed(), locale);
             op = line.text.right(1);
             break;
         default:
-            label = line.text.trimmed();
+            label = inertText(line.text.trimmed());
             break;
         }
         const QString date = line.date.isValid() ? line.date.toString(Qt::ISODate) : QString();

@@ -13,7 +13,8 @@ namespace numerette {
 // heading row: date (ISO, from the date header above the line), kind (header, item, count,
 // total, text, report), value (a plain number with "." decimals, a duration as hh:mm:ss),
 // operator (+ - * / % = for items, T or E for totals) and label (an item's label, the text
-// of other lines). Separators and dividers only draw the tape and get no row. Numbers are
+// of other lines; one that starts like a spreadsheet formula keeps a leading blank so that
+// it opens as text). Separators and dividers only draw the tape and get no row. Numbers are
 // read with `locale`, the separators the list was written with.
 QString tapeCsv(const QString& list, tape::DateOrder order, const NumberLocale& locale);
 
