@@ -6,6 +6,7 @@
 
 #include "calculator.h"
 #include "key_script.h"
+#include "tape_csv.h"
 
 using namespace numerette;
 
@@ -21,6 +22,7 @@ struct TapeOptions {
     QDate today = QDate::currentDate();
     bool insertText = false;
     bool printState = false;
+    bool csv = false;
     std::optional<QString> keys;
 };
 
@@ -63,6 +65,8 @@ std::optional<TapeOptions> parseOptions(const QStringList& args, QString& error)
             options.insertText = true;
         } else if (arg == QLatin1String("--state")) {
             options.printState = true;
+        } else if (arg == QLatin1String("--csv")) {
+            options.csv = true;
         } else if (arg == QLatin1String("--format")) {
             bool ok = false;
             const auto text = value();
@@ -171,6 +175,9 @@ int main(int argc, char* argv[])
 
     QString out = options->printState ? stateReport(calculator) : calculator.list();
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // CSV keeps its CR LF row ends.
+    if (options->csv)
+        out = tapeCsv(calculator.list(), options->dateOrder, calculator.numberLocale());
     const QByteArray bytes = out.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return 0;
