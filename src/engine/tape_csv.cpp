@@ -59,11 +59,15 @@ QString operatorText(QChar op)
 
 } // namespace
 
-QString tapeCsv(const QString& list, tape::DateOrder order, const NumberLocale& locale)
+QString tapeCsv(const QString& list, tape::DateOrder order, const NumberLocale& locale, qsizetype from, qsizetype to)
 {
+    if (to < 0)
+        to = list.size();
     QString csv = QStringLiteral("date,kind,value,operator,label\r\n");
     for (const tape::TapeLine& line : tape::readLines(list, order)) {
         if (line.kind == LineKind::Separator || line.kind == LineKind::Divider)
+            continue;
+        if (line.position >= to || line.position + line.text.size() + tape::LineBreak.size() <= from)
             continue;
         QString value, op, label;
         switch (line.kind) {

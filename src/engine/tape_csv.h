@@ -15,7 +15,10 @@ namespace numerette {
 // operator (+ - * / % = for items, T or E for totals) and label (an item's label, the text
 // of other lines; one that starts like a spreadsheet formula keeps a leading blank so that
 // it opens as text). Separators and dividers only draw the tape and get no row. Numbers are
-// read with `locale`, the separators the list was written with.
-QString tapeCsv(const QString& list, tape::DateOrder order, const NumberLocale& locale);
+// read with `locale`, the separators the list was written with. With a range, only the
+// lines that overlap the list positions [from, to) get rows; they are read in the context of
+// the whole list, so a selection keeps its dates and kinds.
+QString tapeCsv(const QString& list, tape::DateOrder order, const NumberLocale& locale, qsizetype from = 0,
+                qsizetype to = -1);
 
 } // namespace numerette

@@ -103,6 +103,8 @@ private slots:
     void lines_data();
     void lines();
     void everyKind();
+    void selection_data();
+    void selection();
     void pythonReadsItBack();
     void libreOfficeReadsTypes();
 };
@@ -172,6 +174,32 @@ void TestTapeCsv::everyKind()
         u"2026-12-09,item,7.00,+,"_s,
     };
     QCOMPARE(rowsOf(csv), expected);
+}
+
+void TestTapeCsv::selection_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("rows");
+
+    const int line = 28;
+    QTest::newRow("one item keeps the date above it") << 2 * line + 5 << 2 * line + 6 << "2026-12-09,item,5,+,";
+    QTest::newRow("from inside an item to inside the total")
+        << 3 * line + 20 << 5 * line + 1 << "2026-12-09,item,3,=,|2026-12-09,count,2,,|2026-12-09,total,8,T,";
+    QTest::newRow("separator alone gives no row") << 6 * line << 7 * line << "";
+    QTest::newRow("caret at a line's end takes no row") << 3 * line << 3 * line << "";
+}
+
+void TestTapeCsv::selection()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, rows);
+    const QString list = tapeText(u"09/12/2026 Wed|===|5 +|3 =|002|8 T|==="_s);
+    QStringList expected{Heading};
+    if (!rows.isEmpty())
+        expected += rows.split(u'|');
+    QCOMPARE(rowsOf(tapeCsv(list, tape::DateOrder::DayMonthYear, NumberLocale{}, from, to)), expected);
 }
 
 void TestTapeCsv::pythonReadsItBack()
