@@ -64,9 +64,13 @@ std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calcu
         replay.enterNumber(item.entry);
         int code = item.key;
         replay.Form_KeyPress(code);
+        // A label goes back only where it does not cover the number: a corrected value
+        // longer than the label leaves room for stays unlabelled.
         const QString label = labels.value(i);
-        if (!label.isEmpty() && !closes(item.key) && !tape::isClosed(replay.list())) {
-            if (const auto labelled = tape::withLastLineLabel(replay.list(), label))
+        const QString& list = replay.list();
+        if (!label.isEmpty() && !closes(item.key) && !tape::isClosed(list) && list.size() >= tape::LineLength
+            && QStringView(list).sliced(list.size() - tape::LineLength + 1, tape::LabelColumns).trimmed().isEmpty()) {
+            if (const auto labelled = tape::withLastLineLabel(list, label))
                 replay.setList(*labelled);
         }
     }

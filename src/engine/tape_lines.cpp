@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape_lines.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
 
 namespace numerette::tape {

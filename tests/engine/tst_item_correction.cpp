@@ -308,6 +308,11 @@ void TestItemCorrection::labelsAreWrittenBack()
     QVERIFY2(corrected.contains(u" RENT                  5 +"_s), qPrintable(corrected));
     QVERIFY2(corrected.contains(u" FOOD                  4 +"_s), qPrintable(corrected));
     QCOMPARE(m.host.clipboard, u"11"_s);
+
+    // A value wider than the room a label leaves keeps its digits and loses the label.
+    QCOMPARE(m.correct(3, 1, u"123456789012"_s, '+'), CorrectionResult::Done);
+    QVERIFY2(m.lastCalculation().contains(u"           123,456,789,012 +"_s.right(26)), qPrintable(m.lastCalculation()));
+    QVERIFY(!m.lastCalculation().contains(u"FOOD"_s));
 }
 
 void TestItemCorrection::randomCorpusMatchesTypingFromScratch()
