@@ -2,7 +2,10 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QAction>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -84,6 +87,7 @@ private slots:
     void csvOfTheSelection();
     void pdfAsThePagePrintDrawsIt();
     void failedWriteSaysSoAndRemembersNothing();
+    void fileDialogStartsWhereSaveLastSaved();
 };
 
 void TstExportCommand::csvOfTheWholeList()
@@ -140,6 +144,36 @@ void TstExportCommand::failedWriteSaysSoAndRemembersNothing()
     QVERIFY(!f.command.exportTo(f.path(u"missing/tape.csv"_s)));
     QCOMPARE(boxes.texts, QStringList{numerette::LoadMessage(30)});
     QCOMPARE(f.settings.UltimoPath(), folder);
+}
+
+// As Save in File: the last folder, the last name (here with .csv), an overwrite prompt; the
+// PDF filter turns the proposed name into a .pdf one, and a PDF is written.
+void TstExportCommand::fileDialogStartsWhereSaveLastSaved()
+{
+    Fixture f;
+    f.settings.setUltimoArq(f.path(u"March.txt"_s));
+    f.settings.setUltimoPath(f.dir.path() + u'/');
+    QString proposed, title;
+    QStringList filters;
+    bool overwritePrompt = false;
+    QTimer::singleShot(50, &f.window, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        title = dialog->windowTitle();
+        proposed = dialog->selectedFiles().value(0);
+        filters = dialog->nameFilters();
+        overwritePrompt = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectNameFilter(u"PDF (*.pdf)"_s);
+        emit dialog->filterSelected(u"PDF (*.pdf)"_s);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    f.menu.findChild<QAction*>(u"mnuExportar"_s)->trigger();
+    QCOMPARE(title, u" Export"_s);
+    QCOMPARE(proposed, f.path(u"March.csv"_s));
+    QCOMPARE(filters, (QStringList{u"CSV (*.csv)"_s, u"PDF (*.pdf)"_s}));
+    QVERIFY(overwritePrompt);
+    QVERIFY2(contentsOf(f.path(u"March.pdf"_s)).startsWith("%PDF"), qPrintable(QDir(f.dir.path()).entryList().join(u' ')));
 }
 
 QTEST_MAIN(TstExportCommand)
