@@ -124,9 +124,9 @@ CorrectionResult correctItem(Calculator& calculator, TypedCalculations& history,
     corrected.start = calculator.list().size() + header.size();
     corrected.end = corrected.start + replayed->lines.size();
     corrected.closed = true;
+    corrected.lines = replayed->lines;
     calculator.appendCorrection(header + replayed->lines, replayed->total);
-    if (QStringView(calculator.list()).mid(corrected.start) == replayed->lines)
-        history.adopt(std::move(corrected));
+    history.adopt(std::move(corrected));
     return CorrectionResult::Done;
 }
 

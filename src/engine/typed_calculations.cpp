@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "typed_calculations.h"
 
+#include <algorithm>
+
 #include "calculator.h"
 #include "tape_lines.h"
 
@@ -216,10 +218,21 @@ TypedCalculations::Found TypedCalculations::at(qsizetype listPosition) const
     return none;
 }
 
-void TypedCalculations::adopt(TypedCalculation calculation)
+bool TypedCalculations::adopt(TypedCalculation calculation)
 {
-    calculation.lines = m_text.mid(calculation.start, calculation.end - calculation.start);
-    m_calculations.push_back(std::move(calculation));
+    if (calculation.start < 0 || calculation.end <= calculation.start || calculation.items.empty()
+        || QStringView(m_text).mid(calculation.start, calculation.end - calculation.start) != calculation.lines)
+        return false;
+    const auto overlaps = [&calculation](const TypedCalculation& c) {
+        return c.start < calculation.end && calculation.start < c.end;
+    };
+    if (std::any_of(m_calculations.begin(), m_calculations.end(), overlaps))
+        return false;
+    // Kept in list order: the running calculation is always the last one.
+    const auto after = std::find_if(m_calculations.begin(), m_calculations.end(),
+                                    [&calculation](const TypedCalculation& c) { return c.start > calculation.start; });
+    m_calculations.insert(after, std::move(calculation));
+    return true;
 }
 
 } // namespace numerette

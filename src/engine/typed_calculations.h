@@ -67,8 +67,10 @@ public:
     // is now.
     Found at(qsizetype listPosition) const;
 
-    // A calculation written whole by the program (a correction) becomes replayable too.
-    void adopt(TypedCalculation calculation);
+    // A calculation known from elsewhere (a correction the program wrote, the history kept
+    // from the last run) becomes replayable, provided the list holds its lines where it says.
+    bool adopt(TypedCalculation calculation);
+    const std::vector<TypedCalculation>& calculations() const { return m_calculations; }
 
 private:
     void listEdited(int position);

@@ -7,6 +7,7 @@
 #include "key_script.h"
 #include "tape_text.h"
 #include "typed_calculations.h"
+#include "typed_calculations_file.h"
 
 using namespace numerette;
 using namespace Qt::StringLiterals;
@@ -112,6 +113,9 @@ private slots:
     void runningCalculationIsTotalledFirst();
     void percentageOfZeroDoesNotClose();
     void labelsAreWrittenBack();
+    void historyOutlivesARestart();
+    void keptHistoryThatDoesNotFitIsDropped_data();
+    void keptHistoryThatDoesNotFitIsDropped();
     void randomCorpusMatchesTypingFromScratch();
 };
 
@@ -313,6 +317,57 @@ void TestItemCorrection::labelsAreWrittenBack()
     QCOMPARE(m.correct(3, 1, u"123456789012"_s, '+'), CorrectionResult::Done);
     QVERIFY2(m.lastCalculation().contains(u"           123,456,789,012 +"_s.right(26)), qPrintable(m.lastCalculation()));
     QVERIFY(!m.lastCalculation().contains(u"FOOD"_s));
+}
+
+// The history kept at the last close, read back beside the restored list.
+void TestItemCorrection::historyOutlivesARestart()
+{
+    Machine before(u"20"_s);
+    before.type(u"5+3-2=7*2=9+"_s);
+    const QByteArray kept = typedCalculationsJson(before.history.calculations());
+
+    Machine after;  // started in another format: each calculation replays in its own
+    after.calc.setList(before.calc.list());
+    int adopted = 0;
+    for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
+        adopted += after.history.adopt(calculation) ? 1 : 0;
+    QCOMPARE(adopted, 2);  // the running calculation is not kept
+    QCOMPARE(after.refusalAt(13), ReplayRefusal::NotKnown);
+    QCOMPARE(after.correct(3, 1, u"4"_s, '-'), CorrectionResult::Done);
+    QCOMPARE(after.host.clipboard, u"7.00"_s);
+    QCOMPARE(after.correct(9, 0, u"8"_s, '*'), CorrectionResult::Done);
+    QCOMPARE(after.host.clipboard, u"16.00"_s);
+}
+
+void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+
+    QTest::newRow("not JSON") << QByteArray("{") << QByteArray("[");
+    QTest::newRow("another version") << QByteArray("\"version\":1") << QByteArray("\"version\":2");
+    QTest::newRow("lines that moved") << QByteArray("\"start\":56") << QByteArray("\"start\":84");
+    QTest::newRow("lines that changed") << QByteArray("5 +") << QByteArray("6 +");
+    QTest::newRow("an unknown format") << QByteArray("\"format\":2") << QByteArray("\"format\":3");
+    QTest::newRow("an unknown key") << QByteArray(",43]") << QByteArray(",44]");
+    QTest::newRow("an entry that is no number") << QByteArray("[\"5\"") << QByteArray("[\"x\"");
+}
+
+void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    Machine before;
+    before.type(u"5+3="_s);
+    QByteArray kept = typedCalculationsJson(before.history.calculations());
+    QVERIFY2(kept.contains(from), kept.constData());
+    kept.replace(from, to);
+
+    Machine after;
+    after.calc.setList(before.calc.list());
+    for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
+        QVERIFY(!after.history.adopt(calculation));
+    QCOMPARE(after.refusalAt(2), ReplayRefusal::NotKnown);
 }
 
 void TestItemCorrection::randomCorpusMatchesTypingFromScratch()
