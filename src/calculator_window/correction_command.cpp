@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -15,12 +16,18 @@
 #include "correct_item_dialog.h"
 #include "item_correction.h"
 #include "message_boxes.h"
+#include "private_files.h"
+#include "state_file.h"
 #include "tape_positions.h"
 #include "typed_calculations.h"
+#include "typed_calculations_file.h"
 
 using numerette::ReplayRefusal;
 
 namespace {
+
+// A history of a full list is a few hundred kilobytes at most; anything larger is not one.
+constexpr qint64 MaxHistoryBytes = 4 * 1024 * 1024;
 
 QString refusalMessage(ReplayRefusal refusal)
 {
@@ -110,13 +117,22 @@ private:
 } // namespace
 
 CorrectionCommand::CorrectionCommand(QWidget& window, numerette::Calculator& calculator, QPlainTextEdit& tape,
-                                     QMenu* listMenu)
+                                     QMenu* listMenu, int hostTag)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_tape(tape)
     , m_history(new numerette::TypedCalculations(calculator, this))
+    , m_historyPath(numerette::stateFilePath(hostTag) + QStringLiteral(".keys"))
 {
+    // The first change of the list is the saved list coming back: the history kept with it
+    // is taken back then, for the calculations whose lines still stand where they stood.
+    m_restored = connect(&calculator, &numerette::Calculator::listEdited, this, [this] {
+        disconnect(m_restored);
+        takeBackHistory();
+    });
+    connect(&calculator, &numerette::Calculator::calculationClosed, this, &CorrectionCommand::keepHistory);
+
     m_correct = listMenu->addAction(tr("Co&rrect Item..."));
     m_correct->setObjectName(QStringLiteral("mnuCorrigir"));
     m_correct->setShortcut(Qt::Key_F10);
@@ -173,9 +189,27 @@ void CorrectionCommand::correctAt(qsizetype listPosition)
         return;
     const auto result = numerette::correctItem(m_calculator, *m_history, listPosition, dialog.item(),
                                                numerette::TypedItem{dialog.entry(), dialog.key()});
+    if (result == numerette::CorrectionResult::Done)
+        keepHistory();
     if (result == numerette::CorrectionResult::DoesNotClose)
         numerette::message_boxes::show(
             &m_window, QMessageBox::Information,
             tr("With this correction the calculation does not come out whole: a percentage of a zero total, or a "
                "number the format shows as zero.\n\nNothing was changed."));
+}
+
+void CorrectionCommand::takeBackHistory()
+{
+    QFile file(m_historyPath);
+    if (file.size() > MaxHistoryBytes || !file.open(QIODevice::ReadOnly))
+        return;
+    for (const numerette::TypedCalculation& calculation : numerette::typedCalculationsFromJson(file.readAll()))
+        m_history->adopt(calculation);
+}
+
+// The history is a convenience: a file that cannot be written only makes the calculations
+// of this run uncorrectable after a restart.
+void CorrectionCommand::keepHistory()
+{
+    numerette::files::replaceFile(m_historyPath, numerette::typedCalculationsJson(m_history->calculations()));
 }

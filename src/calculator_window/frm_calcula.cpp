@@ -97,7 +97,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
     new ListPrinting(*this, calculator, settings, m_menus->listMenu());
     new ExportCommand(*this, calculator, settings, m_menus->listMenu());
-    new CorrectionCommand(*this, calculator, *m_tape, m_menus->listMenu());
+    new CorrectionCommand(*this, calculator, *m_tape, m_menus->listMenu(), m_launch.hostTag);
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
     m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Types a column into the real calculator, corrects its second item through the
 # "Calculation List" menu with X key events, and expects the corrected total on the
-# clipboard and both calculations, the original and the corrected one, in the state file.
+# clipboard and both calculations, the original and the corrected one, in the state file;
+# then corrects a calculation again after a restart, with F10.
 #   correct_item.sh PATH-TO-NUMERETTE
 set -uo pipefail
 
@@ -58,4 +59,17 @@ for (( attempt = 0; attempt < 50; attempt++ )); do
     sleep 0.1
 done
 [[ $tape == *"$expected"* ]] || fail "the state file does not hold both calculations: $tape"
-echo "correct_item: corrected 3 to 4, total 11"
+
+# After a restart the calculations on the restored list can still be corrected: F10 opens
+# the last one (11 + 1) on its last item, which becomes 2.
+kill -TERM "$pid"
+ends_within "$pid" 10 || fail "the calculator did not end after SIGTERM"
+launch
+[[ -n $(calculator_window "$pid" 'Numerette FREE') ]] || fail "the calculator window did not come back"
+focus_calculator "$pid"
+keys F10
+[[ -n $(visible_window --pid "$pid" --name 'Correct Item') ]] || fail "after a restart Correct Item did not open"
+xdotool type --delay 60 '2'
+keys Return
+clipboard_becomes 13 || fail "expected 13 after correcting 11 + 1 to 11 + 2, found '$(timeout 2 xclip -selection clipboard -o 2>/dev/null)'"
+echo "correct_item: corrected 3 to 4 (total 11), and after a restart 1 to 2 (total 13)"
