@@ -114,7 +114,9 @@ CorrectionResult correctItem(Calculator& calculator, TypedCalculations& history,
     const auto replayed = replayCorrected(corrected, labels, index, replacement);
     if (!replayed)
         return CorrectionResult::DoesNotClose;
-    if (!corrected.closed) {
+    // Whichever calculation runs, it is totalled first, as the = key totals it: the
+    // correction is a calculation of its own after it.
+    if (!tape::isClosed(calculator.list())) {
         int code = EqualsKey;
         calculator.Form_KeyPress(code);
         calculator.releaseButton(Button::Igual);

@@ -289,6 +289,13 @@ void TestItemCorrection::runningCalculationIsTotalledFirst()
     QCOMPARE(m.calc.list().mid(2 * tape::LineLength), tapeText(u"5 +|3 =|002|8 T|==="_s)
                  + u" CORRECTED ITEM 001 OF 002\r\n"_s + tapeText(u"6 +|3 =|002|9 T|==="_s));
     QCOMPARE(m.host.clipboard, u"9"_s);
+
+    // Correcting an earlier calculation while another runs totals the running one too.
+    Machine n;
+    n.type(u"5+3=7+2"_s);
+    QCOMPARE(n.correct(3, 1, u"4"_s, '='), CorrectionResult::Done);
+    QCOMPARE(n.calc.list().mid(7 * tape::LineLength), tapeText(u"7 +|2 =|002|9 T|==="_s)
+                 + u" CORRECTED ITEM 002 OF 002\r\n"_s + tapeText(u"5 +|4 =|002|9 T|==="_s));
 }
 
 void TestItemCorrection::percentageOfZeroDoesNotClose()
