@@ -30,7 +30,8 @@ bool closes(int key)
 qsizetype itemLineCount(const QString& list)
 {
     const QList<tape::TapeLine> lines = tape::readLines(list, tape::DateOrder::DayMonthYear);
-    return std::count_if(lines.begin(), lines.end(), [](const tape::TapeLine& l) { return l.kind == tape::LineKind::Item; });
+    return std::count_if(lines.begin(), lines.end(),
+                         [](const tape::TapeLine& line) { return line.kind == tape::LineKind::Item; });
 }
 
 } // namespace
@@ -39,7 +40,8 @@ QList<tape::ItemParts> shownItems(const QString& list, const TypedCalculation& c
 {
     QList<tape::ItemParts> items;
     for (std::size_t i = 0; i < calculation.items.size(); ++i) {
-        const QStringView line = QStringView(list).mid(calculation.start + qsizetype(i) * tape::LineLength, tape::TapeColumns);
+        const qsizetype start = calculation.start + qsizetype(i) * tape::LineLength;
+        const QStringView line = QStringView(list).mid(start, tape::TapeColumns);
         items.append(tape::itemParts(line).value_or(tape::ItemParts{}));
     }
     return items;

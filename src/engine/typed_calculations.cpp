@@ -198,7 +198,8 @@ TypedCalculations::Found TypedCalculations::at(qsizetype listPosition) const
             continue;
         Found found;
         found.calculation = &*it;
-        found.item = int(std::min<qsizetype>((lineStart - it->start) / tape::LineLength, qsizetype(it->items.size()) - 1));
+        const qsizetype lastItem = qsizetype(it->items.size()) - 1;
+        found.item = int(std::min((lineStart - it->start) / tape::LineLength, lastItem));
         if (QStringView(list).mid(it->start, it->end - it->start) != it->lines)
             found.refusal = ReplayRefusal::EditedText;
         else if (it->refusal != ReplayRefusal::None)

@@ -36,9 +36,11 @@ std::optional<TypedCalculation> calculationOf(const QJsonObject& object)
             return std::nullopt;
         calculation.items.push_back({item.at(0).toString(), key});
     }
-    const bool knownFormat = std::any_of(NumberFormats.begin(), NumberFormats.end(),
-                                         [&calculation](const NumberFormatChoice& c) { return c.index == calculation.formatIndex; });
-    if (!knownFormat || calculation.items.empty() || calculation.start < 0 || calculation.end - calculation.start != calculation.lines.size())
+    const bool knownFormat = std::any_of(NumberFormats.begin(), NumberFormats.end(), [&calculation](const auto& c) {
+        return c.index == calculation.formatIndex;
+    });
+    if (!knownFormat || calculation.items.empty() || calculation.start < 0
+        || calculation.end - calculation.start != calculation.lines.size())
         return std::nullopt;
     return calculation;
 }

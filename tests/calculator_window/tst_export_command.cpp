@@ -173,7 +173,8 @@ void TstExportCommand::fileDialogStartsWhereSaveLastSaved()
     QCOMPARE(proposed, f.path(u"March.csv"_s));
     QCOMPARE(filters, (QStringList{u"CSV (*.csv)"_s, u"PDF (*.pdf)"_s}));
     QVERIFY(overwritePrompt);
-    QVERIFY2(contentsOf(f.path(u"March.pdf"_s)).startsWith("%PDF"), qPrintable(QDir(f.dir.path()).entryList().join(u' ')));
+    QVERIFY2(contentsOf(f.path(u"March.pdf"_s)).startsWith("%PDF"),
+             qPrintable(QDir(f.dir.path()).entryList().join(u' ')));
 }
 
 QTEST_MAIN(TstExportCommand)

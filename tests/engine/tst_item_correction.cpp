@@ -322,7 +322,7 @@ void TestItemCorrection::labelsAreWrittenBack()
 
     // A value wider than the room a label leaves keeps its digits and loses the label.
     QCOMPARE(m.correct(3, 1, u"123456789012"_s, '+'), CorrectionResult::Done);
-    QVERIFY2(m.lastCalculation().contains(u"           123,456,789,012 +"_s.right(26)), qPrintable(m.lastCalculation()));
+    QVERIFY2(m.lastCalculation().contains(u"   123,456,789,012 +"_s), qPrintable(m.lastCalculation()));
     QVERIFY(!m.lastCalculation().contains(u"FOOD"_s));
 }
 
