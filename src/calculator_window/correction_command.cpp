@@ -50,6 +50,9 @@ QString refusalMessage(ReplayRefusal refusal)
     case ReplayRefusal::Cut:
         return CorrectionCommand::tr("This calculation was cut short by a clear before its total.\n\n"
                                      "It cannot be replayed; nothing was changed.");
+    case ReplayRefusal::UndoneOperator:
+        return CorrectionCommand::tr("The percentage of this calculation was taken with the operator of an item "
+                                     "that was undone before it.\n\nIt cannot be replayed; nothing was changed.");
     case ReplayRefusal::None:
         break;
     }

@@ -176,6 +176,7 @@ public:
     bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
 
     const QString& PendingOperator() const { return m_pendingOperator; }
+    const QString& LastOperatorKey() const { return m_lastOperatorKey; }
     int numberFormatIndex() const { return m_numberFormatIndex; }
     const QString& NumberFormat() const { return m_numberFormat; }
     bool addMode() const { return m_addMode; }

@@ -22,6 +22,20 @@ QStringList linesOf(QStringView text)
     return lines;
 }
 
+// The percentage key reads the operator key pressed before it: + (or Enter) adds the
+// percentage, - takes it off, / takes its share, any other key takes the percentage alone.
+// An undo leaves that key as it was, so it can be the key of an item no longer there.
+int percentageRule(int key)
+{
+    switch (key) {
+    case 2:
+    case '+': return '+';
+    case '-':
+    case '/': return key;
+    default: return 0;
+    }
+}
+
 qsizetype lengthWithBreak(const QString& line)
 {
     return line.size() + tape::LineBreak.size();
@@ -112,6 +126,9 @@ void TypedCalculations::appended(const QStringList& lines, qsizetype at)
     } else if (!sameModes(*calculation) && calculation->refusal == ReplayRefusal::None) {
         calculation->refusal = ReplayRefusal::ModeChanged;
     }
+    if (item->op == u'%' && !calculation->items.empty() && calculation->refusal == ReplayRefusal::None
+        && percentageRule(m_calculator.LastOperatorKey().toInt()) != percentageRule(calculation->items.back().key))
+        calculation->refusal = ReplayRefusal::UndoneOperator;
     calculation->items.push_back({entry, tape::operatorKeyOf(item->op, calculation->addMode)});
     calculation->end = at + lengthWithBreak(lines.constFirst());
     closeWith(lines, 1, calculation->end);

@@ -29,6 +29,7 @@ enum class ReplayRefusal {
     ModeChanged,    // the number format or the ENTER key function changed while it ran
     EditedText,     // its lines were changed by free-text editing
     Cut,            // the calculator was reset before it was totalled
+    UndoneOperator, // its percentage took the operator of an item undone before it
 };
 
 // A calculation of the list with the keys, the number format and the modes it was typed

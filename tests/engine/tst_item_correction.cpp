@@ -117,6 +117,8 @@ private slots:
     void keptHistoryThatDoesNotFitIsDropped_data();
     void keptHistoryThatDoesNotFitIsDropped();
     void randomCorpusMatchesTypingFromScratch();
+    void recordedKeysReproduceEveryCalculation_data();
+    void recordedKeysReproduceEveryCalculation();
 };
 
 void TestItemCorrection::corrections_data()
@@ -250,6 +252,16 @@ void TestItemCorrection::refusalsOfChangedCalculations()
         m.calc.chooseNumberFormat(20);
         m.type(u"3="_s);
         QCOMPARE(m.refusalAt(2), ReplayRefusal::ModeChanged);
+    }
+    {
+        Machine m;
+        m.type(u"476/8149+{Undo}1%"_s);  // 476 × 1.01: the % read the undone +, not the ÷
+        QCOMPARE(m.host.clipboard, u"480.76"_s);
+        QCOMPARE(m.refusalAt(2), ReplayRefusal::UndoneOperator);
+        m.type(u"200-50+{Undo}10%"_s);  // the % read the undone +, not the -
+        QCOMPARE(m.refusalAt(8), ReplayRefusal::UndoneOperator);
+        m.type(u"200+50+{Undo}10%"_s);  // the undone key adds as the kept one does
+        QCOMPARE(m.refusalAt(14), ReplayRefusal::None);
     }
     {
         Machine m;
@@ -436,6 +448,50 @@ void TestItemCorrection::randomCorpusMatchesTypingFromScratch()
         ++corrected;
     }
     QVERIFY(corrected > 200);
+}
+
+void TestItemCorrection::recordedKeysReproduceEveryCalculation_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::newRow("result mode") << "";
+    QTest::newRow("add mode") << "add";
+    QTest::newRow("two decimals") << "20";
+    QTest::newRow("cents, add mode") << "1 add";
+}
+
+// Whatever the keys, a calculation the history holds as replayable types back exactly as it
+// stands on the list: same lines, same total.
+void TestItemCorrection::recordedKeysReproduceEveryCalculation()
+{
+    QFETCH(QString, options);
+    QStringList pool{u"+"_s, u"-"_s, u"*"_s, u"/"_s, u"%"_s, u"="_s, u"="_s, u"."_s, u";"_s, u"{Enter}"_s,
+                     u"{Backspace}"_s, u"{CE}"_s, u"{Neg}"_s, u"{Undo}"_s, u"{Redo}"_s, u"{M+}"_s, u"{MR}"_s,
+                     u"{Time}"_s, u"{NumLock}"_s};
+    for (int copy = 0; copy < 3; ++copy)
+        for (char d = '0'; d <= '9'; ++d)
+            pool << QString(QLatin1Char(d));
+    QRandomGenerator random(20261211);
+    int checked = 0;
+    for (int run = 0; run < 40; ++run) {
+        Machine m(options);
+        QString keys;
+        for (int i = 0; i < 300; ++i)
+            keys += pool.at(random.bounded(int(pool.size())));
+        m.type(keys);
+        for (const TypedCalculation& calculation : m.history.calculations()) {
+            if (!calculation.closed || calculation.refusal != ReplayRefusal::None || calculation.timeMode)
+                continue;
+            QStringList labels;
+            for (const tape::ItemParts& item : shownItems(m.calc.list(), calculation))
+                labels.append(item.label);
+            const auto replayed = replayCorrected(calculation, labels, 0, calculation.items.front());
+            QVERIFY2(replayed, qPrintable(keys));
+            QVERIFY2(replayed->lines == calculation.lines,
+                     qPrintable(keys + u"\nkept:\n"_s + calculation.lines + u"replayed:\n"_s + replayed->lines));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 100);
 }
 
 QTEST_GUILESS_MAIN(TestItemCorrection)
