@@ -9,7 +9,6 @@ namespace numerette {
 namespace {
 
 constexpr int EqualsKey = '=';
-constexpr int PercentKey = '%';
 
 // The replay's world: a clipboard of its own, and no settings, questions or window.
 class ReplayHost final : public CalculatorHost {
@@ -21,11 +20,6 @@ public:
 private:
     QString m_clipboard;
 };
-
-bool closes(int key)
-{
-    return key == EqualsKey || key == PercentKey;
-}
 
 qsizetype itemLineCount(const QString& list)
 {
@@ -66,19 +60,21 @@ std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calcu
         replay.enterNumber(item.entry);
         int code = item.key;
         replay.Form_KeyPress(code);
-        // A label goes back only where it does not cover the number: a corrected value
-        // longer than the label leaves room for stays unlabelled.
-        const QString label = labels.value(i);
-        const QString& list = replay.list();
-        if (!label.isEmpty() && !closes(item.key) && !tape::isClosed(list) && list.size() >= tape::LineLength
-            && QStringView(list).sliced(list.size() - tape::LineLength + 1, tape::LabelColumns).trimmed().isEmpty()) {
-            if (const auto labelled = tape::withLastLineLabel(list, label))
-                replay.setList(*labelled);
-        }
     }
     if (!tape::isClosed(replay.list()) || itemLineCount(replay.list()) != count)
         return std::nullopt;
-    return ReplayedCalculation{replay.list(), host.clipboardText()};
+    // Labels take no part in the arithmetic, and the one of the last item was typed before
+    // its = replaced the marker: they go back into the item lines afterwards. A label goes
+    // back only where it does not cover the number: a corrected value longer than the room
+    // a label leaves stays unlabelled.
+    QString lines = replay.list();
+    for (int i = 0; i < count; ++i) {
+        const QString label = labels.value(i).left(tape::LabelColumns);
+        const qsizetype at = qsizetype(i) * tape::LineLength + 1;
+        if (!label.isEmpty() && QStringView(lines).mid(at, tape::LabelColumns).trimmed().isEmpty())
+            lines.replace(at, tape::LabelColumns, label.leftJustified(tape::LabelColumns));
+    }
+    return ReplayedCalculation{lines, host.clipboardText()};
 }
 
 std::optional<ToCorrect> toCorrect(const Calculator& calculator, const TypedCalculations& history,

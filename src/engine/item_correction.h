@@ -22,7 +22,7 @@ struct ReplayedCalculation {
 };
 
 // Types the calculation again on a calculator of its own, with its format and modes, the
-// item at `index` replaced, its labels written back; nothing when the result does not
+// item at `index` replaced, its labels (typed in insert-text mode) written back; nothing when the result does not
 // come out as a whole calculation with every item on it (a percentage of a zero total, a
 // number the format rounds to zero).
 std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calculation, const QStringList& labels,

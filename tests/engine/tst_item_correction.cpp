@@ -457,6 +457,8 @@ void TestItemCorrection::recordedKeysReproduceEveryCalculation_data()
     QTest::newRow("add mode") << "add";
     QTest::newRow("two decimals") << "20";
     QTest::newRow("cents, add mode") << "1 add";
+    QTest::newRow("labels") << "insert";
+    QTest::newRow("labels, add mode") << "insert add 20";
 }
 
 // Whatever the keys, a calculation the history holds as replayable types back exactly as it
@@ -466,7 +468,7 @@ void TestItemCorrection::recordedKeysReproduceEveryCalculation()
     QFETCH(QString, options);
     QStringList pool{u"+"_s, u"-"_s, u"*"_s, u"/"_s, u"%"_s, u"="_s, u"="_s, u"."_s, u";"_s, u"{Enter}"_s,
                      u"{Backspace}"_s, u"{CE}"_s, u"{Neg}"_s, u"{Undo}"_s, u"{Redo}"_s, u"{M+}"_s, u"{MR}"_s,
-                     u"{Time}"_s, u"{NumLock}"_s};
+                     u"{Time}"_s, u"{NumLock}"_s, u"a"_s, u"b"_s, u"q"_s};
     for (int copy = 0; copy < 3; ++copy)
         for (char d = '0'; d <= '9'; ++d)
             pool << QString(QLatin1Char(d));
