@@ -8,6 +8,7 @@
 #include "calculator.h"
 #include "key_script.h"
 #include "program_version.h"
+#include "tape_csv.h"
 #include "tape_options.h"
 
 using namespace numerette;
@@ -119,6 +120,9 @@ int main(int argc, char* argv[])
 
     QString out = options.printState ? stateReport(calculator) : calculator.list();
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // CSV keeps its CR LF row ends.
+    if (options.csv)
+        out = tapeCsv(calculator.list(), options.dateOrder, calculator.numberLocale());
     print(stdout, out);
     return 0;
 }

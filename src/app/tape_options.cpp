@@ -69,6 +69,11 @@ const std::array<TapeOption, 7> Options{{
          o.printState = true;
          return std::nullopt;
      }},
+    {"csv", nullptr, "print the tape as CSV: date, kind, value, operator and label of each line",
+     [](TapeOptions& o, const QString&) -> std::optional<QString> {
+         o.csv = true;
+         return std::nullopt;
+     }},
 }};
 
 const TapeOption* findOption(QStringView name)

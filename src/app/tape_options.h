@@ -20,6 +20,7 @@ struct TapeOptions {
     QDate today = QDate::currentDate();
     bool insertText = false;
     bool printState = false;
+    bool csv = false; // the tape as CSV rows
     std::optional<QString> keys; // none: the keys come from standard input
 };
 

@@ -19,7 +19,9 @@
 #include "calculator_hot_keys.h"
 #include "calculator_menus.h"
 #include "clipboard_monitor.h"
+#include "correction_command.h"
 #include "display_row.h"
+#include "export_command.h"
 #include "frm_paste.h"
 #include "fluid_synth_midi_out.h"
 #include "key_sounds.h"
@@ -95,6 +97,8 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_menus = new CalculatorMenus(calculator, menuBar());
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
     new ListPrinting(*this, calculator, settings, m_menus->listMenu());
+    new ExportCommand(*this, calculator, settings, m_menus->listMenu());
+    new CorrectionCommand(*this, calculator, *m_tape, m_menus->listMenu(), m_launch.hostTag);
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
     m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
 

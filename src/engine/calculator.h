@@ -118,6 +118,10 @@ public:
     void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
     void WriteTotal(const QString& list);
+    // A corrected calculation written whole after a closed list (calculator_correction.cpp):
+    // its lines go on the list, the calculator is reset and shows `total`, which goes to the
+    // clipboard like any total.
+    void appendCorrection(const QString& lines, const QString& total);
     void ApplyPendingOperation();
 
     // --- Free text, search, grouping and copy (calculator_list_edit.cpp) ------------------
@@ -177,6 +181,7 @@ public:
     bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
 
     const QString& PendingOperator() const { return m_pendingOperator; }
+    const QString& LastOperatorKey() const { return m_lastOperatorKey; }
     int numberFormatIndex() const { return m_numberFormatIndex; }
     const QString& NumberFormat() const { return m_numberFormat; }
     bool addMode() const { return m_addMode; }

@@ -49,6 +49,14 @@ void TestTapeCli::run_data()
     QTest::newRow("add mode") << "--add" << "5{Enter}3{Enter}=" << QByteArray() << 0 << tape(u"5 +|3 =|002|8 T|==="_s) << QString();
     QTest::newRow("insert text") << "--insert-text" << "5+ab3=" << QByteArray() << 0
                                  << tape(u"AB                    5 +|3 =|------------|002|8 T|==="_s) << QString();
+    QTest::newRow("csv with comma decimals")
+        << "--csv --decimal , --format 20" << "1234,5+3=" << QByteArray() << 0
+        << u"date,kind,value,operator,label\r\n"
+           u"2026-12-09,header,,,09/12/2026 Wed\r\n"
+           u"2026-12-09,item,1234.50,+,\r\n"
+           u"2026-12-09,item,3.00,=,\r\n"
+           u"2026-12-09,count,2,,\r\n"
+           u"2026-12-09,total,1237.50,T,\r\n"_s << QString();
     QTest::newRow("Esc ends the run") << "" << "5+3{Esc}=" << QByteArray() << 0 << tape(u"5 +"_s) << QString();
     QTest::newRow("unknown option") << "--bogus" << "5" << QByteArray() << 2 << QString()
                                     << u"unknown option '--bogus'"_s;

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "export_command.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTemporaryDir>
+
+#include "calculator.h"
+#include "list_files.h"
+#include "message_boxes.h"
+#include "message_catalogue.h"
+#include "page_printer.h"
+#include "private_files.h"
+#include "settings_store.h"
+#include "tape_csv.h"
+#include "tape_lines.h"
+
+namespace {
+
+// The medium size of the page print.
+constexpr int PdfPointSize = 10;
+const QString CsvFilter = QStringLiteral("CSV (*.csv)");
+const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
+
+// The page print's drawing, caught in a file of its own and handed over as bytes.
+QByteArray pdfOf(const QString& text)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return {};
+    const QString path = dir.filePath(QStringLiteral("tape.pdf"));
+    numerette::PdfPagePrinter printer(path);
+    if (!printer.printText(text, PdfPointSize))
+        return {};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+ExportCommand::ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+                             QMenu* listMenu)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_settings(settings)
+{
+    listMenu->addSeparator();
+    QAction* item = listMenu->addAction(tr("E&xport..."));
+    item->setObjectName(QStringLiteral("mnuExportar"));
+    connect(item, &QAction::triggered, this, &ExportCommand::mnuExportar_Click);
+}
+
+void ExportCommand::mnuExportar_Click()
+{
+    const bool selection = m_calculator.listSelectionLength() > 0;
+    QFileDialog dialog(&m_window, QLatin1Char(' ') + (selection ? tr("Export Selection") : tr("Export")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({CsvFilter, PdfFilter});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter == PdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv"));
+    });
+    const QFileInfo start(numerette::saveDialogStartPath(m_settings.UltimoArq(), m_settings.UltimoPath()));
+    dialog.selectFile(start.dir().filePath(start.completeBaseName() + QStringLiteral(".csv")));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) {
+        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(30));
+        return;
+    }
+    exportTo(chosen.constFirst());
+}
+
+bool ExportCommand::exportTo(const QString& path)
+{
+    const QString& list = m_calculator.list();
+    qsizetype from = 0;
+    qsizetype to = list.size();
+    if (m_calculator.listSelectionLength() > 0) {
+        from = m_calculator.listSelectionStart();
+        to = from + m_calculator.listSelectionLength();
+    }
+    QByteArray bytes;
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        const qsizetype first = numerette::tape::lineStartAt(list, from);
+        const qsizetype end = numerette::tape::nextLineStart(list, std::max(from, to - 1));
+        bytes = pdfOf(list.mid(first, end - first));
+    } else {
+        bytes = numerette::tapeCsv(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to).toUtf8();
+    }
+    if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes)) {
+        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(30));
+        return false;
+    }
+    m_settings.setUltimoPath(numerette::folderOfSavedFile(path));
+    return true;
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+namespace numerette {
+class Calculator;
+class SettingsStore;
+}
+class QMenu;
+class QWidget;
+
+// "E&xport..." (`mnuExportar`, in "Calculation &List"): the list, or the lines of the
+// selection when there is one, to a CSV file for spreadsheets or to a PDF file drawn as the
+// page print draws it. The file dialog starts where Save in File last saved; the file is
+// written whole or not at all, user-only when new.
+class ExportCommand : public QObject {
+    Q_OBJECT
+
+public:
+    ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+                  QMenu* listMenu);
+
+    void mnuExportar_Click();
+    // PDF for a path ending in ".pdf" (in any case), CSV otherwise. Message 30 when the file
+    // could not be written; the folder is remembered when it was.
+    bool exportTo(const QString& path);
+
+private:
+    QWidget& m_window;
+    numerette::Calculator& m_calculator;
+    numerette::SettingsStore& m_settings;
+};

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "item_correction.h"
+
+#include <algorithm>
+
+#include "calculator.h"
+
+namespace numerette {
+namespace {
+
+constexpr int EqualsKey = '=';
+
+// The replay's world: a clipboard of its own, and no settings, questions or window.
+class ReplayHost final : public CalculatorHost {
+public:
+    QString clipboardText() const override { return m_clipboard; }
+    void setClipboardText(const QString& text) override { m_clipboard = text; }
+    void clearClipboard() override { m_clipboard.clear(); }
+
+private:
+    QString m_clipboard;
+};
+
+qsizetype itemLineCount(const QString& list)
+{
+    const QList<tape::TapeLine> lines = tape::readLines(list, tape::DateOrder::DayMonthYear);
+    return std::count_if(lines.begin(), lines.end(),
+                         [](const tape::TapeLine& line) { return line.kind == tape::LineKind::Item; });
+}
+
+} // namespace
+
+QList<tape::ItemParts> shownItems(const QString& list, const TypedCalculation& calculation)
+{
+    QList<tape::ItemParts> items;
+    for (std::size_t i = 0; i < calculation.items.size(); ++i) {
+        const qsizetype start = calculation.start + qsizetype(i) * tape::LineLength;
+        const QStringView line = QStringView(list).mid(start, tape::TapeColumns);
+        items.append(tape::itemParts(line).value_or(tape::ItemParts{}));
+    }
+    return items;
+}
+
+std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calculation, const QStringList& labels,
+                                                   int index, const TypedItem& replacement)
+{
+    ReplayHost host;
+    Calculator replay(host);
+    // Set up while hidden, so that nothing is stored as a setting and no note is shown.
+    replay.setNumberLocale(calculation.locale);
+    replay.chooseNumberFormat(calculation.formatIndex);
+    if (calculation.addMode)
+        replay.mnuEnter_Click();
+    replay.setInsertText(calculation.insertText);
+    replay.setWindowVisible(true);
+
+    const int count = int(calculation.items.size());
+    for (int i = 0; i < count; ++i) {
+        const TypedItem& item = i == index ? replacement : calculation.items[std::size_t(i)];
+        replay.enterNumber(item.entry);
+        int code = item.key;
+        replay.Form_KeyPress(code);
+    }
+    if (!tape::isClosed(replay.list()) || itemLineCount(replay.list()) != count)
+        return std::nullopt;
+    // Labels take no part in the arithmetic, and the one of the last item was typed before
+    // its = replaced the marker: they go back into the item lines afterwards. A label goes
+    // back only where it does not cover the number: a corrected value longer than the room
+    // a label leaves stays unlabelled.
+    QString lines = replay.list();
+    for (int i = 0; i < count; ++i) {
+        const QString label = labels.value(i).left(tape::LabelColumns);
+        const qsizetype at = qsizetype(i) * tape::LineLength + 1;
+        if (!label.isEmpty() && QStringView(lines).mid(at, tape::LabelColumns).trimmed().isEmpty())
+            lines.replace(at, tape::LabelColumns, label.leftJustified(tape::LabelColumns));
+    }
+    return ReplayedCalculation{lines, host.clipboardText()};
+}
+
+std::optional<ToCorrect> toCorrect(const Calculator& calculator, const TypedCalculations& history,
+                                   qsizetype listPosition)
+{
+    const TypedCalculations::Found found = history.at(listPosition);
+    if (found.refusal != ReplayRefusal::None)
+        return std::nullopt;
+    ToCorrect target{*found.calculation, shownItems(calculator.list(), *found.calculation), found.item};
+    if (target.calculation.closed)
+        return target;
+    // The = key ends it: a typed number becomes its last item, else the last marker turns =.
+    const QString& entry = calculator.entry().text();
+    const auto typed = ValueOf(entry, calculator.numberLocale());
+    if (typed && !typed->isZero()) {
+        target.calculation.items.push_back({entry, EqualsKey});
+        target.items.append(tape::ItemParts{calculator.display(), u'=', QString()});
+    } else {
+        target.calculation.items.back().key = EqualsKey;
+        target.items.back().op = u'=';
+    }
+    return target;
+}
+
+CorrectionResult correctItem(Calculator& calculator, TypedCalculations& history, qsizetype listPosition, int index,
+                             const TypedItem& replacement)
+{
+    auto target = toCorrect(calculator, history, listPosition);
+    if (!target || index < 0 || index >= int(target->calculation.items.size()))
+        return CorrectionResult::Refused;
+    TypedCalculation& corrected = target->calculation;
+    QStringList labels;
+    for (const tape::ItemParts& item : std::as_const(target->items))
+        labels.append(item.label);
+    const auto replayed = replayCorrected(corrected, labels, index, replacement);
+    if (!replayed)
+        return CorrectionResult::DoesNotClose;
+    // Whichever calculation runs, it is totalled first, as the = key totals it: the
+    // correction is a calculation of its own after it.
+    if (!tape::isClosed(calculator.list())) {
+        int code = EqualsKey;
+        calculator.Form_KeyPress(code);
+        calculator.releaseButton(Button::Igual);
+    }
+    const QString header = tape::correctionHeader(index + 1, int(corrected.items.size())) + tape::LineBreak;
+    corrected.items[std::size_t(index)] = replacement;
+    corrected.start = calculator.list().size() + header.size();
+    corrected.end = corrected.start + replayed->lines.size();
+    corrected.closed = true;
+    corrected.lines = replayed->lines;
+    calculator.appendCorrection(header + replayed->lines, replayed->total);
+    history.adopt(std::move(corrected));
+    return CorrectionResult::Done;
+}
+
+} // namespace numerette

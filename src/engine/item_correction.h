@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+
+#include <QList>
+#include <QString>
+
+#include "tape_lines.h"
+#include "typed_calculations.h"
+
+namespace numerette {
+
+class Calculator;
+
+// The items of a calculation as its lines show them now, in order.
+QList<tape::ItemParts> shownItems(const QString& list, const TypedCalculation& calculation);
+
+struct ReplayedCalculation {
+    QString lines;  // the item lines and the total block, each ended by CR LF
+    QString total;  // the total text as the clipboard gets it
+};
+
+// Types the calculation again on a calculator of its own, with its format and modes, the
+// item at `index` replaced, its labels (typed in insert-text mode) written back; nothing when the result does not
+// come out as a whole calculation with every item on it (a percentage of a zero total, a
+// number the format rounds to zero).
+std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calculation, const QStringList& labels,
+                                                   int index, const TypedItem& replacement);
+
+// What Correct Item offers at a list position: the calculation that holds that line as it
+// will be replayed (a running one as the = key will close it, a number typed but not yet
+// added becoming its last item), its items as shown, and the item on that line. Nothing
+// when that calculation cannot be replayed (TypedCalculations::at says why).
+struct ToCorrect {
+    TypedCalculation calculation;
+    QList<tape::ItemParts> items;
+    int item = 0;
+};
+std::optional<ToCorrect> toCorrect(const Calculator& calculator, const TypedCalculations& history,
+                                   qsizetype listPosition);
+
+enum class CorrectionResult { Done, Refused, DoesNotClose };
+
+// Correct Item: the calculation holding the line at `listPosition`, with its item `index`
+// replaced, is appended to the list as a new calculation headed by a correction line; a
+// running calculation is totalled first, as the = key does. The new total goes to the
+// clipboard. The original lines stay as they are. Nothing changes unless it is Done.
+CorrectionResult correctItem(Calculator& calculator, TypedCalculations& history, qsizetype listPosition, int index,
+                             const TypedItem& replacement);
+
+} // namespace numerette
