@@ -24,7 +24,7 @@ bool knownFormat(int index)
 }
 
 // A new option is one more row; help and parsing follow from it.
-const std::array<TapeOption, 7> Options{{
+const std::array<TapeOption, 8> Options{{
     {"format", "N", "number format: 2 (the default), 0, 1, or 10 to 80 for 1 to 8 decimals",
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
          bool ok = false;

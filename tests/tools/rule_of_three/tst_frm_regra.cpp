@@ -146,10 +146,14 @@ void TstFrmRegra::resultShownWhole()
     QTest::keyClicks(f.child(u"txtCond1"_s), u"price"_s);
     QTest::keyClicks(f.child(u"txtValor20"_s), u"99999999999"_s);
     QCOMPARE(f.child(u"txtValor20"_s)->text(), u"9999999999"_s);
+    // Erasing a typed digit is what makes the new value the sought one.
+    QTest::keyClicks(f.child(u"txtValor21"_s), u"7"_s);
     QTest::keyClick(f.child(u"txtValor21"_s), Qt::Key_Backspace);
     f.prompts.answers = {PromptAnswer::Yes};
     QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
     QCOMPARE(f.child(u"txtValor21"_s)->text(), u"99989999990001"_s);
+}
+
 void TstFrmRegra::tabAndEnterFillRowByRow()
 {
     Fixture f;
