@@ -75,7 +75,7 @@ ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, n
         item->setShortcut(FontItems[index].shortcut);
         connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
     }
-    QAction* roll = listMenu->addAction(tr("Print in Paper &Roll (Bobbin)"));
+    QAction* roll = listMenu->addAction(tr("Print in Paper R&oll (Bobbin)"));
     roll->setObjectName(QStringLiteral("mnuMatricial"));
     roll->setShortcut(Qt::CTRL | Qt::Key_Y);
     connect(roll, &QAction::triggered, this, &ListPrinting::mnuMatricial_Click);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A long column copied through the real X clipboard is added whole or not at all: the numbers
 # 1 to 2,000 give 2,000 items and the total 2,001,000, and the list-full question follows;
 # a column of more numbers than one copy takes adds nothing and says so.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Types a column into the real calculator, corrects its second item through the
 # "Calculation List" menu with X key events, and expects the corrected total on the
 # clipboard and both calculations, the original and the corrected one, in the state file;

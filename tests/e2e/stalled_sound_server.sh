@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A sound server that takes the connection and never answers never holds the window: the
 # calculator opens at once with its musical sounds on, answers within 100 ms throughout, and
 # falls silent after its time limit; Ctrl+B (Beep) then tells that the sound card cannot be

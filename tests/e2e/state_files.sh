@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's files at the edges: a FIFO at the state file's path does not hold the start
 # (it is kept aside as damaged and the user told), two damaged starts in a row keep both
 # damaged copies, settings and state are the owner's alone, and a data folder that cannot

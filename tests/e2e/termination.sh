@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A polite termination (SIGTERM) loses nothing: calculations typed with real X keys and the
 # signal sent the moment the last key went out; the program takes in every key delivered to
 # it before it closes as Exit does, so the saved list holds each finished calculation and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The notification-area menu opens while each tool window is open (a tool is modal to the
 # calculator only), and its Exit ends the program with a tool still open.
 #   tray_tool_windows.sh PATH-TO-NUMERETTE
