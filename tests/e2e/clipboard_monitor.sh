@@ -10,17 +10,6 @@ readonly program=$1
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool xclip
 
-# Waits up to 10 s for a state file to hold a line.
-wait_for_line() {
-    local attempt file
-    for (( attempt = 0; attempt < 100; attempt++ )); do
-        file=$(state_file "$1")
-        [[ -n $file ]] && grep -qF -- "$2" "$file" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # Another client owns the clipboard with this text until the calculator takes it over.
 copy_text() {
     printf "$1" | xclip -selection clipboard -quiet &
@@ -43,7 +32,7 @@ sleep 0.5
 
 # --- One column, lines ended by CR LF: three items and their total ------------------------------
 copy_text '10\r\n20\r\n30'
-wait_for_line 1 '60 T' || fail "the column was not totalled: $(cat "$(state_file 1)")"
+tape_has '60 T' 1 || fail "the column was not totalled: $(cat "$(state_file 1)")"
 tape=$(cat "$(state_file 1)")
 for line in '10 +' '20 +' '30 =' ' 003'; do
     grep -qF -- "$line" <<<"$tape" || fail "the tape lacks '$line': $tape"
@@ -52,7 +41,7 @@ done
 
 # --- Two columns: the products are added and totalled, and left on the clipboard ---------------
 copy_text '2\t3\n4\t5'
-wait_for_line 1 ' 26 T' || fail "the two columns were not totalled: $(cat "$(state_file 1)")"
+tape_has ' 26 T' 1 || fail "the two columns were not totalled: $(cat "$(state_file 1)")"
 grep -qF -- '6 +' "$(state_file 1)" || fail "the product 6 is not on the tape"
 cmp -s <(clipboard) <(printf '6.00\r\n20.00\r\n') \
     || fail "the clipboard holds $(clipboard | od -c) instead of the two products"
@@ -64,7 +53,7 @@ aux_window=$(calculator_window "$aux" 'Numerette \[Aux\]')
 [[ -n $aux_window ]] || fail "outra opened no window titled 'Numerette [Aux]'"
 xdotool windowfocus --sync "$aux_window"
 xdotool type --delay 60 '5+3='
-wait_for_line 2 '8 T' || fail "the second calculator did not total 5+3"
+tape_has '8 T' 2 || fail "the second calculator did not total 5+3"
 # The total lives on the clipboard only as long as the second calculator runs.
 sleep 0.5
 close_with_escape "$aux"
