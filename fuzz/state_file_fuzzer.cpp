@@ -40,6 +40,8 @@ void checkRead(const char* data, qint64 size, tape::DateOrder order)
     if (!record) {
         if (QFile::exists(path) || !QFile::exists(aside))
             fuzzFailure(QStringLiteral("a state file that does not read was not set aside"));
+        // Each input starts from an empty folder; damaged copies would otherwise pile up.
+        QFile::remove(aside);
         return;
     }
     const QString copy = scratchDir().filePath(QStringLiteral("numeret2.fita"));

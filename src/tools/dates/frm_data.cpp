@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,6 +47,18 @@ QFont doubled(QFont font)
     return font;
 }
 
+// A weekday label is as wide as the longest weekday name in its font, so the layout does not
+// depend on the day it happens to show.
+void fitWeekdays(QLabel& label)
+{
+    const QFontMetrics metrics(label.font());
+    const QLocale locale = QLocale::system();
+    int widest = 0;
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+        widest = std::max(widest, metrics.horizontalAdvance(locale.dayName(day)));
+    label.setMinimumWidth(widest);
+}
+
 QString indexed(const char* name, int index)
 {
     return QLatin1String(name) + QString::number(index);
@@ -84,6 +97,7 @@ void frmData::buildControls()
         caption->setBuddy(m_txtData[i]);
         m_lblData[i] = new QLabel(this);
         m_lblData[i]->setObjectName(indexed("lblData", i));
+        fitWeekdays(*m_lblData[i]);
         grid->addWidget(caption, i, 0);
         grid->addWidget(m_txtData[i], i, 1);
         grid->addWidget(m_lblData[i], i, 2);
@@ -155,6 +169,8 @@ void frmData::useLargeFontLayout()
     const QSize normal = size();
     for (auto* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         control->setFont(doubled(control->font()));
+    for (QLabel* weekday : m_lblData)
+        fitWeekdays(*weekday);
     // A check box without a caption keeps the style's tick box whatever its font.
     const int tickWidth = style()->pixelMetric(QStyle::PM_IndicatorWidth) * 2;
     const int tickHeight = style()->pixelMetric(QStyle::PM_IndicatorHeight) * 2;
