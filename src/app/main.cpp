@@ -12,6 +12,7 @@
 #include "frm_start.h"
 #include "frm_sys_tray.h"
 #include "instance_channel.h"
+#include "languages.h"
 #include "message_catalogue.h"
 #include "program_version.h"
 #include "settings_store.h"
@@ -35,7 +36,12 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const numerette::StartupCommandLine commandLine = numerette::parseStartupCommandLine(arguments);
+    const numerette::StartupCommandLine commandLine = [&] {
+        // Help and usage errors speak the user's language, without needing a display.
+        const QCoreApplication reader(argc, argv);
+        numerette::installTranslations();
+        return numerette::parseStartupCommandLine(arguments);
+    }();
     using Action = numerette::StartupCommandLine::Action;
     switch (commandLine.action) {
     case Action::ShowHelp:
@@ -53,6 +59,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
     QApplication application(argc, argv);
+    numerette::installTranslations();
     QCoreApplication::setOrganizationName(QStringLiteral("Numeret"));
     QCoreApplication::setApplicationName(QStringLiteral("Numeret"));
     QCoreApplication::setApplicationVersion(numerette::programVersion());

@@ -2,11 +2,13 @@
 // numerette-tape: the adding machine without a window, for scripts and tests.
 #include <cstdio>
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 
 #include "calculator.h"
 #include "key_script.h"
+#include "languages.h"
 #include "program_version.h"
 #include "tape_csv.h"
 #include "tape_options.h"
@@ -77,6 +79,9 @@ int usageError(const QString& message)
 
 int main(int argc, char* argv[])
 {
+    // The texts it writes (help, errors, the weekday of the tape's header) follow the user's language.
+    const QCoreApplication application(argc, argv);
+    installTranslations();
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));

@@ -4,9 +4,11 @@
 // A picture of each window (and of each opened menu) goes to the build's gallery folder,
 // for a person to look at.
 //
-// The language is a parameter: NUMERETTE_TEST_LANGUAGE names a locale such as "de_DE";
-// its translation is loaded from NUMERETTE_TRANSLATIONS when there is one, and the
-// pictures go to a gallery folder of that name.
+// Each window's Alt letters, and each menu's, lead to one place only.
+//
+// The language is a parameter: NUMERETTE_TEST_LANGUAGE names a locale such as "pt_BR";
+// the program's translation and Qt's own are loaded for it, and the pictures go to a
+// gallery folder of that name.
 #include <functional>
 #include <memory>
 #include <utility>
@@ -15,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,7 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 
 #include "calculator_hot_keys.h"
 #include "calculator_session.h"
@@ -35,7 +35,9 @@
 #include "frm_paste.h"
 #include "frm_peso.h"
 #include "frm_regra.h"
+#include "languages.h"
 #include "message_catalogue.h"
+#include "mnemonics.h"
 #include "schedule_dialogs.h"
 #include "settings_store.h"
 #include "synthetic_input.h"
@@ -107,7 +109,6 @@ private:
     void keepPicture(QWidget& window, const QString& name);
 
     QDir m_gallery;
-    std::vector<std::unique_ptr<QTranslator>> m_translators;
     std::unique_ptr<QTemporaryDir> m_data;
     std::unique_ptr<numerette::SettingsStore> m_settings;
     FakeCalculatorOwner m_owner;
@@ -119,17 +120,8 @@ void TstNoCutText::initTestCase()
     if (!language.isEmpty()) {
         const QLocale locale(language);
         QLocale::setDefault(locale);
-        // Qt's own texts (the buttons of the message boxes) and the program's.
-        const std::pair<QString, QString> catalogues[] = {
-            {u"qtbase"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-            {u"numerette"_s, qEnvironmentVariable("NUMERETTE_TRANSLATIONS")}};
-        for (const auto& [name, folder] : catalogues) {
-            auto translator = std::make_unique<QTranslator>();
-            if (translator->load(locale, name, u"_"_s, folder)) {
-                QCoreApplication::installTranslator(translator.get());
-                m_translators.push_back(std::move(translator));
-            }
-        }
+        QVERIFY2(numerette::shippedLanguages().contains(language), qPrintable(language));
+        numerette::installTranslations(locale);
     }
     m_gallery.setPath(QStringLiteral(NUMERETTE_GALLERY_DIR) + u'/' + (language.isEmpty() ? u"en"_s : language));
     QVERIFY(m_gallery.mkpath(u"."_s));
@@ -164,6 +156,8 @@ void TstNoCutText::inspect(QWidget& window, const QString& name)
     keepPicture(window, name);
     const QStringList cut = cutTexts(window);
     QVERIFY2(cut.isEmpty(), qPrintable(name + u":\n  "_s + cut.join(u"\n  "_s)));
+    const QStringList clashes = clashingMnemonics(window);
+    QVERIFY2(clashes.isEmpty(), qPrintable(name + u":\n  "_s + clashes.join(u"\n  "_s)));
 }
 
 // Each menu of the bar, and each submenu, as it pops up.
