@@ -25,9 +25,9 @@ const std::vector<std::unique_ptr<QTranslator>>& shippedTranslators()
     static const std::vector<std::unique_ptr<QTranslator>> translators = [] {
         std::vector<std::unique_ptr<QTranslator>> loaded;
         for (const QString& language : shippedLanguages()) {
-            auto translator = std::make_unique<QTranslator>();
-            if (translator->load(CataloguePrefix + language, TranslationFolder))
-                loaded.push_back(std::move(translator));
+            loaded.push_back(std::make_unique<QTranslator>());
+            // A catalogue that does not load leaves its language answering in English.
+            loaded.back()->load(CataloguePrefix + language, TranslationFolder);
         }
         return loaded;
     }();
@@ -61,13 +61,13 @@ QStringList shippedLanguages()
     return languages;
 }
 
-QStringList textInEveryLanguage(const char* context, const char* source, const char* disambiguation)
+QStringList textInEachLanguage(const char* context, const char* source, const char* disambiguation)
 {
-    QStringList forms{QString::fromUtf8(source)};
+    const QString english = QString::fromUtf8(source);
+    QStringList forms{english};
     for (const auto& translator : shippedTranslators()) {
         const QString translated = translator->translate(context, source, disambiguation);
-        if (!translated.isEmpty() && !forms.contains(translated))
-            forms.append(translated);
+        forms.append(translated.isEmpty() ? english : translated);
     }
     return forms;
 }

@@ -14,9 +14,10 @@ void installTranslations(const QLocale& locale = QLocale::system());
 // The languages the program ships a translation for, as locale names ("pt_BR").
 QStringList shippedLanguages();
 
-// A source text in every shipped language: the English source first, then each different
-// translation. Texts the program wrote into a tape are read back through these, so a tape
-// written in any language, or in several, still reads.
-QStringList textInEveryLanguage(const char* context, const char* source, const char* disambiguation = nullptr);
+// A source text in each language the program speaks: the English source first, then its
+// translation in each shipped language, in the order of shippedLanguages() (the source where a
+// catalogue lacks it). Texts the program wrote into a tape are read back through these, so a
+// tape written in any language, or in several, still reads.
+QStringList textInEachLanguage(const char* context, const char* source, const char* disambiguation = nullptr);
 
 } // namespace numerette
