@@ -27,7 +27,8 @@ const std::vector<std::unique_ptr<QTranslator>>& shippedTranslators()
         for (const QString& language : shippedLanguages()) {
             loaded.push_back(std::make_unique<QTranslator>());
             // A catalogue that does not load leaves its language answering in English.
-            loaded.back()->load(CataloguePrefix + language, TranslationFolder);
+            if (!loaded.back()->load(CataloguePrefix + language, TranslationFolder))
+                qWarning("cannot load the %s translation", qPrintable(language));
         }
         return loaded;
     }();
