@@ -183,8 +183,8 @@ constexpr StoredMessage Messages[] = {
     {Message::FinalAmountCaption, QT_TRANSLATE_NOOP("Message", "Final Amount $")},
     //: Beside the interest rate field: the rate is monthly
     {Message::MonthlyLabel, QT_TRANSLATE_NOOP("Message", "monthly")},
-    //: Tape: the first installment's period in the installment report, 9 columns like "  30 days";
-    //: also a check box caption without the blanks
+    //: Tape: the period of the first installment in the installment report, 9 columns (later
+    //: periods read "30 days" right-aligned there); also a check box caption, blanks trimmed
     {Message::InCash, QT_TRANSLATE_NOOP("Message", "  in cash")},
     {Message::CalculateButton, QT_TRANSLATE_NOOP("Message", "&Calculate")},
     {Message::CashCheckButton, QT_TRANSLATE_NOOP("Message", "C&ash Check")},

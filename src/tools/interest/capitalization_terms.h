@@ -22,8 +22,10 @@ struct CapitalizationQuestions {
     Message amountPrompt; // the amount asked first
     int maxDays;
 };
-inline constexpr CapitalizationQuestions SavingAccountQuestions{Message::CapitalizeTitle, Message::InitialValuePrompt, 1500};
-inline constexpr CapitalizationQuestions CashCheckQuestions{Message::CashCheckTitle, Message::CheckValuePrompt, 730};
+inline constexpr CapitalizationQuestions SavingAccountQuestions{Message::CapitalizeTitle,
+                                                                Message::InitialValuePrompt, 1500};
+inline constexpr CapitalizationQuestions CashCheckQuestions{Message::CashCheckTitle, Message::CheckValuePrompt,
+                                                            730};
 
 // The answers, as texts in the locale's decimal separator.
 struct CapitalizationTerms {

@@ -108,8 +108,8 @@ QString installmentReport(const InstallmentReportTexts& texts, const NumberLocal
                       CalculationLine,
                       itemLine(texts.initial, QStringLiteral(" T"))};
     addInstallments(lines, texts, locale);
-    lines << QString() << label(Message::ReportTotalInterest) << valueLine(texts.totalInterest) << QString() << label(Message::ReportFinalAmount)
-          << valueLine(texts.finalAmount);
+    lines << QString() << label(Message::ReportTotalInterest) << valueLine(texts.totalInterest) << QString()
+          << label(Message::ReportFinalAmount) << valueLine(texts.finalAmount);
     return lines.join(tape::LineBreak);
 }
 
