@@ -65,7 +65,7 @@ void ClipboardMonitor::mnuMonit_Click(bool checked)
 {
     QGuiApplication::clipboard()->clear();
     if (checked)
-        numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(222));
+        numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(numerette::Message::ClipboardMonitorHelp));
 }
 
 void ClipboardMonitor::tick()
@@ -79,7 +79,7 @@ void ClipboardMonitor::tick()
     SystemClipboard clipboard;
     switch (numerette::readClipboard(m_calculator, clipboard, QGuiApplication::clipboard()->text())) {
     case numerette::ClipboardReading::InvalidSelection:
-        numerette::message_boxes::show(&m_window, QMessageBox::Warning, numerette::LoadMessage(20));
+        numerette::message_boxes::show(&m_window, QMessageBox::Warning, numerette::LoadMessage(numerette::Message::InvalidClipboardSelection));
         break;
     case numerette::ClipboardReading::TooLong:
         numerette::message_boxes::show(

@@ -70,7 +70,7 @@ void ExportCommand::mnuExportar_Click()
         return;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) {
-        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(30));
+        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(numerette::Message::InvalidData));
         return;
     }
     exportTo(chosen.constFirst());
@@ -94,7 +94,7 @@ bool ExportCommand::exportTo(const QString& path)
         bytes = numerette::tapeCsv(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to).toUtf8();
     }
     if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes)) {
-        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(30));
+        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(numerette::Message::InvalidData));
         return false;
     }
     m_settings.setUltimoPath(numerette::folderOfSavedFile(path));

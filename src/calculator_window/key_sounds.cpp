@@ -18,13 +18,10 @@
 #include "settings_store.h"
 
 using numerette::LoadMessage;
+using numerette::Message;
 using numerette::SoundMode;
 
 namespace {
-
-constexpr int NoSoundCard = 9;
-constexpr int InstrumentPrompt = 57;
-constexpr int InstrumentTitle = 58;
 
 constexpr int LowestNote = 36;
 constexpr int Velocity = 120;
@@ -207,7 +204,7 @@ bool KeySounds::openDevice()
     if (m_midi.open())
         return true;
     if (m_window.isVisible())
-        numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(NoSoundCard));
+        numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::SoundCardError));
     mnuSemSom_Click();
     return false;
 }
@@ -220,7 +217,7 @@ void KeySounds::outputLost()
     m_mode = SoundMode::None;
     renderChecks();
     if (m_openedByCommand && m_window.isVisible())
-        numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(NoSoundCard));
+        numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::SoundCardError));
 }
 
 // Asks until the answer is an instrument number; an empty answer or Cancel gives none.
@@ -228,8 +225,8 @@ std::optional<int> KeySounds::askInstrument()
 {
     for (;;) {
         QInputDialog box(&m_window);
-        box.setWindowTitle(LoadMessage(InstrumentTitle));
-        box.setLabelText(LoadMessage(InstrumentPrompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        box.setWindowTitle(LoadMessage(Message::InstrumentTitle));
+        box.setLabelText(LoadMessage(Message::InstrumentPrompt).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         box.setTextValue(QString::number(m_settings.Instrumento()));
         if (box.exec() != QDialog::Accepted)
             return std::nullopt;

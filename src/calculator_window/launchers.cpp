@@ -103,13 +103,13 @@ void Launchers::mnuWindows_Click()
         if (!path.isEmpty() && m_programs.startDetached(path, {}))
             return;
     }
-    numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(19));
+    numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(numerette::Message::SystemCalculatorNotFound));
 }
 
 void Launchers::mnuAjuda_Click()
 {
     ShowHotKeyHelp(&m_window);
-    if (numerette::message_boxes::askYesNo(&m_window, numerette::LoadMessage(7), QMessageBox::Information))
+    if (numerette::message_boxes::askYesNo(&m_window, numerette::LoadMessage(numerette::Message::HandlingTips), QMessageBox::Information))
         openWebSite();
 }
 
@@ -125,18 +125,18 @@ void Launchers::mnuCalc_Click()
 
 void Launchers::mnuReg_Click()
 {
-    openOrReport(donationPage(), numerette::LoadMessage(8));
+    openOrReport(donationPage(), numerette::LoadMessage(numerette::Message::BrowserError));
 }
 
 void Launchers::mnuEmail_Click()
 {
     openOrReport(QStringLiteral("mailto:") + SupportMail + QStringLiteral("?subject=Numerette%20FREE"),
-                 numerette::LoadMessage(13, SupportMail));
+                 numerette::LoadMessage(numerette::Message::MailProgramError, SupportMail));
 }
 
 void Launchers::openWebSite()
 {
-    openOrReport(WebSite, numerette::LoadMessage(8));
+    openOrReport(WebSite, numerette::LoadMessage(numerette::Message::BrowserError));
 }
 
 void Launchers::openOrReport(const QString& target, const QString& failure)

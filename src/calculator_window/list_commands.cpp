@@ -15,6 +15,7 @@
 
 using numerette::Calculator;
 using numerette::LoadMessage;
+using numerette::Message;
 using numerette::SettingsStore;
 namespace message_boxes = numerette::message_boxes;
 
@@ -27,7 +28,7 @@ constexpr int ClearKey = 46;
 // after its first paragraph, replaced here by the file that could not be opened.
 QString cannotOpenMessage(const QString& path)
 {
-    const QString text = LoadMessage(172);
+    const QString text = LoadMessage(Message::BackupOpenError);
     return text.left(text.indexOf(numerette::DoubleBreak)) + numerette::DoubleBreak + QDir::toNativeSeparators(path);
 }
 
@@ -73,7 +74,7 @@ void ListCommands::backUpList(const QString& list)
     const numerette::BackupResult result = numerette::backUpList(list, QTime::currentTime(), numerette::backupFilePath());
     if (!result.tooLarge || !m_window.isVisible())
         return;
-    message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(173));
+    message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::BackupTooLarge));
     // The message box took the clear key's key-up; released before Show backup minimizes
     // the window, when the calculator would no longer take it.
     m_calculator.Form_KeyUp(ClearKey);
@@ -82,7 +83,7 @@ void ListCommands::backUpList(const QString& list)
 
 void ListCommands::mnuSalvar_Click()
 {
-    QFileDialog dialog(&m_window, QLatin1Char(' ') + LoadMessage(208));
+    QFileDialog dialog(&m_window, QLatin1Char(' ') + LoadMessage(Message::SaveInFile));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(tr("Text Document") + QStringLiteral(" (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -91,7 +92,7 @@ void ListCommands::mnuSalvar_Click()
         return;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) {
-        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(30));
+        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(Message::InvalidData));
         return;
     }
     saveListAs(chosen.constFirst());
@@ -100,7 +101,7 @@ void ListCommands::mnuSalvar_Click()
 bool ListCommands::saveListAs(const QString& path)
 {
     if (!numerette::saveListToFile(path, m_calculator.list())) {
-        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(30));
+        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(Message::InvalidData));
         return false;
     }
     m_settings.setUltimoArq(path);
@@ -116,7 +117,7 @@ void ListCommands::mnuMostraBack_Click()
         m_window.showMinimized();
         break;
     case numerette::ShowBackupResult::NoBackup:
-        message_boxes::show(&m_window, QMessageBox::Information, LoadMessage(171));
+        message_boxes::show(&m_window, QMessageBox::Information, LoadMessage(Message::NoBackup));
         break;
     case numerette::ShowBackupResult::CannotOpen:
         message_boxes::show(&m_window, QMessageBox::Critical, cannotOpenMessage(path));

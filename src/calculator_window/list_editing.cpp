@@ -15,6 +15,7 @@
 using numerette::Calculator;
 using numerette::EditCommandResult;
 using numerette::LoadMessage;
+using numerette::Message;
 using numerette::SearchResult;
 namespace message_boxes = numerette::message_boxes;
 
@@ -85,7 +86,7 @@ void ListEditing::mnuEditar_Click()
         m_window.setFocus(Qt::OtherFocusReason);
         break;
     case EditCommandResult::NotEditable:
-        message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(12));
+        message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::FinishCalculationFirst));
         break;
     }
     m_edit->setChecked(m_calculator.editMode());
@@ -94,7 +95,7 @@ void ListEditing::mnuEditar_Click()
 void ListEditing::mnuLocalizar_Click()
 {
     const QString answer =
-        message_boxes::inputBox(&m_window, LoadMessage(56), LoadMessage(55), m_calculator.SearchText());
+        message_boxes::inputBox(&m_window, LoadMessage(Message::SearchTitle), LoadMessage(Message::SearchPrompt), m_calculator.SearchText());
     // A repeated search goes on from where the user left the caret.
     m_tape.reportSelection();
     const SearchResult result = m_calculator.mnuLocalizar_Click(answer);
@@ -102,12 +103,12 @@ void ListEditing::mnuLocalizar_Click()
         return;
     m_tape.setFocus();
     if (result == SearchResult::NotFound)
-        message_boxes::show(&m_window, QMessageBox::Information, LoadMessage(18));
+        message_boxes::show(&m_window, QMessageBox::Information, LoadMessage(Message::EndOfSearch));
 }
 
 void ListEditing::mnuAgrupar_Click()
 {
     m_sounds.silence();
     if (!m_calculator.mnuAgrupar_Click())
-        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(30));
+        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(Message::InvalidData));
 }

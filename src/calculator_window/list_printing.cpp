@@ -19,6 +19,7 @@
 #include "settings_store.h"
 
 using numerette::LoadMessage;
+using numerette::Message;
 using numerette::PortOpening;
 using numerette::PrinterPort;
 
@@ -36,10 +37,6 @@ const std::array<FontItem, 3> FontItems{{
     {QT_TRANSLATE_NOOP("ListPrinting", "Print with L&arge Fonts"), Qt::CTRL | Qt::Key_G, 12},
 }};
 
-constexpr int SentToPrinter = 16;
-constexpr int PrinterNotResponding = 17;
-constexpr int InvalidData = 30;
-constexpr int PortPrompt = 176;
 // A serial printer pauses after the first 26 lines, then after every 25 more.
 constexpr int LinesBetweenPauses = 25;
 
@@ -88,9 +85,9 @@ void ListPrinting::mnuImprimir_Click(int index)
     if (m_printing || index < 0 || index >= int(FontItems.size()))
         return;
     if (m_pagePrinter->printText(m_calculator.list(), FontItems[index].pointSize))
-        m_dialogs->showMessage(QMessageBox::Information, LoadMessage(SentToPrinter));
+        m_dialogs->showMessage(QMessageBox::Information, LoadMessage(Message::SentToPrinter));
     else
-        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(PrinterNotResponding));
+        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding));
 }
 
 void ListPrinting::mnuMatricial_Click()
@@ -106,22 +103,22 @@ void ListPrinting::mnuMatricial_Click()
     });
 
     const QString answer =
-        m_dialogs->askText(QLatin1Char(' ') + m_window.windowTitle(), LoadMessage(PortPrompt), m_settings.Porta());
+        m_dialogs->askText(QLatin1Char(' ') + m_window.windowTitle(), LoadMessage(Message::PrinterPortPrompt), m_settings.Porta());
     if (!alive)
         return;
     const std::optional<PrinterPort> port = numerette::printerPortNamed(answer);
     if (!port) {
-        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(InvalidData));
+        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::InvalidData));
         return;
     }
     m_settings.setPorta(numerette::printerPortName(*port));
 
     switch (printOnRoll(*port)) {
     case RollResult::Sent:
-        m_dialogs->showMessage(QMessageBox::Information, LoadMessage(SentToPrinter));
+        m_dialogs->showMessage(QMessageBox::Information, LoadMessage(Message::SentToPrinter));
         break;
     case RollResult::Failed:
-        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(PrinterNotResponding));
+        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding));
         break;
     case RollResult::Canceled:
     case RollResult::Gone:

@@ -78,7 +78,7 @@ WindowLayout::WindowLayout(QMainWindow& window, numerette::SettingsStore& settin
     connect(m_startWithSession, &QAction::triggered, this, &WindowLayout::startWithSession);
     connect(m_menuLook, &QAction::triggered, this, [this](bool on) {
         m_settings.setMenuXP(on);
-        numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(218));
+        numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(numerette::Message::RestartNeeded));
     });
     applyWidth();
 }

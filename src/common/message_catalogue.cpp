@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_catalogue.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
 #include <utility>
+
+#include <QCoreApplication>
 
 #include "message_texts.h"
 
@@ -16,9 +17,6 @@ namespace numerette {
 const QString DoubleBreak = u"\r\n\r\n"_s;
 
 namespace {
-
-// English, the only language the catalogue holds.
-constexpr int LanguageDigit = 2;
 
 // What the platform's open call returns: 0 to 2 mean failure, anything above success.
 constexpr int OpenFailed = 0;
@@ -42,26 +40,30 @@ bool isDigit(QChar c)
 
 } // namespace
 
-QString LoadMessage(int n, const QString& a1, const QString& a2, const QString& a3)
+QString LoadMessage(Message id, const QString& a1, const QString& a2, const QString& a3)
 {
-    QString text = storedMessageText(qint64(n) * 10 + LanguageDigit).toString();
-    text.replace(u'|', u"\r\n"_s);
+    QString text = QCoreApplication::translate("Message", messageSource(id));
+    text.replace(u'\n', u"\r\n"_s);
 
-    // One pass over the stored text fills the first place of each argument, so an argument
-    // holding a mark character is inserted as it is and never taken for a later place.
+    // One pass over the text fills the first place of each argument, so an argument holding
+    // "%2" is inserted as it is and never taken for a later place; any other "%" stays.
     const std::array<const QString*, 3> arguments{&a1, &a2, &a3};
     std::array<bool, 3> filled{};
     QString result;
     result.reserve(text.size() + a1.size() + a2.size() + a3.size());
-    for (const QChar c : std::as_const(text)) {
-        const auto mark = std::find(ArgumentMarks.begin(), ArgumentMarks.end(), c.unicode());
-        const auto index = std::size_t(mark - ArgumentMarks.begin());
-        if (mark != ArgumentMarks.end() && !filled[index]) {
-            filled[index] = true;
-            result += *arguments[index];
-        } else {
-            result += c;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const char16_t next = i + 1 < text.size() ? text[i + 1].unicode() : u'\0';
+        if (c == u'%' && next >= u'1' && next <= u'3') {
+            const auto index = std::size_t(next - u'1');
+            if (!filled[index]) {
+                filled[index] = true;
+                result += *arguments[index];
+                ++i;
+                continue;
+            }
         }
+        result += c;
     }
     return result;
 }

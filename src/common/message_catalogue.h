@@ -5,14 +5,16 @@
 
 #include <QString>
 
+#include "message_ids.h"
+
 namespace numerette {
 
 // CR LF CR LF: what callers put between two texts joined into one message.
 extern const QString DoubleBreak;
 
-// Message n of the catalogue with "|" turned into CR LF and the three argument places
-// filled (each at most once). A number without an entry gives the empty text.
-QString LoadMessage(int n, const QString& a1 = QString(), const QString& a2 = QString(),
+// The text of a message in the user's language, with its line breaks as CR LF and the first
+// %1, %2 and %3 filled with the arguments (each at most once).
+QString LoadMessage(Message id, const QString& a1 = QString(), const QString& a2 = QString(),
                     const QString& a3 = QString());
 
 // Opens a web address, a "mailto:" address or a file with the desktop's default handler.

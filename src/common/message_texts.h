@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
+#include <cstddef>
 
-#include <QStringView>
+#include "message_ids.h"
 
 namespace numerette {
 
-// The characters that mark where arguments 1, 2 and 3 go in a stored message text.
-inline constexpr std::array<char16_t, 3> ArgumentMarks{char16_t{0x008D}, char16_t{0x017D},
-                                                       char16_t{0x008F}};
+// The English source text of a message (UTF-8), the text translations are looked up by:
+// "\n" marks a line break and %1, %2 and %3 the places of the arguments.
+const char* messageSource(Message id);
 
-// The stored text under a catalogue key (the message number followed by the language
-// digit), still holding its "|" line-break marks and argument marks; a null view when the
-// key has no entry.
-QStringView storedMessageText(qint64 key);
+// How many messages the catalogue holds; their ids run from 0 up to one less.
+std::size_t messageCount();
 
 } // namespace numerette

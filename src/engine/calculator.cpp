@@ -264,7 +264,7 @@ void Calculator::mnuEnter_Click()
     if (!m_addModeNoteShown) {
         m_addModeNoteShown = true;
         if (m_windowVisible)
-            m_host.showInformation(LoadMessage(14) + QStringLiteral("\r\n\r\nNOTE: If HotKeys are activated then "
+            m_host.showInformation(LoadMessage(Message::AddOnEnterSet) + QStringLiteral("\r\n\r\nNOTE: If HotKeys are activated then "
                                                                     "CTRL+ALT+ENTER = Calculation's Total."));
     }
     emit viewChanged();

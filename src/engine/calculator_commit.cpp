@@ -138,7 +138,7 @@ void Calculator::checkCapacity()
 {
     if (m_list.size() <= tape::CapacityChars)
         return;
-    if (m_host.askYesNo(LoadMessage(4)))
+    if (m_host.askYesNo(LoadMessage(Message::ListFull)))
         mnuLimpar_Click();
 }
 

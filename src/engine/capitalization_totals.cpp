@@ -22,7 +22,7 @@ const Decimal& currencyLimit()
 }
 
 // The amount on the 26 columns after the next `label` line from `from`, added to `sum`.
-bool addAmountAfter(const QString& list, qsizetype from, int labelMessage, const NumberLocale& locale,
+bool addAmountAfter(const QString& list, qsizetype from, Message labelMessage, const NumberLocale& locale,
                     Decimal& sum)
 {
     const QString label = LoadMessage(labelMessage) + LineBreak;
@@ -51,12 +51,12 @@ std::optional<CapitalizationTotals> capitalizationTotals(const QString& list, co
 {
     if (list.size() > MaxGroupedListLength)
         return std::nullopt;
-    const QString initialLabel = LoadMessage(154) + LineBreak;
+    const QString initialLabel = LoadMessage(Message::ReportInitialValue) + LineBreak;
     CapitalizationTotals totals;
     for (qsizetype at = list.indexOf(initialLabel); at >= 0; at = list.indexOf(initialLabel, at + 1)) {
-        if (!addAmountAfter(list, at, 154, locale, totals.initial)
-            || !addAmountAfter(list, at, 158, locale, totals.interest)
-            || !addAmountAfter(list, at, 159, locale, totals.finalAmount))
+        if (!addAmountAfter(list, at, Message::ReportInitialValue, locale, totals.initial)
+            || !addAmountAfter(list, at, Message::ReportTotalInterest, locale, totals.interest)
+            || !addAmountAfter(list, at, Message::ReportFinalAmount, locale, totals.finalAmount))
             return std::nullopt;
     }
     return totals;
@@ -65,13 +65,13 @@ std::optional<CapitalizationTotals> capitalizationTotals(const QString& list, co
 QString capitalizationTotalBlock(const CapitalizationTotals& totals, const NumberLocale& locale)
 {
     const QStringList lines{
-        LoadMessage(210),
+        LoadMessage(Message::CapitalizationTotalHeading),
         u' ' + QString(25, u'-'),
-        QString(12, u' ') + LoadMessage(213),
+        QString(12, u' ') + LoadMessage(Message::TotalsInitialValueLabel),
         valueLine(totals.initial, locale),
-        QString(11, u' ') + LoadMessage(211),
+        QString(11, u' ') + LoadMessage(Message::TotalsInterestLabel),
         valueLine(totals.interest, locale),
-        QString(13, u' ') + LoadMessage(212),
+        QString(13, u' ') + LoadMessage(Message::TotalsFinalAmountLabel),
         valueLine(totals.finalAmount, locale),
         Separator,
     };

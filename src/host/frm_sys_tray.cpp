@@ -35,7 +35,6 @@ namespace {
 
 constexpr int TrayIntervalMs = 200;
 constexpr int SecondaryHostTag = 2;
-constexpr int BrowserError = 8;
 const QString DonationPage = QStringLiteral(
     "https://www.paypal.com/cgi-bin/webscr?cmd=_xclick&business=support%40numerette.org"
     "&item_name=Make%20a%20donation%20to%20Numerette%20--%20Help%20keep%20Numerette%20FREE!&no_shipping=1");
@@ -274,7 +273,7 @@ void frmSysTray::mnuReg_Click()
 {
     if (numerette::OpenDocument(DonationPage) > 2)
         return;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral(" Numerette"), numerette::LoadMessage(BrowserError));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral(" Numerette"), numerette::LoadMessage(numerette::Message::BrowserError));
     box.exec();
 }
 

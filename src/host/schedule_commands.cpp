@@ -10,21 +10,12 @@
 #include "tray_menu.h"
 
 using numerette::LoadMessage;
+using numerette::Message;
 using numerette::ScheduleTime;
 
 namespace {
 
 constexpr int CheckIntervalMs = 500;
-
-enum Message {
-    ConfirmShutdown = 39,
-    AlarmMessage = 43,
-    EnterTime = 66,
-    AlarmTitle = 67,
-    DescribeReason = 68,
-    ShutdownPrompt = 69,
-    ShutdownTitle = 70,
-};
 
 } // namespace
 
@@ -56,15 +47,15 @@ void ScheduleCommands::mnuAlarme_Click(qsizetype index)
         cancelled();
         return;
     }
-    const QString title = LoadMessage(AlarmTitle);
+    const QString title = LoadMessage(Message::AlarmTitle);
     const std::optional<QString> typed =
-        m_dialogs.inputBox(LoadMessage(EnterTime), title, numerette::timeOfDayText(m_clock(), m_locale));
+        m_dialogs.inputBox(LoadMessage(Message::EnterTime), title, numerette::timeOfDayText(m_clock(), m_locale));
     const std::optional<ScheduleTime> time = typed ? numerette::readScheduleTime(*typed, m_locale) : std::nullopt;
     if (!time) {
         cancelled();
         return;
     }
-    const std::optional<QString> reason = m_dialogs.inputBox(LoadMessage(DescribeReason), title, QString());
+    const std::optional<QString> reason = m_dialogs.inputBox(LoadMessage(Message::DescribeReason), title, QString());
     // The entry may have been set meanwhile from the calculator's copy of this menu.
     if (!reason || reason->trimmed().isEmpty() || m_schedule.alarm(index).set) {
         cancelled();
@@ -85,14 +76,14 @@ void ScheduleCommands::mnuDesligar_Click()
         cancelled();
         return;
     }
-    const std::optional<QString> typed = m_dialogs.inputBox(LoadMessage(ShutdownPrompt), LoadMessage(ShutdownTitle),
+    const std::optional<QString> typed = m_dialogs.inputBox(LoadMessage(Message::ShutdownPrompt), LoadMessage(Message::ShutdownTitle),
                                                             numerette::timeOfDayText(m_clock(), m_locale));
     const std::optional<ScheduleTime> time = typed ? numerette::readScheduleTime(*typed, m_locale) : std::nullopt;
     if (!time) {
         cancelled();
         return;
     }
-    if (!m_dialogs.askYesNo(LoadMessage(ConfirmShutdown, typed->trimmed())) || m_schedule.shutdownSet())
+    if (!m_dialogs.askYesNo(LoadMessage(Message::ConfirmShutdown, typed->trimmed())) || m_schedule.shutdownSet())
         return;
     m_schedule.setShutdown(*time);
     m_menu.showShutdown(true, numerette::scheduleCaptionTime(*time));
@@ -116,10 +107,10 @@ void ScheduleCommands::stop()
 void ScheduleCommands::ringAlarm(qsizetype index)
 {
     const numerette::Schedule::Alarm& alarm = m_schedule.alarm(index);
-    const QString text = LoadMessage(AlarmMessage, numerette::scheduleCaptionTime(alarm.time), alarm.reason);
+    const QString text = LoadMessage(Message::AlarmMessage, numerette::scheduleCaptionTime(alarm.time), alarm.reason);
     // Also in the desktop's notification area, where a message box hidden behind other
     // windows would be missed.
-    m_notifications.notify(LoadMessage(AlarmTitle).trimmed(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_notifications.notify(LoadMessage(Message::AlarmTitle).trimmed(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_dialogs.showAlarm(text, [this, index] {
         if (m_schedule.alarmClosed(index))
             m_menu.showAlarmEntry(index, false, {});

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int ScheduleCanceled = 38;
-
 QString programTitle()
 {
     return QStringLiteral(" Numerette");
@@ -46,7 +44,7 @@ bool QtScheduleDialogs::askYesNo(const QString& question)
 
 void QtScheduleDialogs::scheduleCanceled()
 {
-    QMessageBox box(QMessageBox::Critical, programTitle(), numerette::LoadMessage(ScheduleCanceled));
+    QMessageBox box(QMessageBox::Critical, programTitle(), numerette::LoadMessage(numerette::Message::ScheduleCanceled));
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }

@@ -7,15 +7,7 @@
 #include "message_catalogue.h"
 
 using numerette::LoadMessage;
-
-namespace {
-
-constexpr int AlarmSetCaption = 45;
-constexpr int AlarmTitle = 67;
-constexpr int ShutdownSetCaption = 80;
-constexpr int ShutdownTitle = 70;
-
-} // namespace
+using numerette::Message;
 
 TrayMenu::TrayMenu(QObject* parent)
     : QObject(parent)
@@ -37,7 +29,7 @@ TrayMenu::TrayMenu(QObject* parent)
     m_mnu0->addMenu(m_mnuUtil)->setObjectName(QStringLiteral("mnuUtilItem"));
 
     addAlarmEntry();
-    m_mnuDesligar = addItem(m_mnuUtil, QStringLiteral("mnuDesligar"), LoadMessage(ShutdownTitle).trimmed());
+    m_mnuDesligar = addItem(m_mnuUtil, QStringLiteral("mnuDesligar"), LoadMessage(Message::ShutdownTitle).trimmed());
     m_mnuDesligar->setCheckable(true);
     connect(m_mnuDesligar, &QAction::triggered, this, [this] {
         // The check mark follows the schedule, not the click.
@@ -71,7 +63,7 @@ QAction* TrayMenu::addItem(QMenu* menu, const QString& name, const QString& capt
 void TrayMenu::addAlarmEntry()
 {
     const qsizetype index = m_mnuAlarme.size();
-    QAction* entry = new QAction(LoadMessage(AlarmTitle).trimmed(), m_mnuUtil);
+    QAction* entry = new QAction(LoadMessage(Message::AlarmTitle).trimmed(), m_mnuUtil);
     entry->setObjectName(QStringLiteral("mnuAlarme"));
     entry->setData(index);
     entry->setCheckable(true);
@@ -88,11 +80,11 @@ void TrayMenu::showAlarmEntry(qsizetype index, bool set, const QString& captionT
 {
     QAction* entry = m_mnuAlarme.at(index);
     entry->setChecked(set);
-    entry->setText(set ? LoadMessage(AlarmSetCaption, captionTime) : LoadMessage(AlarmTitle).trimmed());
+    entry->setText(set ? LoadMessage(Message::AlarmSetCaption, captionTime) : LoadMessage(Message::AlarmTitle).trimmed());
 }
 
 void TrayMenu::showShutdown(bool set, const QString& captionTime)
 {
     m_mnuDesligar->setChecked(set);
-    m_mnuDesligar->setText(set ? LoadMessage(ShutdownSetCaption, captionTime) : LoadMessage(ShutdownTitle).trimmed());
+    m_mnuDesligar->setText(set ? LoadMessage(Message::ShutdownSetCaption, captionTime) : LoadMessage(Message::ShutdownTitle).trimmed());
 }

@@ -226,7 +226,7 @@ void TestClipboardReading::longColumns()
     const QString added = m.calc.list().mid(listedBefore);
     QVERIFY(added.endsWith(tapeText(QString::number(lines).rightJustified(3, u'0') + u'|' + total + u" T|==="_s)));
     QCOMPARE(m.clipboard.questions,
-             m.calc.list().size() > tape::CapacityChars ? QStringList{LoadMessage(4)} : QStringList());
+             m.calc.list().size() > tape::CapacityChars ? QStringList{LoadMessage(Message::ListFull)} : QStringList());
 }
 
 // More numbers than one copy takes: nothing is added, and the same text copied again is

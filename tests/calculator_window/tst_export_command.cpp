@@ -142,7 +142,7 @@ void TstExportCommand::failedWriteSaysSoAndRemembersNothing()
     MessageBoxes boxes;
     const QString folder = f.settings.UltimoPath();
     QVERIFY(!f.command.exportTo(f.path(u"missing/tape.csv"_s)));
-    QCOMPARE(boxes.texts, QStringList{numerette::LoadMessage(30)});
+    QCOMPARE(boxes.texts, QStringList{numerette::LoadMessage(numerette::Message::InvalidData)});
     QCOMPARE(f.settings.UltimoPath(), folder);
 }
 

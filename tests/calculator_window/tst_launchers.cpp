@@ -141,7 +141,7 @@ void TstLaunchers::desktopCalculatorMissing()
     Fixture f;
     MessageBoxAnswers answers(QMessageBox::Ok);
     f.run(u"mnuWindows"_s);
-    QCOMPARE(answers.texts, QStringList{numerette::LoadMessage(19)});
+    QCOMPARE(answers.texts, QStringList{numerette::LoadMessage(numerette::Message::SystemCalculatorNotFound)});
     QCOMPARE(answers.icons.value(0), QMessageBox::Critical);
 }
 
@@ -151,10 +151,10 @@ void TstLaunchers::pagesMinimizeOnSuccessOnly_data()
     QTest::addColumn<bool>("opens");
     QTest::addColumn<QString>("failure");
     QTest::newRow("donation opens") << u"mnuReg"_s << true << QString();
-    QTest::newRow("donation fails") << u"mnuReg"_s << false << numerette::LoadMessage(8);
+    QTest::newRow("donation fails") << u"mnuReg"_s << false << numerette::LoadMessage(numerette::Message::BrowserError);
     QTest::newRow("mail opens") << u"mnuEmail"_s << true << QString();
     QTest::newRow("mail fails") << u"mnuEmail"_s << false
-                                << numerette::LoadMessage(13, u"support@numerette.org"_s);
+                                << numerette::LoadMessage(numerette::Message::MailProgramError, u"support@numerette.org"_s);
 }
 
 void TstLaunchers::pagesMinimizeOnSuccessOnly()

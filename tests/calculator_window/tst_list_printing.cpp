@@ -23,6 +23,7 @@
 
 using namespace Qt::StringLiterals;
 using numerette::LoadMessage;
+using numerette::Message;
 
 namespace {
 
@@ -124,7 +125,7 @@ void TstListPrinting::fontPrint()
     QCOMPARE(f.pages.documents().size(), 1);
     QCOMPARE(f.pages.documents().first().text, Tape);
     QCOMPARE(f.pages.documents().first().pointSize, pointSize);
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(printerWorks ? 16 : 17)});
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(printerWorks ? Message::SentToPrinter : Message::PrinterNotResponding)});
     QCOMPARE(f.dialogs.icons.value(0), printerWorks ? QMessageBox::Information : QMessageBox::Critical);
 }
 
@@ -149,7 +150,7 @@ void TstListPrinting::fontPrintToPdf()
     numerette::PdfPagePrinter pdf(out.filePath(u"list.pdf"_s));
     Fixture f(tape, &pdf);
     f.run(u"mnuImprimir2"_s);
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(16)});
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(Message::SentToPrinter)});
 
     QProcess reader;
     reader.start(pdftotext, {u"-layout"_s, out.filePath(u"list.pdf"_s), u"-"_s});
@@ -167,7 +168,7 @@ void TstListPrinting::noDefaultPrinter()
     numerette::DefaultPagePrinter printer;
     Fixture f(Tape, &printer);
     f.run(u"mnuImprimir1"_s);
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(17)});
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(Message::PrinterNotResponding)});
     QCOMPARE(f.dialogs.icons.value(0), QMessageBox::Critical);
 }
 
@@ -207,12 +208,12 @@ void TstListPrinting::paperRoll()
     QCOMPARE(f.menu.findChild<QAction*>(u"mnuMatricial"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
     f.run(u"mnuMatricial"_s);
 
-    QCOMPARE(f.dialogs.asked, (QStringList{u"  Numerette FREE"_s, LoadMessage(176), u"COM2"_s}));
+    QCOMPARE(f.dialogs.asked, (QStringList{u"  Numerette FREE"_s, LoadMessage(Message::PrinterPortPrompt), u"COM2"_s}));
     QCOMPARE(QDir(f.dir.path()).entryList({u"lp*"_s, u"tty*"_s}, QDir::Files),
              device.isEmpty() ? QStringList{} : QStringList{device});
     QCOMPARE(contentsOf(f.device(device)), bytes);
     QCOMPARE(f.settings.Porta(), device.isEmpty() ? u"COM2"_s : answer.trimmed().toUpper());
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(device.isEmpty() ? 30 : 16)});
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(device.isEmpty() ? Message::InvalidData : Message::SentToPrinter)});
     QCOMPARE(f.dialogs.icons.value(0), device.isEmpty() ? QMessageBox::Critical : QMessageBox::Information);
 }
 
@@ -254,7 +255,7 @@ void TstListPrinting::serialPauses()
     const QByteArray printed = contentsOf(device);
     QCOMPARE(printed.count("\r\n"), linesPrinted);
     QVERIFY(all.startsWith(printed));
-    QCOMPARE(f.dialogs.messages, cancelAtPause ? QStringList{} : QStringList{LoadMessage(16)});
+    QCOMPARE(f.dialogs.messages, cancelAtPause ? QStringList{} : QStringList{LoadMessage(Message::SentToPrinter)});
 }
 
 void TstListPrinting::portFailures_data()
@@ -285,7 +286,7 @@ void TstListPrinting::portFailures()
         f.dialogs.onPause = makeFifo;
     f.dialogs.answer = port;
     f.run(u"mnuMatricial"_s);
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(17)});
+    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(Message::PrinterNotResponding)});
     QCOMPARE(f.dialogs.icons.value(0), QMessageBox::Critical);
 }
 

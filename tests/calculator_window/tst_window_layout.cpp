@@ -326,7 +326,7 @@ void TstWindowLayout::menuLook()
         QVERIFY(session.show());
         QVERIFY(session.action(u"mnuUndo"_s)->icon().isNull());
         QCOMPARE(answerMessages([&] { session.action(u"mnuXP"_s)->trigger(); }),
-                 numerette::LoadMessage(218).replace(u"\r\n"_s, u"\n"_s));
+                 numerette::LoadMessage(numerette::Message::RestartNeeded).replace(u"\r\n"_s, u"\n"_s));
         QCOMPARE(m_settings->MenuXP(), true);
         QVERIFY(session.action(u"mnuUndo"_s)->icon().isNull());
         session.window.close();

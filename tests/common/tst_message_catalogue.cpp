@@ -1,10 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QTest>
+#include <algorithm>
+#include <functional>
+#include <vector>
 
+#include <QTest>
+#include <QTranslator>
+
+#include "english_messages.h"
 #include "message_catalogue.h"
+#include "message_texts.h"
 
 using namespace Qt::StringLiterals;
 using numerette::LoadMessage;
+using numerette::Message;
 
 class TstMessageCatalogue : public QObject {
     Q_OBJECT
@@ -13,7 +21,10 @@ private slots:
     void cleanup();
     void loadMessage_data();
     void loadMessage();
-    void everyListedMessageIsComplete();
+    void englishTextsAreUnchanged_data();
+    void englishTextsAreUnchanged();
+    void everyMessageIsCompared();
+    void translationIsFilledLikeTheSource();
     void openDocument_data();
     void openDocument();
     void leadingNumber_data();
@@ -27,108 +38,106 @@ void TstMessageCatalogue::cleanup()
 
 void TstMessageCatalogue::loadMessage_data()
 {
-    QTest::addColumn<int>("n");
+    QTest::addColumn<Message>("id");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("13 ends with the address after an empty line")
-        << 13 << QStringList{u"help@example.org"_s}
+    QTest::newRow("mail address after an empty line")
+        << Message::MailProgramError << QStringList{u"help@example.org"_s}
         << u"Error while attempting to open e-mail program to send a message to:\r\n\r\n"
            "help@example.org"_s;
-    QTest::newRow("206 five lines, arguments quoted on the 2nd and 5th")
-        << 206 << QStringList{u"+10"_s, u"+20"_s}
+    QTest::newRow("five lines, arguments quoted on the 2nd and 5th")
+        << Message::ProportionQuestion << QStringList{u"+10"_s, u"+20"_s}
         << u"If you add:\r\n\"+10\"\r\n\r\nthe result will/would add:\r\n\"+20\" ?"_s;
-    QTest::newRow("43 time and reason")
-        << 43 << QStringList{u"14:30:00"_s, u"DENTIST"_s}
+    QTest::newRow("time and reason")
+        << Message::AlarmMessage << QStringList{u"14:30:00"_s, u"DENTIST"_s}
         << u"Alarm Scheduled Time:\r\n14:30:00 hs.\r\n\r\nDENTIST"_s;
-    QTest::newRow("43 empty reason ends with an empty line")
-        << 43 << QStringList{u"14:30:00"_s, QString()}
+    QTest::newRow("empty reason ends with an empty line")
+        << Message::AlarmMessage << QStringList{u"14:30:00"_s, QString()}
         << u"Alarm Scheduled Time:\r\n14:30:00 hs.\r\n\r\n"_s;
     QTest::newRow("bar in an argument stays literal")
-        << 45 << QStringList{u"07|30"_s} << u"Sound Alarm at 07|30 hs."_s;
-    QTest::newRow("mark of argument 2 inside argument 1 stays literal")
-        << 43 << QStringList{u"a\u017Db"_s, u"REASON"_s}
-        << u"Alarm Scheduled Time:\r\na\u017Db hs.\r\n\r\nREASON"_s;
+        << Message::AlarmSetCaption << QStringList{u"07|30"_s} << u"Sound Alarm at 07|30 hs."_s;
+    QTest::newRow("place of argument 2 inside argument 1 stays literal")
+        << Message::AlarmMessage << QStringList{u"a%2b"_s, u"REASON"_s}
+        << u"Alarm Scheduled Time:\r\na%2b hs.\r\n\r\nREASON"_s;
+    QTest::newRow("place of argument 1 inside argument 2 stays literal")
+        << Message::AlarmMessage << QStringList{u"14:30"_s, u"%1 %3"_s}
+        << u"Alarm Scheduled Time:\r\n14:30 hs.\r\n\r\n%1 %3"_s;
+    QTest::newRow("line break in an argument is not widened")
+        << Message::AlarmMessage << QStringList{u"14:30"_s, u"a\nb"_s}
+        << u"Alarm Scheduled Time:\r\n14:30 hs.\r\n\r\na\nb"_s;
     QTest::newRow("argument without a place is ignored")
-        << 38 << QStringList{u"x"_s, u"y"_s, u"z"_s} << u"Schedule Canceled"_s;
-    QTest::newRow("missing number") << 1 << QStringList() << QString();
-    QTest::newRow("number zero") << 0 << QStringList() << QString();
-    QTest::newRow("negative number") << -38 << QStringList() << QString();
-    QTest::newRow("number beyond the catalogue") << 65535 << QStringList() << QString();
-
-    QTest::newRow("4") << 4 << QStringList()
-        << u"Calculation's list is full.\r\n\r\nDo you want to erase all the calculations of "
-           "the list?"_s;
-    QTest::newRow("14") << 14 << QStringList()
-        << u"You have just set calculator to ADD when ENTER key is pressed!\r\n\r\nTo get "
-           "calculation's TOTAL press = or NUMLOCK of the numeric keypad.\r\n\r\nKeys + (plus) "
-           "and - (minus) now convert the typed number into a positive or a negative one. To "
-           "insert it in the calculation press ENTER."_s;
-    QTest::newRow("21") << 21 << QStringList()
-        << u"FIXED INSTALLMENT\r\n\r\n- Initial Value\r\nLoan Value or Merchandise Value.\r\n"
-           "\r\n- Fixed Installment\r\nEnter installment value to find out the interest rate or "
-           "leave the field blank and enter interest rate to obtain the installment amount.\r\n"
-           "\r\n- Number of Installments\r\nNumber of monthly installments to pay (enter a "
-           "number between 1 and 250).\r\n\r\n- First installment after...\r\nEnter the number "
-           "of days until first installment expiration or select \"Cash Payment\" if first "
-           "installment was paid at the time.\r\n\r\n- Interest Rate %\r\nEnter monthly "
-           "interest rate to find out the installment or leave the field blank and enter fixed "
-           "installment to obtain the interest rate.\r\n\r\nCAPITALIZATION\r\n\r\n- Cash Check"
-           "\r\nIt finds out the net amount minus the interest rate using check installments "
-           "(installments with checks given in advance).\r\n\r\n- Saving Accounts\r\nIt "
-           "calculates and capitalizes the interest rate monthly over the entered amount, "
-           "i.e., amount + month to month interest rate."_s;
-    QTest::newRow("28") << 28 << QStringList()
-        << u"Error in the calculation. Check the information entered.\r\n\r\nIf the problem "
-           "continues, You may try one of the following:\r\n-Low the Fixed Installment Value"
-           "\r\n-Low Interest Rate\r\n-Low the number of installment"_s;
-    QTest::newRow("137 two lines") << 137 << QStringList()
-        << u"Numerette\r\nby the Numerette developers"_s;
-    QTest::newRow("172 backslash") << 172 << QStringList()
-        << u"Could not open backup file:\r\n\r\nc:\\calcula.txt"_s;
-    QTest::newRow("187") << 187 << QStringList()
-        << u"Now press CALCULATE to get the number of closets!\r\n\r\nWARNING: When you press "
-           "CALCULATE button, questions about logic will be made that are necessary to build "
-           "the formula. If you answer all of them correctly, the final result will be:\r\n\r\n"
-           "\"20 CLOSETS\"\r\n\r\nTIP: When you press CALCULATE, answer YES to all the "
-           "questions."_s;
-    QTest::newRow("206 without arguments") << 206 << QStringList()
-        << u"If you add:\r\n\"\"\r\n\r\nthe result will/would add:\r\n\"\" ?"_s;
-    QTest::newRow("210 leading blanks") << 210 << QStringList()
-        << u"     CAPITALIZATION TOTAL:"_s;
-    QTest::newRow("80 trailing blank") << 80 << QStringList{u"18:00"_s}
-        << u"Turn off the Computer at 18:00 hs. "_s;
+        << Message::ScheduleCanceled << QStringList{u"x"_s, u"y"_s, u"z"_s} << u"Schedule Canceled"_s;
+    QTest::newRow("percent sign without a digit stays")
+        << Message::MonthlyRatePrompt << QStringList{u"x"_s} << u"Enter MONTHLY INTEREST RATE %:"_s;
+    QTest::newRow("percent sign at the end stays")
+        << Message::InterestRateCaption << QStringList{u"x"_s} << u"&Interest Rate %"_s;
 }
 
 void TstMessageCatalogue::loadMessage()
 {
-    QFETCH(int, n);
+    QFETCH(Message, id);
     QFETCH(QStringList, arguments);
     QFETCH(QString, expected);
 
     arguments.resize(3);
-    QCOMPARE(LoadMessage(n, arguments[0], arguments[1], arguments[2]), expected);
+    QCOMPARE(LoadMessage(id, arguments[0], arguments[1], arguments[2]), expected);
 }
 
-void TstMessageCatalogue::everyListedMessageIsComplete()
+void TstMessageCatalogue::englishTextsAreUnchanged_data()
 {
-    static constexpr int Listed[] = {
-        4,   7,   8,   9,   12,  13,  14,  16,  17,  18,  19,  20,  21,  22,  23,  24,
-        25,  26,  27,  28,  29,  30,  31,  32,  33,  34,  38,  39,  43,  45,  54,  55,
-        56,  57,  58,  59,  60,  61,  62,  63,  64,  65,  66,  67,  68,  69,  70,  80,
-        125, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143,
-        144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158, 159,
-        160, 171, 172, 173, 176, 178, 179, 180, 181, 182, 183, 184, 185, 186, 187, 188,
-        189, 190, 191, 192, 193, 194, 195, 196, 197, 199, 200, 201, 202, 203, 204, 205,
-        206, 207, 208, 209, 210, 211, 212, 213, 215, 218, 222};
-    // Each mark is filled once, so a text holding one twice would leave a stray mark behind.
-    const QString leftovers = u"|\u008D\u017D\u008F"_s;
-    for (const int n : Listed) {
-        const QString text = LoadMessage(n, u"A"_s, u"B"_s, u"C"_s);
-        QVERIFY2(!text.isEmpty(), qPrintable(u"message %1 is missing"_s.arg(n)));
-        for (const QChar mark : leftovers)
-            QVERIFY2(!text.contains(mark), qPrintable(u"message %1 keeps a mark"_s.arg(n)));
+    QTest::addColumn<Message>("id");
+    QTest::addColumn<QString>("expected");
+
+    for (const EnglishMessage& message : EnglishMessages)
+        QTest::newRow(message.name) << message.id << QString::fromUtf8(message.text);
+}
+
+void TstMessageCatalogue::englishTextsAreUnchanged()
+{
+    QFETCH(Message, id);
+    QFETCH(QString, expected);
+
+    QCOMPARE(LoadMessage(id, u"<a1>"_s, u"<a2>"_s, u"<a3>"_s), expected);
+}
+
+void TstMessageCatalogue::everyMessageIsCompared()
+{
+    std::vector<bool> compared(numerette::messageCount());
+    for (const EnglishMessage& message : EnglishMessages) {
+        const auto index = std::size_t(message.id);
+        QVERIFY2(index < compared.size() && !compared[index], message.name);
+        compared[index] = true;
     }
+    QVERIFY(std::ranges::all_of(compared, std::identity{}));
+}
+
+// A translator that knows one message, the way a loaded translation file would.
+class OneMessageTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override
+    {
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        if (qstrcmp(context, "Message") == 0
+            && qstrcmp(sourceText, numerette::messageSource(Message::AlarmMessage)) == 0)
+            return u"Alarme:\n%2 (%1) %1 100%"_s;
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+void TstMessageCatalogue::translationIsFilledLikeTheSource()
+{
+    OneMessageTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QString translated = LoadMessage(Message::AlarmMessage, u"14:30"_s, u"BANK"_s);
+    const QString untouched = LoadMessage(Message::ScheduleCanceled);
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(translated, u"Alarme:\r\nBANK (14:30) %1 100%"_s);
+    QCOMPARE(untouched, u"Schedule Canceled"_s);
 }
 
 enum class Opener { None, Failing, Succeeding };

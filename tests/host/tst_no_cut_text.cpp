@@ -318,22 +318,22 @@ void TstNoCutText::messageAndInputBoxes_data()
     QTest::newRow("search") << item(u"mnuLocalizar"_s);
     QTest::newRow("hot keys help") << Open([](Session& s) { ShowHotKeyHelp(&s.window); });
     QTest::newRow("tool message") << Open([](Session& s) {
-        numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(178))
-            .show(numerette::PromptIcon::Exclamation, numerette::LoadMessage(187));
+        numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(numerette::Message::RuleOfThreeTitle))
+            .show(numerette::PromptIcon::Exclamation, numerette::LoadMessage(numerette::Message::ExampleOneClosing));
     });
     QTest::newRow("tool question") << Open([](Session& s) {
-        numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(178))
-            .ask(numerette::LoadMessage(206, u"WORKING HOURS PER DAY"_s, u"CLOSETS"_s));
+        numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(numerette::Message::RuleOfThreeTitle))
+            .ask(numerette::LoadMessage(numerette::Message::ProportionQuestion, u"WORKING HOURS PER DAY"_s, u"CLOSETS"_s));
     });
     QTest::newRow("tool input") << Open([](Session& s) {
-        numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(140))
-            .input(numerette::LoadMessage(140), numerette::LoadMessage(63, u"365"_s), QString());
+        numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(numerette::Message::InterestWindowTitle))
+            .input(numerette::LoadMessage(numerette::Message::InterestWindowTitle), numerette::LoadMessage(numerette::Message::FinalDatePrompt, u"365"_s), QString());
     });
     QTest::newRow("alarm time") << Open([](Session& s) {
-        QtScheduleDialogs(&s.window).inputBox(numerette::LoadMessage(66), numerette::LoadMessage(67), u"14:30"_s);
+        QtScheduleDialogs(&s.window).inputBox(numerette::LoadMessage(numerette::Message::EnterTime), numerette::LoadMessage(numerette::Message::AlarmTitle), u"14:30"_s);
     });
     QTest::newRow("shutdown question") << Open([](Session& s) {
-        QtScheduleDialogs(&s.window).askYesNo(numerette::LoadMessage(39, u"23:45"_s));
+        QtScheduleDialogs(&s.window).askYesNo(numerette::LoadMessage(numerette::Message::ConfirmShutdown, u"23:45"_s));
     });
 }
 
@@ -355,7 +355,7 @@ void TstNoCutText::alarmMessage()
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());
     QtScheduleDialogs dialogs(&session.window);
-    dialogs.showAlarm(numerette::LoadMessage(43, u"14:30"_s, u"Call the bank"_s).replace(u"\r\n"_s, u"\n"_s), [] {});
+    dialogs.showAlarm(numerette::LoadMessage(numerette::Message::AlarmMessage, u"14:30"_s, u"Call the bank"_s).replace(u"\r\n"_s, u"\n"_s), [] {});
     QMessageBox* alarm = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == u"alarmMessage"_s)

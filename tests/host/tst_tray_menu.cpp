@@ -184,7 +184,7 @@ void TstTrayMenu::alarmSetRingsAndComesBack()
     process->schedule().tmrTempo_Timer();
     process->now = QTime(14, 30, 2);
     process->schedule().tmrTempo_Timer();
-    const QString message = numerette::LoadMessage(43, u"14:30:00"_s, u"CALL THE BANK"_s);
+    const QString message = numerette::LoadMessage(numerette::Message::AlarmMessage, u"14:30:00"_s, u"CALL THE BANK"_s);
     QCOMPARE(dialogs.alarms, QStringList{message});
     QCOMPARE(process->notifications->sent().size(), 1);
     QVERIFY(process->notifications->sent().at(0).body.contains(u"CALL THE BANK"_s));
@@ -259,7 +259,7 @@ void TstTrayMenu::shutdownCountsDownAndPowersOff()
     process->powerOff->setResult({accepted, accepted ? QString() : u"org.freedesktop.DBus.Error.AccessDenied"_s});
     process->dialogs->answers = {u"22:00"_s};
     process->menu().mnuUtil()->findChild<QAction*>(u"mnuDesligar"_s)->trigger();
-    QCOMPARE(process->dialogs->questions, QStringList{numerette::LoadMessage(39, u"22:00"_s)});
+    QCOMPARE(process->dialogs->questions, QStringList{numerette::LoadMessage(numerette::Message::ConfirmShutdown, u"22:00"_s)});
     QAction* item = process->menu().mnuUtil()->findChild<QAction*>(u"mnuDesligar"_s);
     QVERIFY(item->isChecked());
     QCOMPARE(item->text(), u"Turn off the Computer at 22:00:00 hs. "_s);

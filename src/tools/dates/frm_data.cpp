@@ -24,13 +24,16 @@
 #include "settings_store.h"
 #include "tool_dialog.h"
 
+using numerette::Message;
 using numerette::dates::Button;
 using numerette::dates::Outcome;
 
 namespace {
 
 constexpr std::array<int, numerette::dates::UnitCount> ResultLengths{3, 4, 5, 7};
-constexpr std::array<int, 5> ButtonMessages{131, 132, 133, 134, 209};
+constexpr std::array<Message, 2> DateCaptions{Message::InitialDateCaption, Message::FinalDateCaption};
+constexpr std::array<Message, 5> ButtonMessages{Message::YearsButton, Message::MonthsButton, Message::WeeksButton,
+                                                Message::DaysButton, Message::CalculateFinalDateButton};
 // How far a result field's text is selected when it takes the focus, and after a calculation.
 constexpr int ResultSelection = 10;
 constexpr int YearsSelection = 3;
@@ -73,7 +76,7 @@ frmData::frmData(numerette::Calculator& calculator, QString dateFormat, QWidget*
 {
     setObjectName(QStringLiteral("frmData"));
     numerette::closeWhenAnotherWindowIsActive(*this, [this] { return !m_showingMessage; });
-    setWindowTitle(numerette::LoadMessage(136));
+    setWindowTitle(numerette::LoadMessage(Message::DateWindowTitle));
     setWindowFlag(Qt::WindowStaysOnTopHint, numerette::SettingsStore().Visivel());
     buildControls();
     orderTabs();
@@ -87,7 +90,7 @@ void frmData::buildControls()
 {
     auto* grid = new QGridLayout(this);
     for (int i = 0; i < 2; ++i) {
-        auto* caption = new QLabel(numerette::LoadMessage(129 + i), this);
+        auto* caption = new QLabel(numerette::LoadMessage(DateCaptions[i]), this);
         caption->setObjectName(indexed("lblDat", i));
         m_txtData[i] = new DateField(m_style, this);
         m_txtData[i]->setObjectName(indexed("txtData", i));
@@ -133,7 +136,7 @@ void frmData::buildControls()
             grid->addWidget(m_cmdCalcula[i], 6, 1, 1, 2);
         connect(m_cmdCalcula[i], &QPushButton::clicked, this, [this, i] { cmdCalcula_Click(Button(i)); });
     }
-    m_lblBis = new QLabel(numerette::LoadMessage(135), this);
+    m_lblBis = new QLabel(numerette::LoadMessage(Message::LeapYearsLabel), this);
     m_lblBis->setObjectName(QStringLiteral("lblBis"));
     m_lblBissextos = new QLabel(this);
     m_lblBissextos->setObjectName(QStringLiteral("lblBissextos"));
@@ -143,7 +146,7 @@ void frmData::buildControls()
     grid->addWidget(m_lblBissextos, 7, 2);
 
     const QDate now = QDate::currentDate();
-    m_lblHoje = new QLabel(numerette::LoadMessage(54) + today() + QLatin1Char('\n')
+    m_lblHoje = new QLabel(numerette::LoadMessage(Message::TodayLabel) + today() + QLatin1Char('\n')
                                + QLocale::system().toString(now, QLocale::LongFormat),
                            this);
     m_lblHoje->setObjectName(QStringLiteral("lblHoje"));
@@ -266,7 +269,7 @@ bool frmData::validateDate(int index)
         field->setText(*valid);
         return true;
     }
-    showMessage(32);
+    showMessage(Message::IncorrectDate);
     field->setText(numerette::dates::emptyMask(m_style));
     field->setFocus(Qt::OtherFocusReason);
     return false;
@@ -296,10 +299,10 @@ void frmData::clearResults()
     m_lblBis->hide();
 }
 
-void frmData::showMessage(int number)
+void frmData::showMessage(Message message)
 {
     m_showingMessage = true;
-    QMessageBox box(QMessageBox::Warning, windowTitle(), numerette::LoadMessage(number), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), numerette::LoadMessage(message), QMessageBox::Ok, this);
     box.exec();
     m_showingMessage = false;
 }
@@ -336,11 +339,11 @@ void frmData::cmdCalcula_Click(Button button)
     const Outcome outcome = numerette::dates::calculate(calculation, button, m_style);
     showForm(calculation);
     if (outcome == Outcome::FinalBeforeInitial) {
-        showMessage(33);
+        showMessage(Message::InitialDateAfterFinal);
         return;
     }
     if (outcome == Outcome::MissingInformation)
-        showMessage(34);
+        showMessage(Message::CheckFields);
     m_results[0]->setFocus(Qt::OtherFocusReason);
     m_results[0]->setSelection(0, YearsSelection);
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "date_calculation.h"
+#include "message_ids.h"
 
 namespace numerette {
 class Calculator;
@@ -54,7 +55,7 @@ private:
     void dateChanged(int index);
     void lblHoje_Click();
     void clearResults();
-    void showMessage(int number);
+    void showMessage(numerette::Message message);
     numerette::dates::DateForm form() const;
     void showForm(const numerette::dates::DateForm& form);
     void writeReport();

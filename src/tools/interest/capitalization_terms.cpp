@@ -40,14 +40,14 @@ std::optional<CapitalizationTerms> askCapitalizationTerms(InputPrompts& prompts,
     const auto amount = positiveCurrency(prompts.input(title, LoadMessage(questions.amountPrompt), zero), locale);
     if (!amount)
         return std::nullopt;
-    const auto rate = positiveCurrency(prompts.input(title, LoadMessage(61), zero), locale);
+    const auto rate = positiveCurrency(prompts.input(title, LoadMessage(Message::MonthlyRatePrompt), zero), locale);
     if (!rate)
         return std::nullopt;
-    const auto dateAnswer = prompts.input(title, LoadMessage(62), dates::formatDate(today, style));
+    const auto dateAnswer = prompts.input(title, LoadMessage(Message::InitialDatePrompt), dates::formatDate(today, style));
     const auto initialDate = dateAnswer ? dates::DateOf(*dateAnswer, style) : std::nullopt;
     if (!initialDate)
         return std::nullopt;
-    const auto span = prompts.input(title, LoadMessage(63, QString::number(questions.maxDays)), QString());
+    const auto span = prompts.input(title, LoadMessage(Message::FinalDatePrompt, QString::number(questions.maxDays)), QString());
     if (!span)
         return std::nullopt;
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "date_calculation.h"
+#include "message_ids.h"
 #include "number_text.h"
 
 namespace numerette {
@@ -17,12 +18,14 @@ class InputPrompts;
 namespace numerette::interest {
 
 struct CapitalizationQuestions {
-    int title;        // message: the title of every input box
-    int amountPrompt; // message: the amount asked first
+    Message title;        // the title of every input box
+    Message amountPrompt; // the amount asked first
     int maxDays;
 };
-inline constexpr CapitalizationQuestions SavingAccountQuestions{60, 59, 1500};
-inline constexpr CapitalizationQuestions CashCheckQuestions{65, 64, 730};
+inline constexpr CapitalizationQuestions SavingAccountQuestions{Message::CapitalizeTitle,
+                                                                Message::InitialValuePrompt, 1500};
+inline constexpr CapitalizationQuestions CashCheckQuestions{Message::CashCheckTitle, Message::CheckValuePrompt,
+                                                            730};
 
 // The answers, as texts in the locale's decimal separator.
 struct CapitalizationTerms {

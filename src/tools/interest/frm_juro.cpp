@@ -51,7 +51,7 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent)
     return label;
 }
 
-QPushButton* button(const QString& name, int message, QWidget* parent)
+QPushButton* button(const QString& name, Message message, QWidget* parent)
 {
     auto* push = new QPushButton(LoadMessage(message), parent);
     push->setObjectName(name);
@@ -72,14 +72,14 @@ frmJuro::frmJuro(Calculator& calculator, const QString& dateFormat, QWidget* par
     , m_calculator(calculator)
     , m_locale(calculator.numberLocale().withThousandsGrouping())
     , m_dateStyle(dates::dateStyleOf(dateFormat, dates::dateSeparatorOf(QLocale::system())))
-    , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(140)))
+    , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(Message::InterestWindowTitle)))
     , m_prompts(m_messageBoxes.get())
     , m_inputs(m_messageBoxes.get())
 {
     setObjectName(QStringLiteral("frmJuro"));
     // Kept open while its report is written: the calculator may ask whether to clear a full list.
     numerette::closeWhenAnotherWindowIsActive(*this, [this] { return !m_writing; });
-    setWindowTitle(LoadMessage(140));
+    setWindowTitle(LoadMessage(Message::InterestWindowTitle));
     buildWindow();
     connectFieldRules();
     orderTabs();
@@ -101,9 +101,9 @@ void frmJuro::buildWindow()
     layout->addWidget(buildInstallments());
     layout->addWidget(buildCapitalization());
     auto* bottom = new QHBoxLayout;
-    auto* lblAgiota = new QLabel(LoadMessage(137), this);
+    auto* lblAgiota = new QLabel(LoadMessage(Message::ProgramCredit), this);
     lblAgiota->setObjectName(QStringLiteral("lblAgiota"));
-    m_cmdAjuda = button(QStringLiteral("cmdAjuda"), 125, this);
+    m_cmdAjuda = button(QStringLiteral("cmdAjuda"), Message::HelpButton, this);
     bottom->addWidget(lblAgiota, 1);
     bottom->addWidget(m_cmdAjuda);
     layout->addLayout(bottom);
@@ -112,7 +112,7 @@ void frmJuro::buildWindow()
 
 QWidget* frmJuro::buildInstallments()
 {
-    auto* box = new QGroupBox(LoadMessage(139), this);
+    auto* box = new QGroupBox(LoadMessage(Message::FixedInstallmentsGroup), this);
     auto* grid = new QGridLayout(box);
     const QChar decimal = m_calculator.DecimalSeparator();
     m_txtValVista = field(QStringLiteral("txtValVista"), 0, Qt::AlignRight, box);
@@ -136,28 +136,28 @@ QWidget* frmJuro::buildInstallments()
     highlight(*m_txtValPrest);
     highlight(*m_txtJuroAp);
     m_txtDias->setText(QStringLiteral("30"));
-    m_chkVista = new QCheckBox(LoadMessage(150).trimmed(), box);
+    m_chkVista = new QCheckBox(LoadMessage(Message::InCash).trimmed(), box);
     m_chkVista->setObjectName(QStringLiteral("chkVista"));
     m_chkVista->setCursor(Qt::PointingHandCursor);
 
-    grid->addWidget(caption(LoadMessage(141), m_txtValVista, box), 0, 0);
+    grid->addWidget(caption(LoadMessage(Message::InitialValueCaption), m_txtValVista, box), 0, 0);
     grid->addWidget(m_txtValVista, 0, 1, 1, 3);
-    grid->addWidget(caption(LoadMessage(142), m_txtValPrest, box), 1, 0);
+    grid->addWidget(caption(LoadMessage(Message::FixedInstallmentsCaption), m_txtValPrest, box), 1, 0);
     grid->addWidget(m_txtValPrest, 1, 1, 1, 3);
-    grid->addWidget(caption(LoadMessage(143), m_txtParcelas, box), 2, 0);
+    grid->addWidget(caption(LoadMessage(Message::InstallmentCountCaption), m_txtParcelas, box), 2, 0);
     grid->addWidget(m_txtParcelas, 2, 1);
-    grid->addWidget(caption(LoadMessage(144), m_txtDias, box), 3, 0);
+    grid->addWidget(caption(LoadMessage(Message::FirstInstallmentCaption), m_txtDias, box), 3, 0);
     grid->addWidget(m_txtDias, 3, 1);
-    grid->addWidget(new QLabel(LoadMessage(145), box), 3, 2);
+    grid->addWidget(new QLabel(LoadMessage(Message::DaysOrLabel), box), 3, 2);
     grid->addWidget(m_chkVista, 3, 3);
-    grid->addWidget(caption(LoadMessage(146), m_txtJuroAp, box), 4, 0);
+    grid->addWidget(caption(LoadMessage(Message::InterestRateCaption), m_txtJuroAp, box), 4, 0);
     grid->addWidget(m_txtJuroAp, 4, 1);
-    grid->addWidget(new QLabel(LoadMessage(149), box), 4, 2, 1, 2);
-    grid->addWidget(caption(LoadMessage(148), m_txtValFinal, box), 5, 0);
+    grid->addWidget(new QLabel(LoadMessage(Message::MonthlyLabel), box), 4, 2, 1, 2);
+    grid->addWidget(caption(LoadMessage(Message::FinalAmountCaption), m_txtValFinal, box), 5, 0);
     grid->addWidget(m_txtValFinal, 5, 1, 1, 3);
-    grid->addWidget(caption(LoadMessage(147), m_txtJuroTot, box), 6, 0);
+    grid->addWidget(caption(LoadMessage(Message::TotalInterestCaption), m_txtJuroTot, box), 6, 0);
     grid->addWidget(m_txtJuroTot, 6, 1, 1, 3);
-    m_cmdCalcular = button(QStringLiteral("cmdCalcular"), 151, box);
+    m_cmdCalcular = button(QStringLiteral("cmdCalcular"), Message::CalculateButton, box);
     grid->addWidget(m_cmdCalcular, 7, 0, 1, 4);
     connect(m_cmdCalcular, &QPushButton::clicked, this, &frmJuro::cmdCalcular_Click);
     return box;
@@ -166,12 +166,12 @@ QWidget* frmJuro::buildInstallments()
 QWidget* frmJuro::buildCapitalization()
 {
     // A group title has one line; the second line of the caption goes inside.
-    const QStringList captionLines = LoadMessage(138).split(QStringLiteral("\r\n"));
+    const QStringList captionLines = LoadMessage(Message::CapitalizationCaption).split(QStringLiteral("\r\n"));
     auto* box = new QGroupBox(captionLines.value(0), this);
     auto* grid = new QGridLayout(box);
     grid->addWidget(new QLabel(captionLines.mid(1).join(u' '), box), 0, 0, 1, 2);
-    m_cmdCapitalizar = button(QStringLiteral("cmdCapitalizar"), 153, box);
-    m_cmdDescontar = button(QStringLiteral("cmdDescontar"), 152, box);
+    m_cmdCapitalizar = button(QStringLiteral("cmdCapitalizar"), Message::SavingAccountButton, box);
+    m_cmdDescontar = button(QStringLiteral("cmdDescontar"), Message::CashCheckButton, box);
     grid->addWidget(m_cmdCapitalizar, 1, 0);
     grid->addWidget(m_cmdDescontar, 1, 1);
     connect(m_cmdCapitalizar, &QPushButton::clicked, this, &frmJuro::cmdCapitalizar_Click);
@@ -290,7 +290,7 @@ void frmJuro::showEvent(QShowEvent* event)
 
 void frmJuro::cmdAjuda_Click()
 {
-    m_prompts->show(PromptIcon::Information, LoadMessage(21));
+    m_prompts->show(PromptIcon::Information, LoadMessage(Message::InterestHelp));
 }
 
 void frmJuro::appendReport(const QString& block)

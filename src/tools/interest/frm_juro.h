@@ -6,6 +6,7 @@
 
 #include "date_calculation.h"
 #include "interest_calculation.h"
+#include "message_ids.h"
 #include "tool_dialog.h"
 #include "tool_prompts.h"
 
@@ -74,7 +75,7 @@ private:
                                    const QString& result, QDate initialDate);
     void writeInstallmentReport();
     void appendReport(const QString& block);
-    void warn(int message, QLineEdit* focus);
+    void warn(numerette::Message message, QLineEdit* focus);
     void failInput();
     const numerette::NumberLocale& locale() const;
     QString text(const numerette::Decimal& number) const;

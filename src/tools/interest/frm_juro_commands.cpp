@@ -49,12 +49,12 @@ bool frmJuro::checkInstallmentFields()
 {
     // A text that is no number (grouped out of place, say) is no initial value either.
     if (LeadingNumber(m_txtValVista->text()) == 0 || !ValueOf(m_txtValVista->text(), locale())) {
-        warn(22, m_txtValVista);
+        warn(Message::InsertInitialValue, m_txtValVista);
         return false;
     }
     const auto count = ValueOf(m_txtParcelas->text(), locale());
     if (!count || count->isZero()) {
-        warn(23, m_txtParcelas);
+        warn(Message::EnterInstallmentCount, m_txtParcelas);
         return false;
     }
     m_txtValVista->setText(FormatAmount(m_txtValVista->text(), locale()));
@@ -63,13 +63,13 @@ bool frmJuro::checkInstallmentFields()
         m_txtJuroAp->setText(FormatPicture(m_txtJuroAp->text(), u"#0.0#####", locale()));
     const auto days = ValueOf(m_txtDias->text(), locale());
     if (!days) {
-        warn(24, m_txtDias);
+        warn(Message::EnterDaysToFirstInstallment, m_txtDias);
         return false;
     }
     m_txtDias->setText(FormatPicture(*days, u"00", locale()));
     if (value(FormatAmount(m_txtValPrest->text(), locale())) == 0
         && value(FormatAmount(m_txtJuroAp->text(), locale())) == 0) {
-        warn(25, m_txtValPrest);
+        warn(Message::EnterInstallmentOrRate, m_txtValPrest);
         return false;
     }
     return true;
@@ -92,7 +92,7 @@ std::optional<interest::Terms> frmJuro::terms() const
 frmJuro::SearchEnd frmJuro::findRate(double& balance)
 {
     if (!isSingleInstallment() && value(m_txtValPrest->text()) >= value(m_txtValVista->text())) {
-        warn(26, m_txtValPrest);
+        warn(Message::InstallmentTooHigh, m_txtValPrest);
         return SearchEnd::Stopped;
     }
     const auto amount = finalAmount();
@@ -115,7 +115,7 @@ frmJuro::SearchEnd frmJuro::findRate(double& balance)
 frmJuro::SearchEnd frmJuro::findInstallment(double& balance)
 {
     if (!ValueOf(m_txtJuroAp->text(), locale())) {
-        warn(27, m_txtJuroAp);
+        warn(Message::EnterInterestRate, m_txtJuroAp);
         return SearchEnd::Stopped;
     }
     const auto initial = ValueOf(m_txtValVista->text(), locale());
@@ -153,7 +153,7 @@ void frmJuro::installmentFailed()
 {
     m_txtJuroAp->setText(ErrorMark);
     m_txtValPrest->setText(ErrorMark);
-    m_prompts->show(PromptIcon::Critical, LoadMessage(28));
+    m_prompts->show(PromptIcon::Critical, LoadMessage(Message::CalculationError));
     m_busy = false;
 }
 
@@ -167,7 +167,7 @@ void frmJuro::cmdCapitalizar_Click()
         failInput();
         return;
     }
-    m_prompts->show(PromptIcon::Information, LoadMessage(29, *result));
+    m_prompts->show(PromptIcon::Information, LoadMessage(Message::CapitalizedAmountResult, *result));
     WriteCapitalizationReport(FormatAmount(terms->amount, locale()), terms->rate, terms->days, *result,
                               terms->initialDate);
     m_calculator.enterNumber(*result);
@@ -185,7 +185,7 @@ void frmJuro::cmdDescontar_Click()
         return;
     }
     const QString netAmount = FormatPicture(found->value, u"#,##0.00", locale());
-    m_prompts->show(PromptIcon::Information, LoadMessage(31, netAmount));
+    m_prompts->show(PromptIcon::Information, LoadMessage(Message::NetAmountResult, netAmount));
     WriteCapitalizationReport(netAmount, terms->rate, terms->days, FormatAmount(terms->amount, locale()),
                               terms->initialDate);
     m_calculator.enterNumber(netAmount);
@@ -198,7 +198,7 @@ void frmJuro::WriteCapitalizationReport(const QString& value, const QString& rat
     close();
 }
 
-void frmJuro::warn(int message, QLineEdit* focus)
+void frmJuro::warn(numerette::Message message, QLineEdit* focus)
 {
     m_prompts->show(PromptIcon::Exclamation, LoadMessage(message));
     focus->setFocus(Qt::OtherFocusReason);
@@ -206,7 +206,7 @@ void frmJuro::warn(int message, QLineEdit* focus)
 
 void frmJuro::failInput()
 {
-    m_prompts->show(PromptIcon::Critical, LoadMessage(30));
+    m_prompts->show(PromptIcon::Critical, LoadMessage(Message::InvalidData));
 }
 
 const NumberLocale& frmJuro::locale() const

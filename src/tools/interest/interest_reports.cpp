@@ -27,7 +27,7 @@ QString rightAligned(const QString& text, qsizetype width)
     return QString(std::max<qsizetype>(width - text.size(), 0), u' ') + text;
 }
 
-QString label(int message)
+QString label(Message message)
 {
     return rightAligned(LoadMessage(message), tape::TapeColumns);
 }
@@ -72,7 +72,7 @@ void addInstallments(QStringList& lines, const InstallmentReportTexts& texts, co
         const QString shownRate = (proRata ? numberText(rate, locale.decimal).value_or(QString()) : texts.rate).left(8);
         QString periodLabel = QStringLiteral("  30 days");
         if (period == 1)
-            periodLabel = terms->days == 0 ? LoadMessage(150) : rightAligned(texts.days, 4) + QStringLiteral(" days");
+            periodLabel = terms->days == 0 ? LoadMessage(Message::InCash) : rightAligned(texts.days, 4) + QStringLiteral(" days");
         const double grown = (rate / 100 + 1) * balance;
         lines << itemLine(amountText(balance, locale), tape::marker::Plus)
               << QString(std::max<qsizetype>(PeriodLabelWidth - shownRate.size(), 0), u' ') + periodLabel
@@ -97,19 +97,19 @@ QString monthLine(const QString& days, const QString& rate)
 QString installmentReport(const InstallmentReportTexts& texts, const NumberLocale& locale)
 {
     QStringList lines{tape::Separator,
-                      label(154),
+                      label(Message::ReportInitialValue),
                       valueLine(texts.initial),
-                      label(155),
+                      label(Message::ReportInstallmentCount),
                       rightAligned(texts.count, PercentWidth) + QStringLiteral(" x "),
-                      label(156),
+                      label(Message::ReportInstallmentValue),
                       valueLine(texts.installment),
-                      label(157),
+                      label(Message::ReportMonthlyRate),
                       rateLine(texts.rate),
                       CalculationLine,
                       itemLine(texts.initial, QStringLiteral(" T"))};
     addInstallments(lines, texts, locale);
-    lines << QString() << label(158) << valueLine(texts.totalInterest) << QString() << label(159)
-          << valueLine(texts.finalAmount);
+    lines << QString() << label(Message::ReportTotalInterest) << valueLine(texts.totalInterest) << QString()
+          << label(Message::ReportFinalAmount) << valueLine(texts.finalAmount);
     return lines.join(tape::LineBreak);
 }
 
@@ -117,13 +117,13 @@ QString capitalizationReport(const CapitalizationReportTexts& texts, const dates
                              const NumberLocale& locale)
 {
     QStringList lines{tape::Separator,
-                      label(154),
+                      label(Message::ReportInitialValue),
                       valueLine(texts.value),
-                      label(160),
+                      label(Message::ReportDayCount),
                       valueLine(texts.days),
-                      label(159),
+                      label(Message::ReportFinalAmount),
                       valueLine(texts.result),
-                      label(157),
+                      label(Message::ReportMonthlyRate),
                       rateLine(texts.rate),
                       CalculationLine,
                       dateLine(texts.initialDate, style, texts.value, tape::marker::Plus)};
@@ -146,7 +146,7 @@ QString capitalizationReport(const CapitalizationReportTexts& texts, const dates
                           QStringLiteral(" T"));
     }
     const double result = numberOf(texts.result, locale).value_or(0);
-    lines << QString() << label(158) << valueLine(amountText(result - value, locale));
+    lines << QString() << label(Message::ReportTotalInterest) << valueLine(amountText(result - value, locale));
     return lines.join(tape::LineBreak);
 }
 

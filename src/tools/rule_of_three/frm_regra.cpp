@@ -95,19 +95,19 @@ frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
     : ToolDialog(parent)
     , m_sheet(calculator.numberLocale().withThousandsGrouping())
     , m_decimal(calculator.DecimalSeparator())
-    , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(178)))
+    , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(Message::RuleOfThreeTitle)))
     , m_prompts(m_messageBoxes.get())
     , m_rendering(std::make_unique<RenderingPrompts>(*this))
     , m_printerSource(defaultPrinter)
 {
     setObjectName(QStringLiteral("frmRegra"));
-    setWindowTitle(LoadMessage(178));
+    setWindowTitle(LoadMessage(Message::RuleOfThreeTitle));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(label(QStringLiteral("lblDados"), LoadMessage(202), this), 0, 0, 1, 2, Qt::AlignCenter);
-    grid->addWidget(label(QStringLiteral("lblEncontrar"), LoadMessage(203), this), 0, 4, 1, 2, Qt::AlignCenter);
-    QLabel* lblQtd0 = label(QStringLiteral("lblQtd0"), LoadMessage(204), this);
-    QLabel* lblDescricao0 = label(QStringLiteral("lblDescricao0"), LoadMessage(205), this);
+    grid->addWidget(label(QStringLiteral("lblDados"), LoadMessage(Message::BaseDataHeading), this), 0, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(label(QStringLiteral("lblEncontrar"), LoadMessage(Message::FindHeading), this), 0, 4, 1, 2, Qt::AlignCenter);
+    QLabel* lblQtd0 = label(QStringLiteral("lblQtd0"), LoadMessage(Message::QuantityCaption), this);
+    QLabel* lblDescricao0 = label(QStringLiteral("lblDescricao0"), LoadMessage(Message::DescriptionCaption), this);
     grid->addWidget(lblQtd0, 1, 0);
     grid->addWidget(lblDescricao0, 1, 1);
     // The option column and the new data have no field that a mnemonic could always reach
@@ -115,17 +115,17 @@ frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
     // their headers show plain captions, and the base data's headers lead to its first row.
     grid->addWidget(label(QStringLiteral("lblIncognita"), withoutMnemonic(QStringLiteral("I&ncognita")), this), 1, 2,
                     1, 2);
-    grid->addWidget(label(QStringLiteral("lblQtd1"), withoutMnemonic(LoadMessage(204)), this), 1, 4);
-    grid->addWidget(label(QStringLiteral("lblDescricao1"), withoutMnemonic(LoadMessage(205)), this), 1, 5);
+    grid->addWidget(label(QStringLiteral("lblQtd1"), withoutMnemonic(LoadMessage(Message::QuantityCaption)), this), 1, 4);
+    grid->addWidget(label(QStringLiteral("lblDescricao1"), withoutMnemonic(LoadMessage(Message::DescriptionCaption)), this), 1, 5);
     buildRows(*grid);
     lblQtd0->setBuddy(m_rows[0].txtValor);
     lblDescricao0->setBuddy(m_rows[0].txtCond);
 
     auto* buttons = new QHBoxLayout;
-    m_cmdCalcular = addButton(QStringLiteral("cmdCalcular"), LoadMessage(151));
-    m_cmdImprimir = addButton(QStringLiteral("cmdImprimir"), LoadMessage(215));
-    m_cmdExemplo = addButton(QStringLiteral("cmdExemplo"), LoadMessage(207) + QStringLiteral(" &1"));
-    m_cmdExemplo2 = addButton(QStringLiteral("cmdExemplo2"), LoadMessage(207) + QStringLiteral(" &2"));
+    m_cmdCalcular = addButton(QStringLiteral("cmdCalcular"), LoadMessage(Message::CalculateButton));
+    m_cmdImprimir = addButton(QStringLiteral("cmdImprimir"), LoadMessage(Message::PrintButton));
+    m_cmdExemplo = addButton(QStringLiteral("cmdExemplo"), LoadMessage(Message::ExampleButton) + QStringLiteral(" &1"));
+    m_cmdExemplo2 = addButton(QStringLiteral("cmdExemplo2"), LoadMessage(Message::ExampleButton) + QStringLiteral(" &2"));
     for (auto* button : {m_cmdCalcular, m_cmdImprimir, m_cmdExemplo, m_cmdExemplo2})
         buttons->addWidget(button);
     connect(m_cmdCalcular, &QPushButton::clicked, this, &frmRegra::cmdCalcular_Click);
@@ -317,10 +317,10 @@ void frmRegra::cmdCalcular_Click()
 void frmRegra::cmdImprimir_Click()
 {
     if (printImage()) {
-        m_prompts->show(PromptIcon::Information, LoadMessage(16));
+        m_prompts->show(PromptIcon::Information, LoadMessage(Message::SentToPrinter));
         return;
     }
-    m_prompts->show(PromptIcon::Critical, LoadMessage(17));
+    m_prompts->show(PromptIcon::Critical, LoadMessage(Message::PrinterNotResponding));
     close();
 }
 

@@ -9,19 +9,12 @@ namespace numerette::rule_of_three {
 
 namespace {
 
-constexpr int MessageInvalidData = 30;
-constexpr int MessageFillBase = 197;
-constexpr int MessageOnlyVariable = 199;
-constexpr int MessageTwoConditions = 200;
-constexpr int MessageSelectVariable = 201;
-constexpr int MessageQuestion = 206;
-
 Fill value(int row, const char* text)
 {
     return {Field::Value, row, QString::fromLatin1(text)};
 }
 
-Fill description(int row, int message)
+Fill description(int row, Message message)
 {
     return {Field::Description, row, LoadMessage(message)};
 }
@@ -37,28 +30,28 @@ Example firstExample()
 {
     const auto info = PromptIcon::Information;
     return {true,
-            {{179, info, {value(0, "8"), description(0, 188)}},
-             {180, info, {value(1, "5"), description(1, 189)}},
-             {181, info, {value(2, "6"), description(2, 190)}},
-             {182, info, {value(3, "12"), description(3, 191)}},
-             {183, PromptIcon::Question, {}},
-             {184, info, {newValue(0, "5")}},
-             {185, info, {newValue(1, "10")}},
-             {186, info, {newValue(2, "8")}}},
+            {{Message::ExampleOneBaseCarpenters, info, {value(0, "8"), description(0, Message::Carpenters)}},
+             {Message::ExampleOneBaseDays, info, {value(1, "5"), description(1, Message::WorkingDays)}},
+             {Message::ExampleOneBaseHours, info, {value(2, "6"), description(2, Message::WorkingHoursPerDay)}},
+             {Message::ExampleOneBaseClosets, info, {value(3, "12"), description(3, Message::Closets)}},
+             {Message::ExampleOneQuestion, PromptIcon::Question, {}},
+             {Message::ExampleOneNewCarpenters, info, {newValue(0, "5")}},
+             {Message::ExampleOneNewDays, info, {newValue(1, "10")}},
+             {Message::ExampleOneNewHours, info, {newValue(2, "8")}}},
             3,
-            187};
+            Message::ExampleOneClosing};
 }
 
 Example secondExample()
 {
     const auto info = PromptIcon::Information;
     return {false,
-            {{192, PromptIcon::Question, {}},
-             {193, info, {newValue(0, "3")}},
-             {194, info, {newValue(1, "12")}},
-             {195, info, {newValue(3, "18")}}},
+            {{Message::ExampleTwoQuestion, PromptIcon::Question, {}},
+             {Message::ExampleTwoNewCarpenters, info, {newValue(0, "3")}},
+             {Message::ExampleTwoNewDays, info, {newValue(1, "12")}},
+             {Message::ExampleTwoNewClosets, info, {newValue(3, "18")}}},
             2,
-            196};
+            Message::ExampleTwoClosing};
 }
 
 Sheet::Sheet(const NumberLocale& locale)
@@ -146,22 +139,22 @@ std::optional<Failure> Sheet::checkInputs() const
     for (int i : {0, 1}) {
         const auto value = number(row(i).value);
         if (!value || *value < 0)
-            return Failure{MessageFillBase, Focus::BaseValue, 0};
+            return Failure{Message::FillBaseData, Focus::BaseValue, 0};
     }
     int filled = 0;
     for (int i = 0; i < RowCount; ++i) {
         if (!number(row(i).newValue) && row(i).newValueEnabled && m_sought != i)
-            return Failure{MessageOnlyVariable, Focus::NewValue, i};
+            return Failure{Message::OnlyVariableUndefined, Focus::NewValue, i};
         const auto value = number(row(i).value);
         if (value && *value > 0)
             ++filled;
     }
     if (filled < 2)
-        return Failure{MessageTwoConditions};
+        return Failure{Message::TwoConditionsNeeded};
     // A row without a description takes no part in the calculation, so it cannot be the
     // sought quantity either: the answer would be meaningless.
     if (m_sought < 0 || row(m_sought).description.isEmpty())
-        return Failure{MessageSelectVariable};
+        return Failure{Message::SelectVariable};
     return std::nullopt;
 }
 
@@ -175,7 +168,7 @@ bool Sheet::askProportions(ToolPrompts& prompts)
         if (i == m_sought) {
             row.proportion = Proportion::None;
         } else if (!m_answersGiven) {
-            switch (prompts.ask(LoadMessage(MessageQuestion, row.description.toUpper(), sought))) {
+            switch (prompts.ask(LoadMessage(Message::ProportionQuestion, row.description.toUpper(), sought))) {
             case PromptAnswer::Yes: row.proportion = Proportion::Direct; break;
             case PromptAnswer::No: row.proportion = Proportion::Inverse; break;
             case PromptAnswer::Cancel: return false;
@@ -190,7 +183,7 @@ std::optional<Failure> Sheet::calculate(ToolPrompts& prompts)
     if (auto failure = checkInputs())
         return failure;
     if (!askProportions(prompts))
-        return Failure{MessageInvalidData};
+        return Failure{Message::InvalidData};
 
     // x = B / A: the sought quantity's base value times w / v of every direct quantity
     // and v / w of every inverse one.

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include "message_ids.h"
 #include "number_text.h"
 #include "tool_prompts.h"
 
@@ -35,7 +36,7 @@ enum class Focus { None, BaseValue, NewValue };
 
 // Why a calculation stopped: the message shown and the field that gets the focus.
 struct Failure {
-    int message;
+    Message message;
     Focus focus = Focus::None;
     int row = 0;
     bool operator==(const Failure&) const = default;
@@ -51,7 +52,7 @@ struct Fill {
 };
 
 struct ExampleStep {
-    int message;
+    Message message;
     PromptIcon icon;
     QList<Fill> fills;
 };
@@ -62,7 +63,7 @@ struct Example {
     bool clearsBase;
     QList<ExampleStep> steps;
     int sought;
-    int closingMessage;
+    Message closingMessage;
 };
 
 // 8 carpenters, 5 days, 6 hours a day, 12 closets: how many closets by 5 carpenters in

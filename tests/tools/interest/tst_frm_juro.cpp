@@ -218,29 +218,29 @@ void TstFrmJuro::tooManyInstallments()
 void TstFrmJuro::validation_data()
 {
     QTest::addColumn<QStringList>("fields");  // value, count, days, rate, installment
-    QTest::addColumn<int>("message");
+    QTest::addColumn<Message>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("no initial value") << QStringList{u""_s, u"3"_s, u"30"_s, u"2"_s, u""_s} << 22 << u"txtValVista"_s;
-    QTest::newRow("no count") << QStringList{u"1000"_s, u""_s, u"30"_s, u"2"_s, u""_s} << 23 << u"txtParcelas"_s;
-    QTest::newRow("count 00") << QStringList{u"1000"_s, u"00"_s, u"30"_s, u"2"_s, u""_s} << 23 << u"txtParcelas"_s;
-    QTest::newRow("no days") << QStringList{u"1000"_s, u"3"_s, u""_s, u"2"_s, u""_s} << 24 << u"txtDias"_s;
-    QTest::newRow("nothing sought") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u""_s, u""_s} << 25 << u"txtValPrest"_s;
-    QTest::newRow("rate below 0.005 is none") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u"0.004"_s, u""_s} << 25
+    QTest::newRow("no initial value") << QStringList{u""_s, u"3"_s, u"30"_s, u"2"_s, u""_s} << Message::InsertInitialValue << u"txtValVista"_s;
+    QTest::newRow("no count") << QStringList{u"1000"_s, u""_s, u"30"_s, u"2"_s, u""_s} << Message::EnterInstallmentCount << u"txtParcelas"_s;
+    QTest::newRow("count 00") << QStringList{u"1000"_s, u"00"_s, u"30"_s, u"2"_s, u""_s} << Message::EnterInstallmentCount << u"txtParcelas"_s;
+    QTest::newRow("no days") << QStringList{u"1000"_s, u"3"_s, u""_s, u"2"_s, u""_s} << Message::EnterDaysToFirstInstallment << u"txtDias"_s;
+    QTest::newRow("nothing sought") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u""_s, u""_s} << Message::EnterInstallmentOrRate << u"txtValPrest"_s;
+    QTest::newRow("rate below 0.005 is none") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u"0.004"_s, u""_s} << Message::EnterInstallmentOrRate
                                               << u"txtValPrest"_s;
-    QTest::newRow("installment as high as the value") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u""_s, u"1000"_s} << 26
+    QTest::newRow("installment as high as the value") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u""_s, u"1000"_s} << Message::InstallmentTooHigh
                                                       << u"txtValPrest"_s;
-    QTest::newRow("01 is no single installment") << QStringList{u"1000"_s, u"01"_s, u"30"_s, u""_s, u"1000"_s} << 26
+    QTest::newRow("01 is no single installment") << QStringList{u"1000"_s, u"01"_s, u"30"_s, u""_s, u"1000"_s} << Message::InstallmentTooHigh
                                                  << u"txtValPrest"_s;
-    QTest::newRow("value grouped by twos") << QStringList{u"1,23,4"_s, u"3"_s, u"30"_s, u"2"_s, u""_s} << 22
+    QTest::newRow("value grouped by twos") << QStringList{u"1,23,4"_s, u"3"_s, u"30"_s, u"2"_s, u""_s} << Message::InsertInitialValue
                                            << u"txtValVista"_s;
-    QTest::newRow("comma in the rate is no decimal") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u"2,5"_s, u""_s} << 25
+    QTest::newRow("comma in the rate is no decimal") << QStringList{u"1000"_s, u"3"_s, u"30"_s, u"2,5"_s, u""_s} << Message::EnterInstallmentOrRate
                                                      << u"txtValPrest"_s;
 }
 
 void TstFrmJuro::validation()
 {
     QFETCH(QStringList, fields);
-    QFETCH(int, message);
+    QFETCH(Message, message);
     QFETCH(QString, focus);
     Fixture f;
     f.fill(fields[0], fields[1], fields[2], fields[3], fields[4]);
@@ -291,7 +291,7 @@ void TstFrmJuro::absurdInput()
     f.fill(fields[0], fields[1], fields[2], fields[3], fields[4]);
     const QString before = f.calculator.list();
     f.click(u"cmdCalcular"_s);
-    QCOMPARE(f.prompts.shown, (Shown{{PromptIcon::Critical, LoadMessage(28)}}));
+    QCOMPARE(f.prompts.shown, (Shown{{PromptIcon::Critical, LoadMessage(Message::CalculationError)}}));
     QCOMPARE(f.text(u"txtJuroAp"_s), u"Erro"_s);
     QCOMPARE(f.text(u"txtValPrest"_s), u"Erro"_s);
     f.window->close();
@@ -306,25 +306,25 @@ void TstFrmJuro::capitalization_data()
     QTest::addColumn<QString>("entry");  // empty: refused, nothing written
     QTest::addColumn<QString>("dateLine");
     const QStringList terms{u"1000"_s, u"2"_s, u"01/03/2006"_s, u"45"_s};
-    QTest::newRow("saving account") << u"cmdCapitalizar"_s << terms << LoadMessage(29, u"1,030.20"_s) << u"1,030.20"_s
+    QTest::newRow("saving account") << u"cmdCapitalizar"_s << terms << LoadMessage(Message::CapitalizedAmountResult, u"1,030.20"_s) << u"1,030.20"_s
                                     << u" 15/04/06       1,030.20 T"_s;
-    QTest::newRow("cash check") << u"cmdDescontar"_s << terms << LoadMessage(31, u"970.69"_s) << u"970.69"_s
+    QTest::newRow("cash check") << u"cmdDescontar"_s << terms << LoadMessage(Message::NetAmountResult, u"970.69"_s) << u"970.69"_s
                                 << u" 15/04/06       1,000.00 T"_s;
-    QTest::newRow("saving account refused") << u"cmdCapitalizar"_s << QStringList{u"0"_s} << LoadMessage(30) << u""_s
+    QTest::newRow("saving account refused") << u"cmdCapitalizar"_s << QStringList{u"0"_s} << LoadMessage(Message::InvalidData) << u""_s
                                             << u""_s;
-    QTest::newRow("cash check cancelled") << u"cmdDescontar"_s << QStringList{} << LoadMessage(30) << u""_s << u""_s;
+    QTest::newRow("cash check cancelled") << u"cmdDescontar"_s << QStringList{} << LoadMessage(Message::InvalidData) << u""_s << u""_s;
     // Some 205,000 steps of 100 below the first guess of 99 million.
     QTest::newRow("cash check of 100 million over two years")
         << u"cmdDescontar"_s << QStringList{u"100000000"_s, u"1"_s, u"01/03/2006"_s, u"730"_s}
-        << LoadMessage(31, u"78,494,962.87"_s) << u"78,494,962.87"_s << u" 29/02/08 100,000,000.00 T"_s;
+        << LoadMessage(Message::NetAmountResult, u"78,494,962.87"_s) << u"78,494,962.87"_s << u" 29/02/08 100,000,000.00 T"_s;
     QTest::newRow("saving account: comma in the rate")
-        << u"cmdCapitalizar"_s << QStringList{u"1000"_s, u"2,5"_s, u"01/03/2006"_s, u"45"_s} << LoadMessage(30)
+        << u"cmdCapitalizar"_s << QStringList{u"1000"_s, u"2,5"_s, u"01/03/2006"_s, u"45"_s} << LoadMessage(Message::InvalidData)
         << u""_s << u""_s;
     QTest::newRow("cash check: value grouped by twos")
-        << u"cmdDescontar"_s << QStringList{u"1,23,4"_s, u"2"_s, u"01/03/2006"_s, u"45"_s} << LoadMessage(30) << u""_s
+        << u"cmdDescontar"_s << QStringList{u"1,23,4"_s, u"2"_s, u"01/03/2006"_s, u"45"_s} << LoadMessage(Message::InvalidData) << u""_s
         << u""_s;
     QTest::newRow("saving account: days grouped badly")
-        << u"cmdCapitalizar"_s << QStringList{u"1000"_s, u"2"_s, u"01/03/2006"_s, u"4,5"_s} << LoadMessage(30) << u""_s
+        << u"cmdCapitalizar"_s << QStringList{u"1000"_s, u"2"_s, u"01/03/2006"_s, u"4,5"_s} << LoadMessage(Message::InvalidData) << u""_s
         << u""_s;
 }
 
@@ -357,7 +357,7 @@ void TstFrmJuro::fullListIsClearedFirst()
     f.calculator.setList(f.calculator.list() + u" =========================\r\n"_s.repeated(800));
     f.prompts.typed = {u"1000"_s, u"2"_s, u"01/03/2006"_s, u"45"_s};
     f.click(u"cmdCapitalizar"_s);
-    QCOMPARE(f.host.questions, QStringList{LoadMessage(4)});
+    QCOMPARE(f.host.questions, QStringList{LoadMessage(Message::ListFull)});
     QVERIFY(f.calculator.list().size() < 1000);
     QVERIFY(f.calculator.list().contains(u"    TOTAL INTEREST AMOUNT \r\n                    30.20 \r\n"_s));
 }
@@ -382,7 +382,7 @@ void TstFrmJuro::helpAndNumLock()
     QSignalSpy released(&*f.window, &frmJuro::keyReleased);
     QTest::keyClick(f.field(u"txtValVista"_s), Qt::Key_F1);
     f.click(u"cmdAjuda"_s);
-    QCOMPARE(f.prompts.shown, (Shown{{PromptIcon::Information, LoadMessage(21)}, {PromptIcon::Information, LoadMessage(21)}}));
+    QCOMPARE(f.prompts.shown, (Shown{{PromptIcon::Information, LoadMessage(Message::InterestHelp)}, {PromptIcon::Information, LoadMessage(Message::InterestHelp)}}));
     QVERIFY(released.count() >= 1);
 }
 

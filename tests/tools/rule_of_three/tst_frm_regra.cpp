@@ -81,7 +81,7 @@ private slots:
 void TstFrmRegra::opensWithTheFirstRowOnly()
 {
     Fixture f;
-    QCOMPARE(f.window->windowTitle(), LoadMessage(178));
+    QCOMPARE(f.window->windowTitle(), LoadMessage(Message::RuleOfThreeTitle));
     QVERIFY(f.child(u"txtValor0"_s)->isEnabled());
     QVERIFY(f.child(u"txtCond0"_s)->isEnabled());
     QVERIFY(!f.child(u"txtValor1"_s)->isEnabled());
@@ -96,7 +96,7 @@ void TstFrmRegra::examplesThroughTheButtons()
     Fixture f;
     QTest::mouseClick(f.child<QPushButton>(u"cmdExemplo"_s), Qt::LeftButton);
     QCOMPARE(f.prompts.shown.size(), 9);
-    QCOMPARE(f.prompts.shown.last().text, LoadMessage(187));
+    QCOMPARE(f.prompts.shown.last().text, LoadMessage(Message::ExampleOneClosing));
     QVERIFY(!f.child<QPushButton>(u"cmdExemplo"_s)->isEnabled());
     QCOMPARE(f.child(u"txtCond23"_s)->text(), u"closets"_s);
     QVERIFY(f.child<QRadioButton>(u"optInc3"_s)->isEnabled());
@@ -109,7 +109,7 @@ void TstFrmRegra::examplesThroughTheButtons()
     QVERIFY(!f.child<QLabel>(u"imgVal0"_s)->pixmap().isNull());
 
     QTest::mouseClick(f.child<QPushButton>(u"cmdExemplo2"_s), Qt::LeftButton);
-    QCOMPARE(f.prompts.shown.last().text, LoadMessage(196));
+    QCOMPARE(f.prompts.shown.last().text, LoadMessage(Message::ExampleTwoClosing));
     f.prompts.answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::Yes};
     QTest::mouseClick(f.child<QPushButton>(u"cmdCalcular"_s), Qt::LeftButton);
     QCOMPARE(f.child(u"txtValor22"_s)->text(), u"10"_s);
@@ -264,7 +264,7 @@ void TstFrmRegra::printsTheWindowImage()
         return printer;
     });
     f.window->cmdImprimir_Click();
-    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Information, LoadMessage(16)}));
+    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Information, LoadMessage(Message::SentToPrinter)}));
     QVERIFY(QFileInfo(file).size() > 1000);
     QVERIFY(f.window->isVisible());
 }
@@ -274,7 +274,7 @@ void TstFrmRegra::withoutPrinterReportsAndCloses()
     Fixture f;
     f.window->setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
     f.window->cmdImprimir_Click();
-    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Critical, LoadMessage(17)}));
+    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Critical, LoadMessage(Message::PrinterNotResponding)}));
     QVERIFY(!f.window->isVisible());
 }
 

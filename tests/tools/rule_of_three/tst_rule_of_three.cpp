@@ -13,24 +13,26 @@ namespace {
 using Answers = QList<PromptAnswer>;
 
 // The messages an example shows: its steps, then its closing message.
-QList<int> messages(const Example& example)
+QList<Message> messages(const Example& example)
 {
-    QList<int> numbers;
+    QList<Message> ids;
     for (const ExampleStep& step : example.steps)
-        numbers << step.message;
-    return numbers << example.closingMessage;
+        ids << step.message;
+    return ids << example.closingMessage;
 }
 
-QList<int> shownMessages(const FakeToolPrompts& prompts, int from = 0)
+// The example messages among the texts shown from `from` on.
+QList<Message> shownMessages(const FakeToolPrompts& prompts, int from = 0)
 {
-    QList<int> numbers;
+    const QList<Message> candidates = messages(firstExample()) + messages(secondExample());
+    QList<Message> ids;
     for (int i = from; i < prompts.shown.size(); ++i) {
-        for (int n = 179; n <= 196; ++n) {
-            if (prompts.shown[i].text == LoadMessage(n))
-                numbers << n;
+        for (const Message id : candidates) {
+            if (prompts.shown[i].text == LoadMessage(id))
+                ids << id;
         }
     }
-    return numbers;
+    return ids;
 }
 
 // Base rows typed by hand: values and descriptions, in order.
@@ -70,7 +72,11 @@ void TstRuleOfThree::examples()
     Sheet sheet{NumberLocale()};
     FakeToolPrompts prompts;
     sheet.playExample(firstExample(), prompts);
-    QCOMPARE(shownMessages(prompts), (QList<int>{179, 180, 181, 182, 183, 184, 185, 186, 187}));
+    QCOMPARE(shownMessages(prompts), (QList<Message>{Message::ExampleOneBaseCarpenters, Message::ExampleOneBaseDays,
+                                                 Message::ExampleOneBaseHours, Message::ExampleOneBaseClosets,
+                                                 Message::ExampleOneQuestion, Message::ExampleOneNewCarpenters,
+                                                 Message::ExampleOneNewDays, Message::ExampleOneNewHours,
+                                                 Message::ExampleOneClosing}));
     QCOMPARE(prompts.shown.at(4).icon, PromptIcon::Question);
     QCOMPARE(prompts.shown.last().icon, PromptIcon::Exclamation);
     QCOMPARE(prompts.shown.first().icon, PromptIcon::Information);
@@ -191,21 +197,21 @@ void TstRuleOfThree::failures_data()
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QStringList>("newValues");
     QTest::addColumn<int>("sought");
-    QTest::addColumn<int>("message");
+    QTest::addColumn<Message>("message");
     QTest::addColumn<int>("focus");
     QTest::addColumn<int>("row");
 
-    QTest::newRow("row 1 empty") << QStringList{u"5"_s} << QStringList{QString()} << 0 << 197
+    QTest::newRow("row 1 empty") << QStringList{u"5"_s} << QStringList{QString()} << 0 << Message::FillBaseData
                                  << int(Focus::BaseValue) << 0;
     QTest::newRow("zero rows pass the first check but are not filled")
-        << QStringList{u"0"_s, u"0"_s} << QStringList{u"1"_s, QString()} << 1 << 200 << int(Focus::None) << 0;
+        << QStringList{u"0"_s, u"0"_s} << QStringList{u"1"_s, QString()} << 1 << Message::TwoConditionsNeeded << int(Focus::None) << 0;
     QTest::newRow("second new value missing")
-        << QStringList{u"5"_s, u"6"_s, u"7"_s} << QStringList{QString(), QString(), u"1"_s} << 0 << 199
+        << QStringList{u"5"_s, u"6"_s, u"7"_s} << QStringList{QString(), QString(), u"1"_s} << 0 << Message::OnlyVariableUndefined
         << int(Focus::NewValue) << 1;
     QTest::newRow("no sought quantity")
-        << QStringList{u"5"_s, u"6"_s} << QStringList{u"1"_s, u"2"_s} << -1 << 201 << int(Focus::None) << 0;
+        << QStringList{u"5"_s, u"6"_s} << QStringList{u"1"_s, u"2"_s} << -1 << Message::SelectVariable << int(Focus::None) << 0;
     QTest::newRow("sought row without a description")
-        << QStringList{u"5"_s, u"6"_s} << QStringList{u"1"_s, u"2"_s} << 2 << 201 << int(Focus::None) << 0;
+        << QStringList{u"5"_s, u"6"_s} << QStringList{u"1"_s, u"2"_s} << 2 << Message::SelectVariable << int(Focus::None) << 0;
 }
 
 void TstRuleOfThree::failures()
@@ -213,7 +219,7 @@ void TstRuleOfThree::failures()
     QFETCH(QStringList, values);
     QFETCH(QStringList, newValues);
     QFETCH(int, sought);
-    QFETCH(int, message);
+    QFETCH(Message, message);
     QFETCH(int, focus);
     QFETCH(int, row);
 
@@ -238,7 +244,7 @@ void TstRuleOfThree::cancelAborts()
     sheet.selectSought(2);
     FakeToolPrompts prompts;
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::Cancel};
-    QCOMPARE(sheet.calculate(prompts), (Failure{30}));
+    QCOMPARE(sheet.calculate(prompts), (Failure{Message::InvalidData}));
     QCOMPARE(sheet.row(0).proportion, Proportion::Direct);
     QVERIFY(!sheet.answersGiven());
     QVERIFY(!sheet.printEnabled());
