@@ -151,7 +151,7 @@ void Launchers::quotationClicked(const QString& quotation)
 {
     namespace boxes = numerette::message_boxes;
     boxes::show(&m_window, QMessageBox::Information, quotation);
-    if (boxes::askYesNo(&m_window, QStringLiteral("Help keep Numerette FREE!") + numerette::DoubleBreak
-                                       + QStringLiteral("Do you want to do a donation to Numerette?")))
+    if (boxes::askYesNo(&m_window, tr("Help keep Numerette FREE!") + numerette::DoubleBreak
+                                       + tr("Do you want to do a donation to Numerette?")))
         mnuReg_Click();
 }
