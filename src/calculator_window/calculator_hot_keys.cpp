@@ -87,6 +87,8 @@ CalculatorHotKeys::CalculatorHotKeys(QWidget& window, numerette::Calculator& cal
     , m_calculator(calculator)
     , m_keys(keys)
 {
+    //: Keys typed with CTRL on the numeric keypad reach the calculator even when it is minimized;
+    //: CTRL is the key's name
     m_hotKeyItem = settingsMenu->addAction(tr("&HotKeys (CTRL + Numeric Keyboard)"));
     m_hotKeyItem->setObjectName(QStringLiteral("mnuHotKey"));
     m_hotKeyItem->setCheckable(true);

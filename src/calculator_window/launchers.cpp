@@ -62,6 +62,7 @@ void Launchers::addOptionsItems(QMenu* menu)
 {
     QAction* first = menu->actions().value(0);
     QAction* another = addItem(menu, first, QStringLiteral("mnuOutra"), tr("&Open Another Numerette"), Qt::Key_F6);
+    //: Opens the desktop's own calculator program
     QAction* desktop = addItem(menu, first, QStringLiteral("mnuWindows"), tr("Open &Windows Calculator"), Qt::Key_F7);
     menu->insertSeparator(first);
     connect(another, &QAction::triggered, this, &Launchers::mnuOutra_Click);
