@@ -4,6 +4,7 @@
 #include <array>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -58,15 +59,20 @@ QString hotKeyHelpText()
 {
     const QString db = QStringLiteral("\r\n\r\n");
     const QString cr = QStringLiteral("\r");
-    return QStringLiteral("Now it's possible to use the calculator with a minimized view, by using the HotKeys.") + db
-        + QStringLiteral("How To use the HotKeys: Press CTRL with any number or operator in numeric keyboard.") + db
-        + QStringLiteral("Other HotKeys:") + db
-        + QStringLiteral("CTRL+DELETE = Clear calculator screen or clear tape") + cr
-        + QStringLiteral("CTRL+BACKSPACE = Clear the last number that was typed") + cr
-        + QStringLiteral("CTRL+ALT+ENTER = Make the number typed a negative") + cr
-        + QStringLiteral("CTRL+INSERT = Paste number copied from another document") + cr
-        + QStringLiteral("CTRL+ENTER = Calculation total") + cr
-        + QStringLiteral("CTRL+SPACE = to minimize, or to restore the calculator");
+    //: The key names in capitals (CTRL, DELETE, BACKSPACE, ALT, ENTER, INSERT, SPACE) are the
+    //: keys' English names as printed on the keyboard.
+    return QCoreApplication::translate(
+               "HotKeyHelp", "Now it's possible to use the calculator with a minimized view, by using the HotKeys.")
+        + db
+        + QCoreApplication::translate(
+            "HotKeyHelp", "How To use the HotKeys: Press CTRL with any number or operator in numeric keyboard.")
+        + db + QCoreApplication::translate("HotKeyHelp", "Other HotKeys:") + db
+        + QCoreApplication::translate("HotKeyHelp", "CTRL+DELETE = Clear calculator screen or clear tape") + cr
+        + QCoreApplication::translate("HotKeyHelp", "CTRL+BACKSPACE = Clear the last number that was typed") + cr
+        + QCoreApplication::translate("HotKeyHelp", "CTRL+ALT+ENTER = Make the number typed a negative") + cr
+        + QCoreApplication::translate("HotKeyHelp", "CTRL+INSERT = Paste number copied from another document") + cr
+        + QCoreApplication::translate("HotKeyHelp", "CTRL+ENTER = Calculation total") + cr
+        + QCoreApplication::translate("HotKeyHelp", "CTRL+SPACE = to minimize, or to restore the calculator");
 }
 
 void ShowHotKeyHelp(QWidget* parent)
@@ -81,6 +87,8 @@ CalculatorHotKeys::CalculatorHotKeys(QWidget& window, numerette::Calculator& cal
     , m_calculator(calculator)
     , m_keys(keys)
 {
+    //: Keys typed with CTRL on the numeric keypad reach the calculator even when it is minimized;
+    //: CTRL is the key's name
     m_hotKeyItem = settingsMenu->addAction(tr("&HotKeys (CTRL + Numeric Keyboard)"));
     m_hotKeyItem->setObjectName(QStringLiteral("mnuHotKey"));
     m_hotKeyItem->setCheckable(true);

@@ -22,8 +22,6 @@ namespace {
 
 // The medium size of the page print.
 constexpr int PdfPointSize = 10;
-const QString CsvFilter = QStringLiteral("CSV (*.csv)");
-const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
 
 // The page print's drawing, caught in a file of its own and handed over as bytes.
 QByteArray pdfOf(const QString& text)
@@ -59,10 +57,14 @@ void ExportCommand::mnuExportar_Click()
     const bool selection = m_calculator.listSelectionLength() > 0;
     QFileDialog dialog(&m_window, QLatin1Char(' ') + (selection ? tr("Export Selection") : tr("Export")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({CsvFilter, PdfFilter});
+    //: File type in the export dialog; keep the pattern in parentheses as it is.
+    const QString csvFilter = tr("CSV (*.csv)");
+    //: File type in the export dialog; keep the pattern in parentheses as it is.
+    const QString pdfFilter = tr("PDF (*.pdf)");
+    dialog.setNameFilters({csvFilter, pdfFilter});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter == PdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv"));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, pdfFilter](const QString& filter) {
+        dialog.setDefaultSuffix(filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv"));
     });
     const QFileInfo start(numerette::saveDialogStartPath(m_settings.UltimoArq(), m_settings.UltimoPath()));
     dialog.selectFile(start.dir().filePath(start.completeBaseName() + QStringLiteral(".csv")));

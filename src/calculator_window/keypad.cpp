@@ -200,8 +200,15 @@ void Keypad::render()
     }
 
     const bool addMode = m_calculator.addMode();
-    key(Button::Igual)->setToolTip(addMode ? tr(" NumLock ") : tr(" Enter "));
-    key(Button::Mais)->setToolTip(addMode ? tr(" Enter ") : tr(" + "));
+    // The tooltips name the keyboard key that types the button.
+    //: Tooltip of the = button in add mode: the NumLock key of the keyboard types it
+    const QString numLockKey = tr(" NumLock ");
+    //: Tooltip of a button the keyboard's Enter key types
+    const QString enterKey = tr(" Enter ");
+    //: Tooltip of the + button in result mode: the keyboard's + key types it
+    const QString plusKey = tr(" + ");
+    key(Button::Igual)->setToolTip(addMode ? numLockKey : enterKey);
+    key(Button::Mais)->setToolTip(addMode ? enterKey : plusKey);
     if (m_addModeLook != addMode)
         placePlusKey(addMode);
 }
@@ -215,6 +222,7 @@ void Keypad::placePlusKey(bool addMode)
         m_grid->addWidget(plus, EnterRow, PlusColumn, 2, 1);
     else
         m_grid->addWidget(plus, PlusRow, PlusColumn);
+    //: Face of the tall Enter button of add mode, on one line in one button's width: at most 6 characters
     plus->setText(addMode ? tr("EN TER") : QStringLiteral("+"));
     plus->setAccessibleName(addMode ? tr("Enter") : tr("Plus"));
 }

@@ -62,6 +62,7 @@ void Launchers::addOptionsItems(QMenu* menu)
 {
     QAction* first = menu->actions().value(0);
     QAction* another = addItem(menu, first, QStringLiteral("mnuOutra"), tr("&Open Another Numerette"), Qt::Key_F6);
+    //: Opens the desktop's own calculator program
     QAction* desktop = addItem(menu, first, QStringLiteral("mnuWindows"), tr("Open &Windows Calculator"), Qt::Key_F7);
     menu->insertSeparator(first);
     connect(another, &QAction::triggered, this, &Launchers::mnuOutra_Click);
@@ -151,7 +152,7 @@ void Launchers::quotationClicked(const QString& quotation)
 {
     namespace boxes = numerette::message_boxes;
     boxes::show(&m_window, QMessageBox::Information, quotation);
-    if (boxes::askYesNo(&m_window, QStringLiteral("Help keep Numerette FREE!") + numerette::DoubleBreak
-                                       + QStringLiteral("Do you want to do a donation to Numerette?")))
+    if (boxes::askYesNo(&m_window, tr("Help keep Numerette FREE!") + numerette::DoubleBreak
+                                       + tr("Do you want to do a donation to Numerette?")))
         mnuReg_Click();
 }

@@ -85,7 +85,8 @@ void ListCommands::mnuSalvar_Click()
 {
     QFileDialog dialog(&m_window, QLatin1Char(' ') + LoadMessage(Message::SaveInFile));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(tr("Text Document") + QStringLiteral(" (*.txt)"));
+    //: File type in the save dialog; keep the pattern in parentheses as it is.
+    dialog.setNameFilter(tr("Text Document (*.txt)"));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.selectFile(numerette::saveDialogStartPath(m_settings.UltimoArq(), m_settings.UltimoPath()));
     if (dialog.exec() != QDialog::Accepted)

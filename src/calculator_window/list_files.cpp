@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -22,7 +23,9 @@ BackupResult backUpList(const QString& list, QTime time, const QString& path)
     // Every line of the list ends with CR LF; text edited by hand may lack the last one.
     const QString ending = list.endsWith(tape::LineBreak) ? QString() : tape::LineBreak;
     const QString record = list + ending + tape::Separator + tape::LineBreak + tape::LineBreak + QString(8, u' ')
-        + QStringLiteral("BKP = ") + time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" hs.")
+        //: Heading of a list appended to the backup file, after 8 spaces; %1 is the time as 8 characters
+        //: (hh:mm:ss). BKP abbreviates "backup", "hs." "hours". At most 18 columns with the time filled in.
+        + QCoreApplication::translate("BackupRecord", "BKP = %1 hs.").arg(time.toString(QStringLiteral("HH:mm:ss")))
         + tape::LineBreak + tape::LineBreak + tape::Separator + tape::LineBreak;
     BackupResult result;
     result.appended = files::appendToFile(path, record.toUtf8());

@@ -72,6 +72,7 @@ ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, n
         item->setShortcut(FontItems[index].shortcut);
         connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
     }
+    //: Prints the list on a roll-paper printer connected to a port
     QAction* roll = listMenu->addAction(tr("Print in Paper R&oll (Bobbin)"));
     roll->setObjectName(QStringLiteral("mnuMatricial"));
     roll->setShortcut(Qt::CTRL | Qt::Key_Y);

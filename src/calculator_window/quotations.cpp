@@ -18,21 +18,29 @@ constexpr int PictureTopTwips = 15;
 constexpr int PictureSizeTwips = 360;
 constexpr int TextIndentTwips = 390;
 
-// The first three quotations run over two lines with the author after the closing quote;
-// the last three fit on one line with the author below.
+// The first three quotations run over two lines (the text holds the line break) with the
+// author after the closing quote; the last three fit on one line with the author below.
 struct Quotation {
-    const char16_t* firstLine;
-    const char16_t* secondLine;  // empty for a one-line quotation
+    const char* text;
     const char16_t* author;
 };
 
 constexpr std::array<Quotation, QuotationLabel::QuotationCount> Quotations{{
-    {u"Liberty, when it begins to take root, is a plant", u"of rapid growth.", u"George Washington"},
-    {u"The advertisement is the most truthful part", u"of a newspaper.", u"Thomas Jefferson"},
-    {u"Forgive your enemies, but never forget", u"their names.", u"John F. Kennedy"},
-    {u"Well done is better than well said.", u"", u"Benjamin Franklin"},
-    {u"If I were two-faced, would I be wearing this one?", u"", u"Abraham Lincoln"},
-    {u"It is better to offer no excuse than a bad one.", u"", u"George Washington"},
+    //: Quotation under the tape (the label wraps longer lines). In a quotation of two lines, the
+    //: author follows the second line; in one of a single line, the author goes below it.
+    {QT_TRANSLATE_NOOP("QuotationLabel", "Liberty, when it begins to take root, is a plant\nof rapid growth."),
+     u"George Washington"},
+    //: Quotation under the tape (the label wraps longer lines)
+    {QT_TRANSLATE_NOOP("QuotationLabel", "The advertisement is the most truthful part\nof a newspaper."),
+     u"Thomas Jefferson"},
+    //: Quotation under the tape (the label wraps longer lines)
+    {QT_TRANSLATE_NOOP("QuotationLabel", "Forgive your enemies, but never forget\ntheir names."), u"John F. Kennedy"},
+    //: Quotation under the tape (the label wraps longer lines)
+    {QT_TRANSLATE_NOOP("QuotationLabel", "Well done is better than well said."), u"Benjamin Franklin"},
+    //: Quotation under the tape (the label wraps longer lines)
+    {QT_TRANSLATE_NOOP("QuotationLabel", "If I were two-faced, would I be wearing this one?"), u"Abraham Lincoln"},
+    //: Quotation under the tape (the label wraps longer lines)
+    {QT_TRANSLATE_NOOP("QuotationLabel", "It is better to offer no excuse than a bad one."), u"George Washington"},
 }};
 
 } // namespace
@@ -88,11 +96,10 @@ QString QuotationLabel::quotation(int entry)
     Q_ASSERT(entry >= 1 && entry <= QuotationCount);
     const Quotation& q = Quotations[std::size_t(entry - 1)];
     const QString author = QString::fromUtf16(q.author);
-    const QString secondLine = QString::fromUtf16(q.secondLine);
-    const QString quote = QLatin1Char('"') + QString::fromUtf16(q.firstLine);
-    if (secondLine.isEmpty())
-        return quote + QStringLiteral("\"\n-- ") + author;
-    return quote + QLatin1Char('\n') + secondLine + QStringLiteral("\" -- ") + author;
+    const QString text = tr(q.text);
+    if (text.contains(u'\n'))
+        return QLatin1Char('"') + text + QStringLiteral("\" -- ") + author;
+    return QLatin1Char('"') + text + QStringLiteral("\"\n-- ") + author;
 }
 
 void QuotationLabel::rotate()

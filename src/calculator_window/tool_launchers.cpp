@@ -24,10 +24,13 @@ ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMe
     , m_calculator(calculator)
 {
     const ToolItem items[] = {
-        {"mnuData", "Calculate &Date", QKeySequence(Qt::Key_F5), ToolWindow::Dates},
-        {"mnuRegra", "Calculate Rule of &Three", QKeySequence(Qt::CTRL | Qt::Key_T), ToolWindow::RuleOfThree},
-        {"mnuPeso", "Calculate &Your Ideal Weight", QKeySequence(Qt::SHIFT | Qt::Key_F5), ToolWindow::Weight},
-        {"mnuJuro", "Capitali&zed Interest Rate", QKeySequence(Qt::CTRL | Qt::Key_J), ToolWindow::Interest},
+        {"mnuData", QT_TR_NOOP("Calculate &Date"), QKeySequence(Qt::Key_F5), ToolWindow::Dates},
+        {"mnuRegra", QT_TR_NOOP("Calculate Rule of &Three"), QKeySequence(Qt::CTRL | Qt::Key_T),
+         ToolWindow::RuleOfThree},
+        {"mnuPeso", QT_TR_NOOP("Calculate &Your Ideal Weight"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
+         ToolWindow::Weight},
+        {"mnuJuro", QT_TR_NOOP("Capitali&zed Interest Rate"), QKeySequence(Qt::CTRL | Qt::Key_J),
+         ToolWindow::Interest},
     };
     // The tools stand around the time-mode item: date, time, rule of three, weight, interest.
     const QList<QAction*> present = optionsMenu->actions();

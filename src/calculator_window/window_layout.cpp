@@ -64,7 +64,9 @@ WindowLayout::WindowLayout(QMainWindow& window, numerette::SettingsStore& settin
     settingsMenu->addSeparator();
     m_hideKeypad = addOption(settingsMenu, QStringLiteral("mnuOcultar"), tr("Hide Keyb&oard"));
     m_largeFont = addOption(settingsMenu, QStringLiteral("mnuGrande"), tr("Show with &Large Font"));
+    //: Starts the calculator when the user logs in to the desktop
     m_startWithSession = addOption(settingsMenu, QStringLiteral("mnuFicar"), tr("Start With &Windows"));
+    //: Draws the menus in the style of Office XP (a product name)
     m_menuLook = addOption(settingsMenu, QStringLiteral("mnuXP"), tr("Office &XP menu"));
     m_largeFont->setChecked(true);
 

@@ -65,7 +65,8 @@ void frmCalcula::Form_Load()
     else
         m_calculator.mnuIgual_Click();
     if (m_launch.isSecondary()) {
-        m_title = QStringLiteral("Numerette [Aux]");
+        //: Title of a second calculator opened from the first; Aux abbreviates "auxiliary".
+        m_title = tr("Numerette [Aux]");
         m_layout->mnuGrande_Click();
         for (QMenu* menu : m_menus->mainMenus())
             menu->menuAction()->setEnabled(false);

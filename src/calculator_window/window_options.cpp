@@ -18,6 +18,7 @@ WindowOptions::WindowOptions(QWidget& window, Calculator& calculator, SettingsSt
 {
     settingsMenu->addSeparator();
     m_stayInTray = addOption(settingsMenu, QStringLiteral("mnuSystray"), tr("Stay on &System Tray when Exit"));
+    //: Keeps the keyboard's NumLock switched on; NumLock is the key's name
     m_numLock = addOption(settingsMenu, QStringLiteral("mnuNumLock"), tr("\"N&umLock\" always ON"));
     m_alwaysOnTop = addOption(settingsMenu, QStringLiteral("mnuVisivel"), tr("Always &Visible (On Top)"));
 
