@@ -26,13 +26,15 @@ QString refusedValue(const char* option, const QString& value, const char* first
         .arg(QLatin1String(option), QLatin1String(first), QLatin1String(second), value);
 }
 
-// One option of the table below. A switch has no valueName; apply gets the value (empty for a
-// switch) and returns why it refuses it, or nothing when it took it. A valueName that stands
-// for what the user types is marked for translation; the literal choices ("dmy|mdy") are not,
-// and pass through translation unchanged. The help is marked for translation.
+// One option of the table below. An option that takes a value names it either with a word for
+// what the user types (valueName, marked for translation) or with the literal values it takes
+// (choices, as typed: never translated); a switch has neither. apply gets the value (empty for
+// a switch) and returns why it refuses it, or nothing when it took it. The help is marked for
+// translation.
 struct TapeOption {
     const char* name;
     const char* valueName;
+    const char* choices;
     const char* help;
     std::optional<QString> (*apply)(TapeOptions& options, const QString& value);
 };
@@ -46,7 +48,7 @@ bool knownFormat(int index)
 // A new option is one more row; help and parsing follow from it.
 const std::array<TapeOption, 8> Options{{
     //: Stands for the number given to --format in numerette-tape --help.
-    {"format", QT_TRANSLATE_NOOP("TapeCommandLine", "N"),
+    {"format", QT_TRANSLATE_NOOP("TapeCommandLine", "N"), nullptr,
      //: What --format does, in numerette-tape --help: at most 55 columns.
      QT_TRANSLATE_NOOP("TapeCommandLine", "number format: 2 (the default), 0, 1, or 10 to 80 for 1 to 8 decimals"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
@@ -61,12 +63,12 @@ const std::array<TapeOption, 8> Options{{
      }},
     //: What --add does, in numerette-tape --help: at most 55 columns. Add mode is the calculator's
     //: mode of that name; ENTER is the key.
-    {"add", nullptr, QT_TRANSLATE_NOOP("TapeCommandLine", "Add mode: ENTER adds, as on an adding machine"),
+    {"add", nullptr, nullptr, QT_TRANSLATE_NOOP("TapeCommandLine", "Add mode: ENTER adds, as on an adding machine"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.addMode = true;
          return std::nullopt;
      }},
-    {"decimal", ",|.",
+    {"decimal", nullptr, ",|.",
      //: What --decimal does, in numerette-tape --help: at most 55 columns.
      QT_TRANSLATE_NOOP("TapeCommandLine", "the decimal separator (\".\" unless given)"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
@@ -75,7 +77,7 @@ const std::array<TapeOption, 8> Options{{
          o.decimal = value.at(0);
          return std::nullopt;
      }},
-    {"date-order", "dmy|mdy",
+    {"date-order", nullptr, "dmy|mdy",
      //: What --date-order does, in numerette-tape --help: at most 55 columns.
      QT_TRANSLATE_NOOP("TapeCommandLine", "day or month first in the date at the top of the tape"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
@@ -86,7 +88,7 @@ const std::array<TapeOption, 8> Options{{
      }},
     //: Stands for the date given to --today in numerette-tape --help: year, month and day
     //: written with digits and dashes.
-    {"today", QT_TRANSLATE_NOOP("TapeCommandLine", "YYYY-MM-DD"),
+    {"today", QT_TRANSLATE_NOOP("TapeCommandLine", "YYYY-MM-DD"), nullptr,
      //: What --today does, in numerette-tape --help: at most 55 columns.
      QT_TRANSLATE_NOOP("TapeCommandLine", "the date written at the top of the tape, instead of today's"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
@@ -99,20 +101,21 @@ const std::array<TapeOption, 8> Options{{
              .arg(QStringLiteral("--today"), value);
      }},
     //: What --insert-text does, in numerette-tape --help: at most 55 columns.
-    {"insert-text", nullptr, QT_TRANSLATE_NOOP("TapeCommandLine", "letters typed become a label on the next tape line"),
+    {"insert-text", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("TapeCommandLine", "letters typed become a label on the next tape line"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.insertText = true;
          return std::nullopt;
      }},
     //: What --state does, in numerette-tape --help: at most 55 columns.
-    {"state", nullptr,
+    {"state", nullptr, nullptr,
      QT_TRANSLATE_NOOP("TapeCommandLine", "print the display, total, counter and memory instead of the tape"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.printState = true;
          return std::nullopt;
      }},
     //: What --csv does, in numerette-tape --help: at most 55 columns.
-    {"csv", nullptr,
+    {"csv", nullptr, nullptr,
      QT_TRANSLATE_NOOP("TapeCommandLine", "print the tape as CSV: date, kind, value, operator and label of each line"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.csv = true;
@@ -125,6 +128,11 @@ const TapeOption* findOption(QStringView name)
     const auto found = std::find_if(Options.begin(), Options.end(),
                                     [name](const TapeOption& o) { return name == QLatin1String(o.name); });
     return found == Options.end() ? nullptr : &*found;
+}
+
+QString valueText(const TapeOption& option)
+{
+    return option.choices ? QString::fromLatin1(option.choices) : translated(option.valueName);
 }
 
 TapeCommandLine usageError(const QString& error)
@@ -160,7 +168,7 @@ TapeCommandLine parseTapeCommandLine(const QStringList& arguments)
                 //: numerette-tape's complaint; %1 is what was typed.
                 return usageError(translated(QT_TRANSLATE_NOOP("TapeCommandLine", "unknown option '%1'")).arg(argument));
             QString value;
-            if (!option->valueName) {
+            if (!option->valueName && !option->choices) {
                 if (equals >= 0)
                     //: numerette-tape's complaint; %1 is the option, as in "--add".
                     return usageError(translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 takes no value"))
@@ -173,7 +181,7 @@ TapeCommandLine parseTapeCommandLine(const QStringList& arguments)
                 //: numerette-tape's complaint; %1 is the option, %2 the value it needs as the help
                 //: names it.
                 return usageError(translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 needs a value: %2"))
-                                      .arg(QStringLiteral("--") + name, translated(option->valueName)));
+                                      .arg(QStringLiteral("--") + name, valueText(*option)));
             }
             if (const auto refusal = option->apply(result.options, value))
                 return usageError(*refusal);
@@ -212,8 +220,8 @@ QString tapeHelpText()
     text += QStringLiteral("\n\n") + translated(QT_TRANSLATE_NOOP("TapeCommandLine", "Options:")) + u'\n';
     for (const TapeOption& option : Options) {
         QString left = QStringLiteral("--") + QLatin1String(option.name);
-        if (option.valueName)
-            left += u' ' + translated(option.valueName);
+        if (option.valueName || option.choices)
+            left += u' ' + valueText(option);
         text += row(left, option.help);
     }
     //: What --help does, in numerette-tape --help: at most 55 columns.
