@@ -70,8 +70,10 @@ void print(std::FILE* stream, const QString& text)
 
 int usageError(const QString& message)
 {
-    print(stderr, QStringLiteral("numerette-tape: ") + message
-                      + QStringLiteral("\nTry 'numerette-tape --help' for more information.\n"));
+    //: Ends the complaint about a wrong option; %1 is the command to type.
+    const QString hint = QCoreApplication::translate("CommandLine", "Try '%1' for more information.")
+                             .arg(QStringLiteral("numerette-tape --help"));
+    print(stderr, QStringLiteral("numerette-tape: ") + message + u'\n' + hint + u'\n');
     return UsageError;
 }
 

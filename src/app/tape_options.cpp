@@ -4,15 +4,37 @@
 #include <algorithm>
 #include <array>
 
+#include <QCoreApplication>
+
 namespace numerette {
 
 namespace {
 
-// One option of the table below. A switch has no valueName; apply gets the value (empty for a
-// switch) and returns why it refuses it, or nothing when it took it.
+constexpr char Context[] = "TapeCommandLine";
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate(Context, text);
+}
+
+// The complaint about a value an option does not take.
+QString refusedValue(const char* option, const QString& value, const char* first, const char* second)
+{
+    //: numerette-tape's complaint about an option's value: %1 is the option, %2 and %3 the values
+    //: it takes, %4 what was given. The option and the values stay as they are.
+    return translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 takes %2 or %3, not '%4'"))
+        .arg(QLatin1String(option), QLatin1String(first), QLatin1String(second), value);
+}
+
+// One option of the table below. An option that takes a value names it either with a word for
+// what the user types (valueName, marked for translation) or with the literal values it takes
+// (choices, as typed: never translated); a switch has neither. apply gets the value (empty for
+// a switch) and returns why it refuses it, or nothing when it took it. The help is marked for
+// translation.
 struct TapeOption {
     const char* name;
     const char* valueName;
+    const char* choices;
     const char* help;
     std::optional<QString> (*apply)(TapeOptions& options, const QString& value);
 };
@@ -25,51 +47,76 @@ bool knownFormat(int index)
 
 // A new option is one more row; help and parsing follow from it.
 const std::array<TapeOption, 8> Options{{
-    {"format", "N", "number format: 2 (the default), 0, 1, or 10 to 80 for 1 to 8 decimals",
+    //: Stands for the number given to --format in numerette-tape --help.
+    {"format", QT_TRANSLATE_NOOP("TapeCommandLine", "N"), nullptr,
+     //: What --format does, in numerette-tape --help: at most 55 columns.
+     QT_TRANSLATE_NOOP("TapeCommandLine", "number format: 2 (the default), 0, 1, or 10 to 80 for 1 to 8 decimals"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
          bool ok = false;
          o.formatIndex = value.toInt(&ok);
          if (ok && knownFormat(o.formatIndex))
              return std::nullopt;
-         return QStringLiteral("--format takes one of 0, 1, 2, 10, 20, 30, 40, 50, 60, 70, 80, not '%1'").arg(value);
+         //: numerette-tape's complaint about --format's value: %1 is the option, %2 what was given.
+         return translated(QT_TRANSLATE_NOOP("TapeCommandLine",
+                                             "%1 takes one of 0, 1, 2, 10, 20, 30, 40, 50, 60, 70, 80, not '%2'"))
+             .arg(QStringLiteral("--format"), value);
      }},
-    {"add", nullptr, "Add mode: ENTER adds, as on an adding machine",
+    //: What --add does, in numerette-tape --help: at most 55 columns. Add mode is the calculator's
+    //: mode of that name; ENTER is the key.
+    {"add", nullptr, nullptr, QT_TRANSLATE_NOOP("TapeCommandLine", "Add mode: ENTER adds, as on an adding machine"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.addMode = true;
          return std::nullopt;
      }},
-    {"decimal", ",|.", "the decimal separator (\".\" unless given)",
+    {"decimal", nullptr, ",|.",
+     //: What --decimal does, in numerette-tape --help: at most 55 columns.
+     QT_TRANSLATE_NOOP("TapeCommandLine", "the decimal separator (\".\" unless given)"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
          if (value != QLatin1String(",") && value != QLatin1String("."))
-             return QStringLiteral("--decimal takes , or ., not '%1'").arg(value);
+             return refusedValue("--decimal", value, ",", ".");
          o.decimal = value.at(0);
          return std::nullopt;
      }},
-    {"date-order", "dmy|mdy", "day or month first in the date at the top of the tape",
+    {"date-order", nullptr, "dmy|mdy",
+     //: What --date-order does, in numerette-tape --help: at most 55 columns.
+     QT_TRANSLATE_NOOP("TapeCommandLine", "day or month first in the date at the top of the tape"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
          if (value != QLatin1String("dmy") && value != QLatin1String("mdy"))
-             return QStringLiteral("--date-order takes dmy or mdy, not '%1'").arg(value);
+             return refusedValue("--date-order", value, "dmy", "mdy");
          o.dateOrder = value == QLatin1String("dmy") ? tape::DateOrder::DayMonthYear : tape::DateOrder::MonthDayYear;
          return std::nullopt;
      }},
-    {"today", "YYYY-MM-DD", "the date written at the top of the tape, instead of today's",
+    //: Stands for the date given to --today in numerette-tape --help: year, month and day
+    //: written with digits and dashes.
+    {"today", QT_TRANSLATE_NOOP("TapeCommandLine", "YYYY-MM-DD"), nullptr,
+     //: What --today does, in numerette-tape --help: at most 55 columns.
+     QT_TRANSLATE_NOOP("TapeCommandLine", "the date written at the top of the tape, instead of today's"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
          o.today = QDate::fromString(value, Qt::ISODate);
          if (o.today.isValid())
              return std::nullopt;
-         return QStringLiteral("--today takes a date as YYYY-MM-DD, not '%1'").arg(value);
+         //: numerette-tape's complaint about --today's value: %1 is the option, %2 what was given.
+         //: YYYY-MM-DD as in the help.
+         return translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 takes a date as YYYY-MM-DD, not '%2'"))
+             .arg(QStringLiteral("--today"), value);
      }},
-    {"insert-text", nullptr, "letters typed become a label on the next tape line",
+    //: What --insert-text does, in numerette-tape --help: at most 55 columns.
+    {"insert-text", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("TapeCommandLine", "letters typed become a label on the next tape line"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.insertText = true;
          return std::nullopt;
      }},
-    {"state", nullptr, "print the display, total, counter and memory instead of the tape",
+    //: What --state does, in numerette-tape --help: at most 55 columns.
+    {"state", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("TapeCommandLine", "print the display, total, counter and memory instead of the tape"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.printState = true;
          return std::nullopt;
      }},
-    {"csv", nullptr, "print the tape as CSV: date, kind, value, operator and label of each line",
+    //: What --csv does, in numerette-tape --help: at most 55 columns.
+    {"csv", nullptr, nullptr,
+     QT_TRANSLATE_NOOP("TapeCommandLine", "print the tape as CSV: date, kind, value, operator and label of each line"),
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.csv = true;
          return std::nullopt;
@@ -81,6 +128,11 @@ const TapeOption* findOption(QStringView name)
     const auto found = std::find_if(Options.begin(), Options.end(),
                                     [name](const TapeOption& o) { return name == QLatin1String(o.name); });
     return found == Options.end() ? nullptr : &*found;
+}
+
+QString valueText(const TapeOption& option)
+{
+    return option.choices ? QString::fromLatin1(option.choices) : translated(option.valueName);
 }
 
 TapeCommandLine usageError(const QString& error)
@@ -113,24 +165,31 @@ TapeCommandLine parseTapeCommandLine(const QStringList& arguments)
             const QStringView name = QStringView(argument).sliced(2, (equals < 0 ? argument.size() : equals) - 2);
             const TapeOption* option = findOption(name);
             if (!option)
-                return usageError(QStringLiteral("unknown option '%1'").arg(argument));
+                //: numerette-tape's complaint; %1 is what was typed.
+                return usageError(translated(QT_TRANSLATE_NOOP("TapeCommandLine", "unknown option '%1'")).arg(argument));
             QString value;
-            if (!option->valueName) {
+            if (!option->valueName && !option->choices) {
                 if (equals >= 0)
-                    return usageError(QStringLiteral("--%1 takes no value").arg(name));
+                    //: numerette-tape's complaint; %1 is the option, as in "--add".
+                    return usageError(translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 takes no value"))
+                                          .arg(QStringLiteral("--") + name));
             } else if (equals >= 0) {
                 value = argument.sliced(equals + 1);
             } else if (i + 1 < arguments.size()) {
                 value = arguments.at(++i);
             } else {
-                return usageError(QStringLiteral("--%1 needs a value: %2")
-                                      .arg(name, QLatin1String(option->valueName)));
+                //: numerette-tape's complaint; %1 is the option, %2 the value it needs as the help
+                //: names it.
+                return usageError(translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 needs a value: %2"))
+                                      .arg(QStringLiteral("--") + name, valueText(*option)));
             }
             if (const auto refusal = option->apply(result.options, value))
                 return usageError(*refusal);
         } else if (result.options.keys) {
-            return usageError(QStringLiteral("one KEYS argument only, but '%1' follows '%2' "
-                                             "(quote keys that hold blanks)")
+            //: numerette-tape's complaint; KEYS as in the help, %1 and %2 are the two arguments given.
+            return usageError(translated(QT_TRANSLATE_NOOP("TapeCommandLine",
+                                                           "one KEYS argument only, but '%1' follows '%2' "
+                                                           "(quote keys that hold blanks)"))
                                   .arg(argument, *result.options.keys));
         } else {
             result.options.keys = argument;
@@ -146,34 +205,51 @@ QString tapeHelpText()
         line += left;
         line = line.leftJustified(24);
         line += u' ';
-        line += QLatin1String(help);
+        line += translated(help);
         line += u'\n';
         return line;
     };
-    QString text = QStringLiteral(
-        "Usage: numerette-tape [OPTION]... [--] [KEYS]\n"
-        "Types KEYS into the Numerette adding machine without a window and prints the tape.\n"
-        "Without KEYS the keys are read from standard input.\n"
-        "\n"
-        "Options:\n");
+    //: First part of numerette-tape --help; lines stay within 80 columns. OPTION and KEYS stand
+    //: for what the user types in their place; KEYS is named so in the rest of the help too.
+    QString text = translated(QT_TRANSLATE_NOOP("TapeCommandLine",
+                                                "Usage: numerette-tape [OPTION]... [--] [KEYS]\n"
+                                                "Types KEYS into the Numerette adding machine without a window "
+                                                "and prints the tape.\n"
+                                                "Without KEYS the keys are read from standard input."));
+    //: Heading in numerette-tape --help above the list of options.
+    text += QStringLiteral("\n\n") + translated(QT_TRANSLATE_NOOP("TapeCommandLine", "Options:")) + u'\n';
     for (const TapeOption& option : Options) {
         QString left = QStringLiteral("--") + QLatin1String(option.name);
-        if (option.valueName)
-            left += u' ' + QLatin1String(option.valueName);
+        if (option.valueName || option.choices)
+            left += u' ' + valueText(option);
         text += row(left, option.help);
     }
-    text += row(QStringLiteral("-h, --help"), "print this help and end");
-    text += row(QStringLiteral("--version"), "print the version and end");
-    text += row(QStringLiteral("--"), "end of the options: KEYS may start with \"-\"");
-    text += QStringLiteral(
-              "\n"
-              "KEYS are characters typed as on the keyboard (digits, + - * / % =) plus the braced\n"
-              "key names: {Enter} {Esc} {Backspace} {Delete} {NumLock} {Neg} {CE} {M+} {M-} {MC} {MR}\n"
-              "{Time} {Undo} {Redo} {Clear}. {Esc} ends the run, as it closes the calculator.\n"
-              "\n"
-              "Example: numerette-tape --format 20 \"5+3-2=\"\n"
-              "Exit status: 0 on success, 2 for a wrong option or key name.\n"
-              "See numerette-tape(1).\n");
+    //: What --help does, in numerette-tape --help: at most 55 columns.
+    text += row(QStringLiteral("-h, --help"), QT_TRANSLATE_NOOP("TapeCommandLine", "print this help and end"));
+    //: What --version does, in numerette-tape --help: at most 55 columns.
+    text += row(QStringLiteral("--version"), QT_TRANSLATE_NOOP("TapeCommandLine", "print the version and end"));
+    //: What -- does, in numerette-tape --help: at most 55 columns. KEYS as above.
+    text += row(QStringLiteral("--"), QT_TRANSLATE_NOOP("TapeCommandLine", "end of the options: KEYS may start with \"-\""));
+    //: numerette-tape --help: lines stay within 80 columns. %1 and %2 are lists of key names and
+    //: %3 is one; they stay as they are, as do the characters in brackets.
+    text += u'\n'
+          + translated(QT_TRANSLATE_NOOP("TapeCommandLine",
+                                         "KEYS are characters typed as on the keyboard (digits, + - * / % =) plus the "
+                                         "braced\n"
+                                         "key names: %1\n"
+                                         "%2. %3 ends the run, as it closes the calculator."))
+                .arg(QStringLiteral("{Enter} {Esc} {Backspace} {Delete} {NumLock} {Neg} {CE} {M+} {M-} {MC} {MR}"),
+                     QStringLiteral("{Time} {Undo} {Redo} {Clear}"), QStringLiteral("{Esc}"));
+    //: numerette-tape --help; %1 is a command line that stays as it is.
+    text += QStringLiteral("\n\n")
+          + translated(QT_TRANSLATE_NOOP("TapeCommandLine", "Example: %1"))
+                .arg(QStringLiteral("numerette-tape --format 20 \"5+3-2=\""));
+    //: Last lines of numerette-tape --help; each within 80 columns.
+    text += u'\n'
+          + translated(QT_TRANSLATE_NOOP("TapeCommandLine",
+                                         "Exit status: 0 on success, 2 for a wrong option or key name.\n"
+                                         "See numerette-tape(1)."))
+          + u'\n';
     return text;
 }
 

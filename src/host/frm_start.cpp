@@ -20,7 +20,8 @@ frmStart::frmStart(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmStart"));
     // Not the calculator's title: scripts and window lists tell the two apart by it.
-    setWindowTitle(QStringLiteral("Numerette starting"));
+    //: Title of the start-up picture in window lists; must differ from the calculator's title.
+    setWindowTitle(tr("Numerette starting"));
     setWindowIcon(appIcon());
     setFixedSize(SplashSize);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -193,7 +193,9 @@ void frmSysTray::addTrayIcon()
     connect(m_schedule, &ScheduleCommands::attentionNeeded, this, &frmSysTray::startTrayBlink);
 
     m_trayIcon = new QSystemTrayIcon(m_trayPicture, this);
-    m_trayIcon->setToolTip(QStringLiteral("Numerette FREE"));
+    //: Tooltip of the notification-area icon: the program's name and its free edition
+    //: (free of charge).
+    m_trayIcon->setToolTip(tr("Numerette FREE"));
     m_trayIcon->setContextMenu(m_trayMenu->mnu0());
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         // A double click arrives as a click first; the click has shown the calculator.
@@ -288,6 +290,8 @@ void frmSysTray::mnuAtalho_Click()
         return;
     }
     QMessageBox box(QMessageBox::Information, QStringLiteral(" Numerette"),
+                    //: Answer to the Tools menu's Create Shortcut command when the program is
+                    //: installed; the menu names are those the desktops show.
                     tr("Numerette is installed, so its shortcut is already in the applications menu, "
                        "under Utilities (or Accessories).\n\nNo other shortcut is needed."));
     box.exec();

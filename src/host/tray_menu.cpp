@@ -12,11 +12,14 @@ using numerette::Message;
 TrayMenu::TrayMenu(QObject* parent)
     : QObject(parent)
     , m_mnu0(new QMenu(QStringLiteral("#")))
+    //: Submenu of the notification-area menu; the & marks its access key.
     , m_mnuUtil(new QMenu(tr("Tool&s")))
 {
     m_mnu0->setObjectName(QStringLiteral("mnu0"));
     m_mnuUtil->setObjectName(QStringLiteral("mnuUtil"));
 
+    //: Default item of the notification-area menu. The blanks and "Ctrl+Shift+C" show the global
+    //: key that also brings the calculator up: keep the key as it is, only the words change.
     QAction* show = addItem(m_mnu0, QStringLiteral("mnuSystray"), tr("Show Numerette    Ctrl+Shift+C"));
     QFont bold = show->font();
     bold.setBold(true);
@@ -24,6 +27,7 @@ TrayMenu::TrayMenu(QObject* parent)
     m_mnu0->setDefaultAction(show);
     connect(show, &QAction::triggered, this, &TrayMenu::mnuSystray_Click);
     m_mnu0->addSeparator();
+    //: Opens the donation page in the web browser.
     connect(addItem(m_mnu0, QStringLiteral("mnuReg"), tr("Make a Donation -- Help Too!")), &QAction::triggered, this,
             &TrayMenu::mnuReg_Click);
     m_mnu0->addMenu(m_mnuUtil)->setObjectName(QStringLiteral("mnuUtilItem"));
@@ -37,10 +41,12 @@ TrayMenu::TrayMenu(QObject* parent)
         emit mnuDesligar_Click();
     });
     m_mnuUtil->addSeparator();
+    //: Writes a menu entry for the program into the desktop's applications menu.
     connect(addItem(m_mnuUtil, QStringLiteral("mnuAtalho"), tr("Create Shortcut under Start Menu")),
             &QAction::triggered, this, &TrayMenu::mnuAtalho_Click);
 
     m_mnu0->addSeparator();
+    //: Ends the program, notification-area icon and all.
     connect(addItem(m_mnu0, QStringLiteral("mnuSair"), tr("Exit")), &QAction::triggered, this,
             &TrayMenu::mnuSair_Click);
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu_entry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -32,6 +34,18 @@ QString entryValue(const QString& text)
             escaped += c;
     }
     return escaped;
+}
+
+// The English comment, which every desktop reads, and beside it the comment in the user's
+// language when the program speaks one: the entry belongs to this user alone.
+QString commentLines(const char* english)
+{
+    QString lines = QStringLiteral("Comment=") + QLatin1String(english) + u'\n';
+    const QString translated = QCoreApplication::translate("MenuEntry", english);
+    const QLocale language;
+    if (translated != QLatin1String(english) && language.language() != QLocale::C)
+        lines += QStringLiteral("Comment[%1]=%2\n").arg(language.name(), entryValue(translated));
+    return lines;
 }
 
 bool writeEntry(const QString& path, const QString& text)
@@ -64,13 +78,14 @@ QString execArgument(const QString& programPath)
 
 QString menuEntryText(const QString& programPath, const QString& workingFolder)
 {
+    //: Tooltip of the program's item in the desktop's applications menu.
+    const char* comment = QT_TRANSLATE_NOOP("MenuEntry", "Adding machine calculator with a paper tape");
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Version=1.4\n"
-                          "Name=Numerette\n"
-                          "Comment=Adding machine calculator with a paper tape\n"
-                          "Exec=")
-        + entryValue(execArgument(programPath)) + QStringLiteral("\nPath=") + entryValue(workingFolder)
+                          "Name=Numerette\n")
+        + commentLines(comment) + QStringLiteral("Exec=") + entryValue(execArgument(programPath))
+        + QStringLiteral("\nPath=") + entryValue(workingFolder)
         + QStringLiteral("\nIcon=numerette\n"
                          "Terminal=false\n"
                          "StartupNotify=true\n"
@@ -99,16 +114,18 @@ QString installedMenuEntryPath(const QString& programPath)
 
 QString autostartEntryText(const QString& programPath)
 {
+    //: Description of the program's start with the desktop session, where the session's
+    //: settings list what starts with it.
+    const char* comment = QT_TRANSLATE_NOOP("MenuEntry", "Adding machine calculator in the notification area");
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Version=1.4\n"
-                          "Name=Numerette\n"
-                          "Comment=Adding machine calculator in the notification area\n"
-                          "Exec=")
-        + entryValue(execArgument(programPath)) + QStringLiteral(" systray\n"
-                                                                 "Icon=numerette\n"
-                                                                 "Terminal=false\n"
-                                                                 "X-GNOME-Autostart-enabled=true\n");
+                          "Name=Numerette\n")
+        + commentLines(comment) + QStringLiteral("Exec=") + entryValue(execArgument(programPath))
+        + QStringLiteral(" systray\n"
+                         "Icon=numerette\n"
+                         "Terminal=false\n"
+                         "X-GNOME-Autostart-enabled=true\n");
 }
 
 QString autostartEntryPath()

@@ -7,7 +7,8 @@ namespace numerette {
 
 // The desktop's menu item that starts the program: a desktop entry "Numerette" in the user's
 // applications folder, starting programPath in workingFolder, with Ctrl+Shift+C as its key
-// where the desktop reads one.
+// where the desktop reads one. Its comment is in English, and also, as a localized key, in the
+// user's language when the loaded translation has one.
 QString menuEntryText(const QString& programPath, const QString& workingFolder);
 
 // Where the entry goes: numerette.desktop in the user's applications folder, so that it stands

@@ -1,14 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "menu_entry.h"
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Brazilian Portuguese, as far as the entries' comments go, for as long as it lives.
+class PortugueseComments : public QTranslator {
+public:
+    PortugueseComments()
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        QCoreApplication::installTranslator(this);
+    }
+    ~PortugueseComments() override
+    {
+        QCoreApplication::removeTranslator(this);
+        QLocale::setDefault(m_before);
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char*, int) const override
+    {
+        if (QByteArrayView(context) != "MenuEntry")
+            return {};
+        return QByteArrayView(sourceText).startsWith("Adding machine calculator with")
+            ? u"Calculadora de fita\\com papel"_s
+            : u"Calculadora na área de notificação"_s;
+    }
+
+private:
+    QLocale m_before;
+};
+
+} // namespace
 
 class TstMenuEntry : public QObject {
     Q_OBJECT
@@ -20,6 +53,8 @@ private slots:
     void writtenEntryIsValid();
     void installedEntry_data();
     void installedEntry();
+    void commentInUsersLanguage_data();
+    void commentInUsersLanguage();
 
 private:
     QTemporaryDir m_data;
@@ -108,6 +143,36 @@ void TstMenuEntry::installedEntry()
     }
     QCOMPARE(numerette::installedMenuEntryPath(root.filePath(program)),
              entry.isEmpty() ? QString() : root.filePath(entry));
+}
+
+void TstMenuEntry::commentInUsersLanguage_data()
+{
+    QTest::addColumn<bool>("autostart");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("portuguese"); // as it stands in the file
+
+    QTest::newRow("menu entry") << false << u"Comment=Adding machine calculator with a paper tape"_s
+                                << u"Comment[pt_BR]=Calculadora de fita\\\\com papel"_s;
+    QTest::newRow("autostart entry") << true << u"Comment=Adding machine calculator in the notification area"_s
+                                     << u"Comment[pt_BR]=Calculadora na área de notificação"_s;
+}
+
+// Desktops in any language read the English comment; a Portuguese one shows its own.
+void TstMenuEntry::commentInUsersLanguage()
+{
+    QFETCH(bool, autostart);
+    QFETCH(QString, english);
+    QFETCH(QString, portuguese);
+    const auto entry = [autostart] {
+        const QString program = u"/opt/numerette"_s;
+        return (autostart ? numerette::autostartEntryText(program) : numerette::menuEntryText(program, u"/opt/"_s))
+            .split(u'\n');
+    };
+    QVERIFY(entry().filter(u"Comment["_s).isEmpty());
+    const PortugueseComments translation;
+    const QStringList lines = entry();
+    QVERIFY2(lines.contains(english), qPrintable(lines.join(u'\n')));
+    QVERIFY2(lines.contains(portuguese), qPrintable(lines.join(u'\n')));
 }
 
 QTEST_GUILESS_MAIN(TstMenuEntry)
