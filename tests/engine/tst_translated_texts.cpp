@@ -1,31 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
-#include <QHash>
 #include <QLocale>
 #include <QTest>
-#include <QTranslator>
 
 #include "calculator_host.h"
+#include "table_translator.h"
 #include "tape_lines.h"
 
 using namespace numerette;
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Answers from a table, as a loaded catalogue would: nothing for a text it lacks.
-class TableTranslator : public QTranslator {
-public:
-    QHash<QPair<QString, QString>, QString> texts;
-
-    bool isEmpty() const override { return texts.isEmpty(); }
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return texts.value({QString::fromUtf8(context), QString::fromUtf8(source)});
-    }
-};
-
-} // namespace
 
 class TranslatedTexts : public QObject {
     Q_OBJECT
@@ -59,8 +42,8 @@ void TranslatedTexts::headerTextsFollowTheLoadedTranslation()
     QCOMPARE(tape::correctionHeader(1, 5), u" CORRECTED ITEM 001 OF 005"_s);
 
     TableTranslator translator;
-    translator.texts.insert({u"Weekday"_s, u"Thu"_s}, u"Qui"_s);
-    translator.texts.insert({u"CorrectionHeader"_s, u" CORRECTED ITEM %1 OF %2"_s}, u" ITEM %1 DE %2 CORRIGIDO"_s);
+    translator.add("Weekday", u"Thu"_s, u"Qui"_s);
+    translator.add("CorrectionHeader", u" CORRECTED ITEM %1 OF %2"_s, u" ITEM %1 DE %2 CORRIGIDO"_s);
     QVERIFY(QCoreApplication::installTranslator(&translator));
 
     const CalculatorHost host;

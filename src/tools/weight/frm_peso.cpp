@@ -95,6 +95,7 @@ frmPeso::frmPeso(Calculator& calculator, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
     layout->addWidget(buildResult());
+    //: Source of the weight bands, under the result
     auto* survey = new QLabel(tr("National Health and Nutrition Examination Survey - by USA - 1976/1980"), this);
     survey->setCursor(Qt::PointingHandCursor);
     layout->addWidget(survey);
@@ -114,9 +115,11 @@ QWidget* frmPeso::buildFields()
     // A height in centimetres is shown in metres whole, even past what may be typed.
     m_txtAltura = field(QStringLiteral("txtAltura"), box);
     limitTypedLength(*m_txtAltura, 4);
+    //: Tooltip of the height field
     m_txtAltura->setToolTip(tr(" Your Height "));
     m_txtPeso = field(QStringLiteral("txtPeso"), box);
     limitTypedLength(*m_txtPeso, 6);
+    //: Tooltip of the weight field
     m_txtPeso->setToolTip(tr(" Your Weight "));
     for (auto* edit : {m_txtAltura, m_txtPeso})
         makeDecimalField(*edit, m_calculator.DecimalSeparator());

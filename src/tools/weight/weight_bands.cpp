@@ -144,18 +144,23 @@ QString weightReport(Sex sex, const QString& heightText, const QString& weightTe
         result = QCoreApplication::translate("WeightReport", " Result = Gain %1Kg").arg(difference(thin, w, locale));
     else if (w > overweight)
         //: Tape report line of the weight tool, at most 26 columns; %1 is the weight to lose
-        result = QCoreApplication::translate("WeightReport", " Result = Lose %1Kg").arg(difference(w, overweight, locale));
+        result = QCoreApplication::translate("WeightReport", " Result = Lose %1Kg")
+            .arg(difference(w, overweight, locale));
     else
         //: Tape report line of the weight tool, at most 26 columns
         result = QCoreApplication::translate("WeightReport", " Result = NORMAL Weight");
 
+    QString heading;
+    if (sex == Sex::Man)
+        //: Tape report line of the weight tool, at most 26 columns
+        heading = QCoreApplication::translate("WeightReport", " WEIGHT CALC. - (Man)");
+    else
+        //: Tape report line of the weight tool, at most 26 columns
+        heading = QCoreApplication::translate("WeightReport", " WEIGHT CALC. - (Woman)");
+
     const QString rule = QStringLiteral(" -------------------------");
     QStringList lines{rule,
-                      sex == Sex::Man
-                          //: Tape report line of the weight tool, at most 26 columns
-                          ? QCoreApplication::translate("WeightReport", " WEIGHT CALC. - (Man)")
-                          //: Tape report line of the weight tool, at most 26 columns
-                          : QCoreApplication::translate("WeightReport", " WEIGHT CALC. - (Woman)"),
+                      heading,
                       //: Tape report line of the weight tool, at most 26 columns; %1 is the height in metres
                       QCoreApplication::translate("WeightReport", " Your Height  = %1m").arg(heightText),
                       //: Tape report line of the weight tool, at most 26 columns; %1 is the weight in kilograms
@@ -167,11 +172,15 @@ QString weightReport(Sex sex, const QString& heightText, const QString& weightTe
                       QCoreApplication::translate("WeightReport", " Max. Weight  = %1Kg").arg(limits.overweight),
                       result};
     if (normal) {
-        const QString optional = w < medium
+        QString optional;
+        if (w < medium)
             //: Tape report line of the weight tool, at most 26 columns; %1 is the weight to gain
-            ? QCoreApplication::translate("WeightReport", " Optional = Gain %1Kg").arg(difference(medium, w, locale))
+            optional = QCoreApplication::translate("WeightReport", " Optional = Gain %1Kg")
+                .arg(difference(medium, w, locale));
+        else
             //: Tape report line of the weight tool, at most 26 columns; %1 is the weight to lose
-            : QCoreApplication::translate("WeightReport", " Optional = Lose %1Kg").arg(difference(w, medium, locale));
+            optional = QCoreApplication::translate("WeightReport", " Optional = Lose %1Kg")
+                .arg(difference(w, medium, locale));
         //: Tape report line of the weight tool, at most 26 columns; %1 is the medium weight
         lines << rule << QCoreApplication::translate("WeightReport", " Medium Weight = %1Kg").arg(limits.medium)
               << optional;
