@@ -3,16 +3,10 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLocale>
 
 #include "frm_calcula.h"
 #include "message_boxes.h"
 #include "settings_store.h"
-
-QString WindowHost::weekdayName(QDate date) const
-{
-    return QLocale::system().dayName(date.dayOfWeek());
-}
 
 QString WindowHost::clipboardText() const
 {

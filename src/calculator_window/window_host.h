@@ -8,15 +8,15 @@
 class frmCalcula;
 
 // The calculator's world as the calculator window provides it: the system clipboard,
-// message boxes over the window, the locale's weekday names, and the window's settings
-// store and "Backup When Clean" check.
+// message boxes over the window, and the window's settings store and "Backup When Clean"
+// check. The weekday of the date header is the shared translated abbreviation, so the
+// window and the headless tape write the same header.
 class WindowHost : public numerette::CalculatorHost {
 public:
     // The window that the calculator closes and that message boxes belong to. Until a
     // window is attached, settings the calculator stores and lists it backs up go nowhere.
     void attach(frmCalcula* window) { m_window = window; }
 
-    QString weekdayName(QDate date) const override;
     QString clipboardText() const override;
     void setClipboardText(const QString& text) override;
     void clearClipboard() override;

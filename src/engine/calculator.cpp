@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator.h"
 
+#include <QCoreApplication>
+
 #include "message_catalogue.h"
 #include "time_text.h"
 
 namespace numerette {
 
+// The captions in words are menu items, translated where the menu is built with the
+// "NumberFormat" context; the others are number patterns and stay as they are.
 const std::array<NumberFormatChoice, 11> NumberFormats{{
-    {0, "&Floating Point Currency", "#,##0.00####"},
-    {1, "Fixed &Point Currency", "#,##0.00####"},
-    {2, "&Numerical (Standard)", "#,##0.##########"},
+    //: Item of the number-format menu
+    {0, QT_TRANSLATE_NOOP("NumberFormat", "&Floating Point Currency"), "#,##0.00####"},
+    //: Item of the number-format menu
+    {1, QT_TRANSLATE_NOOP("NumberFormat", "Fixed &Point Currency"), "#,##0.00####"},
+    //: Item of the number-format menu
+    {2, QT_TRANSLATE_NOOP("NumberFormat", "&Numerical (Standard)"), "#,##0.##########"},
     {10, "0,0", "#,##0.0"},
     {20, "0,00", "#,##0.00"},
     {30, "0,000", "#,##0.000"},

@@ -14,6 +14,7 @@ public:
     virtual ~CalculatorHost() = default;
 
     virtual QDate today() const { return QDate::currentDate(); }
+    // The date header's weekday: a three-letter abbreviation in the user's language.
     virtual QString weekdayName(QDate date) const;
 
     virtual QString clipboardText() const { return {}; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "key_script.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace numerette {
@@ -67,13 +68,16 @@ std::optional<std::vector<TapeStep>> parseTapeKeys(const QString& keys, QString&
         const qsizetype nextOpen = keys.indexOf(QLatin1Char('{'), i + 1);
         if (close < 0 || (nextOpen >= 0 && nextOpen < close)) {
             const qsizetype end = nextOpen >= 0 ? nextOpen : keys.size();
-            error = QStringLiteral("the key name '%1' has no closing '}'").arg(keys.mid(i, end - i));
+            //: Error of the command line's key script; %1 is the unclosed key name
+            error = QCoreApplication::translate("KeyScript", "the key name '%1' has no closing '}'")
+                        .arg(keys.mid(i, end - i));
             return std::nullopt;
         }
         const QString name = keys.mid(i + 1, close - i - 1);
         const auto found = namedSteps().constFind(name);
         if (found == namedSteps().constEnd()) {
-            error = QStringLiteral("unknown key name '{%1}'").arg(name);
+            //: Error of the command line's key script; %1 is the key name as typed, kept untranslated
+            error = QCoreApplication::translate("KeyScript", "unknown key name '{%1}'").arg(name);
             return std::nullopt;
         }
         steps.push_back(*found);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace numerette::tape {
@@ -36,6 +37,7 @@ std::optional<QDate> headerDate(QStringView line, DateOrder order)
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
+// Reads the header as the English text writes it.
 bool isCorrectionHeader(QStringView line)
 {
     static const QRegularExpression header(QStringLiteral("^ CORRECTED ITEM \\d{3,} OF \\d{3,}$"));
@@ -187,7 +189,10 @@ QList<TapeLine> readLines(const QString& list, DateOrder order)
 QString correctionHeader(int item, int itemCount)
 {
     const auto number = [](int n) { return QString::number(n).rightJustified(3, u'0'); };
-    return QStringLiteral(" CORRECTED ITEM ") + number(item) + QStringLiteral(" OF ") + number(itemCount);
+    //: Tape line above a corrected item, at most 26 columns; %1 is the item's number and %2
+    //: the number of items, three digits each
+    return QCoreApplication::translate("CorrectionHeader", " CORRECTED ITEM %1 OF %2")
+        .arg(number(item), number(itemCount));
 }
 
 qsizetype lineStartAt(const QString& list, qsizetype position)

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include "message_catalogue.h"
@@ -49,10 +50,12 @@ QString spaces(qsizetype count)
     return QString(std::max<qsizetype>(count, 0), QLatin1Char(' '));
 }
 
+constexpr qsizetype UnitLineEnd = 23;
+
 // A report line of a unit: the label and value end at column 23, a blank after them.
-QString unitLine(const QString& value, qsizetype width, const char* label)
+QString unitLine(const QString& labelled)
 {
-    return spaces(width - value.size()) + QLatin1String(label) + value + QLatin1Char(' ') + tape::LineBreak;
+    return spaces(UnitLineEnd - labelled.size()) + labelled + QLatin1Char(' ') + tape::LineBreak;
 }
 
 } // namespace
@@ -222,13 +225,17 @@ QString dateReport(const DateForm& form, const DateStyle& style)
     QString report = spaces(9) + QLatin1Char('[') + form.finalDate + QLatin1String("] - ") + tape::LineBreak
         + spaces(9) + QLatin1Char('[') + form.initialDate + QLatin1String("] = ") + tape::LineBreak;
     if (isSet(r[0]))
-        report += unitLine(r[0], 15, " years: ");
+        //: Tape report line of the date difference, at most 23 columns with the number %1
+        report += unitLine(QCoreApplication::translate("DateReport", " years: %1").arg(r[0]));
     if (isSet(r[1]))
-        report += unitLine(r[1], 14, " months: ");
+        //: Tape report line of the date difference, at most 23 columns with the number %1
+        report += unitLine(QCoreApplication::translate("DateReport", " months: %1").arg(r[1]));
     if (isSet(r[2]))
-        report += unitLine(r[2], 13, "   weeks: ");
+        //: Tape report line of the date difference, at most 23 columns with the number %1
+        report += unitLine(QCoreApplication::translate("DateReport", "   weeks: %1").arg(r[2]));
     if (isSet(r[3]))
-        report += unitLine(r[3], 16, " days: ");
+        //: Tape report line of the date difference, at most 23 columns with the number %1
+        report += unitLine(QCoreApplication::translate("DateReport", " days: %1").arg(r[3]));
     return report + tape::Separator + tape::LineBreak;
 }
 

@@ -94,8 +94,11 @@ void frmData::buildControls()
         caption->setObjectName(indexed("lblDat", i));
         m_txtData[i] = new DateField(m_style, this);
         m_txtData[i]->setObjectName(indexed("txtData", i));
-        m_txtData[i]->setToolTip(m_style.order == numerette::tape::DateOrder::DayMonthYear
-                                     ? QStringLiteral("dd/mm/yyyy") : QStringLiteral("mm/dd/yyyy"));
+        //: Tooltip of a date field: the order it is typed in (day, month, year)
+        const QString dayFirst = tr("dd/mm/yyyy");
+        //: Tooltip of a date field: the order it is typed in (month, day, year)
+        const QString monthFirst = tr("mm/dd/yyyy");
+        m_txtData[i]->setToolTip(m_style.order == numerette::tape::DateOrder::DayMonthYear ? dayFirst : monthFirst);
         m_txtData[i]->installEventFilter(this);
         caption->setBuddy(m_txtData[i]);
         m_lblData[i] = new QLabel(this);

@@ -212,7 +212,9 @@ void frmJuro::connectFieldRules()
         m_report = false;
         const auto count = ValueOf(text, locale());
         if (count && *count > Decimal(250)) {
-            m_prompts->show(PromptIcon::Critical, QStringLiteral("Digite a quantidade de parcelas entre 01 e 250"));
+            //: Asks for a number of installments from 01 to 250; the English version shows this
+            //: Portuguese sentence
+            m_prompts->show(PromptIcon::Critical, tr("Digite a quantidade de parcelas entre 01 e 250"));
             m_txtParcelas->clear();
         }
     });

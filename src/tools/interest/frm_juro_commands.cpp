@@ -16,7 +16,6 @@ using namespace numerette;
 namespace {
 
 const QString OneInstallment = QStringLiteral("1");
-const QString ErrorMark = QStringLiteral("Erro");
 const QString StartingRate = QStringLiteral("15");
 // A balance above this share of the initial value means the search found no answer.
 constexpr double FailedBalanceShare = 0.01;
@@ -151,8 +150,11 @@ std::optional<QString> frmJuro::finalAmount() const
 
 void frmJuro::installmentFailed()
 {
-    m_txtJuroAp->setText(ErrorMark);
-    m_txtValPrest->setText(ErrorMark);
+    //: Written into the rate and installment fields when no answer was found; the English
+    //: version shows this Portuguese word
+    const QString errorMark = tr("Erro");
+    m_txtJuroAp->setText(errorMark);
+    m_txtValPrest->setText(errorMark);
     m_prompts->show(PromptIcon::Critical, LoadMessage(Message::CalculationError));
     m_busy = false;
 }

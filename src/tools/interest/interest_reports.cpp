@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "calculation_list.h"
@@ -47,7 +48,20 @@ QString itemLine(const QString& value, const QString& marker)
     return rightAligned(value, tape::ValueColumns) + marker;
 }
 
-const QString CalculationLine = QStringLiteral(" =========== CALCULATION =");
+QString calculationLine()
+{
+    //: Tape line that opens the calculation of an interest report: 26 columns exactly, keep
+    //: the "=" on both sides so the line stays as wide
+    return QCoreApplication::translate("InterestReport", " =========== CALCULATION =");
+}
+
+// A period's days, right-aligned to four columns: "  30 days".
+QString daysLabel(const QString& days)
+{
+    //: Interest report: a period's length; %1 is the number of days, right-aligned to four
+    //: columns. The tape line adds the rate after it and has at most 26 columns
+    return QCoreApplication::translate("InterestReport", "%1 days").arg(rightAligned(days, 4));
+}
 
 // The date with a two-digit year, then an amount.
 QString dateLine(QDate date, const dates::DateStyle& style, const QString& amount, const QString& marker)
@@ -70,7 +84,7 @@ void addInstallments(QStringList& lines, const InstallmentReportTexts& texts, co
         // The rate as the field holds it, or the pro-rata rate of a first period of other than 30 days.
         const bool proRata = period == 1 && terms->days != 30;
         const QString shownRate = (proRata ? numberText(rate, locale.decimal).value_or(QString()) : texts.rate).left(8);
-        QString periodLabel = QStringLiteral("  30 days");
+        QString periodLabel = daysLabel(QStringLiteral("30"));
         if (period == 1)
             periodLabel = terms->days == 0 ? LoadMessage(Message::InCash) : rightAligned(texts.days, 4) + QStringLiteral(" days");
         const double grown = (rate / 100 + 1) * balance;
@@ -88,8 +102,10 @@ void addInstallments(QStringList& lines, const InstallmentReportTexts& texts, co
 QString monthLine(const QString& days, const QString& rate)
 {
     const QString shown = rate.left(7);
-    return QString(std::max<qsizetype>(MonthLabelWidth - shown.size(), 0), u' ') + days + QStringLiteral(" days (")
-        + shown + QStringLiteral("%) =");
+    //: Tape line of an interest report: %1 is a number of days, %2 the rate of those days;
+    //: at most 26 columns with up to 7 characters of rate
+    return QString(std::max<qsizetype>(MonthLabelWidth - shown.size(), 0), u' ')
+        + QCoreApplication::translate("InterestReport", "%1 days (%2%) =").arg(days, shown);
 }
 
 } // namespace
@@ -105,7 +121,7 @@ QString installmentReport(const InstallmentReportTexts& texts, const NumberLocal
                       valueLine(texts.installment),
                       label(Message::ReportMonthlyRate),
                       rateLine(texts.rate),
-                      CalculationLine,
+                      calculationLine(),
                       itemLine(texts.initial, QStringLiteral(" T"))};
     addInstallments(lines, texts, locale);
     lines << QString() << label(Message::ReportTotalInterest) << valueLine(texts.totalInterest) << QString()
@@ -125,7 +141,7 @@ QString capitalizationReport(const CapitalizationReportTexts& texts, const dates
                       valueLine(texts.result),
                       label(Message::ReportMonthlyRate),
                       rateLine(texts.rate),
-                      CalculationLine,
+                      calculationLine(),
                       dateLine(texts.initialDate, style, texts.value, tape::marker::Plus)};
     const double value = numberOf(texts.value, locale).value_or(0);
     const double rate = numberOf(texts.rate, locale).value_or(0);

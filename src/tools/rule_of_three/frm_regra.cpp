@@ -113,8 +113,9 @@ frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
     // The option column and the new data have no field that a mnemonic could always reach
     // (they are disabled until the base data is in, and an option would be chosen by it):
     // their headers show plain captions, and the base data's headers lead to its first row.
-    grid->addWidget(label(QStringLiteral("lblIncognita"), withoutMnemonic(QStringLiteral("I&ncognita")), this), 1, 2,
-                    1, 2);
+    //: Header of the column that chooses the unknown value; the English version shows this
+    //: Portuguese word ("unknown"). The mnemonic is dropped when shown
+    grid->addWidget(label(QStringLiteral("lblIncognita"), withoutMnemonic(tr("I&ncognita")), this), 1, 2, 1, 2);
     grid->addWidget(label(QStringLiteral("lblQtd1"), withoutMnemonic(LoadMessage(Message::QuantityCaption)), this), 1, 4);
     grid->addWidget(label(QStringLiteral("lblDescricao1"), withoutMnemonic(LoadMessage(Message::DescriptionCaption)), this), 1, 5);
     buildRows(*grid);

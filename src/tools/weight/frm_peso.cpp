@@ -90,12 +90,13 @@ frmPeso::frmPeso(Calculator& calculator, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmPeso"));
     numerette::closeWhenAnotherWindowIsActive(*this);
-    setWindowTitle(QStringLiteral(" Ideal Weight"));
+    setWindowTitle(tr(" Ideal Weight"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildFields());
     layout->addWidget(buildResult());
-    auto* survey = new QLabel(QStringLiteral("National Health and Nutrition Examination Survey - by USA - 1976/1980"), this);
+    //: Source of the weight bands, under the result
+    auto* survey = new QLabel(tr("National Health and Nutrition Examination Survey - by USA - 1976/1980"), this);
     survey->setCursor(Qt::PointingHandCursor);
     layout->addWidget(survey);
 
@@ -114,28 +115,30 @@ QWidget* frmPeso::buildFields()
     // A height in centimetres is shown in metres whole, even past what may be typed.
     m_txtAltura = field(QStringLiteral("txtAltura"), box);
     limitTypedLength(*m_txtAltura, 4);
-    m_txtAltura->setToolTip(QStringLiteral(" Your Height "));
+    //: Tooltip of the height field
+    m_txtAltura->setToolTip(tr(" Your Height "));
     m_txtPeso = field(QStringLiteral("txtPeso"), box);
     limitTypedLength(*m_txtPeso, 6);
-    m_txtPeso->setToolTip(QStringLiteral(" Your Weight "));
+    //: Tooltip of the weight field
+    m_txtPeso->setToolTip(tr(" Your Weight "));
     for (auto* edit : {m_txtAltura, m_txtPeso})
         makeDecimalField(*edit, m_calculator.DecimalSeparator());
 
-    auto* lblAltura = new QLabel(QStringLiteral("&Height (m)"), box);
+    auto* lblAltura = new QLabel(tr("&Height (m)"), box);
     lblAltura->setObjectName(QStringLiteral("lblAltura"));
     lblAltura->setBuddy(m_txtAltura);
-    auto* lblPeso = new QLabel(QStringLiteral("W&eight (Kg)"), box);
+    auto* lblPeso = new QLabel(tr("W&eight (Kg)"), box);
     lblPeso->setObjectName(QStringLiteral("lblPeso"));
     lblPeso->setBuddy(m_txtPeso);
     form->addRow(lblAltura, m_txtAltura);
     form->addRow(lblPeso, m_txtPeso);
 
-    m_option1 = new QRadioButton(QStringLiteral("&Man"), box);
+    m_option1 = new QRadioButton(tr("&Man"), box);
     m_option1->setObjectName(QStringLiteral("Option1"));
-    m_option1->setToolTip(QStringLiteral(" for man "));
-    m_option2 = new QRadioButton(QStringLiteral("&Woman"), box);
+    m_option1->setToolTip(tr(" for man "));
+    m_option2 = new QRadioButton(tr("&Woman"), box);
     m_option2->setObjectName(QStringLiteral("Option2"));
-    m_option2->setToolTip(QStringLiteral(" for woman "));
+    m_option2->setToolTip(tr(" for woman "));
     auto* sexes = new QHBoxLayout;
     for (auto* option : {m_option1, m_option2}) {
         option->setCursor(Qt::PointingHandCursor);
@@ -147,7 +150,7 @@ QWidget* frmPeso::buildFields()
     sexes->addWidget(m_image2);
     form->addRow(sexes);
 
-    auto* cmdHomem = new QPushButton(QStringLiteral("&Calculate"), box);
+    auto* cmdHomem = new QPushButton(tr("&Calculate"), box);
     cmdHomem->setObjectName(QStringLiteral("cmdHomem"));
     connect(cmdHomem, &QPushButton::clicked, this, &frmPeso::cmdHomem_Click);
     form->addRow(cmdHomem);
@@ -164,18 +167,23 @@ QGroupBox* frmPeso::buildResult()
     m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     auto* form = new QFormLayout(m_frame1);
-    const auto addLimit = [&](const char* name, const char* labelName, const char* caption) {
+    const auto addLimit = [&](const char* name, const char* labelName, const QString& caption) {
         QLineEdit* edit = limitField(QLatin1String(name), m_frame1);
-        auto* label = new QLabel(QLatin1String(caption), m_frame1);
+        auto* label = new QLabel(caption, m_frame1);
         label->setObjectName(QString::fromUtf8(labelName));
         form->addRow(label, edit);
         return edit;
     };
-    m_txtObeso = addLimit("txtObeso", "lblObeso", "Obese >");
-    m_txtGordo = addLimit("txtGordo", "lblGordo", "Fat >");
-    m_txtSobrepeso = addLimit("txtSobrepeso", "lblSobrepeso", "Overweight >");
-    m_txtIdeal = addLimit("txtIdeal", "lblMédia", "Medium =");
-    m_txtMagro = addLimit("txtMagro", "lblMagro", "Thin <");
+    //: Caption of the weight above which one is obese
+    m_txtObeso = addLimit("txtObeso", "lblObeso", tr("Obese >"));
+    //: Caption of the weight above which one is fat
+    m_txtGordo = addLimit("txtGordo", "lblGordo", tr("Fat >"));
+    //: Caption of the weight above which one is overweight
+    m_txtSobrepeso = addLimit("txtSobrepeso", "lblSobrepeso", tr("Overweight >"));
+    //: Caption of the medium (ideal) weight
+    m_txtIdeal = addLimit("txtIdeal", "lblMédia", tr("Medium ="));
+    //: Caption of the weight below which one is thin
+    m_txtMagro = addLimit("txtMagro", "lblMagro", tr("Thin <"));
     form->addRow(buildScale());
     m_lblResultado = new QLabel(m_frame1);
     m_lblResultado->setObjectName(QStringLiteral("lblResultado"));
@@ -210,8 +218,10 @@ void frmPeso::layOutScale()
     m_lblMax->setGeometry(pixelsOf(at.maxLeft), ScaleRowHeight, pixelsOf(at.maxWidth), ScaleRowHeight);
     // The thin end's ticks stop a blank short of the thin limit's mark.
     const int thinRoom = pixelsOf(at.tol1Left) - m_lblMin->fontMetrics().horizontalAdvance(QLatin1Char(' '));
-    fillScaleEnd(*m_lblMin, QStringLiteral("Thin"), WordAt::Left, thinRoom);
-    fillScaleEnd(*m_lblMax, QStringLiteral("Obese"), WordAt::Right, m_lblMax->width());
+    //: Word at the left (thin) end of the weight scale; a short word keeps more tick marks
+    fillScaleEnd(*m_lblMin, tr("Thin", "scale end"), WordAt::Left, thinRoom);
+    //: Word at the right (obese) end of the weight scale; a short word keeps more tick marks
+    fillScaleEnd(*m_lblMax, tr("Obese", "scale end"), WordAt::Right, m_lblMax->width());
     m_image2->setVisible(sex() == Sex::Woman);
 }
 
@@ -247,7 +257,7 @@ void frmPeso::cmdHomem_Click()
     if (result.invalid) {
         clearResult();
         const bool height = *result.invalid == Invalid::Height;
-        m_prompts->show(PromptIcon::Information, height ? QStringLiteral("Height Invalid!") : QStringLiteral("Weight Invalid!"));
+        m_prompts->show(PromptIcon::Information, height ? tr("Height Invalid!") : tr("Weight Invalid!"));
         (height ? m_txtAltura : m_txtPeso)->setFocus();
         return;
     }
@@ -257,7 +267,8 @@ void frmPeso::cmdHomem_Click()
     m_txtGordo->setText(result.limits.fat);
     m_txtObeso->setText(result.limits.obese);
     placeArrow(result.arrowTwips);
-    m_frame1->setTitle(QStringLiteral("Result = ") + classWord(result.weightClass));
+    //: Title of the result frame; %1 is the weight class (THIN, NORMAL, OVERWEIGHT, FAT, OBESE)
+    m_frame1->setTitle(tr("Result = %1").arg(classWord(result.weightClass)));
     m_lblResultado->setText(QString(result.advice).replace(u'\r', u'\n'));
     m_reported = Reported{sex(), m_txtAltura->text(), m_txtPeso->text(), result.limits};
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace numerette::weight {
@@ -65,11 +66,16 @@ QString plainText(const Decimal& value, const NumberLocale& locale)
 QString classWord(WeightClass weightClass)
 {
     switch (weightClass) {
-    case WeightClass::Thin: return QStringLiteral("THIN");
-    case WeightClass::Normal: return QStringLiteral("NORMAL");
-    case WeightClass::Overweight: return QStringLiteral("OVERWEIGHT");
-    case WeightClass::Fat: return QStringLiteral("FAT");
-    case WeightClass::Obese: return QStringLiteral("OBESE");
+    //: Weight class shown after "Result = " in the weight window's frame title, in capitals
+    case WeightClass::Thin: return QCoreApplication::translate("WeightClass", "THIN");
+    //: Weight class shown after "Result = " in the weight window's frame title, in capitals
+    case WeightClass::Normal: return QCoreApplication::translate("WeightClass", "NORMAL");
+    //: Weight class shown after "Result = " in the weight window's frame title, in capitals
+    case WeightClass::Overweight: return QCoreApplication::translate("WeightClass", "OVERWEIGHT");
+    //: Weight class shown after "Result = " in the weight window's frame title, in capitals
+    case WeightClass::Fat: return QCoreApplication::translate("WeightClass", "FAT");
+    //: Weight class shown after "Result = " in the weight window's frame title, in capitals
+    case WeightClass::Obese: return QCoreApplication::translate("WeightClass", "OBESE");
     }
     return {};
 }
@@ -99,21 +105,25 @@ Weighing weigh(const QString& height, const QString& weight, Sex sex, const Numb
     const Decimal overweight = limit(result.limits.overweight);
     result.arrowTwips = arrowPosition(w, limit(result.limits.medium));
 
-    const QString cr = QStringLiteral("\r");
+    // The advice starts with a blank line; its lines are separated by CR.
     if (w > overweight) {
         result.weightClass = w > limit(result.limits.obese) ? WeightClass::Obese
             : w > limit(result.limits.fat)                  ? WeightClass::Fat
                                                              : WeightClass::Overweight;
-        result.advice = cr % u"Lose" % cr % difference(w, overweight, locale) % u" Kg" % cr
-            % u"to enter in normal weight";
+        //: Weight window's advice, three short lines; %1 is the weight to lose
+        result.advice = QCoreApplication::translate("WeightAdvice", "Lose\n%1 Kg\nto enter in normal weight")
+                            .arg(difference(w, overweight, locale));
     } else if (w < thin) {
         result.weightClass = WeightClass::Thin;
-        result.advice = cr % u"Gain" % cr % difference(thin, w, locale) % u" Kg" % cr
-            % u"to enter in normal weight";
+        //: Weight window's advice, three short lines; %1 is the weight to gain
+        result.advice = QCoreApplication::translate("WeightAdvice", "Gain\n%1 Kg\nto enter in normal weight")
+                            .arg(difference(thin, w, locale));
     } else {
         result.weightClass = WeightClass::Normal;
-        result.advice = cr % u"You are in your NORMAL Weight";
+        //: Weight window's advice when the weight is normal
+        result.advice = QCoreApplication::translate("WeightAdvice", "You are in your NORMAL Weight");
     }
+    result.advice = u'\r' + result.advice.replace(u'\n', u'\r');
     return result;
 }
 
@@ -127,23 +137,53 @@ QString weightReport(Sex sex, const QString& heightText, const QString& weightTe
     const Decimal overweight = value(limits.overweight);
 
     const bool normal = !(w < thin) && !(w > overweight);
-    const QString result = w < thin ? u"Gain " % difference(thin, w, locale) % u"Kg"
-        : w > overweight            ? u"Lose " % difference(w, overweight, locale) % u"Kg"
-                                    : QStringLiteral("NORMAL Weight");
+    // Every text below is one line of the tape report: at most 26 columns with its number.
+    QString result;
+    if (w < thin)
+        //: Tape report line of the weight tool, at most 26 columns; %1 is the weight to gain
+        result = QCoreApplication::translate("WeightReport", " Result = Gain %1Kg").arg(difference(thin, w, locale));
+    else if (w > overweight)
+        //: Tape report line of the weight tool, at most 26 columns; %1 is the weight to lose
+        result = QCoreApplication::translate("WeightReport", " Result = Lose %1Kg")
+            .arg(difference(w, overweight, locale));
+    else
+        //: Tape report line of the weight tool, at most 26 columns
+        result = QCoreApplication::translate("WeightReport", " Result = NORMAL Weight");
+
+    QString heading;
+    if (sex == Sex::Man)
+        //: Tape report line of the weight tool, at most 26 columns
+        heading = QCoreApplication::translate("WeightReport", " WEIGHT CALC. - (Man)");
+    else
+        //: Tape report line of the weight tool, at most 26 columns
+        heading = QCoreApplication::translate("WeightReport", " WEIGHT CALC. - (Woman)");
 
     const QString rule = QStringLiteral(" -------------------------");
     QStringList lines{rule,
-                      u" WEIGHT CALC. - " % QLatin1String(sex == Sex::Man ? "(Man)" : "(Woman)"),
-                      u" Your Height  = " % heightText % u"m",
-                      u" Your Weight  = " % weightText % u"Kg",
+                      heading,
+                      //: Tape report line of the weight tool, at most 26 columns; %1 is the height in metres
+                      QCoreApplication::translate("WeightReport", " Your Height  = %1m").arg(heightText),
+                      //: Tape report line of the weight tool, at most 26 columns; %1 is the weight in kilograms
+                      QCoreApplication::translate("WeightReport", " Your Weight  = %1Kg").arg(weightText),
                       rule,
-                      u" Min. Weight  = " % limits.thin % u"Kg",
-                      u" Max. Weight  = " % limits.overweight % u"Kg",
-                      u" Result = " % result};
+                      //: Tape report line of the weight tool, at most 26 columns; %1 is the least normal weight
+                      QCoreApplication::translate("WeightReport", " Min. Weight  = %1Kg").arg(limits.thin),
+                      //: Tape report line of the weight tool, at most 26 columns; %1 is the greatest normal weight
+                      QCoreApplication::translate("WeightReport", " Max. Weight  = %1Kg").arg(limits.overweight),
+                      result};
     if (normal) {
-        const QString optional = w < medium ? u"Gain " % difference(medium, w, locale) % u"Kg"
-                                            : u"Lose " % difference(w, medium, locale) % u"Kg";
-        lines << rule << (u" Medium Weight = " % limits.medium % u"Kg") << (u" Optional = " % optional);
+        QString optional;
+        if (w < medium)
+            //: Tape report line of the weight tool, at most 26 columns; %1 is the weight to gain
+            optional = QCoreApplication::translate("WeightReport", " Optional = Gain %1Kg")
+                .arg(difference(medium, w, locale));
+        else
+            //: Tape report line of the weight tool, at most 26 columns; %1 is the weight to lose
+            optional = QCoreApplication::translate("WeightReport", " Optional = Lose %1Kg")
+                .arg(difference(w, medium, locale));
+        //: Tape report line of the weight tool, at most 26 columns; %1 is the medium weight
+        lines << rule << QCoreApplication::translate("WeightReport", " Medium Weight = %1Kg").arg(limits.medium)
+              << optional;
     }
     lines << QStringLiteral(" =========================");
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <QTest>
 
 #include "date_calculation.h"
+#include "table_translator.h"
 
 using namespace numerette::dates;
 using namespace Qt::StringLiterals;
@@ -41,6 +43,7 @@ private slots:
     void calculates();
     void reports_data();
     void reports();
+    void translatedReportKeepsItsColumns();
 };
 
 void TestDateCalculation::readsDates_data()
@@ -282,6 +285,29 @@ void TestDateCalculation::reports()
     for (int i = 0; i < UnitCount; ++i)
         form.results[i] = results[i];
     QTEST(dateReport(form, DayFirst), "report");
+}
+
+// The unit lines stay right-aligned to column 23 whatever the length of their words; a
+// translation too long for that is written whole.
+void TestDateCalculation::translatedReportKeepsItsColumns()
+{
+    TableTranslator translator;
+    translator.add("DateReport", u" years: %1"_s, u" anos: %1"_s);
+    translator.add("DateReport", u" days: %1"_s, u" dias corridos no total: %1"_s);
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    DateForm form;
+    form.initialDate = u"01/01/2000"_s;
+    form.finalDate = u"15/03/2006"_s;
+    form.results = {u"6"_s, u"2"_s, u"0"_s, u"6"_s};
+    const QString report = dateReport(form, DayFirst);
+    QVERIFY(QCoreApplication::removeTranslator(&translator));
+    QCOMPARE(report,
+             u"         [15/03/2006] - \r\n"
+             "         [01/01/2000] = \r\n"
+             "                anos: 6 \r\n"
+             "              months: 2 \r\n"
+             " dias corridos no total: 6 \r\n"
+             " =========================\r\n"_s);
 }
 
 QTEST_GUILESS_MAIN(TestDateCalculation)
