@@ -86,10 +86,10 @@ void CalculatorMenus::addSettingsMenu(QMenuBar* bar)
     auto* formats = new QActionGroup(m_numberFormats);
     for (std::size_t i = 0; i < numerette::NumberFormats.size(); ++i) {
         const int index = numerette::NumberFormats[i].index;
-        // Looked up under "NumberFormats", the context of the engine's table of formats; a caption
+        // Looked up under "NumberFormat", the context of the engine's table of formats; a caption
         // without a translation (a sample such as "0,00") stays as it is.
         const char* caption = numerette::NumberFormats[i].caption;
-        QAction* item = m_numberFormats->addAction(QCoreApplication::translate("NumberFormats", caption));
+        QAction* item = m_numberFormats->addAction(QCoreApplication::translate("NumberFormat", caption));
         item->setObjectName(QStringLiteral("mnuNumeral") + QString::number(index));
         item->setCheckable(true);
         formats->addAction(item);

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include "languages.h"
 #include "message_texts.h"
 
 using namespace Qt::StringLiterals;
@@ -66,6 +67,14 @@ QString LoadMessage(Message id, const QString& a1, const QString& a2, const QStr
         result += c;
     }
     return result;
+}
+
+QStringList messageInEachLanguage(Message id)
+{
+    QStringList forms = textInEachLanguage("Message", messageSource(id));
+    for (QString& form : forms)
+        form.replace(u'\n', u"\r\n"_s);
+    return forms;
 }
 
 int OpenDocument(const QString& target)

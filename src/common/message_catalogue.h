@@ -4,6 +4,7 @@
 #include <functional>
 
 #include <QString>
+#include <QStringList>
 
 #include "message_ids.h"
 
@@ -16,6 +17,10 @@ extern const QString DoubleBreak;
 // %1, %2 and %3 filled with the arguments (each at most once).
 QString LoadMessage(Message id, const QString& a1 = QString(), const QString& a2 = QString(),
                     const QString& a3 = QString());
+
+// A message without arguments in each language the program speaks, English first (see
+// textInEachLanguage), with its line breaks as CR LF: for reading back what was written.
+QStringList messageInEachLanguage(Message id);
 
 // Opens a web address, a "mailto:" address or a file with the desktop's default handler.
 // Returns the platform's result: 0, 1 or 2 mean failure, anything greater success.

@@ -271,8 +271,8 @@ void Calculator::mnuEnter_Click()
     if (!m_addModeNoteShown) {
         m_addModeNoteShown = true;
         if (m_windowVisible)
-            m_host.showInformation(LoadMessage(Message::AddOnEnterSet) + QStringLiteral("\r\n\r\nNOTE: If HotKeys are activated then "
-                                                                    "CTRL+ALT+ENTER = Calculation's Total."));
+            m_host.showInformation(LoadMessage(Message::AddOnEnterSet) + DoubleBreak
+                                   + tr("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total."));
     }
     emit viewChanged();
 }

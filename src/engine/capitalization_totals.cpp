@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capitalization_totals.h"
 
+#include <utility>
+
 #include <QStringList>
 
 #include "calculation_list.h"
@@ -21,15 +23,38 @@ const Decimal& currencyLimit()
     return limit;
 }
 
-// The amount on the 26 columns after the next `label` line from `from`, added to `sum`.
-bool addAmountAfter(const QString& list, qsizetype from, Message labelMessage, const NumberLocale& locale,
+// A report label line in each language the program speaks, different forms only: a tape
+// may hold reports written in any of them.
+QStringList labelLines(Message label)
+{
+    QStringList lines;
+    for (const QString& form : messageInEachLanguage(label)) {
+        if (!lines.contains(form + LineBreak))
+            lines.append(form + LineBreak);
+    }
+    return lines;
+}
+
+// Where the first of `labels` found from `from` starts, and its length; -1 when none is there.
+std::pair<qsizetype, qsizetype> firstOf(const QString& list, const QStringList& labels, qsizetype from)
+{
+    std::pair<qsizetype, qsizetype> first{-1, 0};
+    for (const QString& label : labels) {
+        const qsizetype at = list.indexOf(label, from);
+        if (at >= 0 && (first.first < 0 || at < first.first))
+            first = {at, label.size()};
+    }
+    return first;
+}
+
+// The amount on the 26 columns after the next label line from `from`, added to `sum`.
+bool addAmountAfter(const QString& list, qsizetype from, const QStringList& labels, const NumberLocale& locale,
                     Decimal& sum)
 {
-    const QString label = LoadMessage(labelMessage) + LineBreak;
-    const qsizetype at = list.indexOf(label, from);
+    const auto [at, length] = firstOf(list, labels, from);
     if (at < 0)
         return false;
-    const auto amount = ValueOf(QStringView(list).mid(at + label.size(), AmountColumns), locale);
+    const auto amount = ValueOf(QStringView(list).mid(at + length, AmountColumns), locale);
     if (!amount)
         return false;
     const auto total = sum.plus(amount->rounded(CurrencyDecimals));
@@ -51,12 +76,14 @@ std::optional<CapitalizationTotals> capitalizationTotals(const QString& list, co
 {
     if (list.size() > MaxGroupedListLength)
         return std::nullopt;
-    const QString initialLabel = LoadMessage(Message::ReportInitialValue) + LineBreak;
+    const QStringList initial = labelLines(Message::ReportInitialValue);
+    const QStringList interest = labelLines(Message::ReportTotalInterest);
+    const QStringList finalAmount = labelLines(Message::ReportFinalAmount);
     CapitalizationTotals totals;
-    for (qsizetype at = list.indexOf(initialLabel); at >= 0; at = list.indexOf(initialLabel, at + 1)) {
-        if (!addAmountAfter(list, at, Message::ReportInitialValue, locale, totals.initial)
-            || !addAmountAfter(list, at, Message::ReportTotalInterest, locale, totals.interest)
-            || !addAmountAfter(list, at, Message::ReportFinalAmount, locale, totals.finalAmount))
+    for (qsizetype at = firstOf(list, initial, 0).first; at >= 0; at = firstOf(list, initial, at + 1).first) {
+        if (!addAmountAfter(list, at, initial, locale, totals.initial)
+            || !addAmountAfter(list, at, interest, locale, totals.interest)
+            || !addAmountAfter(list, at, finalAmount, locale, totals.finalAmount))
             return std::nullopt;
     }
     return totals;

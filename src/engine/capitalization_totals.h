@@ -12,7 +12,8 @@ namespace numerette::tape {
 
 // The sums of the interest tool's reports found in a list: every report has an
 // "INITIAL VALUE " label line, later a "TOTAL INTEREST AMOUNT " and a "FINAL AMOUNT " label
-// line, each followed by its amount on the next 26 columns.
+// line, each followed by its amount on the next 26 columns. The labels are read in every
+// language the program speaks, so reports written in different languages add up together.
 struct CapitalizationTotals {
     Decimal initial;
     Decimal interest;

@@ -6,8 +6,14 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include "languages.h"
+
 namespace numerette::tape {
 namespace {
+
+//: Tape line above a corrected item, at most 26 columns; %1 is the item's number and %2
+//: the number of items, three digits each
+const char* const CorrectionHeaderText = QT_TRANSLATE_NOOP("CorrectionHeader", " CORRECTED ITEM %1 OF %2");
 
 constexpr QChar Times = QChar(0x00D7);
 constexpr QChar Divide = QChar(0x00F7);
@@ -37,10 +43,23 @@ std::optional<QDate> headerDate(QStringView line, DateOrder order)
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-// Reads the header as the English text writes it.
+// Reads the header in every language the program speaks, whichever one wrote it.
 bool isCorrectionHeader(QStringView line)
 {
-    static const QRegularExpression header(QStringLiteral("^ CORRECTED ITEM \\d{3,} OF \\d{3,}$"));
+    static const QRegularExpression header = [] {
+        QStringList patterns;
+        for (const QString& form : textInEachLanguage("CorrectionHeader", CorrectionHeaderText)) {
+            // The item numbers stand where %1 and %2 stand; the words around them are literal.
+            static const QRegularExpression place(QStringLiteral("%[12]"));
+            QStringList words = form.split(place);
+            for (QString& word : words)
+                word = QRegularExpression::escape(word);
+            const QString pattern = words.join(QStringLiteral("\\d{3,}"));
+            if (!patterns.contains(pattern))
+                patterns.append(pattern);
+        }
+        return QRegularExpression(QStringLiteral("^(?:") + patterns.join(u'|') + QStringLiteral(")$"));
+    }();
     return header.match(line).hasMatch();
 }
 
@@ -189,9 +208,7 @@ QList<TapeLine> readLines(const QString& list, DateOrder order)
 QString correctionHeader(int item, int itemCount)
 {
     const auto number = [](int n) { return QString::number(n).rightJustified(3, u'0'); };
-    //: Tape line above a corrected item, at most 26 columns; %1 is the item's number and %2
-    //: the number of items, three digits each
-    return QCoreApplication::translate("CorrectionHeader", " CORRECTED ITEM %1 OF %2")
+    return QCoreApplication::translate("CorrectionHeader", CorrectionHeaderText)
         .arg(number(item), number(itemCount));
 }
 

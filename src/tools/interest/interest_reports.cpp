@@ -86,7 +86,7 @@ void addInstallments(QStringList& lines, const InstallmentReportTexts& texts, co
         const QString shownRate = (proRata ? numberText(rate, locale.decimal).value_or(QString()) : texts.rate).left(8);
         QString periodLabel = daysLabel(QStringLiteral("30"));
         if (period == 1)
-            periodLabel = terms->days == 0 ? LoadMessage(Message::InCash) : rightAligned(texts.days, 4) + QStringLiteral(" days");
+            periodLabel = terms->days == 0 ? LoadMessage(Message::InCash) : daysLabel(texts.days);
         const double grown = (rate / 100 + 1) * balance;
         lines << itemLine(amountText(balance, locale), tape::marker::Plus)
               << QString(std::max<qsizetype>(PeriodLabelWidth - shownRate.size(), 0), u' ') + periodLabel
