@@ -2,9 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BackupRecord</name>
+    <message>
+        <source>BKP = %1 hs.</source>
+        <extracomment>Heading of a list appended to the backup file, after 8 spaces; %1 is the time as 8 characters (hh:mm:ss). BKP abbreviates &quot;backup&quot;, &quot;hs.&quot; &quot;hours&quot;. At most 18 columns with the time filled in.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CalculatorHotKeys</name>
     <message>
         <source>&amp;HotKeys (CTRL + Numeric Keyboard)</source>
+        <extracomment>Keys typed with CTRL on the numeric keypad reach the calculator even when it is minimized; CTRL is the key&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -71,6 +80,117 @@
     </message>
     <message>
         <source>Nothing was added. Copy it in parts of at most %L1 lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;%1&apos; for more information.</source>
+        <extracomment>Ends the complaint about a wrong option; %1 is the command to type.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineHelp</name>
+    <message>
+        <source>start with the notification-area icon only, as at log-in</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch the calculator to time mode (hours:minutes:seconds)</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open the interest and installments tool</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open the ideal weight tool</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open a second calculator in a process of its own</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open a second calculator in time mode</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close the running calculator, then start afresh</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close the running calculator, then start without menus</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close the running calculator and end</source>
+        <extracomment>What a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print this help and end</source>
+        <extracomment>What an option does, in numerette --help: at most 62 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the version and end</source>
+        <extracomment>What an option does, in numerette --help: at most 62 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end of the options</source>
+        <extracomment>What an option does, in numerette --help: at most 62 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: numerette [OPTION] [COMMAND-WORD]
+An adding-machine calculator with a paper tape.
+
+The first start opens the calculator and an icon in the notification area. A later start
+hands its command word over to the running calculator and ends.</source>
+        <extracomment>First part of numerette --help; lines stay within 80 columns. OPTION and COMMAND-WORD name what the user types in their place.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command words:</source>
+        <extracomment>Heading in numerette --help above the list of command words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <extracomment>Stands in numerette --help where a command word would, for a start without one: at most 10 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show the calculator</source>
+        <extracomment>What a start without a command word does, in numerette --help: at most 64 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <extracomment>Heading in numerette --help above the list of options.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options, such as %1 NAME or %2 NAME, are accepted too.</source>
+        <extracomment>%1 and %2 are option names (-style, -platform) and stay as they are; NAME stands for what the user types after them.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files: the tape and its backup in %1, the settings in
+%2. See numerette(1).</source>
+        <extracomment>Last part of numerette --help; %1 and %2 are the files&apos; paths. Lines stay within 80 columns.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -151,6 +271,37 @@ Nothing was changed.</source>
     </message>
 </context>
 <context>
+    <name>CorrectionHeader</name>
+    <message>
+        <source> CORRECTED ITEM %1 OF %2</source>
+        <extracomment>Tape line above a corrected item, at most 26 columns; %1 is the item&apos;s number and %2 the number of items, three digits each</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateReport</name>
+    <message>
+        <source> years: %1</source>
+        <extracomment>Tape report line of the date difference, at most 23 columns with the number %1</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> months: %1</source>
+        <extracomment>Tape report line of the date difference, at most 23 columns with the number %1</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   weeks: %1</source>
+        <extracomment>Tape report line of the date difference, at most 23 columns with the number %1</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days: %1</source>
+        <extracomment>Tape report line of the date difference, at most 23 columns with the number %1</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DisplayRow</name>
     <message>
         <source>Item count</source>
@@ -177,6 +328,87 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <extracomment>File type in the export dialog; keep the pattern in parentheses as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <extracomment>File type in the export dialog; keep the pattern in parentheses as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyHelp</name>
+    <message>
+        <source>Now it&apos;s possible to use the calculator with a minimized view, by using the HotKeys.</source>
+        <extracomment>The key names in capitals (CTRL, DELETE, BACKSPACE, ALT, ENTER, INSERT, SPACE) are the keys&apos; English names as printed on the keyboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How To use the HotKeys: Press CTRL with any number or operator in numeric keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other HotKeys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTRL+DELETE = Clear calculator screen or clear tape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTRL+BACKSPACE = Clear the last number that was typed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTRL+ALT+ENTER = Make the number typed a negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTRL+INSERT = Paste number copied from another document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTRL+ENTER = Calculation total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTRL+SPACE = to minimize, or to restore the calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InterestReport</name>
+    <message>
+        <source> =========== CALCULATION =</source>
+        <extracomment>Tape line that opens the calculation of an interest report: 26 columns exactly, keep the &quot;=&quot; on both sides so the line stays as wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <extracomment>Interest report: a period&apos;s length; %1 is the number of days, right-aligned to four columns. The tape line adds the rate after it and has at most 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days (%2%) =</source>
+        <extracomment>Tape line of an interest report: %1 is a number of days, %2 the rate of those days; at most 26 columns with up to 7 characters of rate</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyScript</name>
+    <message>
+        <source>the key name &apos;%1&apos; has no closing &apos;}&apos;</source>
+        <extracomment>Error of the command line&apos;s key script; %1 is the unclosed key name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key name &apos;{%1}&apos;</source>
+        <extracomment>Error of the command line&apos;s key script; %1 is the key name as typed, kept untranslated</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -259,18 +491,22 @@ Nothing was changed.</source>
     </message>
     <message>
         <source> NumLock </source>
+        <extracomment>Tooltip of the = button in add mode: the NumLock key of the keyboard types it</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source> Enter </source>
+        <extracomment>Tooltip of a button the keyboard&apos;s Enter key types</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source> + </source>
+        <extracomment>Tooltip of the + button in result mode: the keyboard&apos;s + key types it</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>EN TER</source>
+        <extracomment>Face of the tall Enter button of add mode, on one line in one button&apos;s width: at most 6 characters</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -286,6 +522,7 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>Open &amp;Windows Calculator</source>
+        <extracomment>Opens the desktop&apos;s own calculator program</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -324,6 +561,14 @@ Nothing was changed.</source>
         <source>WOULD YOU LIKE TO VISIT OUR WEBSITE ?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Help keep Numerette FREE!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to do a donation to Numerette?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ListCommands</name>
@@ -340,7 +585,8 @@ Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Text Document</source>
+        <source>Text Document (*.txt)</source>
+        <extracomment>File type in the save dialog; keep the pattern in parentheses as it is.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -379,10 +625,686 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>Print in Paper R&amp;oll (Bobbin)</source>
+        <extracomment>Prints the list on a roll-paper printer connected to a port</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Await the end of the print and then press OK to continue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenuEntry</name>
+    <message>
+        <source>Adding machine calculator with a paper tape</source>
+        <extracomment>Tooltip of the program&apos;s item in the desktop&apos;s applications menu.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding machine calculator in the notification area</source>
+        <extracomment>Description of the program&apos;s start with the desktop session, where the session&apos;s settings list what starts with it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Calculation&apos;s list is full.
+
+Do you want to erase all the calculations of the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HANDLING TIPS:
+
+- Double-click calculation list for the clicked number to be registered again.
+
+- Use arrow keys to get access and scroll up or down calculation list.
+
+- Monitor Clipboard: To add from clipboard select and copy (Ctrl+C) any numeric value from another application (like tables from Microsoft Word or columns from Microsoft Excel). By coping two columns (at the same time) one will be multiplied by the other. The result is then stored in the clipboard (use Paste: Ctrl+V).
+
+- Press F6 to open another window for you to do any secondary calculations.
+
+- Press Ctrl+U to change the sound.
+
+- Press DELETE once to clear the display or twice to clear calculation list.
+
+- Press ESC to close the calculator from any window.
+
+* For more information, or to make a suggestion, please visit our website.
+
+WOULD YOU LIKE TO VISIT OUR WEBSITE ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while attempting to open your browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while trying to access MIDI resource of your Sound Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can only edit or change calculation list after finishing the current calculation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while attempting to open e-mail program to send a message to:
+
+%1</source>
+        <extracomment>%1 is an e-mail address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have just set calculator to ADD when ENTER key is pressed!
+
+To get calculation&apos;s TOTAL press = or NUMLOCK of the numeric keypad.
+
+Keys + (plus) and - (minus) now convert the typed number into a positive or a negative one. To insert it in the calculation press ENTER.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent to printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer is not responding or is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End of search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows calculator was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid selection!
+
+Select one or two columns that contain numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FIXED INSTALLMENT
+
+- Initial Value
+Loan Value or Merchandise Value.
+
+- Fixed Installment
+Enter installment value to find out the interest rate or leave the field blank and enter interest rate to obtain the installment amount.
+
+- Number of Installments
+Number of monthly installments to pay (enter a number between 1 and 250).
+
+- First installment after...
+Enter the number of days until first installment expiration or select &quot;Cash Payment&quot; if first installment was paid at the time.
+
+- Interest Rate %
+Enter monthly interest rate to find out the installment or leave the field blank and enter fixed installment to obtain the interest rate.
+
+CAPITALIZATION
+
+- Cash Check
+It finds out the net amount minus the interest rate using check installments (installments with checks given in advance).
+
+- Saving Accounts
+It calculates and capitalizes the interest rate monthly over the entered amount, i.e., amount + month to month interest rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Initial Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter number of installments:
+
+Min. 1 / Max. 250.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the number of days until first installment expiration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Enter installment value to find out interest rate or
+
+- Enter interest rate to find out the installment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installment value could NOT be equal or higher the the initial value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter interest rate for calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in the calculation. Check the information entered.
+
+If the problem continues, You may try one of the following:
+-Low the Fixed Installment Value
+-Low Interest Rate
+-Low the number of installment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount + Capitalized Interest Amount:
+
+$ %1</source>
+        <extracomment>%1 is an amount of money</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid Data! Operation aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net amount minus interest amount:
+
+$ %1</source>
+        <extracomment>%1 is an amount of money</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entered date is incorrect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial date must came before the final date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the information on the fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule Canceled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to turn off the computer by %1 hs. ?</source>
+        <extracomment>%1 is a time of day; &quot;hs.&quot; abbreviates hours</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm Scheduled Time:
+%1 hs.
+
+%2</source>
+        <extracomment>%1 is a time of day (&quot;hs.&quot; abbreviates hours); %2 is the reason the user typed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound Alarm at %1 hs.</source>
+        <extracomment>Menu item while an alarm is set; %1 is a time of day, &quot;hs.&quot; abbreviates hours</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today: </source>
+        <extracomment>Followed by today&apos;s date</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter text/number to search through calculation list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Locate on List</source>
+        <extracomment>Window title (starts with a blank)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter an instrument number from 0 to 127.
+
+Example:
+000 = Piano
+050 = Synth Strings
+075 = Flute
+100 = FX5 Bright
+
+Use your keyboard to play sounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Choose Keyboard Sound</source>
+        <extracomment>Window title (starts with a blank)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter INITIAL VALUE $:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Capitalize Interest Rate</source>
+        <extracomment>Window title (starts with a blank)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter MONTHLY INTEREST RATE %:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter INITIAL DATE:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter FINAL DATE or
+NUMBER OF DAYS (1 to %1 days):</source>
+        <extracomment>%1 is the largest number of days</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter CHECK VALUE $:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Cash Check</source>
+        <extracomment>Window title (starts with a blank)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Set Alarm (Scheduling)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Describe Reason:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING: Be careful at using this feature because the computer will be turned off on the entered time. If there were some opened files without saving you might lose your last changes.
+
+Enter time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Set Time to Turn Off the Computer</source>
+        <extracomment>Window title and menu item (starts with a blank, trimmed in the menu)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn off the Computer at %1 hs. </source>
+        <extracomment>Menu item while a shutdown is set; %1 is a time of day, &quot;hs.&quot; abbreviates hours</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Initial Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Final Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leap Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Calculate Date</source>
+        <extracomment>Window title (starts with a blank)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numerette
+by the Numerette developers</source>
+        <extracomment>Two lines: program name, then its authors</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capitalization
+(click in the button and enter information)</source>
+        <extracomment>Two lines: the heading, then a hint</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed Installments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Calculate Capitalized Interest Amount</source>
+        <extracomment>Window title (starts with a blank)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial &amp;Value $</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fixed Installments $</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Number of Installments x</source>
+        <extracomment>&quot;x&quot; as in times: the count of installments</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First Installment after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DAYS or</source>
+        <extracomment>Between the days field and the cash payment check box</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Interest Rate %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest Amount $</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final Amount $</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <extracomment>Beside the interest rate field: the rate is monthly</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  in cash</source>
+        <extracomment>Tape: the period of the first installment in the installment report, 9 columns (later periods read &quot;30 days&quot; right-aligned there); also a check box caption, blanks trimmed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ash Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving Acc&amp;ount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INITIAL VALUE </source>
+        <extracomment>Tape report label, right-aligned in 26 columns; capitalization totals find it again in the tape</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUMBER OF INSTALLMENTS </source>
+        <extracomment>Tape report label, right-aligned in 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INSTALLMENT VALUE </source>
+        <extracomment>Tape report label, right-aligned in 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MONTHLY INTEREST RATE </source>
+        <extracomment>Tape report label, right-aligned in 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL INTEREST AMOUNT </source>
+        <extracomment>Tape report label, right-aligned in 26 columns; capitalization totals find it again in the tape</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FINAL AMOUNT </source>
+        <extracomment>Tape report label, right-aligned in 26 columns; capitalization totals find it again in the tape</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUMBER OF DAYS </source>
+        <extracomment>Tape report label, right-aligned in 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no backup to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not open backup file:
+
+c:\calcula.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your calculation backup file is too large. Please clean some of your old calculations.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING: If your printer is not turned on and properly connected, the Calculator won&apos;t print.
+
+Enter communication port:
+
+(LPT1, LPT2, COM1, COM2 or COM3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Rule of Three Calculation</source>
+        <extracomment>Window title (starts with a blank)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If 8 carpenters...</source>
+        <extracomment>Rule of three example, one step of a sentence the next messages continue</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...working five days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...for 6 hours per day...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...build 12 closets...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...How many closets would be build by 5 carpenters in 10 days working 8 hours per day ?</source>
+        <extracomment>Rule of three example, the question the example answers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let&apos;s enter information: 5 carpenters...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...working 10 days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...8 hours per day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now press CALCULATE to get the number of closets!
+
+WARNING: When you press CALCULATE button, questions about logic will be made that are necessary to build the formula. If you answer all of them correctly, the final result will be:
+
+&quot;20 CLOSETS&quot;
+
+TIP: When you press CALCULATE, answer YES to all the questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carpenters</source>
+        <extracomment>Rule of three example: description typed into a field</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>working days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>working hours per day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many hours per day will be needed by 3 carpenters in 12 days to build 18 closets ?</source>
+        <extracomment>Rule of three example, the question the example answers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let&apos;s enter information: 3 carpenters...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...working 12 days...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>...to build 18 closets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now press CALCULATE to get the number of hours per day!
+
+If you answer all the questions about logic correctly, the final result will be:
+
+&quot;10 WORKING HOURS PER DAY&quot;
+
+TIP: When you press CALCULATE, answer NO two times and YES one time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill at least two fields with the reference base data and then click CALCULATE.
+
+If you prefer click EXAMPLE so the program will explain in a step-by-step basis how to fill the fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the variable may be undefined.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is necessary to fill at least two fields with the conditions to calculate!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select the variable field - the one you want to find out!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BASE DATA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FIND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qty. or &amp;Value</source>
+        <extracomment>Column heading; also shown without its mnemonic</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description</source>
+        <extracomment>Column heading; also shown without its mnemonic</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you add:
+&quot;%1&quot;
+
+the result will/would add:
+&quot;%2&quot; ?</source>
+        <extracomment>%1 and %2 are descriptions the user typed, in upper case</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <extracomment>Button; &quot; &amp;1&quot; or &quot; &amp;2&quot; is appended, so no mnemonic here</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save in File</source>
+        <extracomment>Title of the save dialog (a blank is put before it)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculate Final Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>     CAPITALIZATION TOTAL:</source>
+        <extracomment>Tape: heading of the capitalization totals block, 26 columns including its leading blanks</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL INTEREST:</source>
+        <extracomment>Tape: capitalization totals label after 11 blanks, at most 15 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FINAL AMOUNT:</source>
+        <extracomment>Tape: capitalization totals label after 13 blanks, at most 13 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INITIAL VALUE:</source>
+        <extracomment>Tape: capitalization totals label after 12 blanks, at most 14 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need to restart the CALCULATOR for the change to take place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor Clipboard:
+
+To add from clipboard select and copy (Ctrl+C) any numeric value from another application (like tables from Microsoft Word or columns from Microsoft Excel). By coping two columns (at the same time) one will be multiplied by the other. The result is then stored in the clipboard (use Paste: Ctrl+V).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumberFormat</name>
+    <message>
+        <source>&amp;Floating Point Currency</source>
+        <extracomment>Item of the number-format menu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed &amp;Point Currency</source>
+        <extracomment>Item of the number-format menu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Numerical (Standard)</source>
+        <extracomment>Item of the number-format menu</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -392,27 +1314,368 @@ Nothing was changed.</source>
         <source>Next quotation</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Liberty, when it begins to take root, is a plant
+of rapid growth.</source>
+        <extracomment>Quotation under the tape (the label wraps longer lines). In a quotation of two lines, the author follows the second line; in one of a single line, the author goes below it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The advertisement is the most truthful part
+of a newspaper.</source>
+        <extracomment>Quotation under the tape (the label wraps longer lines)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forgive your enemies, but never forget
+their names.</source>
+        <extracomment>Quotation under the tape (the label wraps longer lines)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done is better than well said.</source>
+        <extracomment>Quotation under the tape (the label wraps longer lines)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If I were two-faced, would I be wearing this one?</source>
+        <extracomment>Quotation under the tape (the label wraps longer lines)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is better to offer no excuse than a bad one.</source>
+        <extracomment>Quotation under the tape (the label wraps longer lines)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TapeCommandLine</name>
+    <message>
+        <source>%1 takes %2 or %3, not &apos;%4&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint about an option&apos;s value: %1 is the option, %2 and %3 the values it takes, %4 what was given. The option and the values stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>Stands for the number given to --format in numerette-tape --help.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number format: 2 (the default), 0, 1, or 10 to 80 for 1 to 8 decimals</source>
+        <extracomment>What --format does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes one of 0, 1, 2, 10, 20, 30, 40, 50, 60, 70, 80, not &apos;%2&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint about --format&apos;s value: %1 is the option, %2 what was given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add mode: ENTER adds, as on an adding machine</source>
+        <extracomment>What --add does, in numerette-tape --help: at most 55 columns. Add mode is the calculator&apos;s mode of that name; ENTER is the key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the decimal separator (&quot;.&quot; unless given)</source>
+        <extracomment>What --decimal does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day or month first in the date at the top of the tape</source>
+        <extracomment>What --date-order does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DD</source>
+        <extracomment>Stands for the date given to --today in numerette-tape --help: year, month and day written with digits and dashes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the date written at the top of the tape, instead of today&apos;s</source>
+        <extracomment>What --today does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a date as YYYY-MM-DD, not &apos;%2&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint about --today&apos;s value: %1 is the option, %2 what was given. YYYY-MM-DD as in the help.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>letters typed become a label on the next tape line</source>
+        <extracomment>What --insert-text does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the display, total, counter and memory instead of the tape</source>
+        <extracomment>What --state does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the tape as CSV: date, kind, value, operator and label of each line</source>
+        <extracomment>What --csv does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint; %1 is what was typed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <extracomment>numerette-tape&apos;s complaint; %1 is the option, as in &quot;--add&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value: %2</source>
+        <extracomment>numerette-tape&apos;s complaint; %1 is the option, %2 the value it needs as the help names it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one KEYS argument only, but &apos;%1&apos; follows &apos;%2&apos; (quote keys that hold blanks)</source>
+        <extracomment>numerette-tape&apos;s complaint; KEYS as in the help, %1 and %2 are the two arguments given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: numerette-tape [OPTION]... [--] [KEYS]
+Types KEYS into the Numerette adding machine without a window and prints the tape.
+Without KEYS the keys are read from standard input.</source>
+        <extracomment>First part of numerette-tape --help; lines stay within 80 columns. OPTION and KEYS stand for what the user types in their place; KEYS is named so in the rest of the help too.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <extracomment>Heading in numerette-tape --help above the list of options.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print this help and end</source>
+        <extracomment>What --help does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the version and end</source>
+        <extracomment>What --version does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end of the options: KEYS may start with &quot;-&quot;</source>
+        <extracomment>What -- does, in numerette-tape --help: at most 55 columns. KEYS as above.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEYS are characters typed as on the keyboard (digits, + - * / % =) plus the braced
+key names: %1
+%2. %3 ends the run, as it closes the calculator.</source>
+        <extracomment>numerette-tape --help: lines stay within 80 columns. %1 and %2 are lists of key names and %3 is one; they stay as they are, as do the characters in brackets.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <extracomment>numerette-tape --help; %1 is a command line that stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status: 0 on success, 2 for a wrong option or key name.
+See numerette-tape(1).</source>
+        <extracomment>Last lines of numerette-tape --help; each within 80 columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolLaunchers</name>
+    <message>
+        <source>Calculate &amp;Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate Rule of &amp;Three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate &amp;Your Ideal Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capitali&amp;zed Interest Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TrayMenu</name>
     <message>
         <source>Tool&amp;s</source>
+        <extracomment>Submenu of the notification-area menu; the &amp; marks its access key.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Show Numerette    Ctrl+Shift+C</source>
+        <extracomment>Default item of the notification-area menu. The blanks and &quot;Ctrl+Shift+C&quot; show the global key that also brings the calculator up: keep the key as it is, only the words change.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Make a Donation -- Help Too!</source>
+        <extracomment>Opens the donation page in the web browser.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Create Shortcut under Start Menu</source>
+        <extracomment>Writes a menu entry for the program into the desktop&apos;s applications menu.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>Ends the program, notification-area icon and all.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Weekday</name>
+    <message>
+        <source>Sun</source>
+        <extracomment>Weekday in the tape&apos;s date header, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <extracomment>Weekday in the tape&apos;s date header, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <extracomment>Weekday in the tape&apos;s date header, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <extracomment>Weekday in the tape&apos;s date header, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <extracomment>Weekday in the tape&apos;s date header, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <extracomment>Weekday in the tape&apos;s date header, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <extracomment>Weekday in the tape&apos;s date header, at most 3 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeightAdvice</name>
+    <message>
+        <source>Lose
+%1 Kg
+to enter in normal weight</source>
+        <extracomment>Weight window&apos;s advice, three short lines; %1 is the weight to lose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gain
+%1 Kg
+to enter in normal weight</source>
+        <extracomment>Weight window&apos;s advice, three short lines; %1 is the weight to gain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are in your NORMAL Weight</source>
+        <extracomment>Weight window&apos;s advice when the weight is normal</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeightClass</name>
+    <message>
+        <source>THIN</source>
+        <extracomment>Weight class shown after &quot;Result = &quot; in the weight window&apos;s frame title, in capitals</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NORMAL</source>
+        <extracomment>Weight class shown after &quot;Result = &quot; in the weight window&apos;s frame title, in capitals</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OVERWEIGHT</source>
+        <extracomment>Weight class shown after &quot;Result = &quot; in the weight window&apos;s frame title, in capitals</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FAT</source>
+        <extracomment>Weight class shown after &quot;Result = &quot; in the weight window&apos;s frame title, in capitals</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OBESE</source>
+        <extracomment>Weight class shown after &quot;Result = &quot; in the weight window&apos;s frame title, in capitals</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeightReport</name>
+    <message>
+        <source> Result = Gain %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the weight to gain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Result = Lose %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the weight to lose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Result = NORMAL Weight</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> WEIGHT CALC. - (Man)</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> WEIGHT CALC. - (Woman)</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Your Height  = %1m</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the height in metres</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Your Weight  = %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the weight in kilograms</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Min. Weight  = %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the least normal weight</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Max. Weight  = %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the greatest normal weight</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Optional = Gain %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the weight to gain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Optional = Lose %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the weight to lose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Medium Weight = %1Kg</source>
+        <extracomment>Tape report line of the weight tool, at most 26 columns; %1 is the medium weight</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -428,10 +1691,12 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>Start With &amp;Windows</source>
+        <extracomment>Starts the calculator when the user logs in to the desktop</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Office &amp;XP menu</source>
+        <extracomment>Draws the menus in the style of Office XP (a product name)</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -443,6 +1708,7 @@ Nothing was changed.</source>
     </message>
     <message>
         <source>&quot;N&amp;umLock&quot; always ON</source>
+        <extracomment>Keeps the keyboard&apos;s NumLock switched on; NumLock is the key&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -482,6 +1748,153 @@ Nothing was changed.</source>
         <source>They will be saved again at the next total.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Numerette [Aux]</source>
+        <extracomment>Title of a second calculator opened from the first; Aux abbreviates &quot;auxiliary&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmData</name>
+    <message>
+        <source>dd/mm/yyyy</source>
+        <extracomment>Tooltip of a date field: the order it is typed in (day, month, year)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mm/dd/yyyy</source>
+        <extracomment>Tooltip of a date field: the order it is typed in (month, day, year)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmJuro</name>
+    <message>
+        <source>Digite a quantidade de parcelas entre 01 e 250</source>
+        <extracomment>Asks for a number of installments from 01 to 250; the English version shows this Portuguese sentence</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <extracomment>Written into the rate and installment fields when no answer was found; the English version shows this Portuguese word</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPeso</name>
+    <message>
+        <source> Ideal Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>National Health and Nutrition Examination Survey - by USA - 1976/1980</source>
+        <extracomment>Source of the weight bands, under the result</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Your Height </source>
+        <extracomment>Tooltip of the height field</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Your Weight </source>
+        <extracomment>Tooltip of the weight field</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Height (m)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W&amp;eight (Kg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Man</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> for man </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Woman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> for woman </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obese &gt;</source>
+        <extracomment>Caption of the weight above which one is obese</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fat &gt;</source>
+        <extracomment>Caption of the weight above which one is fat</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overweight &gt;</source>
+        <extracomment>Caption of the weight above which one is overweight</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium =</source>
+        <extracomment>Caption of the medium (ideal) weight</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thin &lt;</source>
+        <extracomment>Caption of the weight below which one is thin</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <comment>scale end</comment>
+        <extracomment>Word at the left (thin) end of the weight scale; a short word keeps more tick marks</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obese</source>
+        <comment>scale end</comment>
+        <extracomment>Word at the right (obese) end of the weight scale; a short word keeps more tick marks</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height Invalid!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight Invalid!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result = %1</source>
+        <extracomment>Title of the result frame; %1 is the weight class (THIN, NORMAL, OVERWEIGHT, FAT, OBESE)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmRegra</name>
+    <message>
+        <source>I&amp;ncognita</source>
+        <extracomment>Header of the column that chooses the unknown value; the English version shows this Portuguese word (&quot;unknown&quot;). The mnemonic is dropped when shown</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmStart</name>
+    <message>
+        <source>Numerette starting</source>
+        <extracomment>Title of the start-up picture in window lists; must differ from the calculator&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmSysTray</name>
@@ -489,6 +1902,19 @@ Nothing was changed.</source>
         <source>Numerette is installed, so its shortcut is already in the applications menu, under Utilities (or Accessories).
 
 No other shortcut is needed.</source>
+        <extracomment>Answer to the Tools menu&apos;s Create Shortcut command when the program is installed; the menu names are those the desktops show.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numerette FREE</source>
+        <extracomment>Tooltip of the notification-area icon: the program&apos;s name and its free edition (free of charge).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>numerette::Calculator</name>
+    <message>
+        <source>NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation&apos;s Total.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
