@@ -4,6 +4,9 @@
 #include <QTest>
 
 #include "calculator_host.h"
+#include "capitalization_totals.h"
+#include "languages.h"
+#include "message_catalogue.h"
 #include "table_translator.h"
 #include "tape_lines.h"
 
@@ -17,7 +20,31 @@ private slots:
     void englishWeekdaysAreTheFirstThreeLettersOfTheirNames_data();
     void englishWeekdaysAreTheFirstThreeLettersOfTheirNames();
     void headerTextsFollowTheLoadedTranslation();
+    void everyShippedLanguageIsSpoken();
+    void tapesOfEveryLanguageReadBack_data();
+    void tapesOfEveryLanguageReadBack();
 };
+
+namespace {
+
+// A report of the interest tool as it stands in the tape: each label right-aligned on its
+// line, its amount on the next.
+QString report(const QStringList& labelsAndAmounts)
+{
+    QString text = tape::Separator + tape::LineBreak;
+    for (qsizetype i = 0; i + 1 < labelsAndAmounts.size(); i += 2)
+        text += labelsAndAmounts[i].rightJustified(26) + tape::LineBreak
+            + labelsAndAmounts[i + 1].rightJustified(25) + u' ' + tape::LineBreak;
+    return text + tape::Separator + tape::LineBreak;
+}
+
+// The interest report's labels as language `language` (0 English, then the shipped ones) writes them.
+QString label(Message id, qsizetype language)
+{
+    return messageInEachLanguage(id).at(language);
+}
+
+} // namespace
 
 void TranslatedTexts::englishWeekdaysAreTheFirstThreeLettersOfTheirNames_data()
 {
@@ -57,6 +84,49 @@ void TranslatedTexts::headerTextsFollowTheLoadedTranslation()
 
     QVERIFY(QCoreApplication::removeTranslator(&translator));
     QCOMPARE(host.weekdayName(QDate(2026, 5, 7)), u"Thu"_s);
+}
+
+// The build embeds every catalogue, and each one really translates.
+void TranslatedTexts::everyShippedLanguageIsSpoken()
+{
+    const QStringList languages = shippedLanguages();
+    QVERIFY2(languages.contains(u"pt_BR"_s) && languages.contains(u"es"_s), qPrintable(languages.join(u", "_s)));
+    const QStringList forms = messageInEachLanguage(Message::ReportFinalAmount);
+    QCOMPARE(forms.size(), languages.size() + 1);
+    for (qsizetype i = 1; i < forms.size(); ++i)
+        QVERIFY2(forms.at(i) != forms.at(0), qPrintable(languages.at(i - 1)));
+}
+
+void TranslatedTexts::tapesOfEveryLanguageReadBack_data()
+{
+    QTest::addColumn<qsizetype>("language");
+    QTest::newRow("en") << qsizetype(0);
+    const QStringList languages = shippedLanguages();
+    for (qsizetype i = 0; i < languages.size(); ++i)
+        QTest::newRow(qPrintable(languages.at(i))) << i + 1;
+}
+
+// A tape holding reports and a correction written in this language and in English (as after
+// the desktop's language changed) reads back whichever language is loaded now.
+void TranslatedTexts::tapesOfEveryLanguageReadBack()
+{
+    QFETCH(qsizetype, language);
+    const QString header = textInEachLanguage("CorrectionHeader", " CORRECTED ITEM %1 OF %2")
+                               .at(language).arg(u"002"_s, u"013"_s);
+    QCOMPARE(tape::lineShape(header, tape::DateOrder::DayMonthYear), tape::LineKind::Header);
+
+    const QString english = report({label(Message::ReportInitialValue, 0), u"1,000.00"_s,
+                                    label(Message::ReportTotalInterest, 0), u"50.39"_s,
+                                    label(Message::ReportFinalAmount, 0), u"1,050.39"_s});
+    const QString translated = report({label(Message::ReportInitialValue, language), u"2,000.00"_s,
+                                       label(Message::ReportFinalAmount, language), u"2,060.40"_s,
+                                       label(Message::ReportTotalInterest, language), u"60.40"_s});
+    const NumberLocale locale = NumberLocale::withDecimal(u'.');
+    const auto totals = tape::capitalizationTotals(english + translated + english, locale);
+    QVERIFY(totals);
+    QCOMPARE(totals->initial.toPlainText(), u"4000"_s);
+    QCOMPARE(totals->interest.toPlainText(), u"161.18"_s);
+    QCOMPARE(totals->finalAmount.toPlainText(), u"4161.18"_s);
 }
 
 QTEST_GUILESS_MAIN(TranslatedTexts)
