@@ -254,8 +254,10 @@ QStringList cutMenuTexts(QWidget& menuWidget)
         if (!item->isVisible() || item->isSeparator())
             continue;
         const QRect place = menu->actionGeometry(item);
-        const QString shown = withoutMnemonic(item->text()) + QLatin1Char('\t')
-            + item->shortcut().toString(QKeySequence::NativeText);
+        // The menu sets the shortcut in a column of its own after the text; a tab would be
+        // measured as a tab stop, wider than that gap.
+        const QString shortcut = item->shortcut().toString(QKeySequence::NativeText);
+        const QString shown = withoutMnemonic(item->text()) + (shortcut.isEmpty() ? QString() : u' ' + shortcut);
         if (!menu->rect().contains(place)
             || menu->fontMetrics().horizontalAdvance(shown) > place.width())
             cut << describe(*menu, item->text(), QStringLiteral("item does not fit its menu"));

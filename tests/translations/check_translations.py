@@ -20,7 +20,7 @@ import xml.etree.ElementTree as ElementTree
 from collections import Counter
 from pathlib import Path
 
-PLACEHOLDER = re.compile(r"%[1-9]")
+PLACEHOLDER = re.compile(r"%L?[1-9]")
 # "&&" is a literal ampersand; "& " is an ampersand in a sentence, not a mnemonic.
 MNEMONIC = re.compile(r"&(?!&)(?=\S)")
 
