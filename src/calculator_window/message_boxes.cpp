@@ -20,26 +20,33 @@ QString shown(const QString& text)
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+// The text can be selected with the mouse, so a message can be copied into a report or a
+// search (and, on X11, pasted with the middle button).
+int ask(QWidget* parent, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, title(), shown(text), buttons, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return box.exec();
+}
+
 } // namespace
 
 void show(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, title(), shown(text), QMessageBox::Ok, parent);
-    box.exec();
+    ask(parent, icon, text, QMessageBox::Ok);
 }
 
 bool askYesNo(QWidget* parent, const QString& question, QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, title(), shown(question), QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return ask(parent, icon, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 bool askOkCancel(QWidget* parent, const QString& text, QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, title(), shown(text), QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok;
+    return ask(parent, icon, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 QString inputBox(QWidget* parent, const QString& boxTitle, const QString& prompt, const QString& proposed)
