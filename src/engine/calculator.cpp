@@ -300,7 +300,7 @@ void Calculator::mnuTempo_Click()
     LimpaTudo();
     m_timeMode = !m_timeMode;
     if (m_timeMode)
-        setMemory(QString());
+        clearMemory();
     emit viewChanged();
 }
 
@@ -361,27 +361,15 @@ void Calculator::clearList()
 
 // --- Memory ----------------------------------------------------------------------------
 
-void Calculator::setMemory(const QString& text)
+void Calculator::clearMemory()
 {
-    m_memory = text;
+    m_memoryRegister.clear();
     emit viewChanged();
 }
 
 void Calculator::memoryAdd(bool subtract)
 {
-    if (const auto shown = valueOf(display())) {
-        std::optional<Decimal> result;
-        if (m_memory.isEmpty())
-            result = subtract ? shown->negated() : *shown;
-        else if (const auto stored = valueOf(m_memory))
-            result = subtract ? stored->minus(*shown) : stored->plus(*shown);
-        if (result) {
-            QString plain = result->toPlainText();
-            plain.replace(QLatin1Char('.'), m_locale.decimal);
-            setMemory(plain);
-        }
-    }
-    m_memoryColour = m_memory.contains(QLatin1Char('-')) ? MemoryColour::Yellow : MemoryColour::White;
+    m_memoryRegister.add(display(), subtract, m_locale);
     SelectEntry();
     emit viewChanged();
 }

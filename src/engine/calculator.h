@@ -11,6 +11,7 @@
 #include "calculation_list.h"
 #include "calculator_host.h"
 #include "entry_box.h"
+#include "memory_register.h"
 #include "number_text.h"
 
 namespace numerette {
@@ -26,7 +27,6 @@ constexpr int ButtonCount = int(Button::Count);
 Button digitButton(int digit);
 
 enum class LabelColour { Blue, Red };
-enum class MemoryColour { White, Yellow };
 enum class EditCommandResult { Started, Ended, NotEditable };
 enum class SearchResult { NoText, Found, NotFound };
 
@@ -173,11 +173,11 @@ public:
     const QString& counter() const { return m_visor[1]; }
     const QString& timeDisplay() const { return m_visor[2]; }
     const QString& total() const { return m_total; }
-    const QString& memory() const { return m_memory; }
+    const QString& memory() const { return m_memoryRegister.text(); }
     const QString& caption() const { return m_caption; }
     LabelColour displayColour() const { return m_visorColour[0]; }
     LabelColour timeDisplayColour() const { return m_visorColour[2]; }
-    MemoryColour memoryColour() const { return m_memoryColour; }
+    MemoryColour memoryColour() const { return m_memoryRegister.colour(); }
     bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
 
     const QString& PendingOperator() const { return m_pendingOperator; }
@@ -240,7 +240,7 @@ private:
     void clearKey();
     void decimalKeyClick();
     void memoryAdd(bool subtract);
-    void setMemory(const QString& text);
+    void clearMemory();
 
     CalculatorHost& m_host;
     NumberLocale m_locale;
@@ -259,8 +259,7 @@ private:
     std::array<QString, 3> m_visor{QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("00:00:00")};
     std::array<LabelColour, 3> m_visorColour{LabelColour::Blue, LabelColour::Blue, LabelColour::Blue};
     QString m_total = QStringLiteral("0");
-    QString m_memory;
-    MemoryColour m_memoryColour = MemoryColour::White;
+    MemoryRegister m_memoryRegister;
     QString m_caption;
     std::bitset<ButtonCount> m_pressed;
 

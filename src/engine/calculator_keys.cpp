@@ -258,8 +258,8 @@ void Calculator::pressButton(Button button)
         setEntryText(m_entry.text().left(m_entry.text().size() - 1));
         break;
     case Button::CE: clearKey(); break;
-    case Button::MC: setMemory(QString()); break;
-    case Button::MR: setEntryText(m_memory); break;
+    case Button::MC: clearMemory(); break;
+    case Button::MR: setEntryText(m_memoryRegister.text()); break;
     case Button::Mmais: memoryAdd(false); break;
     case Button::Mmenos: memoryAdd(true); break;
     default: {
