@@ -27,11 +27,6 @@ const std::array<NumberFormatChoice, 11> NumberFormats{{
     {80, "0,00000000", "#,##0.00000000"},
 }};
 
-Button digitButton(int digit)
-{
-    return Button(int(Button::Num0) + digit);
-}
-
 Calculator::Calculator(CalculatorHost& host, QObject* parent)
     : QObject(parent)
     , m_host(host)

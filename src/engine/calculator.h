@@ -11,20 +11,12 @@
 #include "calculation_list.h"
 #include "calculator_host.h"
 #include "entry_box.h"
+#include "keyboard_map.h"
+#include "keypad_button.h"
 #include "memory_register.h"
 #include "number_text.h"
 
 namespace numerette {
-
-// The keypad buttons, named after their controls.
-enum class Button {
-    Num0, Num1, Num2, Num3, Num4, Num5, Num6, Num7, Num8, Num9,
-    Virgula, Mais, Menos, Vezes, Dividir, Igual, Percent, Neg, Back, CE,
-    MC, MR, Mmais, Mmenos,
-    Count
-};
-constexpr int ButtonCount = int(Button::Count);
-Button digitButton(int digit);
 
 enum class LabelColour { Blue, Red };
 enum class EditCommandResult { Started, Ended, NotEditable };
@@ -90,9 +82,9 @@ public:
     void mnuIgual_Click();
     void setInsertText(bool on);
     // NumLock kept on: the laptop-keypad letters stay letters.
-    void setNumLockAlways(bool on) { m_numLockAlways = on; }
+    void setNumLockAlways(bool on) { m_keyboardMap.setNumLockAlways(on); }
     // Set just before the program presses NumLock itself; that press is no total.
-    void setSyntheticNumLock(bool on) { m_syntheticNumLock = on; }
+    void setSyntheticNumLock(bool on) { m_keyboardMap.setSyntheticNumLock(on); }
     void mnuTempo_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
@@ -255,6 +247,7 @@ private:
     int m_listMaxLength = 0;
     QString m_searchText;
 
+    KeyboardMap m_keyboardMap;
     EntryBox m_entry;
     std::array<QString, 3> m_visor{QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("00:00:00")};
     std::array<LabelColour, 3> m_visorColour{LabelColour::Blue, LabelColour::Blue, LabelColour::Blue};
@@ -278,8 +271,6 @@ private:
     bool m_addModeNoteShown = false;
     bool m_timeMode = false;
     bool m_insertText = false;
-    bool m_numLockAlways = false;
-    bool m_syntheticNumLock = false;
 
     // Undo keeps the total before each counted item with the operator then pending; redo
     // keeps columns 1 to 24 of each removed line with the operator pending at the undo.

@@ -61,7 +61,7 @@ void Calculator::applyPercentage()
     const double p = percent->toDouble();
     const int key = m_lastOperatorKey.toInt();
     double factor = p / 100;
-    if (key == '+' || key == 2 || key == '/')
+    if (key == '+' || key == keycode::Add || key == '/')
         factor = p / 100 + 1;
     else if (key == '-')
         factor = (100 - p) / 100;
