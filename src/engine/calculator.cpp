@@ -89,7 +89,7 @@ void Calculator::setList(const QString& text)
     const int removed = int(m_list.size() - common);
     m_list = text;
     emit listEdited(int(common), removed, text.mid(common));
-    if (m_listLocked && !m_commitRunning)
+    if (!m_listEditor.editing() && !m_commitRunning)
         commitStep();
 }
 

@@ -13,6 +13,7 @@
 #include "entry_box.h"
 #include "keyboard_map.h"
 #include "keypad_button.h"
+#include "list_editor.h"
 #include "memory_register.h"
 #include "number_text.h"
 
@@ -20,7 +21,6 @@ namespace numerette {
 
 enum class LabelColour { Blue, Red };
 enum class EditCommandResult { Started, Ended, NotEditable };
-enum class SearchResult { NoText, Found, NotFound };
 
 // The eleven number formats, by their menu index.
 struct NumberFormatChoice {
@@ -121,7 +121,7 @@ public:
     // in edit mode it ends. NotEditable (a calculation is running) changes nothing.
     EditCommandResult mnuEditar_Click();
     // Edit mode is the unlocked list: typed keys are the list's, not the dispatcher's.
-    bool editMode() const { return !m_listLocked; }
+    bool editMode() const { return m_listEditor.editing(); }
     // In edit mode, `removed` characters at `position` become `text`: its line breaks as CR LF,
     // without double quotes, cut to the length limit. The caret follows it.
     void editList(int position, int removed, const QString& text);
@@ -133,7 +133,7 @@ public:
     // The search command with the user's answer: from the top for a new text, else from
     // just after the current selection; a match is selected.
     SearchResult mnuLocalizar_Click(const QString& answer);
-    const QString& SearchText() const { return m_searchText; }
+    const QString& SearchText() const { return m_listEditor.searchText(); }
     // Totals and resets the running calculation, then appends the sums of the interest
     // tool's reports. False (message 30) when they cannot be read; nothing changes then.
     bool mnuAgrupar_Click();
@@ -142,7 +142,7 @@ public:
 
     // --- State ---------------------------------------------------------------------------
     const QString& list() const { return m_list; }
-    bool listLocked() const { return m_listLocked; }
+    bool listLocked() const { return !m_listEditor.editing(); }
     int listSelectionStart() const { return m_listSelectionStart; }
     int listSelectionLength() const { return m_listSelectionLength; }
     void setListSelection(int start, int length);
@@ -239,13 +239,10 @@ private:
     tape::DateOrder m_dateOrder = tape::DateOrder::DayMonthYear;
 
     QString m_list;
-    bool m_listLocked = true;
     bool m_commitRunning = false;
     int m_listSelectionStart = 0;
     int m_listSelectionLength = 0;
-    // Edit mode's length limit: a free-text line takes this many characters.
-    int m_listMaxLength = 0;
-    QString m_searchText;
+    ListEditor m_listEditor;
 
     KeyboardMap m_keyboardMap;
     EntryBox m_entry;

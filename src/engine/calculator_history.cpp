@@ -99,7 +99,7 @@ void Calculator::mnuRedo_Click()
 
 void Calculator::reenterFromList(const QString& word, int selectionStart)
 {
-    if (!m_listLocked)
+    if (editMode())
         return;
     QString s = word.left(word.size() - 1);
     if (readsAsTime(s) && !m_timeMode)
