@@ -306,12 +306,7 @@ void Calculator::LimpaTudo()
     setVisor(1, QStringLiteral("000"));
     setVisor(2, QStringLiteral("00:00:00"));
     m_pendingOperator = QStringLiteral("+");
-    m_undoTotals.clear();
-    m_undoOperators.clear();
-    m_redoEntries.clear();
-    m_redoOperators.clear();
-    m_undoEnabled = false;
-    m_redoEnabled = false;
+    m_history.clear();
     setEntryText(QStringLiteral("0"));
     SelectEntry();
     emit viewChanged();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "calculation_history.h"
 #include "calculation_list.h"
 #include "calculator_host.h"
 #include "entry_box.h"
@@ -179,8 +180,8 @@ public:
     bool addMode() const { return m_addMode; }
     bool timeMode() const { return m_timeMode; }
     bool insertText() const { return m_insertText; }
-    bool undoEnabled() const { return m_undoEnabled; }
-    bool redoEnabled() const { return m_redoEnabled; }
+    bool undoEnabled() const { return m_history.undoEnabled(); }
+    bool redoEnabled() const { return m_history.redoEnabled(); }
 
 signals:
     // The list's text changed: `removed` characters at `position` became `inserted`.
@@ -258,7 +259,6 @@ private:
     QString m_lastOperatorKey;
     QString m_repeatOperand;
     QString m_insertLabel;
-    int m_reselectPos = 0;
     QString m_pendingClipboardText;
     QString m_lastClipboardText;
 
@@ -269,15 +269,7 @@ private:
     bool m_timeMode = false;
     bool m_insertText = false;
 
-    // Undo keeps the total before each counted item with the operator then pending; redo
-    // keeps columns 1 to 24 of each removed line with the operator pending at the undo.
-    QStringList m_undoTotals;
-    QString m_undoOperators;
-    QStringList m_redoEntries;
-    QString m_redoOperators;
-    bool m_undoInProgress = false;
-    bool m_undoEnabled = false;
-    bool m_redoEnabled = false;
+    CalculationHistory m_history;
 
     bool m_windowVisible = false;
     bool m_minimized = false;

@@ -46,7 +46,7 @@ void Calculator::commitStep()
         m_repeatOperand = m_entry.text();
     }
     reselectAfterCommit();
-    m_reselectPos = 0;
+    m_history.setReentryStart(0);
     m_commitRunning = false;
 }
 
@@ -125,13 +125,14 @@ void Calculator::applyListCaretRule()
 
 void Calculator::reselectAfterCommit()
 {
-    if (m_reselectPos == 0) {
+    const int start = m_history.reentryStart();
+    if (start == 0) {
         applyListCaretRule();
         return;
     }
-    const qsizetype lineEnd = m_list.indexOf(QLatin1Char('\r'), m_reselectPos - 1);
+    const qsizetype lineEnd = m_list.indexOf(QLatin1Char('\r'), start - 1);
     if (lineEnd >= 0)
-        setListSelection(m_reselectPos, int(lineEnd + 1 - m_reselectPos));
+        setListSelection(start, int(lineEnd + 1 - start));
 }
 
 void Calculator::checkCapacity()
