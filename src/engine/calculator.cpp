@@ -80,15 +80,24 @@ QString Calculator::valueColumn() const
 
 void Calculator::setList(const QString& text)
 {
-    if (text == m_list)
-        return;
+    changeList({0, text});
+}
+
+void Calculator::changeList(const tape::TailEdit& edit)
+{
+    const qsizetype from = std::clamp<qsizetype>(edit.from, 0, m_list.size());
+    const qsizetype oldTail = m_list.size() - from;
     qsizetype common = 0;
-    const qsizetype shorter = std::min(text.size(), m_list.size());
-    while (common < shorter && text.at(common) == m_list.at(common))
+    const qsizetype shorter = std::min(edit.text.size(), oldTail);
+    while (common < shorter && edit.text.at(common) == m_list.at(from + common))
         ++common;
-    const int removed = int(m_list.size() - common);
-    m_list = text;
-    emit listEdited(int(common), removed, text.mid(common));
+    if (common == edit.text.size() && common == oldTail)
+        return;
+    const int removed = int(oldTail - common);
+    const QString inserted = edit.text.mid(common);
+    m_list.truncate(from + common);
+    m_list += inserted;
+    emit listEdited(int(from + common), removed, inserted);
     if (!m_listEditor.editing() && !m_commitRunning)
         commitStep();
 }

@@ -110,7 +110,8 @@ public:
     // Puts back the running calculation saved with the list at the last close.
     void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
-    void WriteTotal(const QString& list);
+    // The total block after the write `edit` (an item line, a marker, or nothing).
+    void WriteTotal(const tape::TailEdit& edit);
     // A corrected calculation written whole after a closed list (calculator_correction.cpp):
     // its lines go on the list, the calculator is reset and shows `total`, which goes to the
     // clipboard like any total.
@@ -160,6 +161,8 @@ public:
     // Replaces the list's text. While the list is locked and no commit is running, the
     // commit step runs before this returns.
     void setList(const QString& text);
+    // The same for a write at the end of the list.
+    void changeList(const tape::TailEdit& edit);
 
     const EntryBox& entry() const { return m_entry; }
     const QString& display() const { return m_visor[0]; }

@@ -37,7 +37,7 @@ void Calculator::commitStep()
     m_commitRunning = true;
     if (isNonZero(m_entry.text()) && m_pendingOperator == QLatin1String("%")) {
         applyPercentage();
-        WriteTotal(m_list);
+        WriteTotal(tape::appended(m_list, QString()));
     } else {
         ApplyPendingOperation();
     }
@@ -79,7 +79,7 @@ void Calculator::applyPercentage()
         setTotal(format(*result, m_numberFormat));
 }
 
-void Calculator::WriteTotal(const QString& list)
+void Calculator::WriteTotal(const tape::TailEdit& edit)
 {
     ApplyPendingOperation();
     m_pendingOperator.clear();
@@ -101,12 +101,12 @@ void Calculator::WriteTotal(const QString& list)
 
     const bool wasRunning = m_commitRunning;
     m_commitRunning = true;
-    QString text = list;
+    QString text = edit.text;
     if (m_insertText)
         text += tape::Divider + tape::LineBreak;
     text += tape::countLine(counter()) + tape::LineBreak + tape::totalLine(m_total) + tape::LineBreak
         + tape::Separator + tape::LineBreak;
-    setList(text);
+    changeList({edit.from, text});
     m_commitRunning = wasRunning;
 
     applyListCaretRule();
@@ -153,14 +153,14 @@ void Calculator::appendToolReport(const QString& block)
     }
     setPressed(Button::Igual, false);
     checkCapacity();
-    setList(m_list + block + tape::LineBreak + tape::Separator + tape::LineBreak);
+    changeList(tape::appended(m_list, block + tape::LineBreak + tape::Separator + tape::LineBreak));
     LimpaTudo();
     emit calculationClosed();
 }
 
 void Calculator::appendReportLines(const QString& lines)
 {
-    setList(m_list + lines);
+    changeList(tape::appended(m_list, lines));
     emit calculationClosed();
 }
 

@@ -33,7 +33,7 @@ void Calculator::mnuUndo_Click()
             setVisor(1, format(*less, u"000"));
     setEntryText(QString());
     if (const auto shorter = tape::withoutLastLine(m_list))
-        setList(*shorter);
+        changeList(*shorter);
     if (const auto step = m_history.takeUndo()) {
         setTotal(step->total);
         m_pendingOperator = step->pendingOperator;
@@ -70,7 +70,7 @@ void Calculator::mnuRedo_Click()
         Form_KeyPress(code);
     if (m_insertText) {
         if (const auto labelled = tape::withLastLineLabel(m_list, step->label))
-            setList(*labelled);
+            changeList(*labelled);
     }
 }
 

@@ -42,7 +42,7 @@ void Calculator::Form_KeyPress(int& code)
             else
                 m_insertLabel.chop(1);
             if (const auto labelled = tape::withLastLineLabel(m_list, m_insertLabel))
-                setList(*labelled);
+                changeList(*labelled);
             code = 0;
             return;
         }
@@ -92,7 +92,7 @@ void Calculator::dispatchOperator(int& code)
     auto writeOperator = [&](const QString& marker, const QString& pending) {
         if (entryZero) {
             if (const auto replaced = tape::withLastMarker(m_list, marker))
-                setList(*replaced);
+                changeList(*replaced);
         } else {
             appendItem(marker);
         }
@@ -125,7 +125,7 @@ void Calculator::dispatchOperator(int& code)
         setPressed(Button::Percent, true);
         m_pendingOperator = QStringLiteral("%");
         if (const auto appended = tape::withItemLine(m_list, display(), tape::marker::Percent))
-            setList(*appended);
+            changeList(*appended);
         break;
     case '*':
         if (displayZero)
@@ -150,7 +150,7 @@ void Calculator::dispatchOperator(int& code)
         if (tape::isClosed(m_list)) {
             code = 0;
             if (!tape::endsWithSeparator(m_list))
-                setList(tape::withSeparator(m_list));
+                changeList(tape::withSeparator(m_list));
             LimpaTudo();
             return;
         }
@@ -171,7 +171,7 @@ void Calculator::dispatchOperator(int& code)
 void Calculator::appendItem(const QString& marker)
 {
     if (const auto appended = tape::withItemLine(m_list, valueColumn(), marker))
-        setList(*appended);
+        changeList(*appended);
 }
 
 void Calculator::typedMinus(int& code)

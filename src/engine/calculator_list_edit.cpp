@@ -83,7 +83,7 @@ bool Calculator::mnuAgrupar_Click()
     Form_KeyPress(code);
     setPressed(Button::Igual, false);
     LimpaTudo();
-    setList(m_list + tape::capitalizationTotalBlock(*totals, m_locale));
+    changeList(tape::appended(m_list, tape::capitalizationTotalBlock(*totals, m_locale)));
     emit calculationClosed();
     return true;
 }
