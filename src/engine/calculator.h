@@ -6,7 +6,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include "calculation_history.h"
 #include "calculation_list.h"
@@ -33,8 +32,10 @@ extern const std::array<NumberFormatChoice, 11> NumberFormats;
 constexpr int StandardFormatIndex = 2;
 constexpr int CentsFormatIndex = 1;
 
-// The adding machine: the calculation list, the entry, the displays, the running total,
-// the modes and the histories, with the rules that run whenever one of them changes.
+// The adding machine: the calculation list, the entry, the displays, the running total and
+// the modes, with the rules that run whenever one of them changes. It dispatches keys and
+// commands to the parts that keep their own state: the keyboard map, the memory register,
+// list editing and search, and the history of undo, redo and re-entry.
 // Windows only render this state and feed it keys and commands.
 class Calculator : public QObject {
     Q_OBJECT
@@ -161,8 +162,6 @@ public:
     // Replaces the list's text. While the list is locked and no commit is running, the
     // commit step runs before this returns.
     void setList(const QString& text);
-    // The same for a write at the end of the list.
-    void changeList(const tape::TailEdit& edit);
 
     const EntryBox& entry() const { return m_entry; }
     const QString& display() const { return m_visor[0]; }
@@ -199,7 +198,9 @@ signals:
     void calculationClosed();
 
 private:
-    // Setters that run the change rules of each field.
+    // Setters that run the change rules of each field. changeList is setList for a write at
+    // the end of the list: it costs the tail's length, not the list's.
+    void changeList(const tape::TailEdit& edit);
     void setEntryText(const QString& text);
     void setVisor(int index, const QString& text);
     void setTotal(const QString& text);
