@@ -22,29 +22,29 @@ std::optional<QString> spaces(qsizetype count)
 
 } // namespace
 
-std::optional<QString> withItemLine(const QString& list, const QString& value, const QString& marker)
+std::optional<TailEdit> withItemLine(const QString& list, const QString& value, const QString& marker)
 {
     const auto padding = spaces(ValueColumns - value.size());
     if (!padding)
         return std::nullopt;
-    return list + *padding + value + marker + LineBreak;
+    return appended(list, *padding + value + marker + LineBreak);
 }
 
-std::optional<QString> withLastMarker(const QString& list, const QString& marker)
+std::optional<TailEdit> withLastMarker(const QString& list, const QString& marker)
 {
     if (list.size() < 4)
         return std::nullopt;
-    return list.left(list.size() - 4) + marker + LineBreak;
+    return TailEdit{list.size() - 4, marker + LineBreak};
 }
 
-std::optional<QString> withoutLastLine(const QString& list)
+std::optional<TailEdit> withoutLastLine(const QString& list)
 {
     if (list.size() < LineLength)
         return std::nullopt;
-    return list.left(list.size() - LineLength);
+    return TailEdit{list.size() - LineLength, QString()};
 }
 
-std::optional<QString> withLastLineLabel(const QString& list, const QString& label)
+std::optional<TailEdit> withLastLineLabel(const QString& list, const QString& label)
 {
     const auto padding = spaces(LabelColumns - label.size());
     if (!padding || list.size() < 27)
@@ -53,12 +53,17 @@ std::optional<QString> withLastLineLabel(const QString& list, const QString& lab
     // into "SS", which would push the line past the tape's columns.
     QString upper = label;
     std::transform(upper.begin(), upper.end(), upper.begin(), [](QChar c) { return c.toUpper(); });
-    return list.left(list.size() - 27) + upper + *padding + list.right(15);
+    return TailEdit{list.size() - 27, upper + *padding + list.right(15)};
 }
 
-QString withSeparator(const QString& list)
+TailEdit withSeparator(const QString& list)
 {
-    return list + Separator + LineBreak;
+    return appended(list, Separator + LineBreak);
+}
+
+TailEdit appended(const QString& list, const QString& text)
+{
+    return {list.size(), text};
 }
 
 QString countLine(const QString& counter)

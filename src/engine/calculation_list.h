@@ -35,14 +35,22 @@ inline const QString Equals = QStringLiteral(" =");
 
 enum class DateOrder { DayMonthYear, MonthDayYear };
 
-// Operations on the list text. Each returns the new whole text, or nothing when the
-// operation cannot be done (a negative count of spaces, a list too short), in which
-// case the caller leaves the list as it is.
-std::optional<QString> withItemLine(const QString& list, const QString& value, const QString& marker);
-std::optional<QString> withLastMarker(const QString& list, const QString& marker);
-std::optional<QString> withoutLastLine(const QString& list);
-std::optional<QString> withLastLineLabel(const QString& list, const QString& label);
-QString withSeparator(const QString& list);
+// A write at the end of the list: the text from `from` on becomes `text`. Writers only touch
+// the last lines, so a write costs the length of its tail, never that of the whole list.
+struct TailEdit {
+    qsizetype from;
+    QString text;
+};
+
+// Operations on the list text. Each returns the write that makes it, or nothing when the
+// operation cannot be done (a negative count of spaces, a list too short), in which case
+// the caller leaves the list as it is.
+std::optional<TailEdit> withItemLine(const QString& list, const QString& value, const QString& marker);
+std::optional<TailEdit> withLastMarker(const QString& list, const QString& marker);
+std::optional<TailEdit> withoutLastLine(const QString& list);
+std::optional<TailEdit> withLastLineLabel(const QString& list, const QString& label);
+TailEdit withSeparator(const QString& list);
+TailEdit appended(const QString& list, const QString& text);
 
 // The lines of a total block and of a cleared list, each without its CR LF.
 QString countLine(const QString& counter);

@@ -27,11 +27,6 @@ const std::array<NumberFormatChoice, 11> NumberFormats{{
     {80, "0,00000000", "#,##0.00000000"},
 }};
 
-Button digitButton(int digit)
-{
-    return Button(int(Button::Num0) + digit);
-}
-
 Calculator::Calculator(CalculatorHost& host, QObject* parent)
     : QObject(parent)
     , m_host(host)
@@ -85,16 +80,25 @@ QString Calculator::valueColumn() const
 
 void Calculator::setList(const QString& text)
 {
-    if (text == m_list)
-        return;
+    changeList({0, text});
+}
+
+void Calculator::changeList(const tape::TailEdit& edit)
+{
+    const qsizetype from = std::clamp<qsizetype>(edit.from, 0, m_list.size());
+    const qsizetype oldTail = m_list.size() - from;
     qsizetype common = 0;
-    const qsizetype shorter = std::min(text.size(), m_list.size());
-    while (common < shorter && text.at(common) == m_list.at(common))
+    const qsizetype shorter = std::min(edit.text.size(), oldTail);
+    while (common < shorter && edit.text.at(common) == m_list.at(from + common))
         ++common;
-    const int removed = int(m_list.size() - common);
-    m_list = text;
-    emit listEdited(int(common), removed, text.mid(common));
-    if (m_listLocked && !m_commitRunning)
+    if (common == edit.text.size() && common == oldTail)
+        return;
+    const int removed = int(oldTail - common);
+    const QString inserted = edit.text.mid(common);
+    m_list.truncate(from + common);
+    m_list += inserted;
+    emit listEdited(int(from + common), removed, inserted);
+    if (!m_listEditor.editing() && !m_commitRunning)
         commitStep();
 }
 
@@ -300,7 +304,7 @@ void Calculator::mnuTempo_Click()
     LimpaTudo();
     m_timeMode = !m_timeMode;
     if (m_timeMode)
-        setMemory(QString());
+        clearMemory();
     emit viewChanged();
 }
 
@@ -311,12 +315,7 @@ void Calculator::LimpaTudo()
     setVisor(1, QStringLiteral("000"));
     setVisor(2, QStringLiteral("00:00:00"));
     m_pendingOperator = QStringLiteral("+");
-    m_undoTotals.clear();
-    m_undoOperators.clear();
-    m_redoEntries.clear();
-    m_redoOperators.clear();
-    m_undoEnabled = false;
-    m_redoEnabled = false;
+    m_history.clear();
     setEntryText(QStringLiteral("0"));
     SelectEntry();
     emit viewChanged();
@@ -361,27 +360,15 @@ void Calculator::clearList()
 
 // --- Memory ----------------------------------------------------------------------------
 
-void Calculator::setMemory(const QString& text)
+void Calculator::clearMemory()
 {
-    m_memory = text;
+    m_memoryRegister.clear();
     emit viewChanged();
 }
 
 void Calculator::memoryAdd(bool subtract)
 {
-    if (const auto shown = valueOf(display())) {
-        std::optional<Decimal> result;
-        if (m_memory.isEmpty())
-            result = subtract ? shown->negated() : *shown;
-        else if (const auto stored = valueOf(m_memory))
-            result = subtract ? stored->minus(*shown) : stored->plus(*shown);
-        if (result) {
-            QString plain = result->toPlainText();
-            plain.replace(QLatin1Char('.'), m_locale.decimal);
-            setMemory(plain);
-        }
-    }
-    m_memoryColour = m_memory.contains(QLatin1Char('-')) ? MemoryColour::Yellow : MemoryColour::White;
+    m_memoryRegister.add(display(), subtract, m_locale);
     SelectEntry();
     emit viewChanged();
 }

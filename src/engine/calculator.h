@@ -6,29 +6,21 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
+#include "calculation_history.h"
 #include "calculation_list.h"
 #include "calculator_host.h"
 #include "entry_box.h"
+#include "keyboard_map.h"
+#include "keypad_button.h"
+#include "list_editor.h"
+#include "memory_register.h"
 #include "number_text.h"
 
 namespace numerette {
 
-// The keypad buttons, named after their controls.
-enum class Button {
-    Num0, Num1, Num2, Num3, Num4, Num5, Num6, Num7, Num8, Num9,
-    Virgula, Mais, Menos, Vezes, Dividir, Igual, Percent, Neg, Back, CE,
-    MC, MR, Mmais, Mmenos,
-    Count
-};
-constexpr int ButtonCount = int(Button::Count);
-Button digitButton(int digit);
-
 enum class LabelColour { Blue, Red };
-enum class MemoryColour { White, Yellow };
 enum class EditCommandResult { Started, Ended, NotEditable };
-enum class SearchResult { NoText, Found, NotFound };
 
 // The eleven number formats, by their menu index.
 struct NumberFormatChoice {
@@ -40,8 +32,10 @@ extern const std::array<NumberFormatChoice, 11> NumberFormats;
 constexpr int StandardFormatIndex = 2;
 constexpr int CentsFormatIndex = 1;
 
-// The adding machine: the calculation list, the entry, the displays, the running total,
-// the modes and the histories, with the rules that run whenever one of them changes.
+// The adding machine: the calculation list, the entry, the displays, the running total and
+// the modes, with the rules that run whenever one of them changes. It dispatches keys and
+// commands to the parts that keep their own state: the keyboard map, the memory register,
+// list editing and search, and the history of undo, redo and re-entry.
 // Windows only render this state and feed it keys and commands.
 class Calculator : public QObject {
     Q_OBJECT
@@ -90,9 +84,9 @@ public:
     void mnuIgual_Click();
     void setInsertText(bool on);
     // NumLock kept on: the laptop-keypad letters stay letters.
-    void setNumLockAlways(bool on) { m_numLockAlways = on; }
+    void setNumLockAlways(bool on) { m_keyboardMap.setNumLockAlways(on); }
     // Set just before the program presses NumLock itself; that press is no total.
-    void setSyntheticNumLock(bool on) { m_syntheticNumLock = on; }
+    void setSyntheticNumLock(bool on) { m_keyboardMap.setSyntheticNumLock(on); }
     void mnuTempo_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
@@ -117,7 +111,8 @@ public:
     // Puts back the running calculation saved with the list at the last close.
     void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
-    void WriteTotal(const QString& list);
+    // The total block after the write `edit` (an item line, a marker, or nothing).
+    void WriteTotal(const tape::TailEdit& edit);
     // A corrected calculation written whole after a closed list (calculator_correction.cpp):
     // its lines go on the list, the calculator is reset and shows `total`, which goes to the
     // clipboard like any total.
@@ -129,7 +124,7 @@ public:
     // in edit mode it ends. NotEditable (a calculation is running) changes nothing.
     EditCommandResult mnuEditar_Click();
     // Edit mode is the unlocked list: typed keys are the list's, not the dispatcher's.
-    bool editMode() const { return !m_listLocked; }
+    bool editMode() const { return m_listEditor.editing(); }
     // In edit mode, `removed` characters at `position` become `text`: its line breaks as CR LF,
     // without double quotes, cut to the length limit. The caret follows it.
     void editList(int position, int removed, const QString& text);
@@ -141,7 +136,7 @@ public:
     // The search command with the user's answer: from the top for a new text, else from
     // just after the current selection; a match is selected.
     SearchResult mnuLocalizar_Click(const QString& answer);
-    const QString& SearchText() const { return m_searchText; }
+    const QString& SearchText() const { return m_listEditor.searchText(); }
     // Totals and resets the running calculation, then appends the sums of the interest
     // tool's reports. False (message 30) when they cannot be read; nothing changes then.
     bool mnuAgrupar_Click();
@@ -150,7 +145,7 @@ public:
 
     // --- State ---------------------------------------------------------------------------
     const QString& list() const { return m_list; }
-    bool listLocked() const { return m_listLocked; }
+    bool listLocked() const { return !m_listEditor.editing(); }
     int listSelectionStart() const { return m_listSelectionStart; }
     int listSelectionLength() const { return m_listSelectionLength; }
     void setListSelection(int start, int length);
@@ -173,11 +168,11 @@ public:
     const QString& counter() const { return m_visor[1]; }
     const QString& timeDisplay() const { return m_visor[2]; }
     const QString& total() const { return m_total; }
-    const QString& memory() const { return m_memory; }
+    const QString& memory() const { return m_memoryRegister.text(); }
     const QString& caption() const { return m_caption; }
     LabelColour displayColour() const { return m_visorColour[0]; }
     LabelColour timeDisplayColour() const { return m_visorColour[2]; }
-    MemoryColour memoryColour() const { return m_memoryColour; }
+    MemoryColour memoryColour() const { return m_memoryRegister.colour(); }
     bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
 
     const QString& PendingOperator() const { return m_pendingOperator; }
@@ -187,8 +182,8 @@ public:
     bool addMode() const { return m_addMode; }
     bool timeMode() const { return m_timeMode; }
     bool insertText() const { return m_insertText; }
-    bool undoEnabled() const { return m_undoEnabled; }
-    bool redoEnabled() const { return m_redoEnabled; }
+    bool undoEnabled() const { return m_history.undoEnabled(); }
+    bool redoEnabled() const { return m_history.redoEnabled(); }
 
 signals:
     // The list's text changed: `removed` characters at `position` became `inserted`.
@@ -203,7 +198,9 @@ signals:
     void calculationClosed();
 
 private:
-    // Setters that run the change rules of each field.
+    // Setters that run the change rules of each field. changeList is setList for a write at
+    // the end of the list: it costs the tail's length, not the list's.
+    void changeList(const tape::TailEdit& edit);
     void setEntryText(const QString& text);
     void setVisor(int index, const QString& text);
     void setTotal(const QString& text);
@@ -240,27 +237,24 @@ private:
     void clearKey();
     void decimalKeyClick();
     void memoryAdd(bool subtract);
-    void setMemory(const QString& text);
+    void clearMemory();
 
     CalculatorHost& m_host;
     NumberLocale m_locale;
     tape::DateOrder m_dateOrder = tape::DateOrder::DayMonthYear;
 
     QString m_list;
-    bool m_listLocked = true;
     bool m_commitRunning = false;
     int m_listSelectionStart = 0;
     int m_listSelectionLength = 0;
-    // Edit mode's length limit: a free-text line takes this many characters.
-    int m_listMaxLength = 0;
-    QString m_searchText;
+    ListEditor m_listEditor;
 
+    KeyboardMap m_keyboardMap;
     EntryBox m_entry;
     std::array<QString, 3> m_visor{QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("00:00:00")};
     std::array<LabelColour, 3> m_visorColour{LabelColour::Blue, LabelColour::Blue, LabelColour::Blue};
     QString m_total = QStringLiteral("0");
-    QString m_memory;
-    MemoryColour m_memoryColour = MemoryColour::White;
+    MemoryRegister m_memoryRegister;
     QString m_caption;
     std::bitset<ButtonCount> m_pressed;
 
@@ -269,7 +263,6 @@ private:
     QString m_lastOperatorKey;
     QString m_repeatOperand;
     QString m_insertLabel;
-    int m_reselectPos = 0;
     QString m_pendingClipboardText;
     QString m_lastClipboardText;
 
@@ -279,18 +272,8 @@ private:
     bool m_addModeNoteShown = false;
     bool m_timeMode = false;
     bool m_insertText = false;
-    bool m_numLockAlways = false;
-    bool m_syntheticNumLock = false;
 
-    // Undo keeps the total before each counted item with the operator then pending; redo
-    // keeps columns 1 to 24 of each removed line with the operator pending at the undo.
-    QStringList m_undoTotals;
-    QString m_undoOperators;
-    QStringList m_redoEntries;
-    QString m_redoOperators;
-    bool m_undoInProgress = false;
-    bool m_undoEnabled = false;
-    bool m_redoEnabled = false;
+    CalculationHistory m_history;
 
     bool m_windowVisible = false;
     bool m_minimized = false;

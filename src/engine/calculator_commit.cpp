@@ -37,7 +37,7 @@ void Calculator::commitStep()
     m_commitRunning = true;
     if (isNonZero(m_entry.text()) && m_pendingOperator == QLatin1String("%")) {
         applyPercentage();
-        WriteTotal(m_list);
+        WriteTotal(tape::appended(m_list, QString()));
     } else {
         ApplyPendingOperation();
     }
@@ -46,7 +46,7 @@ void Calculator::commitStep()
         m_repeatOperand = m_entry.text();
     }
     reselectAfterCommit();
-    m_reselectPos = 0;
+    m_history.setReentryStart(0);
     m_commitRunning = false;
 }
 
@@ -61,7 +61,7 @@ void Calculator::applyPercentage()
     const double p = percent->toDouble();
     const int key = m_lastOperatorKey.toInt();
     double factor = p / 100;
-    if (key == '+' || key == 2 || key == '/')
+    if (key == '+' || key == keycode::Add || key == '/')
         factor = p / 100 + 1;
     else if (key == '-')
         factor = (100 - p) / 100;
@@ -79,7 +79,7 @@ void Calculator::applyPercentage()
         setTotal(format(*result, m_numberFormat));
 }
 
-void Calculator::WriteTotal(const QString& list)
+void Calculator::WriteTotal(const tape::TailEdit& edit)
 {
     ApplyPendingOperation();
     m_pendingOperator.clear();
@@ -101,12 +101,12 @@ void Calculator::WriteTotal(const QString& list)
 
     const bool wasRunning = m_commitRunning;
     m_commitRunning = true;
-    QString text = list;
+    QString text = edit.text;
     if (m_insertText)
         text += tape::Divider + tape::LineBreak;
     text += tape::countLine(counter()) + tape::LineBreak + tape::totalLine(m_total) + tape::LineBreak
         + tape::Separator + tape::LineBreak;
-    setList(text);
+    changeList({edit.from, text});
     m_commitRunning = wasRunning;
 
     applyListCaretRule();
@@ -125,13 +125,14 @@ void Calculator::applyListCaretRule()
 
 void Calculator::reselectAfterCommit()
 {
-    if (m_reselectPos == 0) {
+    const int start = m_history.reentryStart();
+    if (start == 0) {
         applyListCaretRule();
         return;
     }
-    const qsizetype lineEnd = m_list.indexOf(QLatin1Char('\r'), m_reselectPos - 1);
+    const qsizetype lineEnd = m_list.indexOf(QLatin1Char('\r'), start - 1);
     if (lineEnd >= 0)
-        setListSelection(m_reselectPos, int(lineEnd + 1 - m_reselectPos));
+        setListSelection(start, int(lineEnd + 1 - start));
 }
 
 void Calculator::checkCapacity()
@@ -152,14 +153,14 @@ void Calculator::appendToolReport(const QString& block)
     }
     setPressed(Button::Igual, false);
     checkCapacity();
-    setList(m_list + block + tape::LineBreak + tape::Separator + tape::LineBreak);
+    changeList(tape::appended(m_list, block + tape::LineBreak + tape::Separator + tape::LineBreak));
     LimpaTudo();
     emit calculationClosed();
 }
 
 void Calculator::appendReportLines(const QString& lines)
 {
-    setList(m_list + lines);
+    changeList(tape::appended(m_list, lines));
     emit calculationClosed();
 }
 

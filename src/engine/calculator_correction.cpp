@@ -7,7 +7,7 @@ void Calculator::appendCorrection(const QString& lines, const QString& total)
 {
     // A number typed but not yet on the list would otherwise be added by the commit step.
     setEntryText(QStringLiteral("0"));
-    setList(m_list + lines);
+    changeList(tape::appended(m_list, lines));
     LimpaTudo();
     m_host.clearClipboard();
     m_host.setClipboardText(total);

@@ -8,8 +8,6 @@
 namespace numerette {
 namespace {
 
-constexpr int RedoEntryColumns = 24;
-
 bool readsAsTime(const QString& text)
 {
     static const QRegularExpression time(QStringLiteral("^-?\\d+:\\d{2}:\\d{2}$"));
@@ -18,72 +16,51 @@ bool readsAsTime(const QString& text)
 
 } // namespace
 
-// Runs whenever the item counter changes: the total before each counted item is kept
-// for undo, and any change of the counter outside an undo uses up one redo entry.
+// Runs whenever the item counter changes.
 void Calculator::recordHistory()
 {
-    if (!m_undoInProgress && m_windowVisible) {
-        m_undoTotals.append(m_total);
-        m_undoOperators += m_pendingOperator;
-    }
-    if (!m_redoEntries.isEmpty() && !m_undoInProgress) {
-        m_redoEntries.removeLast();
-        m_redoOperators.chop(1);
-        m_redoEnabled = !m_redoEntries.isEmpty();
-    }
-    m_undoEnabled = !isZero(counter()) && !m_undoTotals.isEmpty();
+    m_history.counterChanged(m_total, m_pendingOperator, m_windowVisible, isZero(counter()));
     emit viewChanged();
 }
 
 void Calculator::mnuUndo_Click()
 {
-    if (!m_undoEnabled || m_list.size() < tape::LineLength)
+    if (!m_history.undoEnabled() || m_list.size() < tape::LineLength)
         return;
-    m_undoInProgress = true;
-    m_redoEntries.append(m_list.right(tape::LineLength).left(RedoEntryColumns));
-    m_redoOperators += m_pendingOperator;
-    m_redoEnabled = true;
+    m_history.beginUndo(m_list.right(tape::LineLength), m_pendingOperator);
     if (const auto count = valueOf(counter()))
         if (const auto less = count->minus(Decimal(1)))
             setVisor(1, format(*less, u"000"));
     setEntryText(QString());
     if (const auto shorter = tape::withoutLastLine(m_list))
-        setList(*shorter);
-    if (!m_undoTotals.isEmpty()) {
-        setTotal(m_undoTotals.takeLast().trimmed());
-        m_pendingOperator = m_undoOperators.right(1);
-        m_undoOperators.chop(1);
+        changeList(*shorter);
+    if (const auto step = m_history.takeUndo()) {
+        setTotal(step->total);
+        m_pendingOperator = step->pendingOperator;
     }
     setVisor(0, m_total.left(tape::MaxValueLength));
     if (m_timeMode) {
         if (const auto clock = ConvertTime(m_total, m_locale))
             setVisor(2, *clock);
     }
-    m_undoInProgress = false;
-    if (m_undoTotals.isEmpty())
-        m_undoEnabled = false;
+    m_history.endUndo();
     emit viewChanged();
 }
 
 void Calculator::mnuRedo_Click()
 {
-    if (!m_redoEnabled || m_redoEntries.isEmpty())
+    const auto step = m_history.redoStep(m_insertText);
+    if (!step)
         return;
-    QString s = m_redoEntries.last().right(RedoEntryColumns - 1);
-    QString label;
-    if (m_insertText) {
-        label = s.left(tape::LabelColumns);
-        s = s.right(11);
-    }
-    if (valueOf(s)) {
-        m_entry.setMaxLength(int(s.size()));
-        setEntryText(s);
+    if (valueOf(step->value)) {
+        m_entry.setMaxLength(int(step->value.size()));
+        setEntryText(step->value);
     } else {
-        setEntryText(TimeDigits(s.trimmed()));
+        setEntryText(TimeDigits(step->value.trimmed()));
     }
     int code = 0;
-    switch (m_redoOperators.isEmpty() ? 0 : m_redoOperators.back().unicode()) {
-    case '+': code = m_addMode ? 13 : '+'; break;
+    switch (step->operatorKey.unicode()) {
+    case '+': code = m_addMode ? keycode::Enter : '+'; break;
     case '-': code = '-'; break;
     case '/': code = '/'; break;
     case '*': code = '*'; break;
@@ -92,14 +69,14 @@ void Calculator::mnuRedo_Click()
     if (code != 0)
         Form_KeyPress(code);
     if (m_insertText) {
-        if (const auto labelled = tape::withLastLineLabel(m_list, label))
-            setList(*labelled);
+        if (const auto labelled = tape::withLastLineLabel(m_list, step->label))
+            changeList(*labelled);
     }
 }
 
 void Calculator::reenterFromList(const QString& word, int selectionStart)
 {
-    if (!m_listLocked)
+    if (editMode())
         return;
     QString s = word.left(word.size() - 1);
     if (readsAsTime(s) && !m_timeMode)
@@ -111,10 +88,10 @@ void Calculator::reenterFromList(const QString& word, int selectionStart)
     }
     if (isZero(s))
         return;
-    m_reselectPos = selectionStart;
+    m_history.setReentryStart(selectionStart);
     m_entry.setMaxLength(tape::MaxValueLength);
     setEntryText(formatText(s, m_numberFormat).left(tape::MaxValueLength));
-    int code = m_addMode ? 13 : '+';
+    int code = m_addMode ? keycode::Enter : '+';
     Form_KeyPress(code);
     setPressed(Button::Mais, false);
 }

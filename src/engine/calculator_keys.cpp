@@ -6,27 +6,6 @@
 namespace numerette {
 namespace {
 
-constexpr int AddCode = 2;
-constexpr int BackspaceCode = 8;
-constexpr int EnterCode = 13;
-constexpr int EscCode = 27;
-constexpr int QuoteCode = 34;
-
-// Letters of a laptop's embedded keypad and the digits they stand for.
-int laptopKeypadDigit(int code)
-{
-    switch (QChar(code).toUpper().unicode()) {
-    case 'U': return '4';
-    case 'I': return '5';
-    case 'O': return '6';
-    case 'J': return '1';
-    case 'K': return '2';
-    case 'L': return '3';
-    case 'M': return '0';
-    default: return code;
-    }
-}
-
 bool isLabelCharacter(int code)
 {
     return (code >= 65 && code <= 126) || code == 32 || (code >= 192 && code <= 251);
@@ -43,28 +22,27 @@ void Calculator::Form_KeyPress(int& code)
     // Keys that reach the dispatcher while the list is being edited (keypad clicks, hot keys,
     // commands) first close the free text, so that item lines never land inside it.
     endEditMode();
-    if (code == EscCode) {
+    if (code == keycode::Esc) {
         code = 0;
         m_host.closeWindow();
         return;
     }
-    if (!m_numLockAlways && !m_insertText)
-        code = laptopKeypadDigit(code);
-    if (code == QuoteCode) {
+    code = m_keyboardMap.character(code, m_insertText);
+    if (code == keycode::Quote) {
         code = 0;
         return;
     }
 
     if (m_insertText && m_listSelectionLength > 0 && isZero(m_entry.text())) {
         const bool addsCharacter = isLabelCharacter(code) && m_insertLabel.size() < 11;
-        const bool removesCharacter = code == BackspaceCode && !m_insertLabel.isEmpty();
+        const bool removesCharacter = code == keycode::Backspace && !m_insertLabel.isEmpty();
         if (addsCharacter || removesCharacter) {
             if (addsCharacter)
                 m_insertLabel += QChar(code);
             else
                 m_insertLabel.chop(1);
             if (const auto labelled = tape::withLastLineLabel(m_list, m_insertLabel))
-                setList(*labelled);
+                changeList(*labelled);
             code = 0;
             return;
         }
@@ -73,10 +51,8 @@ void Calculator::Form_KeyPress(int& code)
     if (code >= '0' && code <= '9')
         setPressed(digitButton(code - '0'), true);
 
-    if (code == BackspaceCode) {
+    if (code == keycode::Backspace) {
         setPressed(Button::Back, true);
-    } else if (code == EnterCode) {
-        code = m_addMode ? AddCode : '=';
     } else if (code == ',' || code == '.') {
         if (m_timeMode) {
             code = 0;
@@ -85,9 +61,8 @@ void Calculator::Form_KeyPress(int& code)
             m_entry.setMaxLength(m_entry.maxLength() + 1);
         }
         return;
-    } else if (code == ';' || code == 231) {
-        code = AddCode;
     }
+    code = KeyboardMap::operatorCode(code, m_addMode);
 
     if (code == '=' && !m_minimized)
         setPressed(Button::Igual, true);
@@ -98,7 +73,7 @@ void Calculator::Form_KeyPress(int& code)
         SelectEntry();
     }
     if (isZero(m_entry.text()) && !m_timeMode
-        && (code == AddCode || (!m_addMode && !m_lastOperator.isEmpty() && QChar(code) == m_lastOperator.at(0)))) {
+        && (code == keycode::Add || (!m_addMode && !m_lastOperator.isEmpty() && QChar(code) == m_lastOperator.at(0)))) {
         m_entry.setMaxLength(tape::MaxValueLength);
         setEntryText(m_repeatOperand);
         SelectEntry();
@@ -117,7 +92,7 @@ void Calculator::dispatchOperator(int& code)
     auto writeOperator = [&](const QString& marker, const QString& pending) {
         if (entryZero) {
             if (const auto replaced = tape::withLastMarker(m_list, marker))
-                setList(*replaced);
+                changeList(*replaced);
         } else {
             appendItem(marker);
         }
@@ -125,7 +100,7 @@ void Calculator::dispatchOperator(int& code)
     };
 
     switch (code) {
-    case AddCode:
+    case keycode::Add:
     case '+':
         if (displayZero)
             return resetEntry();
@@ -150,7 +125,7 @@ void Calculator::dispatchOperator(int& code)
         setPressed(Button::Percent, true);
         m_pendingOperator = QStringLiteral("%");
         if (const auto appended = tape::withItemLine(m_list, display(), tape::marker::Percent))
-            setList(*appended);
+            changeList(*appended);
         break;
     case '*':
         if (displayZero)
@@ -175,7 +150,7 @@ void Calculator::dispatchOperator(int& code)
         if (tape::isClosed(m_list)) {
             code = 0;
             if (!tape::endsWithSeparator(m_list))
-                setList(tape::withSeparator(m_list));
+                changeList(tape::withSeparator(m_list));
             LimpaTudo();
             return;
         }
@@ -196,7 +171,7 @@ void Calculator::dispatchOperator(int& code)
 void Calculator::appendItem(const QString& marker)
 {
     if (const auto appended = tape::withItemLine(m_list, valueColumn(), marker))
-        setList(*appended);
+        changeList(*appended);
 }
 
 void Calculator::typedMinus(int& code)
@@ -247,7 +222,7 @@ void Calculator::pressButton(Button button)
     int code = 0;
     switch (button) {
     case Button::Virgula: decimalKeyClick(); break;
-    case Button::Mais: code = m_addMode ? EnterCode : '+'; break;
+    case Button::Mais: code = m_addMode ? keycode::Enter : '+'; break;
     case Button::Igual: code = '='; break;
     case Button::Menos: code = '-'; break;
     case Button::Vezes: code = '*'; break;
@@ -258,8 +233,8 @@ void Calculator::pressButton(Button button)
         setEntryText(m_entry.text().left(m_entry.text().size() - 1));
         break;
     case Button::CE: clearKey(); break;
-    case Button::MC: setMemory(QString()); break;
-    case Button::MR: setEntryText(m_memory); break;
+    case Button::MC: clearMemory(); break;
+    case Button::MR: setEntryText(m_memoryRegister.text()); break;
     case Button::Mmais: memoryAdd(false); break;
     case Button::Mmenos: memoryAdd(true); break;
     default: {

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calculator.h"
+#include "keyboard_map.h"
+
+#include <optional>
+
+#include <QChar>
 
 namespace numerette {
 namespace {
@@ -9,7 +13,6 @@ constexpr int Delete = 46;
 constexpr int NumLock = 144;
 } // namespace vk
 
-// Shift + letter shortcuts of the keypad's memory and sign keys.
 std::optional<Button> shiftShortcut(int virtualKey)
 {
     switch (virtualKey) {
@@ -22,91 +25,50 @@ std::optional<Button> shiftShortcut(int virtualKey)
     }
 }
 
+// Letters of a laptop's embedded keypad and the digits they stand for.
+int laptopKeypadDigit(int code)
+{
+    switch (QChar(code).toUpper().unicode()) {
+    case 'U': return '4';
+    case 'I': return '5';
+    case 'O': return '6';
+    case 'J': return '1';
+    case 'K': return '2';
+    case 'L': return '3';
+    case 'M': return '0';
+    default: return code;
+    }
+}
+
 } // namespace
 
-void Calculator::typeKey(int virtualKey, bool shift, int character)
+KeyDown KeyboardMap::keyDown(int virtualKey, bool shift, bool addMode)
 {
-    Form_KeyDown(virtualKey, shift);
-    if (character != 0) {
-        int code = character;
-        Form_KeyPress(code);
-        if (code != 0)
-            entryKeyPress(code);
-    }
-    Form_KeyUp(virtualKey);
-    entryKeyUp();
-}
-
-void Calculator::Form_KeyDown(int virtualKey, bool shift)
-{
-    if (m_minimized || m_maximized || m_calculatorParked)
-        return;
-    if (const auto button = shiftShortcut(virtualKey); shift && button) {
-        pressButton(*button);
-        setPressed(*button, true);
-        return;
-    }
-    if (virtualKey == vk::Delete) {
-        setPressed(Button::CE, true);
-        if (timeDisplay() != QLatin1String("00:00:00")) {
-            setVisor(2, QStringLiteral("00:00:00"));
-            setEntryText(QStringLiteral("0"));
-        } else if (m_timeMode || isZero(display())) {
-            mnuLimpar_Click();
-        } else if (isNonZero(m_entry.text())) {
-            setEntryText(QString());
-        } else {
-            entryChanged();
-        }
-        return;
-    }
+    if (const auto button = shiftShortcut(virtualKey); shift && button)
+        return {KeyDownAction::PressButton, *button};
+    if (virtualKey == vk::Delete)
+        return {KeyDownAction::Clear};
     if (virtualKey == vk::NumLock) {
-        if (m_addMode && !m_syntheticNumLock) {
-            int code = '=';
-            Form_KeyPress(code);
-        }
+        const bool total = addMode && !m_syntheticNumLock;
         m_syntheticNumLock = false;
+        if (total)
+            return {KeyDownAction::Total};
     }
+    return {};
 }
 
-void Calculator::Form_KeyUp(int)
+int KeyboardMap::character(int code, bool lettersAreLabels) const
 {
-    if (m_minimized || m_maximized || m_calculatorParked)
-        return;
-    const bool decimalKeyDown = isPressed(Button::Virgula);
-    m_pressed.reset();
-    m_pressed.set(std::size_t(Button::Virgula), decimalKeyDown);
-    emit viewChanged();
+    return m_numLockAlways || lettersAreLabels ? code : laptopKeypadDigit(code);
 }
 
-// The entry box keeps digits, Backspace and the decimal separator (typed as "," or ".").
-void Calculator::entryKeyPress(int code)
+int KeyboardMap::operatorCode(int code, bool addMode)
 {
-    bool changed = false;
-    if (code == 8) {
-        changed = m_entry.backspace();
-    } else if (code == ',' || code == '.') {
-        if (entryTakesSeparator())
-            changed = m_entry.type(m_locale.decimal);
-    } else if (code >= '0' && code <= '9') {
-        changed = m_entry.type(QChar(code));
-    }
-    if (changed)
-        entryChanged();
-}
-
-bool Calculator::entryTakesSeparator() const
-{
-    const QString& text = m_entry.text();
-    const QString unselected = text.left(m_entry.selectionStart())
-        + text.mid(m_entry.selectionStart() + m_entry.selectionLength());
-    return !unselected.contains(m_locale.decimal);
-}
-
-void Calculator::entryKeyUp()
-{
-    if (isNonZero(m_entry.text()))
-        setListSelection(m_listSelectionStart, 0);
+    if (code == keycode::Enter)
+        return addMode ? keycode::Add : '=';
+    if (code == ';' || code == 231)
+        return keycode::Add;
+    return code;
 }
 
 } // namespace numerette
