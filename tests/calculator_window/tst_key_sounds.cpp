@@ -241,7 +241,7 @@ void TstKeySounds::load()
     QFETCH(QString, checked);
     QFETCH(Messages, sent);
     if (!sons.isEmpty())
-        m_settings->setValue(u"Sons"_s, sons);
+        m_settings->setSons(SoundMode(sons.toInt()));
     m_settings->setInstrumento(75);
     Dialogs dialogs;
     Sounds keyboard(*m_settings);
