@@ -66,13 +66,18 @@ bool printLines(QPrinter& printer, const QString& text, int pointSize)
 
 } // namespace
 
-bool DefaultPagePrinter::printText(const QString& text, int pointSize)
+std::unique_ptr<QPrinter> openDefaultPrinter()
 {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull())
-        return false;
-    QPrinter printer(target, QPrinter::HighResolution);
-    return printLines(printer, text, pointSize);
+        return nullptr;
+    return std::make_unique<QPrinter>(target, QPrinter::HighResolution);
+}
+
+bool DefaultPagePrinter::printText(const QString& text, int pointSize)
+{
+    const std::unique_ptr<QPrinter> printer = openDefaultPrinter();
+    return printer && printLines(*printer, text, pointSize);
 }
 
 PdfPagePrinter::PdfPagePrinter(const QString& filePath)

@@ -170,4 +170,20 @@ void DevicePortWriter::close()
     m_fd = -1;
 }
 
+bool FakePortWriter::open(PrinterPort port, PortOpening opening)
+{
+    m_open = m_works;
+    if (m_open && (opening == PortOpening::NewJob || m_jobs.isEmpty()))
+        m_jobs.append({port, {}});
+    return m_open;
+}
+
+bool FakePortWriter::write(const QByteArray& bytes)
+{
+    if (!m_open)
+        return false;
+    m_jobs.last().bytes += bytes;
+    return true;
+}
+
 } // namespace numerette

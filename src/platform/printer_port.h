@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace numerette {
@@ -60,6 +61,26 @@ private:
     QString m_folder;
     bool m_redirected;
     int m_fd = -1;
+};
+
+// Ports for tests: every job's port and bytes are recorded; a port that does not work
+// fails to open.
+class FakePortWriter final : public PortWriter {
+public:
+    struct Job {
+        PrinterPort port;
+        QByteArray bytes;
+    };
+    bool open(PrinterPort port, PortOpening opening) override;
+    bool write(const QByteArray& bytes) override;
+    void close() override { m_open = false; }
+    void setWorks(bool works) { m_works = works; }
+    const QList<Job>& jobs() const { return m_jobs; }
+
+private:
+    bool m_works = true;
+    bool m_open = false;
+    QList<Job> m_jobs;
 };
 
 } // namespace numerette

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "calculator.h"
+#include "fake_calculator_platform.h"
 #include "fake_instance_channel.h"
 #include "frm_calcula.h"
 #include "frm_sys_tray.h"
@@ -33,6 +34,9 @@ struct Process {
         : settings(settingsFile)
         , host(commandWord, channel, settings)
     {
+        HostServices services = systemHostServices(&host);
+        services.calculatorPlatform = fakeCalculatorPlatform;
+        host.setServices(std::move(services));
     }
 };
 
