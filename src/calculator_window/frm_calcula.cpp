@@ -132,7 +132,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     connect(m_options, &WindowOptions::stayInTrayToggled, this, &frmCalcula::stayInTrayToggled);
 
     m_tape->setMinimumHeight(m_tape->fontMetrics().lineSpacing() * 4);
-    m_layout = new WindowLayout(*this, settings, {m_tape, m_displayRow, m_keypad, m_quotation},
+    m_layout = new WindowLayout(*this, settings, services.sessionStart, {m_tape, m_displayRow, m_keypad, m_quotation},
                                 m_menus->settingsMenu());
     resize(width(), DesignHeight);
 

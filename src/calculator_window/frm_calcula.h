@@ -14,6 +14,7 @@ class NumLockSwitch;
 class PagePrinter;
 class PortWriter;
 class ProgramStarter;
+class SessionStart;
 class SettingsStore;
 class SyntheticInput;
 }
@@ -44,6 +45,7 @@ struct DesktopServices {
     numerette::SyntheticInput& input;
     numerette::PagePrinter& pagePrinter;
     numerette::PortWriter& ports;
+    numerette::SessionStart& sessionStart;
 };
 
 // The calculator window: the calculation list on top, the display row, the keypad, the

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator_platform.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "fluid_synth_midi_out.h"
+#include "menu_entry.h"
 #include "num_lock_switch.h"
 #include "page_printer.h"
 #include "printer_port.h"
@@ -18,7 +20,7 @@ CalculatorPlatform::~CalculatorPlatform() = default;
 
 DesktopServices CalculatorPlatform::desktop() const
 {
-    return {*hotKeys, *numLock, *programs, *midi, *input, *pagePrinter, *ports};
+    return {*hotKeys, *numLock, *programs, *midi, *input, *pagePrinter, *ports, *sessionStart};
 }
 
 CalculatorPlatform systemCalculatorPlatform()
@@ -31,6 +33,7 @@ CalculatorPlatform systemCalculatorPlatform()
     platform.input = std::make_unique<numerette::X11SyntheticInput>();
     platform.pagePrinter = std::make_unique<numerette::DefaultPagePrinter>();
     platform.ports = std::make_unique<numerette::DevicePortWriter>();
+    platform.sessionStart = std::make_unique<numerette::AutostartEntry>(QCoreApplication::applicationFilePath());
     platform.printers = numerette::openDefaultPrinter;
     return platform;
 }

@@ -13,6 +13,7 @@ class NumLockSwitch;
 class PagePrinter;
 class PortWriter;
 class ProgramStarter;
+class SessionStart;
 class SyntheticInput;
 }
 
@@ -26,6 +27,7 @@ struct CalculatorPlatform {
     std::unique_ptr<numerette::SyntheticInput> input;
     std::unique_ptr<numerette::PagePrinter> pagePrinter;
     std::unique_ptr<numerette::PortWriter> ports;
+    std::unique_ptr<numerette::SessionStart> sessionStart;
     // The printer of the rule-of-three window's image.
     frmRegra::PrinterSource printers;
 
@@ -39,5 +41,6 @@ struct CalculatorPlatform {
 };
 
 // The desktop's own: hot keys, NumLock and synthetic input through X11, notes through
-// FluidSynth, the default printer and the printer ports in /dev.
+// FluidSynth, the default printer, the printer ports in /dev and the autostart entry of
+// this program.
 CalculatorPlatform systemCalculatorPlatform();

@@ -4,6 +4,7 @@
 #include "fake_global_hot_keys.h"
 #include "fake_midi_out.h"
 #include "frm_calcula.h"
+#include "menu_entry.h"
 #include "num_lock_switch.h"
 #include "page_printer.h"
 #include "printer_port.h"
@@ -11,9 +12,12 @@
 #include "synthetic_input.h"
 
 // Every platform service of the calculator window as a fake: no window test grabs keys,
-// plays notes, prints or starts programs on the machine it runs on.
+// plays notes, prints, starts programs or changes the session's start on the machine it runs on.
 struct FakeDesktop {
-    DesktopServices services() { return {hotKeys, numLock, programs, midi, input, pagePrinter, ports}; }
+    DesktopServices services()
+    {
+        return {hotKeys, numLock, programs, midi, input, pagePrinter, ports, sessionStart};
+    }
 
     numerette::FakeGlobalHotKeys hotKeys;
     numerette::FakeNumLockSwitch numLock;
@@ -22,4 +26,5 @@ struct FakeDesktop {
     numerette::FakeSyntheticInput input;
     numerette::FakePagePrinter pagePrinter;
     numerette::FakePortWriter ports;
+    numerette::FakeSessionStart sessionStart;
 };

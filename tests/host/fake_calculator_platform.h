@@ -6,6 +6,7 @@
 #include "calculator_platform.h"
 #include "fake_global_hot_keys.h"
 #include "fake_midi_out.h"
+#include "menu_entry.h"
 #include "num_lock_switch.h"
 #include "page_printer.h"
 #include "printer_port.h"
@@ -13,7 +14,7 @@
 #include "synthetic_input.h"
 
 // Fakes of every service of a hosted calculator: no host test grabs keys, plays notes,
-// prints or starts programs on the machine it runs on.
+// prints, starts programs or changes the session's start on the machine it runs on.
 inline CalculatorPlatform fakeCalculatorPlatform()
 {
     CalculatorPlatform platform;
@@ -24,5 +25,6 @@ inline CalculatorPlatform fakeCalculatorPlatform()
     platform.input = std::make_unique<numerette::FakeSyntheticInput>();
     platform.pagePrinter = std::make_unique<numerette::FakePagePrinter>();
     platform.ports = std::make_unique<numerette::FakePortWriter>();
+    platform.sessionStart = std::make_unique<numerette::FakeSessionStart>();
     return platform;
 }
