@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -40,6 +41,9 @@ public:
 private:
     QString m_filePath;
 };
+
+// The text as a PDF document, drawn as PdfPagePrinter draws it; empty when it could not be made.
+QByteArray pdfDocument(const QString& text, int pointSize);
 
 // A printer for tests: it records every document, and fails them all when told to.
 class FakePagePrinter final : public PagePrinter {
