@@ -112,8 +112,11 @@ void TstWindowLayout::layoutsSwitchBackAndForth()
     const QList<QVariant> large = measures(session);
     QCOMPARE(session.window.width(), 348);
 
+    QVERIFY(session.window.largeFontMode());
     session.action(u"mnuGrande"_s)->trigger();
     QVERIFY(!session.action(u"mnuGrande"_s)->isChecked());
+    // The tool windows open in the layout the window shows.
+    QVERIFY(!session.window.largeFontMode());
     QCOMPARE(session.window.width(), 220);
     QVERIFY(session.widget(u"chkNum7"_s)->minimumWidth() < large.at(4).toSize().width());
     QCOMPARE(m_settings->Letrona(), false);
