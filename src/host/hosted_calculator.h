@@ -17,8 +17,8 @@ struct ProcessValues;
 // One calculator as the host loads it: the window, the engine the window renders, the
 // services the window provides to the engine and the platform services the window works
 // through. The members go in reverse order, window first, so the engine outlives the window
-// and the services outlive the engine. A closed calculator
-// is deleted from the event loop (deleteLater), after any close handling still running.
+// and the services outlive the engine. A closed calculator is deleted from the event loop
+// (deleteLater), after any close handling still running.
 class HostedCalculator : public QObject {
 public:
     HostedCalculator(const numerette::ProcessValues& values, numerette::SettingsStore& settings,
