@@ -2,11 +2,9 @@
 #include "export_command.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QTemporaryDir>
 
 #include "calculator.h"
 #include "list_files.h"
@@ -22,20 +20,6 @@ namespace {
 
 // The medium size of the page print.
 constexpr int PdfPointSize = 10;
-
-// The page print's drawing, caught in a file of its own and handed over as bytes.
-QByteArray pdfOf(const QString& text)
-{
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return {};
-    const QString path = dir.filePath(QStringLiteral("tape.pdf"));
-    numerette::PdfPagePrinter printer(path);
-    if (!printer.printText(text, PdfPointSize))
-        return {};
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -91,7 +75,7 @@ bool ExportCommand::exportTo(const QString& path)
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         const qsizetype first = numerette::tape::lineStartAt(list, from);
         const qsizetype end = numerette::tape::nextLineStart(list, std::max(from, to - 1));
-        bytes = pdfOf(list.mid(first, end - first));
+        bytes = numerette::pdfDocument(list.mid(first, end - first), PdfPointSize);
     } else {
         bytes = numerette::tapeCsv(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to).toUtf8();
     }

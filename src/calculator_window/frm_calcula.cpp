@@ -23,7 +23,6 @@
 #include "display_row.h"
 #include "export_command.h"
 #include "frm_paste.h"
-#include "fluid_synth_midi_out.h"
 #include "key_sounds.h"
 #include "keypad.h"
 #include "launchers.h"
@@ -32,15 +31,12 @@
 #include "list_printing.h"
 #include "minimized_caption.h"
 #include "num_lock_switch.h"
-#include "program_starter.h"
-#include "synthetic_input.h"
 #include "quotations.h"
 #include "tape_view.h"
 #include "tool_launchers.h"
 #include "virtual_keys.h"
 #include "window_layout.h"
 #include "window_options.h"
-#include "x11_global_hot_keys.h"
 
 using numerette::Calculator;
 
@@ -76,6 +72,8 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     , m_settings(settings)
     , m_launch(std::move(launch))
     , m_owner(owner)
+    , m_input(services.input)
+    , m_numLock(services.numLock)
     , m_title(QStringLiteral(" Numerette FREE"))
 {
     setObjectName(QStringLiteral("frmCalcula"));
@@ -96,36 +94,16 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     setCentralWidget(column);
     m_menus = new CalculatorMenus(calculator, menuBar());
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
-    new ListPrinting(*this, calculator, settings, m_menus->listMenu());
+    new ListPrinting(*this, calculator, settings, m_menus->listMenu(), {services.pagePrinter, services.ports});
     new ExportCommand(*this, calculator, settings, m_menus->listMenu());
     new CorrectionCommand(*this, calculator, *m_tape, m_menus->listMenu(), m_launch.hostTag);
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
     m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
 
-    if (!services.numLock) {
-        m_ownNumLock = std::make_unique<numerette::X11NumLockSwitch>();
-        services.numLock = m_ownNumLock.get();
-    }
-    if (!services.programs) {
-        m_ownPrograms = std::make_unique<numerette::SystemProgramStarter>();
-        services.programs = m_ownPrograms.get();
-    }
-    if (!services.hotKeys)
-        services.hotKeys = new numerette::X11GlobalHotKeys(this);
-    m_numLock = services.numLock;
-    m_hotKeys = new CalculatorHotKeys(*this, calculator, *services.hotKeys, m_menus->settingsMenu());
-    if (!services.input) {
-        m_ownInput = std::make_unique<numerette::X11SyntheticInput>();
-        services.input = m_ownInput.get();
-    }
-    m_input = services.input;
-    if (!services.midi) {
-        m_ownMidi = std::make_unique<numerette::FluidSynthMidiOut>();
-        services.midi = m_ownMidi.get();
-    }
-    m_keySounds = new KeySounds(*this, calculator, settings, *services.midi, m_menus->settingsMenu());
+    m_hotKeys = new CalculatorHotKeys(*this, calculator, services.hotKeys, m_menus->settingsMenu());
+    m_keySounds = new KeySounds(*this, calculator, settings, services.midi, m_menus->settingsMenu());
     const auto mainMenus = m_menus->mainMenus();
-    m_launchers = new Launchers(*this, calculator, *services.programs, m_launch.isSecondary(), mainMenus[0],
+    m_launchers = new Launchers(*this, calculator, services.programs, m_launch.isSecondary(), mainMenus[0],
                                 mainMenus[2]);
     connectHotKeys();
     addPasteItem(mainMenus[0]);
@@ -151,9 +129,10 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     });
     connect(m_monitor, &ClipboardMonitor::copiedFromList, this, &frmCalcula::takeKeys);
     connect(m_launchers, &Launchers::anotherCalculatorOpening, m_monitor, [this] { m_monitor->setOn(true); });
+    connect(m_options, &WindowOptions::stayInTrayToggled, this, &frmCalcula::stayInTrayToggled);
 
     m_tape->setMinimumHeight(m_tape->fontMetrics().lineSpacing() * 4);
-    m_layout = new WindowLayout(*this, settings, {m_tape, m_displayRow, m_keypad, m_quotation},
+    m_layout = new WindowLayout(*this, settings, services.sessionStart, {m_tape, m_displayRow, m_keypad, m_quotation},
                                 m_menus->settingsMenu());
     resize(width(), DesignHeight);
 
@@ -169,6 +148,11 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
 }
 
 frmCalcula::~frmCalcula() = default;
+
+bool frmCalcula::largeFontMode() const
+{
+    return m_layout->largeLayout();
+}
 
 void frmCalcula::connectHotKeys()
 {
@@ -242,11 +226,11 @@ void frmCalcula::activateFromHotKey()
 
 void frmCalcula::ForceNumLock()
 {
-    if (!m_options->numLockAlways() || m_numLock->isOn())
+    if (!m_options->numLockAlways() || m_numLock.isOn())
         return;
-    if (m_numLock->pressesKey())
+    if (m_numLock.pressesKey())
         m_calculator.setSyntheticNumLock(true);
-    m_numLock->switchOn();
+    m_numLock.switchOn();
 }
 
 // The window itself holds the focus whenever the list does not: a menu bar entered from
@@ -415,7 +399,7 @@ void frmCalcula::showPasteWindow()
 {
     if (m_paste)
         return;
-    m_paste = new frmPaste(*m_input);
+    m_paste = new frmPaste(m_input);
     m_paste->show();
 }
 

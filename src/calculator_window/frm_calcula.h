@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <memory>
-
 #include <QMainWindow>
 #include <QPointer>
 
@@ -13,7 +11,10 @@ class Calculator;
 class GlobalHotKeys;
 class MidiOut;
 class NumLockSwitch;
+class PagePrinter;
+class PortWriter;
 class ProgramStarter;
+class SessionStart;
 class SettingsStore;
 class SyntheticInput;
 }
@@ -34,14 +35,17 @@ class ToolLaunchers;
 class WindowLayout;
 class WindowOptions;
 
-// The desktop services the window uses. Those left out are the real ones of the desktop the
-// program runs on; tests pass fakes.
+// The platform services the window works through. The program hosting the window chooses
+// them (the desktop's own, or fakes in tests) and keeps them until the window is gone.
 struct DesktopServices {
-    numerette::GlobalHotKeys* hotKeys = nullptr;
-    numerette::NumLockSwitch* numLock = nullptr;
-    numerette::ProgramStarter* programs = nullptr;
-    numerette::MidiOut* midi = nullptr;
-    numerette::SyntheticInput* input = nullptr;
+    numerette::GlobalHotKeys& hotKeys;
+    numerette::NumLockSwitch& numLock;
+    numerette::ProgramStarter& programs;
+    numerette::MidiOut& midi;
+    numerette::SyntheticInput& input;
+    numerette::PagePrinter& pagePrinter;
+    numerette::PortWriter& ports;
+    numerette::SessionStart& sessionStart;
 };
 
 // The calculator window: the calculation list on top, the display row, the keypad, the
@@ -58,7 +62,7 @@ class frmCalcula : public QMainWindow {
 
 public:
     frmCalcula(numerette::Calculator& calculator, numerette::SettingsStore& settings, CalculatorLaunch launch,
-               CalculatorOwner& owner, DesktopServices services = {}, QWidget* parent = nullptr);
+               CalculatorOwner& owner, DesktopServices services, QWidget* parent = nullptr);
     ~frmCalcula() override;
 
     numerette::SettingsStore& settings() const { return m_settings; }
@@ -72,6 +76,12 @@ public:
     // The click-to-paste window: the user's next click anywhere gets the clipboard pasted
     // into the field it lands on.
     void showPasteWindow();
+    // The check of "Show with Large Font"; the tool windows follow it.
+    bool largeFontMode() const;
+
+signals:
+    // The user toggled "Stay on System Tray when Exit"; the notification-area icon follows.
+    void stayInTrayToggled(bool on);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -127,18 +137,13 @@ private:
     Launchers* m_launchers = nullptr;
     ToolLaunchers* m_toolLaunchers = nullptr;
     KeySounds* m_keySounds = nullptr;
-    // The services the window made itself, when none were given.
-    std::unique_ptr<numerette::NumLockSwitch> m_ownNumLock;
-    std::unique_ptr<numerette::ProgramStarter> m_ownPrograms;
-    std::unique_ptr<numerette::MidiOut> m_ownMidi;
-    std::unique_ptr<numerette::SyntheticInput> m_ownInput;
-    numerette::SyntheticInput* m_input = nullptr;
+    numerette::SyntheticInput& m_input;
     // The click-to-paste marker while it follows the pointer; one at a time.
     QPointer<frmPaste> m_paste;
     // `Timer1`: the clipboard monitor and the minimized caption.
     QTimer* m_timer1 = nullptr;
     bool m_timer1Enabled = false;
-    numerette::NumLockSwitch* m_numLock = nullptr;
+    numerette::NumLockSwitch& m_numLock;
     // The title in full mode; mini mode and a minimized window show the calculator's caption.
     QString m_title;
     // False when the window was opened during the exit: it then neither reads nor writes anything.

@@ -48,22 +48,11 @@ ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, n
     , m_window(window)
     , m_calculator(calculator)
     , m_settings(settings)
+    , m_pagePrinter(services.pagePrinter)
+    , m_ports(services.ports)
+    , m_ownDialogs(services.dialogs ? nullptr : std::make_unique<WindowPrintDialogs>(window))
+    , m_dialogs(services.dialogs ? services.dialogs : m_ownDialogs.get())
 {
-    if (!services.pagePrinter) {
-        m_ownPagePrinter = std::make_unique<numerette::DefaultPagePrinter>();
-        services.pagePrinter = m_ownPagePrinter.get();
-    }
-    if (!services.ports) {
-        m_ownPorts = std::make_unique<numerette::DevicePortWriter>();
-        services.ports = m_ownPorts.get();
-    }
-    if (!services.dialogs) {
-        m_ownDialogs = std::make_unique<WindowPrintDialogs>(window);
-        services.dialogs = m_ownDialogs.get();
-    }
-    m_pagePrinter = services.pagePrinter;
-    m_ports = services.ports;
-    m_dialogs = services.dialogs;
 
     listMenu->addSeparator();
     for (int index = 0; index < int(FontItems.size()); ++index) {
@@ -85,7 +74,7 @@ void ListPrinting::mnuImprimir_Click(int index)
 {
     if (m_printing || index < 0 || index >= int(FontItems.size()))
         return;
-    if (m_pagePrinter->printText(m_calculator.list(), FontItems[index].pointSize))
+    if (m_pagePrinter.printText(m_calculator.list(), FontItems[index].pointSize))
         m_dialogs->showMessage(QMessageBox::Information, LoadMessage(Message::SentToPrinter));
     else
         m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding));
@@ -130,30 +119,30 @@ void ListPrinting::mnuMatricial_Click()
 ListPrinting::RollResult ListPrinting::printOnRoll(PrinterPort port)
 {
     const QPointer<ListPrinting> alive(this);
-    if (!m_ports->open(port, PortOpening::NewJob))
+    if (!m_ports.open(port, PortOpening::NewJob))
         return RollResult::Failed;
     int linesSincePause = 0;
     for (const QByteArray& line : rollLines(m_calculator.list())) {
-        if (!m_ports->write(line)) {
-            m_ports->close();
+        if (!m_ports.write(line)) {
+            m_ports.close();
             return RollResult::Failed;
         }
         QCoreApplication::processEvents();
         if (!alive)
             return RollResult::Gone;
         if (numerette::isSerialPort(port) && linesSincePause == LinesBetweenPauses) {
-            m_ports->close();
+            m_ports.close();
             linesSincePause = 0;
             const bool goOn = m_dialogs->askOkCancel(tr("Await the end of the print and then press OK to continue..."));
             if (!alive)
                 return RollResult::Gone;
             if (!goOn)
                 return RollResult::Canceled;
-            if (!m_ports->open(port, PortOpening::Continue))
+            if (!m_ports.open(port, PortOpening::Continue))
                 return RollResult::Failed;
         }
         ++linesSincePause;
     }
-    m_ports->close();
+    m_ports.close();
     return RollResult::Sent;
 }

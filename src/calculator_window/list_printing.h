@@ -16,11 +16,11 @@ class PrintDialogs;
 class QMenu;
 class QWidget;
 
-// The services printing uses. Those left out are the desktop's own: the default printer,
-// the printer ports as DevicePortWriter finds them, and dialogs over the window.
+// The services printing uses: the page printer and the printer ports the window was given,
+// and the dialogs; without dialogs (tests give their own) they are message boxes over the window.
 struct PrintingServices {
-    numerette::PagePrinter* pagePrinter = nullptr;
-    numerette::PortWriter* ports = nullptr;
+    numerette::PagePrinter& pagePrinter;
+    numerette::PortWriter& ports;
     PrintDialogs* dialogs = nullptr;
 };
 
@@ -33,7 +33,7 @@ class ListPrinting : public QObject {
 
 public:
     ListPrinting(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                 QMenu* listMenu, PrintingServices services = {});
+                 QMenu* listMenu, PrintingServices services);
     ~ListPrinting() override;
 
     // Index 0..2: 8, 10 or 12 points. Message 16 when printed, 17 when not.
@@ -52,11 +52,9 @@ private:
     QWidget& m_window;
     numerette::Calculator& m_calculator;
     numerette::SettingsStore& m_settings;
-    std::unique_ptr<numerette::PagePrinter> m_ownPagePrinter;
-    std::unique_ptr<numerette::PortWriter> m_ownPorts;
+    numerette::PagePrinter& m_pagePrinter;
+    numerette::PortWriter& m_ports;
     std::unique_ptr<PrintDialogs> m_ownDialogs;
-    numerette::PagePrinter* m_pagePrinter;
-    numerette::PortWriter* m_ports;
     PrintDialogs* m_dialogs;
     // A print lets events run; the print items wait until it is over.
     bool m_printing = false;

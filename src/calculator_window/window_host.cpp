@@ -39,10 +39,16 @@ void WindowHost::showInformation(const QString& text)
     numerette::message_boxes::show(m_window, QMessageBox::Information, text);
 }
 
-void WindowHost::storeSetting(const QString& key, const QString& value)
+void WindowHost::storeNumberFormat(int index)
 {
     if (m_window)
-        m_window->settings().setValue(key, value);
+        m_window->settings().setFormato(index);
+}
+
+void WindowHost::storeAddOnEnter(bool on)
+{
+    if (m_window)
+        m_window->settings().setCalcEnter(on);
 }
 
 void WindowHost::backUpList(const QString& list)

@@ -23,7 +23,8 @@ public:
     void closeWindow() override;
     bool askYesNo(const QString& question) override;
     void showInformation(const QString& text) override;
-    void storeSetting(const QString& key, const QString& value) override;
+    void storeNumberFormat(int index) override;
+    void storeAddOnEnter(bool on) override;
     void backUpList(const QString& list) override;
 
 private:

@@ -55,10 +55,12 @@ constexpr std::array<std::pair<const char*, int>, 36> MenuPictures{{
 
 } // namespace
 
-WindowLayout::WindowLayout(QMainWindow& window, numerette::SettingsStore& settings, Parts parts, QMenu* settingsMenu)
+WindowLayout::WindowLayout(QMainWindow& window, numerette::SettingsStore& settings,
+                           numerette::SessionStart& sessionStart, Parts parts, QMenu* settingsMenu)
     : QObject(&window)
     , m_window(window)
     , m_settings(settings)
+    , m_sessionStart(sessionStart)
     , m_parts(parts)
 {
     settingsMenu->addSeparator();
@@ -206,19 +208,16 @@ void WindowLayout::mnuFicar_Click()
     m_startWithSession->trigger();
 }
 
-// The check follows the entry, so that it never claims a start the desktop will not make.
+// The check follows what is in place, so that it never claims a start the desktop will not make.
 void WindowLayout::startWithSession(bool on)
 {
-    if (on)
-        numerette::writeAutostartEntry(QApplication::applicationFilePath());
-    else
-        numerette::removeAutostartEntry();
+    m_sessionStart.setOn(on);
     showAutostartState();
 }
 
 void WindowLayout::showAutostartState()
 {
-    m_startWithSession->setChecked(numerette::autostartEntryPresent());
+    m_startWithSession->setChecked(m_sessionStart.isOn());
 }
 
 void WindowLayout::Form_Resize()

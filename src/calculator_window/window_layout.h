@@ -4,6 +4,7 @@
 #include <QObject>
 
 namespace numerette {
+class SessionStart;
 class SettingsStore;
 }
 class DisplayRow;
@@ -31,7 +32,8 @@ public:
         QuotationLabel* quotation;
     };
 
-    WindowLayout(QMainWindow& window, numerette::SettingsStore& settings, Parts parts, QMenu* settingsMenu);
+    WindowLayout(QMainWindow& window, numerette::SettingsStore& settings, numerette::SessionStart& sessionStart,
+                 Parts parts, QMenu* settingsMenu);
 
     bool largeLayout() const;
     bool keypadHidden() const;
@@ -55,7 +57,7 @@ public:
     bool menuLookChecked() const;
     // Gives the menus their own look and their pictures.
     void SetupMenuIcons();
-    // The start-with-session check follows the autostart entry.
+    // The start-with-session check follows whether the program starts with the session.
     void showAutostartState();
 
     // Keeps a resized window within the screen's height.
@@ -70,6 +72,7 @@ private:
 
     QMainWindow& m_window;
     numerette::SettingsStore& m_settings;
+    numerette::SessionStart& m_sessionStart;
     Parts m_parts;
     QAction* m_hideKeypad;
     QAction* m_largeFont;

@@ -25,7 +25,10 @@ WindowOptions::WindowOptions(QWidget& window, Calculator& calculator, SettingsSt
     connect(m_numLock, &QAction::toggled, this, [&calculator](bool on) { calculator.setNumLockAlways(on); });
     connect(m_alwaysOnTop, &QAction::toggled, this, &WindowOptions::applyAlwaysOnTop);
 
-    connect(m_stayInTray, &QAction::triggered, this, [&settings](bool on) { settings.setMnuSystray(on); });
+    connect(m_stayInTray, &QAction::triggered, this, [this, &settings](bool on) {
+        settings.setMnuSystray(on);
+        emit stayInTrayToggled(on);
+    });
     connect(m_numLock, &QAction::triggered, this, [&settings](bool on) { settings.setNumLock(on); });
     connect(m_alwaysOnTop, &QAction::triggered, this, [&settings](bool on) { settings.setVisivel(on); });
     connect(insertText, &QAction::triggered, this, [&settings](bool on) { settings.setInserirTexto(on); });

@@ -30,6 +30,10 @@ public:
     QAction* numLockItem() const { return m_numLock; }
     void setAlwaysOnTop(bool on);
 
+signals:
+    // The user toggled staying in the notification area.
+    void stayInTrayToggled(bool on);
+
 private:
     QAction* addOption(QMenu* menu, const QString& name, const QString& caption);
     void applyAlwaysOnTop(bool on);

@@ -100,8 +100,6 @@ QString SettingsStore::UltimoArq() const { return text(u"UltimoArq", QStringLite
 void SettingsStore::setUltimoArq(const QString& path) { store(u"UltimoArq", path); }
 QString SettingsStore::UltimoPath() const { return text(u"UltimoPath", QString()); }
 void SettingsStore::setUltimoPath(const QString& folder) { store(u"UltimoPath", folder); }
-void SettingsStore::setValue(const QString& key, const QString& value) { store(key, value); }
-
 QString SettingsStore::text(QAnyStringView key, const QString& fallback) const
 {
     const QVariant value = m_settings->value(key);

@@ -79,10 +79,6 @@ public:
     QString UltimoPath() const;
     void setUltimoPath(const QString& folder);
 
-    // A setting the calculator stores by its key, as text in the store's own form (booleans
-    // "True"/"False", numbers in decimal). Reading checks it like any other value.
-    void setValue(const QString& key, const QString& value);
-
 private:
     QString text(QAnyStringView key, const QString& fallback) const;
     bool flag(QAnyStringView key, bool fallback) const;

@@ -262,7 +262,7 @@ void Calculator::chooseNumberFormat(int index)
     if (display().endsWith(m_locale.decimal))
         setVisor(0, formatText(display(), u"#,##0"));
     if (m_windowVisible)
-        m_host.storeSetting(QStringLiteral("Formato"), QString::number(index));
+        m_host.storeNumberFormat(index);
     emit viewChanged();
 }
 
@@ -271,7 +271,7 @@ void Calculator::mnuEnter_Click()
     if (m_addMode)
         return;
     m_addMode = true;
-    m_host.storeSetting(QStringLiteral("CalcEnter"), QStringLiteral("True"));
+    m_host.storeAddOnEnter(true);
     if (!m_addModeNoteShown) {
         m_addModeNoteShown = true;
         if (m_windowVisible)
@@ -286,7 +286,7 @@ void Calculator::mnuIgual_Click()
     if (!m_addMode)
         return;
     m_addMode = false;
-    m_host.storeSetting(QStringLiteral("CalcEnter"), QStringLiteral("False"));
+    m_host.storeAddOnEnter(false);
     emit viewChanged();
 }
 

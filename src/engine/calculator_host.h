@@ -26,8 +26,10 @@ public:
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const QString&) { return false; }
     virtual void showInformation(const QString&) { }
-    // Written to the settings store when the user changes a setting in a visible window.
-    virtual void storeSetting(const QString&, const QString&) { }
+    // The user's choices the window keeps in its settings: the number format (its menu
+    // index) and whether Enter adds.
+    virtual void storeNumberFormat(int) { }
+    virtual void storeAddOnEnter(bool) { }
     // Keeps a copy of the list before the clear-list command wipes it.
     virtual void backUpList(const QString&) { }
 };

@@ -3,7 +3,6 @@
 
 #include <utility>
 
-#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QLocale>
@@ -122,10 +121,10 @@ void frmSysTray::loadCalculator()
     setCalculatorParked(false);
     // The command word is for the first calculator only; a later one starts plain.
     CalculatorLaunch launch{std::exchange(m_values.CommandWord, QString()), m_hostTag};
-    m_calculator = std::make_unique<HostedCalculator>(m_values, m_settings, std::move(launch), *this);
+    m_calculator = std::make_unique<HostedCalculator>(m_values, m_settings, std::move(launch), *this,
+                                                      m_services.calculatorPlatform());
     // The calculator's stay-in-tray item takes the icon away and brings it back.
-    if (auto* stayInTray = m_calculator->window().findChild<QAction*>(QStringLiteral("mnuSystray")))
-        connect(stayInTray, &QAction::triggered, this, &frmSysTray::setTrayIconShown);
+    connect(&m_calculator->window(), &frmCalcula::stayInTrayToggled, this, &frmSysTray::setTrayIconShown);
 }
 
 frmCalcula* frmSysTray::calculatorWindow() const

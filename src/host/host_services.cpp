@@ -20,6 +20,7 @@ HostServices systemHostServices(QWidget* owner)
     services.dialogs = std::make_unique<QtScheduleDialogs>(owner);
     services.notifications = std::make_unique<numerette::FreedesktopNotifications>();
     services.powerOff = std::make_unique<numerette::LogindPowerOff>();
+    services.calculatorPlatform = systemCalculatorPlatform;
     return services;
 }
 

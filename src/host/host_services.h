@@ -6,6 +6,8 @@
 
 #include <QTime>
 
+#include "calculator_platform.h"
+
 class QWidget;
 class ScheduleDialogs;
 
@@ -15,13 +17,16 @@ class PowerOff;
 }
 
 // What the host reaches outside the program through: the clock, the beep, the boxes of the
-// alarm and shutdown commands, desktop notifications and the power-off. Tests give fakes.
+// alarm and shutdown commands, desktop notifications, the power-off, and the services of
+// each calculator it loads. Tests give fakes.
 struct HostServices {
     std::function<QTime()> clock;
     std::function<void()> beep;
     std::unique_ptr<ScheduleDialogs> dialogs;
     std::unique_ptr<numerette::DesktopNotifications> notifications;
     std::unique_ptr<numerette::PowerOff> powerOff;
+    // Called for every calculator the host loads.
+    std::function<CalculatorPlatform()> calculatorPlatform;
 
     HostServices();
     HostServices(HostServices&&) noexcept;

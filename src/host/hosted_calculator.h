@@ -5,6 +5,7 @@
 
 #include "calculator.h"
 #include "calculator_owner.h"
+#include "calculator_platform.h"
 #include "frm_calcula.h"
 #include "window_host.h"
 
@@ -13,19 +14,21 @@ class SettingsStore;
 struct ProcessValues;
 }
 
-// One calculator as the host loads it: the window, the engine the window renders and the
-// services the window provides to the engine. The members go in reverse order, window first,
-// so the engine outlives the window and the services outlive the engine. A closed calculator
-// is deleted from the event loop (deleteLater), after any close handling still running.
+// One calculator as the host loads it: the window, the engine the window renders, the
+// services the window provides to the engine and the platform services the window works
+// through. The members go in reverse order, window first, so the engine outlives the window
+// and the services outlive the engine. A closed calculator is deleted from the event loop
+// (deleteLater), after any close handling still running.
 class HostedCalculator : public QObject {
 public:
     HostedCalculator(const numerette::ProcessValues& values, numerette::SettingsStore& settings,
-                     CalculatorLaunch launch, CalculatorOwner& owner);
+                     CalculatorLaunch launch, CalculatorOwner& owner, CalculatorPlatform platform);
 
     frmCalcula& window() { return m_window; }
     numerette::Calculator& calculator() { return m_calculator; }
 
 private:
+    CalculatorPlatform m_platform;
     WindowHost m_windowHost;
     numerette::Calculator m_calculator;
     frmCalcula m_window;

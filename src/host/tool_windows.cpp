@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tool_windows.h"
 
-#include <QAction>
-
 #include "frm_calcula.h"
 #include "frm_data.h"
 #include "frm_juro.h"
@@ -12,13 +10,6 @@
 #include "settings_store.h"
 
 namespace {
-
-// The calculator's large-font mode is the check of its `mnuGrande` item.
-bool largeFontMode(const frmCalcula& window)
-{
-    const auto* largeFont = window.findChild<QAction*>(QStringLiteral("mnuGrande"));
-    return largeFont && largeFont->isChecked();
-}
 
 // Modal to the calculator only, not to the whole program: the notification-area icon and
 // its menu keep answering, so Exit stays within reach while a tool is open.
@@ -31,19 +22,20 @@ void runModalToCalculator(QDialog& tool)
 } // namespace
 
 void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& calculator,
-                    const numerette::ProcessValues& values, numerette::SettingsStore& settings)
+                    const numerette::ProcessValues& values, numerette::SettingsStore& settings,
+                    const frmRegra::PrinterSource& printers)
 {
     switch (tool) {
     case ToolWindow::Dates: {
         frmData dates(calculator, values.DateFormat, &window);
-        if (largeFontMode(window))
+        if (window.largeFontMode())
             dates.useLargeFontLayout();
         QObject::connect(&dates, &frmData::keyReleased, &window, &frmCalcula::ForceNumLock);
         runModalToCalculator(dates);
         break;
     }
     case ToolWindow::RuleOfThree: {
-        frmRegra rule(calculator, &window);
+        frmRegra rule(calculator, printers, &window);
         rule.setStayOnTop(settings.Visivel());
         runModalToCalculator(rule);
         break;

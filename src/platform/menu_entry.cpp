@@ -149,4 +149,26 @@ bool autostartEntryPresent()
     return QFileInfo(autostartEntryPath()).size() > 0;
 }
 
+AutostartEntry::AutostartEntry(const QString& programPath)
+    : m_programPath(programPath)
+{
+}
+
+bool AutostartEntry::isOn() const
+{
+    return autostartEntryPresent();
+}
+
+bool AutostartEntry::setOn(bool on)
+{
+    return on ? writeAutostartEntry(m_programPath) : removeAutostartEntry();
+}
+
+bool FakeSessionStart::setOn(bool on)
+{
+    if (m_works)
+        m_on = on;
+    return m_works;
+}
+
 } // namespace numerette

@@ -36,4 +36,36 @@ bool autostartEntryPresent();
 // A program path as one argument of a desktop entry's Exec key.
 QString execArgument(const QString& programPath);
 
+// Whether the program starts with the desktop session.
+class SessionStart {
+public:
+    virtual ~SessionStart() = default;
+    virtual bool isOn() const = 0;
+    // False when the change could not be made.
+    virtual bool setOn(bool on) = 0;
+};
+
+// Through the autostart entry, starting programPath.
+class AutostartEntry final : public SessionStart {
+public:
+    explicit AutostartEntry(const QString& programPath);
+    bool isOn() const override;
+    bool setOn(bool on) override;
+
+private:
+    QString m_programPath;
+};
+
+// A switch for tests; one that does not work refuses every change.
+class FakeSessionStart final : public SessionStart {
+public:
+    bool isOn() const override { return m_on; }
+    bool setOn(bool on) override;
+    void setWorks(bool works) { m_works = works; }
+
+private:
+    bool m_on = false;
+    bool m_works = true;
+};
+
 } // namespace numerette

@@ -3,12 +3,14 @@
 
 #include <algorithm>
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 
 namespace numerette {
 
@@ -66,13 +68,18 @@ bool printLines(QPrinter& printer, const QString& text, int pointSize)
 
 } // namespace
 
-bool DefaultPagePrinter::printText(const QString& text, int pointSize)
+std::unique_ptr<QPrinter> openDefaultPrinter()
 {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull())
-        return false;
-    QPrinter printer(target, QPrinter::HighResolution);
-    return printLines(printer, text, pointSize);
+        return nullptr;
+    return std::make_unique<QPrinter>(target, QPrinter::HighResolution);
+}
+
+bool DefaultPagePrinter::printText(const QString& text, int pointSize)
+{
+    const std::unique_ptr<QPrinter> printer = openDefaultPrinter();
+    return printer && printLines(*printer, text, pointSize);
 }
 
 PdfPagePrinter::PdfPagePrinter(const QString& filePath)
@@ -86,6 +93,19 @@ bool PdfPagePrinter::printText(const QString& text, int pointSize)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_filePath);
     return printLines(printer, text, pointSize);
+}
+
+// QPrinter writes PDF only to a file: the document is caught in one of its own.
+QByteArray pdfDocument(const QString& text, int pointSize)
+{
+    const QTemporaryDir dir;
+    if (!dir.isValid())
+        return {};
+    const QString path = dir.filePath(QStringLiteral("document.pdf"));
+    if (!PdfPagePrinter(path).printText(text, pointSize))
+        return {};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool FakePagePrinter::printText(const QString& text, int pointSize)

@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
+class QPrinter;
+
 namespace numerette {
+
+// The desktop's default printer, or nothing when there is none (Qt would otherwise quietly
+// print to a PDF file).
+std::unique_ptr<QPrinter> openDefaultPrinter();
 
 // Text on a page printer, line by line in the desktop's fixed-pitch font. Lines end with
 // CR LF; one too long for the page wraps, and a full page goes on to the next.
@@ -32,6 +41,9 @@ public:
 private:
     QString m_filePath;
 };
+
+// The text as a PDF document, drawn as PdfPagePrinter draws it; empty when it could not be made.
+QByteArray pdfDocument(const QString& text, int pointSize);
 
 // A printer for tests: it records every document, and fails them all when told to.
 class FakePagePrinter final : public PagePrinter {

@@ -170,4 +170,17 @@ void DevicePortWriter::close()
     m_fd = -1;
 }
 
+bool FakePortWriter::open(PrinterPort, PortOpening)
+{
+    m_open = true;
+    return true;
+}
+
+bool FakePortWriter::write(const QByteArray& bytes)
+{
+    if (m_open)
+        sent += bytes;
+    return m_open;
+}
+
 } // namespace numerette

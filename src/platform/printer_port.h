@@ -62,4 +62,16 @@ private:
     int m_fd = -1;
 };
 
+// Ports for tests: every port opens, and what is written to it is kept in `sent`.
+class FakePortWriter final : public PortWriter {
+public:
+    bool open(PrinterPort, PortOpening) override;
+    bool write(const QByteArray& bytes) override;
+    void close() override { m_open = false; }
+    QByteArray sent;
+
+private:
+    bool m_open = false;
+};
+
 } // namespace numerette

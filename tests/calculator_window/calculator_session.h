@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "calculator.h"
-#include "fake_midi_out.h"
 #include "fake_calculator_owner.h"
+#include "fake_desktop.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
 #include "window_host.h"
@@ -17,7 +17,7 @@
 // One run of the calculator window, wired as the program wires it, with a stand-in host.
 struct CalculatorSession {
     CalculatorSession(numerette::SettingsStore& settings, FakeCalculatorOwner& owner, CalculatorLaunch launch = {})
-        : window(calculator, settings, std::move(launch), owner, DesktopServices{.midi = &midi})
+        : window(calculator, settings, std::move(launch), owner, desktop.services())
     {
         host.attach(&window);
     }
@@ -34,7 +34,6 @@ struct CalculatorSession {
 
     WindowHost host;
     numerette::Calculator calculator{host};
-    // No window test plays notes on the machine's sound card.
-    numerette::FakeMidiOut midi;
+    FakeDesktop desktop;
     frmCalcula window;
 };

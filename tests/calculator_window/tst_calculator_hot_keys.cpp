@@ -9,12 +9,10 @@
 #include "calculator.h"
 #include "calculator_host.h"
 #include "fake_calculator_owner.h"
-#include "fake_global_hot_keys.h"
+#include "fake_desktop.h"
 #include "frm_calcula.h"
 #include "minimized_caption.h"
-#include "num_lock_switch.h"
 #include "number_text.h"
-#include "program_starter.h"
 #include "settings_store.h"
 
 using namespace Qt::StringLiterals;
@@ -34,7 +32,7 @@ struct Fixture {
         settings.setHotKey(hotKeysWanted);
         settings.setCalcEnter(addMode);
         window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{}, owner,
-                                              DesktopServices{&hotKeys, &numLock, &programs});
+                                              desktop.services());
     }
     // Presses the hot keys in turn; each acts from the event loop, as from the platform.
     void press(std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys)
@@ -50,9 +48,10 @@ struct Fixture {
     FakeCalculatorOwner owner;
     numerette::CalculatorHost host;
     Calculator calculator{host};
-    numerette::FakeGlobalHotKeys hotKeys;
-    numerette::FakeNumLockSwitch numLock;
-    numerette::FakeProgramStarter programs;
+    FakeDesktop desktop;
+    numerette::FakeGlobalHotKeys& hotKeys = desktop.hotKeys;
+    numerette::FakeNumLockSwitch& numLock = desktop.numLock;
+    numerette::FakeProgramStarter& programs = desktop.programs;
     std::unique_ptr<frmCalcula> window;
 };
 

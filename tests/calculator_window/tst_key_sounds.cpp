@@ -17,12 +17,9 @@
 #include "calculator.h"
 #include "calculator_host.h"
 #include "fake_calculator_owner.h"
-#include "fake_global_hot_keys.h"
-#include "fake_midi_out.h"
+#include "fake_desktop.h"
 #include "frm_calcula.h"
 #include "key_sounds.h"
-#include "num_lock_switch.h"
-#include "program_starter.h"
 #include "settings_store.h"
 
 using namespace Qt::StringLiterals;
@@ -241,7 +238,7 @@ void TstKeySounds::load()
     QFETCH(QString, checked);
     QFETCH(Messages, sent);
     if (!sons.isEmpty())
-        m_settings->setValue(u"Sons"_s, sons);
+        m_settings->setSons(SoundMode(sons.toInt()));
     m_settings->setInstrumento(75);
     Dialogs dialogs;
     Sounds keyboard(*m_settings);
@@ -376,12 +373,9 @@ void TstKeySounds::windowKeysSoundAndDialogsSilence()
     FakeCalculatorOwner owner;
     numerette::CalculatorHost host;
     numerette::Calculator calculator{host};
-    numerette::FakeGlobalHotKeys hotKeys;
-    numerette::FakeNumLockSwitch numLock;
-    numerette::FakeProgramStarter programs;
-    numerette::FakeMidiOut midi;
-    frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, owner,
-                      DesktopServices{&hotKeys, &numLock, &programs, &midi});
+    FakeDesktop desktop;
+    numerette::FakeMidiOut& midi = desktop.midi;
+    frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, owner, desktop.services());
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));

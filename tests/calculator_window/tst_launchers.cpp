@@ -11,12 +11,10 @@
 #include "calculator.h"
 #include "calculator_host.h"
 #include "fake_calculator_owner.h"
-#include "fake_global_hot_keys.h"
+#include "fake_desktop.h"
 #include "frm_calcula.h"
 #include "key_script.h"
 #include "message_catalogue.h"
-#include "num_lock_switch.h"
-#include "program_starter.h"
 #include "settings_store.h"
 #include "tool_launchers.h"
 
@@ -29,7 +27,7 @@ struct Fixture {
     {
         qputenv("XDG_DATA_HOME", dir.path().toUtf8());
         window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{QString(), hostTag}, owner,
-                                              DesktopServices{&hotKeys, &numLock, &programs});
+                                              desktop.services());
         window->show();
     }
     void run(const QString& item) { window->findChild<QAction*>(item)->trigger(); }
@@ -39,9 +37,10 @@ struct Fixture {
     FakeCalculatorOwner owner;
     numerette::CalculatorHost host;
     numerette::Calculator calculator{host};
-    numerette::FakeGlobalHotKeys hotKeys;
-    numerette::FakeNumLockSwitch numLock;
-    numerette::FakeProgramStarter programs;
+    FakeDesktop desktop;
+    numerette::FakeGlobalHotKeys& hotKeys = desktop.hotKeys;
+    numerette::FakeNumLockSwitch& numLock = desktop.numLock;
+    numerette::FakeProgramStarter& programs = desktop.programs;
     std::unique_ptr<frmCalcula> window;
 };
 

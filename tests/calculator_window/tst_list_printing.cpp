@@ -49,7 +49,7 @@ QByteArray contentsOf(const QString& path)
 
 struct Fixture {
     explicit Fixture(const QString& tape, numerette::PagePrinter* pagePrinter = nullptr)
-        : printing(window, calculator, settings, &menu, {pagePrinter ? pagePrinter : &pages, &ports, &dialogs})
+        : printing(window, calculator, settings, &menu, {pagePrinter ? *pagePrinter : pages, ports, &dialogs})
     {
         window.setWindowTitle(u" Numerette FREE"_s);
         calculator.setList(tape);

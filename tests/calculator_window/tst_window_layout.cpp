@@ -3,20 +3,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProcess>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "calculator_session.h"
-#include "menu_entry.h"
 #include "message_catalogue.h"
 
 using namespace Qt::StringLiterals;
@@ -80,6 +76,7 @@ private slots:
     void secondaryAndMiniUseTheNormalLayout();
     void quotationPictureFollowsTheLayout_data();
     void quotationPictureFollowsTheLayout();
+    void startWithSession_data();
     void startWithSession();
     void menuLook();
 
@@ -115,8 +112,11 @@ void TstWindowLayout::layoutsSwitchBackAndForth()
     const QList<QVariant> large = measures(session);
     QCOMPARE(session.window.width(), 348);
 
+    QVERIFY(session.window.largeFontMode());
     session.action(u"mnuGrande"_s)->trigger();
     QVERIFY(!session.action(u"mnuGrande"_s)->isChecked());
+    // The tool windows open in the layout the window shows.
+    QVERIFY(!session.window.largeFontMode());
     QCOMPARE(session.window.width(), 220);
     QVERIFY(session.widget(u"chkNum7"_s)->minimumWidth() < large.at(4).toSize().width());
     QCOMPARE(m_settings->Letrona(), false);
@@ -284,36 +284,37 @@ void TstWindowLayout::quotationPictureFollowsTheLayout()
     QVERIFY(picture->geometry().right() < quotation->contentsRect().left());
 }
 
-// The autostart entry starts the program in the notification area; the check follows the
-// entry, also at the next start.
+void TstWindowLayout::startWithSession_data()
+{
+    QTest::addColumn<bool>("startsBefore");
+    QTest::addColumn<bool>("works");
+    QTest::addColumn<bool>("startsAfter");
+
+    QTest::newRow("switched on") << false << true << true;
+    QTest::newRow("switched off") << true << true << false;
+    QTest::newRow("refused") << false << false << false;
+}
+
+// The check shows whether the program starts with the session, from the load on; after a
+// change the desktop refused it still tells the truth.
 void TstWindowLayout::startWithSession()
 {
-    const QString entry = numerette::autostartEntryPath();
-    QVERIFY(entry.startsWith(m_data->filePath(u"config/autostart/"_s)));
-    {
-        Session session(*m_settings, m_owner);
-        QVERIFY(session.show());
-        QVERIFY(!session.action(u"mnuFicar"_s)->isChecked());
-        session.action(u"mnuFicar"_s)->trigger();
-        QVERIFY(session.action(u"mnuFicar"_s)->isChecked());
-        session.window.close();
-    }
-    QFile file(entry);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    QVERIFY2(text.contains(u"\nExec=\""_s + QCoreApplication::applicationFilePath() + u"\" systray\n"_s),
-             qPrintable(text));
-    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
-    if (!validator.isEmpty())
-        QCOMPARE(QProcess::execute(validator, {entry}), 0);
+    QFETCH(bool, startsBefore);
+    QFETCH(bool, works);
+    QFETCH(bool, startsAfter);
 
-    m_owner.parked = false;
-    Session again(*m_settings, m_owner);
-    QVERIFY(again.show());
-    QVERIFY(again.action(u"mnuFicar"_s)->isChecked());
-    again.action(u"mnuFicar"_s)->trigger();
-    QVERIFY(!again.action(u"mnuFicar"_s)->isChecked());
-    QVERIFY(!QFile::exists(entry));
+    FakeDesktop desktop;
+    desktop.sessionStart.setOn(startsBefore);
+    desktop.sessionStart.setWorks(works);
+    WindowHost host;
+    numerette::Calculator calculator{host};
+    frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, m_owner, desktop.services());
+    host.attach(&window);
+    QAction* item = window.findChild<QAction*>(u"mnuFicar"_s);
+    QCOMPARE(item->isChecked(), startsBefore);
+    item->trigger();
+    QCOMPARE(desktop.sessionStart.isOn(), startsAfter);
+    QCOMPARE(item->isChecked(), startsAfter);
 }
 
 // The look is stored for the next start, with a message saying so; with it on, the items in

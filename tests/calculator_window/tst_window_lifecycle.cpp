@@ -291,8 +291,8 @@ void TstWindowLifecycle::storedPlaceIsKeptOnScreen()
     QFETCH(int, expectedTop);
     QFETCH(int, expectedLeft);
 
-    m_settings->setValue(u"CalcTop"_s, storedTop);
-    m_settings->setValue(u"CalcLeft"_s, storedLeft);
+    m_settings->setCalcTop(storedTop.toInt());
+    m_settings->setCalcLeft(storedLeft.toInt());
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());
     QCOMPARE(session.window.pos(), screenArea().topLeft() + QPoint(expectedLeft, expectedTop));
@@ -617,6 +617,8 @@ void TstWindowLifecycle::optionsAreStoredWhenToggled_data()
     QTest::newRow("NumLock") << u"mnuNumLock"_s << u"NumLock"_s << u"False"_s;
     QTest::newRow("stay in tray") << u"mnuSystray"_s << u"mnuSystray"_s << u"False"_s;
     QTest::newRow("insert text") << u"mnuInserir"_s << u"InserirTexto"_s << u"True"_s;
+    QTest::newRow("number format") << u"mnuNumeral20"_s << u"Formato"_s << u"20"_s;
+    QTest::newRow("add on Enter") << u"mnuEnter"_s << u"CalcEnter"_s << u"True"_s;
 }
 
 void TstWindowLifecycle::optionsAreStoredWhenToggled()
@@ -627,7 +629,8 @@ void TstWindowLifecycle::optionsAreStoredWhenToggled()
 
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());
-    session.action(item)->trigger();
+    // Adding on Enter explains itself in a message box.
+    messagesShownBy([&] { session.action(item)->trigger(); });
     QCOMPARE(storedSettings().value(key), stored);
     if (item == u"mnuVisivel"_s) {
         QVERIFY(!session.window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

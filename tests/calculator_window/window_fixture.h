@@ -8,7 +8,7 @@
 #include "calculator.h"
 #include "calculator_host.h"
 #include "fake_calculator_owner.h"
-#include "fake_midi_out.h"
+#include "fake_desktop.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
 
@@ -40,7 +40,6 @@ struct WindowFixture {
     FakeCalculatorOwner owner;
     RecordingHost host;
     numerette::Calculator calculator{host};
-    // No window test plays notes on the machine's sound card.
-    numerette::FakeMidiOut midi;
-    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, DesktopServices{.midi = &midi}};
+    FakeDesktop desktop;
+    frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};
 };

@@ -27,7 +27,8 @@ public:
         return answerYes;
     }
     void showInformation(const QString& text) override { notes.append(text); }
-    void storeSetting(const QString& key, const QString& value) override { settings.append(key + u'=' + value); }
+    void storeNumberFormat(int index) override { settings.append(u"format "_s + QString::number(index)); }
+    void storeAddOnEnter(bool on) override { settings.append(on ? u"add on Enter"_s : u"total on Enter"_s); }
     void backUpList(const QString& list) override { backups.append(list); }
 
     QString clipboard;
@@ -399,7 +400,7 @@ void TestCalculator::formatSwitchLeavesTimeMode()
     QVERIFY(!m.calc.timeMode());
     QCOMPARE(m.tail(), tapeText(u"00:01:30 =|001|00:01:30 T|==="_s).split(u"\r\n"_s));
     QCOMPARE(m.calc.display(), u"0.00"_s);
-    QCOMPARE(m.host.settings, QStringList{u"Formato=20"_s});
+    QCOMPARE(m.host.settings, QStringList{u"format 20"_s});
 }
 
 void TestCalculator::enterKeyFunction()
@@ -413,7 +414,7 @@ void TestCalculator::enterKeyFunction()
     calc.mnuIgual_Click();
     QVERIFY(!calc.addMode());
     calc.mnuEnter_Click();
-    QCOMPARE(host.settings, QStringList({u"CalcEnter=True"_s, u"CalcEnter=False"_s, u"CalcEnter=True"_s}));
+    QCOMPARE(host.settings, QStringList({u"add on Enter"_s, u"total on Enter"_s, u"add on Enter"_s}));
     const QString note = u"You have just set calculator to ADD when ENTER key is pressed!\r\n\r\n"
                          u"To get calculation's TOTAL press = or NUMLOCK of the numeric keypad.\r\n\r\n"
                          u"Keys + (plus) and - (minus) now convert the typed number into a positive or a negative "

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "calculator.h"
+#include "fake_calculator_platform.h"
 #include "fake_instance_channel.h"
 #include "frm_calcula.h"
 #include "frm_sys_tray.h"
@@ -22,17 +23,28 @@ using numerette::InstanceMessage;
 
 namespace {
 
+constexpr Qt::KeyboardModifiers CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
 // One process of the program: the host over a fake channel to the other processes.
 struct Process {
     FakeInstanceChannel channel;
     numerette::SettingsStore settings;
     frmSysTray host;
     QSignalSpy unloaded{&host, &frmSysTray::unloaded};
+    // The hot keys of every calculator the host loaded, in order.
+    QList<QPointer<numerette::FakeGlobalHotKeys>> calculatorHotKeys;
 
     Process(const QString& commandWord, const QString& settingsFile)
         : settings(settingsFile)
         , host(commandWord, channel, settings)
     {
+        HostServices services = systemHostServices(&host);
+        services.calculatorPlatform = [this] {
+            CalculatorPlatform platform = fakeCalculatorPlatform();
+            calculatorHotKeys.append(static_cast<numerette::FakeGlobalHotKeys*>(platform.hotKeys.get()));
+            return platform;
+        };
+        host.setServices(std::move(services));
     }
 };
 
@@ -291,6 +303,9 @@ void TstFrmSysTray::parkedCalculatorComesBackFresh()
     process->host.load();
     QPointer<frmCalcula> parked = process->host.calculatorWindow();
     QVERIFY(parked);
+    QCOMPARE(process->calculatorHotKeys.size(), 1);
+    const QPointer<numerette::FakeGlobalHotKeys> parkedKeys = process->calculatorHotKeys.first();
+    QVERIFY(parkedKeys->isRegistered(Qt::Key_C, CtrlShift));
     // What closing to the notification area leaves behind.
     process->host.setCalculatorParked(true);
     parked->hide();
@@ -303,6 +318,10 @@ void TstFrmSysTray::parkedCalculatorComesBackFresh()
     QVERIFY(!process->host.calculatorParked());
     QVERIFY(!process->host.calculator()->calculatorParked());
     QTRY_VERIFY(!parked);
+    // The fresh calculator works through services of its own; the parked one's went with it.
+    QCOMPARE(process->calculatorHotKeys.size(), 2);
+    QVERIFY(!parkedKeys);
+    QVERIFY(process->calculatorHotKeys.last()->isRegistered(Qt::Key_C, CtrlShift));
 }
 
 void TstFrmSysTray::closingCalculatorWithoutTrayEnds()

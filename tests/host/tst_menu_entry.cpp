@@ -51,6 +51,7 @@ private slots:
     void execQuotesProgram_data();
     void execQuotesProgram();
     void writtenEntryIsValid();
+    void autostartEntrySwitches();
     void installedEntry_data();
     void installedEntry();
     void commentInUsersLanguage_data();
@@ -112,6 +113,31 @@ void TstMenuEntry::writtenEntryIsValid()
     validate.start(validator, {path});
     QVERIFY(validate.waitForFinished());
     QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+}
+
+// The autostart entry starts the program in the notification area; switching off removes
+// it, and succeeds also when there was none.
+void TstMenuEntry::autostartEntrySwitches()
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_data.filePath(u"config"_s)));
+    numerette::AutostartEntry entry(u"/opt/Numerette Folder/numerette"_s);
+    QVERIFY(!entry.isOn());
+    QVERIFY(entry.setOn(false));
+    QVERIFY(entry.setOn(true));
+    QVERIFY(entry.isOn());
+    const QString path = m_data.filePath(u"config/autostart/numerette.desktop"_s);
+    QCOMPARE(numerette::autostartEntryPath(), path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY2(text.contains(u"\nExec=\"/opt/Numerette Folder/numerette\" systray\n"_s), qPrintable(text));
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+    if (!validator.isEmpty())
+        QCOMPARE(QProcess::execute(validator, {path}), 0);
+
+    QVERIFY(entry.setOn(false));
+    QVERIFY(!entry.isOn());
+    QVERIFY(!QFile::exists(path));
 }
 
 void TstMenuEntry::installedEntry_data()

@@ -260,11 +260,11 @@ void TstNoCutText::toolWindows_data()
         });
     }
     QTest::newRow("rule of three") << Open([show](numerette::Calculator& c, QWidget* parent) {
-        frmRegra window(c, parent);
+        frmRegra window(c, {}, parent);
         show(window, u"rule of three"_s);
     });
     QTest::newRow("rule of three example") << Open([show](numerette::Calculator& c, QWidget* parent) {
-        frmRegra window(c, parent);
+        frmRegra window(c, {}, parent);
         numerette::FakeToolPrompts prompts;
         prompts.answers = {numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes};
         window.setPrompts(prompts);

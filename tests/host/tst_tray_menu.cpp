@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "desktop_notifications.h"
+#include "fake_calculator_platform.h"
 #include "fake_instance_channel.h"
 #include "frm_calcula.h"
 #include "frm_sys_tray.h"
@@ -79,6 +80,7 @@ struct Process {
         auto ownPowerOff = std::make_unique<numerette::FakePowerOff>();
         powerOff = ownPowerOff.get();
         services.powerOff = std::move(ownPowerOff);
+        services.calculatorPlatform = fakeCalculatorPlatform;
         host.setServices(std::move(services));
         host.load();
     }

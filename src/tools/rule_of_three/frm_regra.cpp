@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -30,15 +29,6 @@ namespace {
 
 constexpr int ValueLength = 10;
 constexpr int DescriptionLength = 25;
-
-std::unique_ptr<QPrinter> defaultPrinter()
-{
-    // Without a default printer Qt would print to a PDF file unasked.
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-}
 
 QString indexed(const char* name, int i)
 {
@@ -91,14 +81,14 @@ private:
     frmRegra& m_window;
 };
 
-frmRegra::frmRegra(Calculator& calculator, QWidget* parent)
+frmRegra::frmRegra(Calculator& calculator, PrinterSource printers, QWidget* parent)
     : ToolDialog(parent)
     , m_sheet(calculator.numberLocale().withThousandsGrouping())
     , m_decimal(calculator.DecimalSeparator())
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(Message::RuleOfThreeTitle)))
     , m_prompts(m_messageBoxes.get())
     , m_rendering(std::make_unique<RenderingPrompts>(*this))
-    , m_printerSource(defaultPrinter)
+    , m_printerSource(std::move(printers))
 {
     setObjectName(QStringLiteral("frmRegra"));
     setWindowTitle(LoadMessage(Message::RuleOfThreeTitle));
@@ -237,11 +227,6 @@ QPushButton* frmRegra::addButton(const QString& name, const QString& caption)
 void frmRegra::setPrompts(ToolPrompts& prompts)
 {
     m_prompts = &prompts;
-}
-
-void frmRegra::setPrinterSource(PrinterSource source)
-{
-    m_printerSource = std::move(source);
 }
 
 // Only a key that changed the new value counts as typing in it: the release of the Tab or

@@ -31,13 +31,12 @@ public:
     // The printer to print on, or nothing when there is none.
     using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
 
-    explicit frmRegra(numerette::Calculator& calculator, QWidget* parent = nullptr);
+    // Prints on what printers gives; an empty source means there is no printer.
+    frmRegra(numerette::Calculator& calculator, PrinterSource printers, QWidget* parent = nullptr);
     ~frmRegra() override;
 
     // Message boxes go through `prompts` from now on (tests record them).
     void setPrompts(numerette::ToolPrompts& prompts);
-    // By default the desktop's default printer; without one, printing fails.
-    void setPrinterSource(PrinterSource source);
 
     const numerette::rule_of_three::Sheet& sheet() const { return m_sheet; }
 

@@ -27,7 +27,6 @@ public:
     void closeWindow() override {}
     bool askYesNo(const QString&) override { return false; }
     void showInformation(const QString&) override {}
-    void storeSetting(const QString&, const QString&) override {}
     void backUpList(const QString&) override {}
 
 private:

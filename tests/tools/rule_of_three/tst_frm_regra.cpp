@@ -22,10 +22,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct Fixture {
-    explicit Fixture(QChar decimal = u'.')
+    explicit Fixture(QChar decimal = u'.', frmRegra::PrinterSource printers = {})
     {
         calculator.setNumberLocale(NumberLocale::withDecimal(decimal));
-        window.emplace(calculator);
+        window.emplace(calculator, std::move(printers));
         window->setPrompts(prompts);
         window->show();
     }
@@ -256,8 +256,7 @@ void TstFrmRegra::printsTheWindowImage()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(u"regra.pdf"_s);
-    Fixture f;
-    f.window->setPrinterSource([file] {
+    Fixture f(u'.', [file] {
         auto printer = std::make_unique<QPrinter>();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(file);
@@ -271,8 +270,7 @@ void TstFrmRegra::printsTheWindowImage()
 
 void TstFrmRegra::withoutPrinterReportsAndCloses()
 {
-    Fixture f;
-    f.window->setPrinterSource([] { return std::unique_ptr<QPrinter>(); });
+    Fixture f(u'.', [] { return std::unique_ptr<QPrinter>(); });
     f.window->cmdImprimir_Click();
     QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Critical, LoadMessage(Message::PrinterNotResponding)}));
     QVERIFY(!f.window->isVisible());
