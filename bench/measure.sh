@@ -63,6 +63,29 @@ idle_cpu() {
     awk -v d=$((after - before)) -v t="$ticks" -v s="$idle_seconds" 'BEGIN { printf "%.3f", 100 * d / t / s }'
 }
 
+# cpu_ns PID: the CPU time of all the process's threads (the X connection has one of its
+# own) in nanoseconds; clock ticks would be too coarse for a few hundred keys.
+cpu_ns() { awk '{ sum += $1 } END { print sum }' /proc/"$1"/task/*/schedstat; }
+
+# typing_cpu PROGRAM FIRST-TITLE LAST-TITLE: starts the program, types `typed_items` items
+# ("7+") into its window with X key events and prints the CPU time per key in microseconds.
+readonly typed_items=${TYPED_ITEMS:-300}
+typing_cpu() {
+    local pid window before after keys
+    keys=$(printf '7+%.0s' $(seq "$typed_items"))
+    read -r _ _ pid < <(start "$@")
+    window=$(xdotool search --all --onlyvisible --pid "$pid" --name "$3" 2>/dev/null | head -n 1)
+    xdotool windowfocus --sync "$window"
+    sleep 1
+    before=$(cpu_ns "$pid")
+    xdotool type --delay 5 "$keys"
+    # The last keys handled and painted.
+    sleep 1
+    after=$(cpu_ns "$pid")
+    stop "$pid"
+    awk -v d=$((after - before)) -v n=$((2 * typed_items)) 'BEGIN { printf "%.1f", d / n / 1000 }'
+}
+
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 # measure PROGRAM FIRST-TITLE LAST-TITLE: prints "cold-first cold-last warm-first warm-last
@@ -94,6 +117,8 @@ fi
 read -r _ _ pid < <(start "$program" 'Numerette starting' 'Numerette FREE')
 idle_on=$(idle_cpu "$pid")
 stop "$pid"
+floor_key=$(typing_cpu "$floor" 'Floor window' 'Floor window')
+key=$(typing_cpu "$program" 'Numerette starting' 'Numerette FREE')
 
 printf '| Measure | Numerette | Floor | Ratio |\n|---|---|---|---|\n'
 printf '| Cold start to first window (splash), ms | %s | %s | %s |\n' "$splash_cold" "$floor_cold" "$(ratio "$splash_cold" "$floor_cold")"
@@ -103,6 +128,7 @@ printf '| Warm start to calculator window, median of 5, ms | %s | | |\n' "$windo
 printf '| Peak memory (VmHWM), MiB | %.1f | %.1f | %s |\n' "$(ratio "$memory" 1024)" "$(ratio "$floor_memory" 1024)" "$(ratio "$memory" "$floor_memory")"
 printf '| Idle CPU over %s s, monitor off, %% | %s | %s | |\n' "$idle_seconds" "$idle_off" "$floor_idle"
 printf '| Idle CPU over %s s, monitor on, %% | %s | %s | |\n' "$idle_seconds" "$idle_on" "$floor_idle"
+printf '| CPU per key, %s items typed with X key events, µs | %s | %s | %s |\n' "$typed_items" "$key" "$floor_key" "$(ratio "$key" "$floor_key")"
 echo
 QT_QPA_PLATFORM=offscreen "$build/bench/bench_tape_typing"
 echo

@@ -39,20 +39,30 @@ int scaled(int pixels, double scale)
     return std::max(1, int(std::lround(pixels * scale)));
 }
 
-void fitText(QLabel* label, double scale)
+} // namespace
+
+// The largest size, from the design's down to the smallest, at which the text fits the
+// label's room. Measuring text is costly and the row renders several times per key, so a
+// label is measured again only when its text, its room or the scale has changed; a hidden
+// label waits until it shows and the layout has given it its room.
+void DisplayRow::fitText(QLabel* label)
 {
-    QFont fitted = label->font();
-    int size = scaled(DisplayPixelSize, scale);
-    fitted.setPixelSize(size);
+    if (label->isHidden())
+        return;
     const int room = label->contentsRect().width();
-    const int smallest = scaled(SmallestDisplayPixelSize, scale);
+    Fitted& last = label == m_display ? m_displayFitted : m_timeDisplayFitted;
+    if (last.text == label->text() && last.room == room && last.scale == m_scale)
+        return;
+    last = {label->text(), room, m_scale};
+    QFont fitted = label->font();
+    int size = scaled(DisplayPixelSize, m_scale);
+    fitted.setPixelSize(size);
+    const int smallest = scaled(SmallestDisplayPixelSize, m_scale);
     while (size > smallest && QFontMetrics(fitted).horizontalAdvance(label->text()) > room)
         fitted.setPixelSize(--size);
     if (fitted != label->font())
         label->setFont(fitted);
 }
-
-} // namespace
 
 DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
     : QLabel(parent)
@@ -130,16 +140,10 @@ void DisplayRow::render()
     const bool timeMode = m_calculator.timeMode();
     m_display->setVisible(!timeMode);
     m_timeDisplay->setVisible(timeMode);
-    fitText(m_display, m_scale);
-    fitText(m_timeDisplay, m_scale);
+    fitText(m_display);
+    fitText(m_timeDisplay);
 }
 
-void DisplayRow::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    fitText(m_display, m_scale);
-    fitText(m_timeDisplay, m_scale);
-}
 
 // The row is as tall as its texts; its own (empty) label text does not count.
 QSize DisplayRow::sizeHint() const
@@ -171,6 +175,9 @@ bool DisplayRow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_counter && event->type() == QEvent::MouseButtonDblClick)
         emit counterDoubleClicked();
+    // A display's room changes with the window and as the displays take turns.
+    if ((watched == m_display || watched == m_timeDisplay) && event->type() == QEvent::Resize)
+        fitText(static_cast<QLabel*>(watched));
     return QLabel::eventFilter(watched, event);
 }
 

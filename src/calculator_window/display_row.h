@@ -33,17 +33,26 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QLabel* addDisplay(const QString& name);
+    void fitText(QLabel* label);
+
+    // What a display was last fitted to.
+    struct Fitted {
+        QString text;
+        int room = -1;
+        double scale = 0;
+    };
 
     const numerette::Calculator& m_calculator;
     QLabel* m_display;
     QLabel* m_counter;
     QLabel* m_timeDisplay;
     double m_scale = 1.0;
+    Fitted m_displayFitted;
+    Fitted m_timeDisplayFitted;
 };
