@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMargins>
 
 namespace numerette {
 class Calculator;
@@ -32,7 +33,9 @@ signals:
     void displayClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -40,6 +43,10 @@ protected:
 private:
     QLabel* addDisplay(const QString& name);
     void fitText(QLabel* label);
+    QLabel* shownDisplay() const;
+    int spacing() const;
+    QSize rowSize(QSize counter, QSize display) const;
+    void placeTexts();
 
     // What a display was last fitted to.
     struct Fitted {
@@ -53,6 +60,10 @@ private:
     QLabel* m_counter;
     QLabel* m_timeDisplay;
     double m_scale = 1.0;
+    QMargins m_margins;
+    // The sizes last told to the window.
+    QSize m_toldSizeHint;
+    QSize m_toldMinimumSize;
     Fitted m_displayFitted;
     Fitted m_timeDisplayFitted;
 };

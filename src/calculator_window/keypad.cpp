@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "cached_picture.h"
 #include "xp_button.h"
 
 using numerette::Button;
@@ -232,14 +233,17 @@ void Keypad::placePlusKey(bool addMode)
 void Keypad::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    drawCachedPicture(painter, *this, QStringLiteral("Keypad"), [this](QPainter& picture) {
+        picture.setRenderHint(QPainter::Antialiasing);
+        const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QLinearGradient face(panel.topLeft(), panel.bottomLeft());
+        face.setColorAt(0, QColor(0x3a, 0x4b, 0x64));
+        face.setColorAt(1, QColor(0x24, 0x30, 0x44));
+        picture.setPen(QPen(QColor(0x1a, 0x23, 0x33), 1));
+        picture.setBrush(face);
+        picture.drawRoundedRect(panel, 8, 8);
+    });
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient face(panel.topLeft(), panel.bottomLeft());
-    face.setColorAt(0, QColor(0x3a, 0x4b, 0x64));
-    face.setColorAt(1, QColor(0x24, 0x30, 0x44));
-    painter.setPen(QPen(QColor(0x1a, 0x23, 0x33), 1));
-    painter.setBrush(face);
-    painter.drawRoundedRect(panel, 8, 8);
 
     const bool negative = m_calculator.memoryColour() == numerette::MemoryColour::Yellow;
     painter.setPen(negative ? QColor(255, 255, 0) : QColor(255, 255, 255));

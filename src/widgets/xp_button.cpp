@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "cached_picture.h"
+
 XPButton::XPButton(const QString& caption, QWidget* parent)
     : QAbstractButton(parent)
 {
@@ -42,13 +44,33 @@ QSize XPButton::sizeHint() const
 void XPButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-
     const bool down = isDown() || m_rightDown || m_value;
     const bool hover = underMouse() && isEnabled() && !down;
-    const QColor face = down ? m_face.darker(118) : hover ? m_face.lighter(110) : m_face;
-
+    const bool focus = hasFocus();
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QString look = QStringLiteral("XPButton %1 %2 %3 %4 %5")
+                             .arg(m_face.rgba())
+                             .arg(m_caption.rgba())
+                             .arg(int(down))
+                             .arg(int(hover))
+                             .arg(int(focus));
+    drawCachedPicture(painter, *this, look, [&](QPainter& face) { paintFace(face, frame, down, hover, focus); });
+
+    // A key taller than wide (the tall ENTER key) stacks the words of its caption.
+    QString caption = text();
+    if (height() > width())
+        caption.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(isEnabled() ? m_caption : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    painter.setFont(font());
+    const QRectF textArea = down ? frame.translated(0.5, 1) : frame;
+    painter.drawText(textArea, Qt::AlignCenter, caption);
+}
+
+void XPButton::paintFace(QPainter& painter, const QRectF& frame, bool down, bool hover, bool focus) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor face = down ? m_face.darker(118) : hover ? m_face.lighter(110) : m_face;
     const qreal radius = std::min(frame.width(), frame.height()) * 0.18;
     QLinearGradient gradient(frame.topLeft(), frame.bottomLeft());
     gradient.setColorAt(0, down ? face.darker(110) : face.lighter(112));
@@ -63,19 +85,10 @@ void XPButton::paintEvent(QPaintEvent*)
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(frame.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
     }
-    if (hasFocus()) {
+    if (focus) {
         painter.setPen(QPen(m_caption, 1, Qt::DotLine));
         painter.drawRoundedRect(frame.adjusted(3, 3, -3, -3), radius - 2, radius - 2);
     }
-
-    // A key taller than wide (the tall ENTER key) stacks the words of its caption.
-    QString caption = text();
-    if (height() > width())
-        caption.replace(QLatin1Char(' '), QLatin1Char('\n'));
-    painter.setPen(isEnabled() ? m_caption : palette().color(QPalette::Disabled, QPalette::ButtonText));
-    painter.setFont(font());
-    const QRectF textArea = down ? frame.translated(0.5, 1) : frame;
-    painter.drawText(textArea, Qt::AlignCenter, caption);
 }
 
 void XPButton::mousePressEvent(QMouseEvent* event)

@@ -41,6 +41,9 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // The key's face without its caption.
+    void paintFace(QPainter& painter, const QRectF& frame, bool down, bool hover, bool focus) const;
+
     bool m_value = false;
     bool m_rightDown = false;
     QColor m_face{0xf4, 0xf6, 0xf9};
