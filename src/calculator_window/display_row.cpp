@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -218,10 +219,10 @@ void DisplayRow::resizeEvent(QResizeEvent* event)
 }
 
 // A light, slightly sunken panel behind the display texts.
-void DisplayRow::paintEvent(QPaintEvent*)
+void DisplayRow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    drawCachedPicture(painter, *this, QStringLiteral("DisplayRow"), [this](QPainter& picture) {
+    drawCachedPicture(painter, *this, event->rect(), QStringLiteral("DisplayRow"), [this](QPainter& picture) {
         picture.setRenderHint(QPainter::Antialiasing);
         const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         QLinearGradient face(panel.topLeft(), panel.bottomLeft());

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "cached_picture.h"
@@ -201,6 +202,13 @@ void Keypad::render()
     }
 
     const bool addMode = m_calculator.addMode();
+    if (m_addModeLook != addMode)
+        placePlusKey(addMode);
+}
+
+void Keypad::placePlusKey(bool addMode)
+{
+    m_addModeLook = addMode;
     // The tooltips name the keyboard key that types the button.
     //: Tooltip of the = button in add mode: the NumLock key of the keyboard types it
     const QString numLockKey = tr(" NumLock ");
@@ -210,13 +218,6 @@ void Keypad::render()
     const QString plusKey = tr(" + ");
     key(Button::Igual)->setToolTip(addMode ? numLockKey : enterKey);
     key(Button::Mais)->setToolTip(addMode ? enterKey : plusKey);
-    if (m_addModeLook != addMode)
-        placePlusKey(addMode);
-}
-
-void Keypad::placePlusKey(bool addMode)
-{
-    m_addModeLook = addMode;
     XPButton* plus = key(Button::Mais);
     m_grid->removeWidget(plus);
     if (addMode)
@@ -230,10 +231,10 @@ void Keypad::placePlusKey(bool addMode)
 
 // A dark panel with the memory register centred above the keys, white, or yellow when
 // it is negative.
-void Keypad::paintEvent(QPaintEvent*)
+void Keypad::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    drawCachedPicture(painter, *this, QStringLiteral("Keypad"), [this](QPainter& picture) {
+    drawCachedPicture(painter, *this, event->rect(), QStringLiteral("Keypad"), [this](QPainter& picture) {
         picture.setRenderHint(QPainter::Antialiasing);
         const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         QLinearGradient face(panel.topLeft(), panel.bottomLeft());

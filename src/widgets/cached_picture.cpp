@@ -6,7 +6,7 @@
 #include <QPixmapCache>
 #include <QWidget>
 
-void drawCachedPicture(QPainter& painter, const QWidget& widget, const QString& look,
+void drawCachedPicture(QPainter& painter, const QWidget& widget, const QRect& exposed, const QString& look,
                        const std::function<void(QPainter&)>& paint)
 {
     const qreal ratio = widget.devicePixelRatioF();
@@ -21,5 +21,8 @@ void drawCachedPicture(QPainter& painter, const QWidget& widget, const QString& 
         pictured.end();
         QPixmapCache::insert(key, picture);
     }
-    painter.drawPixmap(0, 0, picture);
+    // Only the part to repaint: a key repaints a small part of a large panel, and the rest
+    // would be blended in vain under the clip.
+    const QRect part = exposed.intersected(widget.rect());
+    painter.drawPixmap(part, picture, QRectF(QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio));
 }

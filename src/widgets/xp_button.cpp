@@ -5,6 +5,7 @@
 
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "cached_picture.h"
@@ -41,7 +42,7 @@ QSize XPButton::sizeHint() const
     return {std::max(40, metrics.horizontalAdvance(text()) + 16), std::max(28, metrics.height() + 12)};
 }
 
-void XPButton::paintEvent(QPaintEvent*)
+void XPButton::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const bool down = isDown() || m_rightDown || m_value;
@@ -54,7 +55,7 @@ void XPButton::paintEvent(QPaintEvent*)
                              .arg(int(down))
                              .arg(int(hover))
                              .arg(int(focus));
-    drawCachedPicture(painter, *this, look, [&](QPainter& face) { paintFace(face, frame, down, hover, focus); });
+    drawCachedPicture(painter, *this, event->rect(), look, [&](QPainter& face) { paintFace(face, frame, down, hover, focus); });
 
     // A key taller than wide (the tall ENTER key) stacks the words of its caption.
     QString caption = text();
