@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "cached_picture.h"
 #include "calculator.h"
 
 using numerette::LabelColour;
@@ -222,7 +221,7 @@ void DisplayRow::resizeEvent(QResizeEvent* event)
 void DisplayRow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    drawCachedPicture(painter, *this, event->rect(), QStringLiteral("DisplayRow"), [this](QPainter& picture) {
+    m_panel.draw(painter, *this, event->rect(), 0, [this](QPainter& picture) {
         picture.setRenderHint(QPainter::Antialiasing);
         const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         QLinearGradient face(panel.topLeft(), panel.bottomLeft());

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMargins>
 
+#include "cached_picture.h"
+
 namespace numerette {
 class Calculator;
 }
@@ -66,4 +68,6 @@ private:
     QSize m_toldMinimumSize;
     Fitted m_displayFitted;
     Fitted m_timeDisplayFitted;
+    // The panel behind the texts, painted once per size.
+    CachedPictures m_panel;
 };

@@ -12,7 +12,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "cached_picture.h"
 #include "xp_button.h"
 
 using numerette::Button;
@@ -234,7 +233,7 @@ void Keypad::placePlusKey(bool addMode)
 void Keypad::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    drawCachedPicture(painter, *this, event->rect(), QStringLiteral("Keypad"), [this](QPainter& picture) {
+    m_panel.draw(painter, *this, event->rect(), 0, [this](QPainter& picture) {
         picture.setRenderHint(QPainter::Antialiasing);
         const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         QLinearGradient face(panel.topLeft(), panel.bottomLeft());

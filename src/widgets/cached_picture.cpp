@@ -2,24 +2,24 @@
 #include "cached_picture.h"
 
 #include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
 #include <QWidget>
 
-void drawCachedPicture(QPainter& painter, const QWidget& widget, const QRect& exposed, const QString& look,
-                       const std::function<void(QPainter&)>& paint)
+void CachedPictures::draw(QPainter& painter, const QWidget& widget, const QRect& exposed, int look,
+                          const std::function<void(QPainter&)>& paint)
 {
     const qreal ratio = widget.devicePixelRatioF();
-    const QString key = QStringLiteral("%1 %2x%3@%4").arg(look).arg(widget.width()).arg(widget.height()).arg(ratio);
-    QPixmap picture;
-    if (!QPixmapCache::find(key, &picture)) {
-        picture = QPixmap(widget.size() * ratio);
+    if (widget.size() != m_size || ratio != m_ratio) {
+        m_pictures.clear();
+        m_size = widget.size();
+        m_ratio = ratio;
+    }
+    QPixmap& picture = m_pictures[look];
+    if (picture.isNull()) {
+        picture = QPixmap(m_size * ratio);
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::transparent);
         QPainter pictured(&picture);
         paint(pictured);
-        pictured.end();
-        QPixmapCache::insert(key, picture);
     }
     // Only the part to repaint: a key repaints a small part of a large panel, and the rest
     // would be blended in vain under the clip.

@@ -8,7 +8,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "cached_picture.h"
 
 XPButton::XPButton(const QString& caption, QWidget* parent)
     : QAbstractButton(parent)
@@ -27,12 +26,14 @@ void XPButton::setValue(bool value)
 void XPButton::setFaceColour(const QColor& colour)
 {
     m_face = colour;
+    m_faces.clear();
     update();
 }
 
 void XPButton::setCaptionColour(const QColor& colour)
 {
     m_caption = colour;
+    m_faces.clear();
     update();
 }
 
@@ -49,13 +50,8 @@ void XPButton::paintEvent(QPaintEvent* event)
     const bool hover = underMouse() && isEnabled() && !down;
     const bool focus = hasFocus();
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const QString look = QStringLiteral("XPButton %1 %2 %3 %4 %5")
-                             .arg(m_face.rgba())
-                             .arg(m_caption.rgba())
-                             .arg(int(down))
-                             .arg(int(hover))
-                             .arg(int(focus));
-    drawCachedPicture(painter, *this, event->rect(), look, [&](QPainter& face) { paintFace(face, frame, down, hover, focus); });
+    const int look = int(down) | int(hover) << 1 | int(focus) << 2;
+    m_faces.draw(painter, *this, event->rect(), look, [&](QPainter& face) { paintFace(face, frame, down, hover, focus); });
 
     // A key taller than wide (the tall ENTER key) stacks the words of its caption.
     QString caption = text();
