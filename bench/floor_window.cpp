@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The floor the calculator is measured against: the least Qt 6 widgets program with a
-// window, started and left idle the same way.
+// The floor program: the floor window alone, started, typed into and left idle the way the
+// calculator is.
 #include <QApplication>
-#include <QLabel>
+
+#include "floor_window.h"
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QLabel window(QStringLiteral("0"));
-    window.setWindowTitle(QStringLiteral("Floor window"));
-    window.resize(348, 487);
+    FloorWindow window;
     window.show();
     return application.exec();
 }

@@ -80,6 +80,8 @@ int main(int argc, char* argv[])
     frmStart splash;
     host.setSplash(&splash);
     QObject::connect(&splash, &frmStart::hostDue, &host, &frmSysTray::load);
+    // The calculator is built while the splash shows, once the splash is on screen.
+    QObject::connect(&splash, &frmStart::painted, &host, &frmSysTray::prepare, Qt::QueuedConnection);
     QObject::connect(&host, &frmSysTray::unloaded, &application, &QCoreApplication::quit);
     // A session that ends, or a kill, closes the program as its Exit command does: the
     // calculation in progress and the settings are written first.

@@ -5,9 +5,10 @@
 #include <cmath>
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include "calculator.h"
 
@@ -39,20 +40,30 @@ int scaled(int pixels, double scale)
     return std::max(1, int(std::lround(pixels * scale)));
 }
 
-void fitText(QLabel* label, double scale)
+} // namespace
+
+// The largest size, from the design's down to the smallest, at which the text fits the
+// label's room. Measuring text is costly and the row renders several times per key, so a
+// label is measured again only when its text, its room or the scale has changed; a hidden
+// label waits until it shows and the layout has given it its room.
+void DisplayRow::fitText(QLabel* label)
 {
-    QFont fitted = label->font();
-    int size = scaled(DisplayPixelSize, scale);
-    fitted.setPixelSize(size);
+    if (label->isHidden())
+        return;
     const int room = label->contentsRect().width();
-    const int smallest = scaled(SmallestDisplayPixelSize, scale);
+    Fitted& last = label == m_display ? m_displayFitted : m_timeDisplayFitted;
+    if (last.text == label->text() && last.room == room && last.scale == m_scale)
+        return;
+    last = {label->text(), room, m_scale};
+    QFont fitted = label->font();
+    int size = scaled(DisplayPixelSize, m_scale);
+    fitted.setPixelSize(size);
+    const int smallest = scaled(SmallestDisplayPixelSize, m_scale);
     while (size > smallest && QFontMetrics(fitted).horizontalAdvance(label->text()) > room)
         fitted.setPixelSize(--size);
     if (fitted != label->font())
         label->setFont(fitted);
 }
-
-} // namespace
 
 DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
     : QLabel(parent)
@@ -77,11 +88,9 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
     m_display->setAccessibleName(tr("Display"));
     m_timeDisplay = addDisplay(QStringLiteral("lblVisor2"));
     m_timeDisplay->setAccessibleName(tr("Time display"));
+    // Shown in time mode only, in the display's place.
+    m_timeDisplay->hide();
 
-    auto* row = new QHBoxLayout(this);
-    row->addWidget(m_counter);
-    row->addWidget(m_display, 1);
-    row->addWidget(m_timeDisplay, 1);
     setLayoutScale(1.0);
 }
 
@@ -89,7 +98,7 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
 void DisplayRow::setLayoutScale(double scale)
 {
     m_scale = scale;
-    layout()->setContentsMargins(scaled(8, scale), scaled(2, scale), scaled(10, scale), scaled(4, scale));
+    m_margins = QMargins(scaled(8, scale), scaled(2, scale), scaled(10, scale), scaled(4, scale));
     QFont counterFont = m_counter->font();
     counterFont.setPixelSize(scaled(CounterPixelSize, scale));
     m_counter->setFont(counterFont);
@@ -100,6 +109,7 @@ void DisplayRow::setLayoutScale(double scale)
         label->setMinimumHeight(QFontMetrics(displayFont).height());
     }
     render();
+    placeTexts();
     updateGeometry();
 }
 
@@ -128,49 +138,109 @@ void DisplayRow::render()
     setTextColour(m_timeDisplay, colourOf(m_calculator.timeDisplayColour()));
     m_counter->setText(m_calculator.counter());
     const bool timeMode = m_calculator.timeMode();
-    m_display->setVisible(!timeMode);
-    m_timeDisplay->setVisible(timeMode);
-    fitText(m_display, m_scale);
-    fitText(m_timeDisplay, m_scale);
+    if (m_display->isHidden() != timeMode) {
+        m_display->setVisible(!timeMode);
+        m_timeDisplay->setVisible(timeMode);
+        // Placed at once: a hidden row hears of no change of its texts.
+        placeTexts();
+    }
+    fitText(m_display);
+    fitText(m_timeDisplay);
+}
+
+
+// The row places its texts itself, as a row layout would: the counter at its own width, the
+// shown display in the rest. A layout would pass every change of a text's size up to the
+// window, which then lays out all its parts again at every key; the row tells the window
+// only when its own size changes.
+QSize DisplayRow::rowSize(QSize counter, QSize display) const
+{
+    const QSize texts(counter.width() + spacing() + display.width(), std::max(counter.height(), display.height()));
+    return texts.grownBy(m_margins);
+}
+
+int DisplayRow::spacing() const
+{
+    const int spacing = style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, this);
+    return spacing >= 0 ? spacing
+                        : style()->layoutSpacing(QSizePolicy::Label, QSizePolicy::Label, Qt::Horizontal, nullptr, this);
+}
+
+QLabel* DisplayRow::shownDisplay() const
+{
+    return m_display->isHidden() ? m_timeDisplay : m_display;
+}
+
+// The row is as tall as its texts; its own (empty) label text does not count. The displays
+// ask for no width: they shrink their font to the room they get.
+QSize DisplayRow::sizeHint() const
+{
+    const QLabel* display = shownDisplay();
+    return rowSize(m_counter->sizeHint().expandedTo(m_counter->minimumSizeHint()),
+                   QSize(0, display->sizeHint().expandedTo(display->minimumSizeHint()).height()));
+}
+
+QSize DisplayRow::minimumSizeHint() const
+{
+    const QLabel* display = shownDisplay();
+    return rowSize(m_counter->minimumSizeHint(), QSize(0, display->minimumSizeHint().height()));
+}
+
+void DisplayRow::placeTexts()
+{
+    const QRect area = rect().marginsRemoved(m_margins);
+    const int counterWidth = std::min(m_counter->sizeHint().expandedTo(m_counter->minimumSizeHint()).width(),
+                                      area.width());
+    m_counter->setGeometry(area.x(), area.y(), counterWidth, area.height());
+    const int displayLeft = area.x() + counterWidth + spacing();
+    shownDisplay()->setGeometry(displayLeft, area.y(), std::max(0, area.right() + 1 - displayLeft), area.height());
+    const QSize hint = sizeHint();
+    const QSize minimum = minimumSizeHint();
+    if (hint != m_toldSizeHint || minimum != m_toldMinimumSize) {
+        m_toldSizeHint = hint;
+        m_toldMinimumSize = minimum;
+        updateGeometry();
+    }
+}
+
+// A text's size changed, or a display showed or hid.
+bool DisplayRow::event(QEvent* event)
+{
+    if (event->type() == QEvent::LayoutRequest)
+        placeTexts();
+    return QLabel::event(event);
 }
 
 void DisplayRow::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
-    fitText(m_display, m_scale);
-    fitText(m_timeDisplay, m_scale);
-}
-
-// The row is as tall as its texts; its own (empty) label text does not count.
-QSize DisplayRow::sizeHint() const
-{
-    return layout()->sizeHint();
-}
-
-QSize DisplayRow::minimumSizeHint() const
-{
-    return layout()->minimumSize();
+    placeTexts();
 }
 
 // A light, slightly sunken panel behind the display texts.
-void DisplayRow::paintEvent(QPaintEvent*)
+void DisplayRow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient face(panel.topLeft(), panel.bottomLeft());
-    face.setColorAt(0, QColor(0xe6, 0xeb, 0xf2));
-    face.setColorAt(0.25, QColor(0xfb, 0xfc, 0xfe));
-    face.setColorAt(1, QColor(0xf1, 0xf4, 0xf8));
-    painter.setPen(QPen(QColor(0x8d, 0x99, 0xab), 1));
-    painter.setBrush(face);
-    painter.drawRoundedRect(panel, 6, 6);
+    m_panel.draw(painter, *this, event->rect(), 0, [this](QPainter& picture) {
+        picture.setRenderHint(QPainter::Antialiasing);
+        const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QLinearGradient face(panel.topLeft(), panel.bottomLeft());
+        face.setColorAt(0, QColor(0xe6, 0xeb, 0xf2));
+        face.setColorAt(0.25, QColor(0xfb, 0xfc, 0xfe));
+        face.setColorAt(1, QColor(0xf1, 0xf4, 0xf8));
+        picture.setPen(QPen(QColor(0x8d, 0x99, 0xab), 1));
+        picture.setBrush(face);
+        picture.drawRoundedRect(panel, 6, 6);
+    });
 }
 
 bool DisplayRow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_counter && event->type() == QEvent::MouseButtonDblClick)
         emit counterDoubleClicked();
+    // A display's room changes with the window and as the displays take turns.
+    if ((watched == m_display || watched == m_timeDisplay) && event->type() == QEvent::Resize)
+        fitText(static_cast<QLabel*>(watched));
     return QLabel::eventFilter(watched, event);
 }
 

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QLabel>
+#include <QMargins>
+
+#include "cached_picture.h"
 
 namespace numerette {
 class Calculator;
@@ -32,6 +35,7 @@ signals:
     void displayClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,10 +44,30 @@ protected:
 
 private:
     QLabel* addDisplay(const QString& name);
+    void fitText(QLabel* label);
+    QLabel* shownDisplay() const;
+    int spacing() const;
+    QSize rowSize(QSize counter, QSize display) const;
+    void placeTexts();
+
+    // What a display was last fitted to.
+    struct Fitted {
+        QString text;
+        int room = -1;
+        double scale = 0;
+    };
 
     const numerette::Calculator& m_calculator;
     QLabel* m_display;
     QLabel* m_counter;
     QLabel* m_timeDisplay;
     double m_scale = 1.0;
+    QMargins m_margins;
+    // The sizes last told to the window.
+    QSize m_toldSizeHint;
+    QSize m_toldMinimumSize;
+    Fitted m_displayFitted;
+    Fitted m_timeDisplayFitted;
+    // The panel behind the texts, painted once per size.
+    CachedPictures m_panel;
 };

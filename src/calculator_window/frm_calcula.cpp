@@ -29,6 +29,7 @@
 #include "list_commands.h"
 #include "list_editing.h"
 #include "list_printing.h"
+#include "message_boxes.h"
 #include "minimized_caption.h"
 #include "num_lock_switch.h"
 #include "quotations.h"
@@ -329,6 +330,13 @@ void frmCalcula::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         m_calculator.setWindowVisible(true);
         m_activationDue = true;
+    }
+    // A window may be built well before it shows (during the splash): what its load has to
+    // tell waits for the window.
+    if (!m_loadWarning.isEmpty()) {
+        QTimer::singleShot(0, this, [this, text = std::exchange(m_loadWarning, QString())] {
+            numerette::message_boxes::show(this, QMessageBox::Warning, text);
+        });
     }
 }
 

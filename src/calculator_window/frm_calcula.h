@@ -149,6 +149,8 @@ private:
     // False when the window was opened during the exit: it then neither reads nor writes anything.
     bool m_loaded = false;
     bool m_startupDone = false;
+    // The warning of a damaged saved calculation, told once the window shows.
+    QString m_loadWarning;
     // A failed save has been told; cleared by the next save that succeeds.
     bool m_saveFailureTold = false;
     // Whether the next activation runs the activation rules: at a show, and after another

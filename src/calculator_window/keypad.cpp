@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "xp_button.h"
@@ -200,6 +201,13 @@ void Keypad::render()
     }
 
     const bool addMode = m_calculator.addMode();
+    if (m_addModeLook != addMode)
+        placePlusKey(addMode);
+}
+
+void Keypad::placePlusKey(bool addMode)
+{
+    m_addModeLook = addMode;
     // The tooltips name the keyboard key that types the button.
     //: Tooltip of the = button in add mode: the NumLock key of the keyboard types it
     const QString numLockKey = tr(" NumLock ");
@@ -209,13 +217,6 @@ void Keypad::render()
     const QString plusKey = tr(" + ");
     key(Button::Igual)->setToolTip(addMode ? numLockKey : enterKey);
     key(Button::Mais)->setToolTip(addMode ? enterKey : plusKey);
-    if (m_addModeLook != addMode)
-        placePlusKey(addMode);
-}
-
-void Keypad::placePlusKey(bool addMode)
-{
-    m_addModeLook = addMode;
     XPButton* plus = key(Button::Mais);
     m_grid->removeWidget(plus);
     if (addMode)
@@ -229,17 +230,20 @@ void Keypad::placePlusKey(bool addMode)
 
 // A dark panel with the memory register centred above the keys, white, or yellow when
 // it is negative.
-void Keypad::paintEvent(QPaintEvent*)
+void Keypad::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    m_panel.draw(painter, *this, event->rect(), 0, [this](QPainter& picture) {
+        picture.setRenderHint(QPainter::Antialiasing);
+        const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QLinearGradient face(panel.topLeft(), panel.bottomLeft());
+        face.setColorAt(0, QColor(0x3a, 0x4b, 0x64));
+        face.setColorAt(1, QColor(0x24, 0x30, 0x44));
+        picture.setPen(QPen(QColor(0x1a, 0x23, 0x33), 1));
+        picture.setBrush(face);
+        picture.drawRoundedRect(panel, 8, 8);
+    });
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF panel = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient face(panel.topLeft(), panel.bottomLeft());
-    face.setColorAt(0, QColor(0x3a, 0x4b, 0x64));
-    face.setColorAt(1, QColor(0x24, 0x30, 0x44));
-    painter.setPen(QPen(QColor(0x1a, 0x23, 0x33), 1));
-    painter.setBrush(face);
-    painter.drawRoundedRect(panel, 8, 8);
 
     const bool negative = m_calculator.memoryColour() == numerette::MemoryColour::Yellow;
     painter.setPen(negative ? QColor(255, 255, 0) : QColor(255, 255, 255));

@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 
+#include "cached_picture.h"
 #include "calculator.h"
 
 class QGridLayout;
@@ -48,4 +49,6 @@ private:
     std::array<XPButton*, numerette::ButtonCount> m_keys{};
     std::optional<bool> m_addModeLook;
     double m_scale = 1.0;
+    // The panel behind the keys, painted once per size.
+    CachedPictures m_panel;
 };

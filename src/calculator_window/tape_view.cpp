@@ -164,10 +164,15 @@ void TapeView::showSelection()
         return;
     const QScopedValueRollback syncing(m_syncingSelection, true);
     const int start = m_calculator.listSelectionStart();
-    QTextCursor cursor(document());
-    cursor.setPosition(viewPositionOf(start));
-    cursor.setPosition(viewPositionOf(start + m_calculator.listSelectionLength()), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    const int anchor = viewPositionOf(start);
+    const int position = viewPositionOf(start + m_calculator.listSelectionLength());
+    // A list edit and the selection that follows it often leave the caret where it was.
+    if (const QTextCursor shown = textCursor(); shown.anchor() != anchor || shown.position() != position) {
+        QTextCursor cursor(document());
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+    }
     ensureCursorVisible();
 }
 

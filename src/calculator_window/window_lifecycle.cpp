@@ -151,14 +151,11 @@ void frmCalcula::restoreSavedCalculation()
     const std::optional<CalculatorStateRecord>& saved = contents.record;
     m_owner.unloadSplash();
     if (contents.damaged) {
-        // Told once the window is up, not in the middle of its load.
-        const QString text = tr("The saved calculation list could not be read, so a new list was started.")
+        // Told once the window is up, not in the middle of its load (see showEvent).
+        m_loadWarning = tr("The saved calculation list could not be read, so a new list was started.")
             + numerette::DoubleBreak
             + (contents.keptAs.isEmpty() ? tr("The file was left where it is:\r\n%1").arg(path)
                                          : tr("The file was kept as:\r\n%1").arg(contents.keptAs));
-        QTimer::singleShot(0, this, [this, text] {
-            numerette::message_boxes::show(this, QMessageBox::Warning, text);
-        });
     }
     m_calculator.setList(saved ? saved->list : QString());
     if (!saved || saved->date != QDate::currentDate()) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_start.h"
 
+#include <utility>
+
 #include <QPainter>
+
 #include <QScreen>
 
 #include "app_picture.h"
@@ -28,6 +31,7 @@ frmStart::frmStart(QWidget* parent)
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setSingleShot(true);
+    m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(HostDelayMs);
     connect(&m_timer1, &QTimer::timeout, this, &frmStart::hostDue);
     m_timer1.start();
@@ -54,4 +58,6 @@ void frmStart::paintEvent(QPaintEvent*)
     painter.setPen(QColor(0x2c, 0x38, 0x45));
     const QRect text(2 * Margin + side, 0, width() - 3 * Margin - side, height());
     painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral(" Numerette"));
+    if (!std::exchange(m_painted, true))
+        emit painted();
 }

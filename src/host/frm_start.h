@@ -6,7 +6,7 @@
 
 // The splash: a small white picture of the program on top of everything while the process
 // starts. Its timer fires once, a second after it was made, whether it shows or not; that is
-// when the host loads.
+// when the host loads. The second is exact: a coarse timer could stretch it by 50 ms.
 class frmStart : public QWidget {
     Q_OBJECT
 
@@ -15,6 +15,9 @@ public:
 
 signals:
     void hostDue();
+    // The splash has painted itself for the first time: the start-up may use the rest of
+    // its second.
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -22,4 +25,5 @@ protected:
 
 private:
     QTimer m_timer1;
+    bool m_painted = false;
 };

@@ -67,23 +67,53 @@ void frmSysTray::setServices(HostServices services)
         m_services = std::move(services);
 }
 
+void frmSysTray::establishValues()
+{
+    m_values = numerette::establishProcessValues(m_values.CommandWord, QCoreApplication::applicationFilePath(),
+                                                 QLocale::system());
+}
+
+// Building the calculator takes tens of milliseconds; done here, the window shows as soon as
+// the splash's second is up. Only the role is claimed early: a hand-over or a close request
+// still goes out at load(), when the user expects it.
+void frmSysTray::prepare()
+{
+    if (m_loaded || m_calculator || m_unloading || !numerette::firstInstanceOpensCalculator(m_values.CommandWord)
+        || m_channel.claim() != numerette::InstanceChannel::Role::First)
+        return;
+    establishValues();
+    const QString commandWord = m_values.CommandWord;
+    loadCalculator();
+    // Kept for load(), which takes the start-up route of the word.
+    m_values.CommandWord = commandWord;
+    m_calculator->calculator().setCalculatorParked(true);
+    // Its window on the display too, still unmapped: showing it then only maps it.
+    m_calculator->window().winId();
+}
+
 void frmSysTray::load()
 {
     if (m_loaded)
         return;
     m_loaded = true;
-    const QLocale locale = QLocale::system();
-    m_values = numerette::establishProcessValues(m_values.CommandWord, QCoreApplication::applicationFilePath(),
-                                                 locale);
+    if (std::exchange(m_splashUnloadDue, false))
+        unloadSplash();
+    const bool prepared = bool(m_calculator);
+    if (!prepared)
+        establishValues();
 
     const StartupRoute route = numerette::routeStartup(
-        m_values.CommandWord, numerette::timeOfDayText(QTime::currentTime(), locale), m_channel);
+        m_values.CommandWord, numerette::timeOfDayText(QTime::currentTime(), QLocale::system()), m_channel);
+    // The prepared calculator has taken the word (the route is that of a first instance).
+    if (prepared)
+        m_values.CommandWord.clear();
     switch (route.kind) {
     case StartupRoute::Kind::FirstInstance:
-        addTrayIcon();
-        startTrayBlink();
+        // The calculator first: it is what the user waits for.
         if (route.showCalculator)
             mnuSystray_Click();
+        addTrayIcon();
+        startTrayBlink();
         break;
     case StartupRoute::Kind::SecondaryCalculator:
         m_hostTag = SecondaryHostTag;
@@ -96,6 +126,8 @@ void frmSysTray::load()
         unloadHost();
         break;
     }
+    for (const QString& text : std::exchange(m_earlyHandOvers, {}))
+        runHandOver(text);
 }
 
 void frmSysTray::mnuSystray_Click()
@@ -104,6 +136,8 @@ void frmSysTray::mnuSystray_Click()
         return;
     if (m_calculatorParked || !m_calculator)
         loadCalculator();
+    // A calculator built during the splash takes keys from now on.
+    m_calculator->calculator().setCalculatorParked(false);
     frmCalcula& window = m_calculator->window();
     window.show();
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
@@ -162,6 +196,11 @@ void frmSysTray::runHandOver(const QString& text)
     const std::optional<HandOverCommand> command = numerette::handOverCommand(text);
     if (!command || m_unloading)
         return;
+    // A start that found this process first while its splash still showed.
+    if (!m_loaded) {
+        m_earlyHandOvers.append(text);
+        return;
+    }
     mnuSystray_Click();
     switch (*command) {
     case HandOverCommand::TimeMode:
@@ -324,6 +363,11 @@ void frmSysTray::unloadHost()
 
 void frmSysTray::unloadSplash()
 {
+    // A calculator built during the splash leaves it its second.
+    if (!m_loaded) {
+        m_splashUnloadDue = true;
+        return;
+    }
     if (m_splash)
         m_splash->close();
 }

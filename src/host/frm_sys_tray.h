@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include "calculator_owner.h"
@@ -43,6 +44,10 @@ public:
     // Replaces the system's services; before load().
     void setServices(HostServices services);
 
+    // Builds the calculator while the splash shows, when this process is sure to show it: the
+    // first instance with a word that opens the calculator. It stays hidden, and ignores keys
+    // and copies, until load() shows it; any other start builds its calculator in load().
+    void prepare();
     // Establishes the process-wide values and takes the start-up route of the command word.
     void load();
 
@@ -82,6 +87,7 @@ private:
     void runHandOver(const QString& text);
     void becomeFirstInstance(bool showCalculator);
     void loadCalculator();
+    void establishValues();
     void addTrayIcon();
     void setTrayIconShown(bool shown);
     void tmrTray_Timer();
@@ -96,6 +102,10 @@ private:
     int m_hostTag = 1;
     bool m_calculatorParked = false;
     bool m_loaded = false;
+    // The calculator read its state before load(): the splash goes at load().
+    bool m_splashUnloadDue = false;
+    // Hand-overs received before load(), run once the calculator shows.
+    QStringList m_earlyHandOvers;
     bool m_unloading = false;
     std::unique_ptr<HostedCalculator> m_calculator;
     QPointer<QWidget> m_splash;

@@ -29,7 +29,13 @@ QString commandWordFrom(const QStringList& arguments)
     return text.sliced(start);
 }
 
+// The starts that may open the calculator show the splash.
 bool showsSplash(const QString& commandWord)
+{
+    return firstInstanceOpensCalculator(commandWord);
+}
+
+bool firstInstanceOpensCalculator(const QString& commandWord)
 {
     return commandWord != u"systray" && commandWord != u"fechar";
 }
@@ -57,7 +63,7 @@ StartupRoute routeStartup(const QString& commandWord, const QString& timeOfDay,
         return {Kind::Ended};
     }
     if (role == Role::First)
-        return {Kind::FirstInstance, commandWord != u"systray"};
+        return {Kind::FirstInstance, firstInstanceOpensCalculator(commandWord)};
     if (commandWord.startsWith(u"outra"))
         return {Kind::SecondaryCalculator, true, commandWord.endsWith(u"tempo")};
     channel.send({InstanceMessage::Kind::HandOver, handOverText(commandWord, timeOfDay)},

@@ -17,6 +17,10 @@ QString commandWordFrom(const QStringList& arguments);
 // Whether the splash shows during start-up; "systray" and "fechar" start unseen.
 bool showsSplash(const QString& commandWord);
 
+// Whether a start that becomes the first instance shows the calculator: all but "systray"
+// (the icon only) and "fechar" (which ends).
+bool firstInstanceOpensCalculator(const QString& commandWord);
+
 // What a second start hands over: the command word directly followed by the time of day, for
 // example "juro14:30:05". An absurdly long word is cut so that the hand-over still fits a message.
 QString handOverText(const QString& commandWord, const QString& timeOfDay);

@@ -5,7 +5,9 @@
 
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
 
 XPButton::XPButton(const QString& caption, QWidget* parent)
     : QAbstractButton(parent)
@@ -24,12 +26,14 @@ void XPButton::setValue(bool value)
 void XPButton::setFaceColour(const QColor& colour)
 {
     m_face = colour;
+    m_faces.clear();
     update();
 }
 
 void XPButton::setCaptionColour(const QColor& colour)
 {
     m_caption = colour;
+    m_faces.clear();
     update();
 }
 
@@ -39,16 +43,31 @@ QSize XPButton::sizeHint() const
     return {std::max(40, metrics.horizontalAdvance(text()) + 16), std::max(28, metrics.height() + 12)};
 }
 
-void XPButton::paintEvent(QPaintEvent*)
+void XPButton::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-
     const bool down = isDown() || m_rightDown || m_value;
     const bool hover = underMouse() && isEnabled() && !down;
-    const QColor face = down ? m_face.darker(118) : hover ? m_face.lighter(110) : m_face;
-
+    const bool focus = hasFocus();
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const int look = int(down) | int(hover) << 1 | int(focus) << 2;
+    m_faces.draw(painter, *this, event->rect(), look, [&](QPainter& face) { paintFace(face, frame, down, hover, focus); });
+
+    // A key taller than wide (the tall ENTER key) stacks the words of its caption.
+    QString caption = text();
+    if (height() > width())
+        caption.replace(QLatin1Char(' '), QLatin1Char('\n'));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(isEnabled() ? m_caption : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    painter.setFont(font());
+    const QRectF textArea = down ? frame.translated(0.5, 1) : frame;
+    painter.drawText(textArea, Qt::AlignCenter, caption);
+}
+
+void XPButton::paintFace(QPainter& painter, const QRectF& frame, bool down, bool hover, bool focus) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor face = down ? m_face.darker(118) : hover ? m_face.lighter(110) : m_face;
     const qreal radius = std::min(frame.width(), frame.height()) * 0.18;
     QLinearGradient gradient(frame.topLeft(), frame.bottomLeft());
     gradient.setColorAt(0, down ? face.darker(110) : face.lighter(112));
@@ -63,19 +82,10 @@ void XPButton::paintEvent(QPaintEvent*)
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(frame.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
     }
-    if (hasFocus()) {
+    if (focus) {
         painter.setPen(QPen(m_caption, 1, Qt::DotLine));
         painter.drawRoundedRect(frame.adjusted(3, 3, -3, -3), radius - 2, radius - 2);
     }
-
-    // A key taller than wide (the tall ENTER key) stacks the words of its caption.
-    QString caption = text();
-    if (height() > width())
-        caption.replace(QLatin1Char(' '), QLatin1Char('\n'));
-    painter.setPen(isEnabled() ? m_caption : palette().color(QPalette::Disabled, QPalette::ButtonText));
-    painter.setFont(font());
-    const QRectF textArea = down ? frame.translated(0.5, 1) : frame;
-    painter.drawText(textArea, Qt::AlignCenter, caption);
 }
 
 void XPButton::mousePressEvent(QMouseEvent* event)

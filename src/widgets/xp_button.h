@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QColor>
 
+#include "cached_picture.h"
+
 // An owner-drawn push button: a rounded key with a gradient face, a lighter face under
 // the mouse and a centred caption. Besides the usual pushed look while a mouse button
 // holds it down, it has a latched pressed state `Value` that the program sets to show a
@@ -41,8 +43,13 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // The key's face without its caption.
+    void paintFace(QPainter& painter, const QRectF& frame, bool down, bool hover, bool focus) const;
+
     bool m_value = false;
     bool m_rightDown = false;
     QColor m_face{0xf4, 0xf6, 0xf9};
     QColor m_caption{0x1d, 0x26, 0x33};
+    // The faces by their look: pressed, under the mouse, focused.
+    CachedPictures m_faces;
 };

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +66,8 @@ private slots:
     void addModeKeysMatchAStartInAddMode_data();
     void addModeKeysMatchAStartInAddMode();
     void quotationStaysLegible();
+    void displaysFitTheirText_data();
+    void displaysFitTheirText();
 
 private:
     void fillTape(Session& session);
@@ -292,6 +295,52 @@ void TstWindowView::quotationStaysLegible()
     const int normal = QFontInfo(quotation->font()).pixelSize();
     QVERIFY2(normal >= std::min(legible, large), qPrintable(u"%1 px"_s.arg(normal)));
     QVERIFY(normal <= large);
+}
+
+void TstWindowView::displaysFitTheirText_data()
+{
+    QTest::addColumn<bool>("largeLayout");
+    QTest::addColumn<bool>("timeMode");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("shrinks");
+    for (const bool large : {true, false}) {
+        const char* layout = large ? "large" : "normal";
+        QTest::addRow("%s, short number", layout) << large << false << u"7"_s << false;
+        QTest::addRow("%s, long result", layout) << large << false << u"999999999999*999999999999="_s << true;
+        QTest::addRow("%s, long result, then a short number", layout)
+            << large << false << u"999999999999*999999999999=7"_s << false;
+        QTest::addRow("%s, time mode", layout) << large << true << QString() << false;
+    }
+}
+
+// The shown display holds its whole text: at the design's size while it fits, smaller (down
+// to the smallest size) when it does not; a change of layout or of display fits it again.
+void TstWindowView::displaysFitTheirText()
+{
+    QFETCH(bool, largeLayout);
+    QFETCH(bool, timeMode);
+    QFETCH(QString, keys);
+    QFETCH(bool, shrinks);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    if (largeLayout != session.action(u"mnuGrande"_s)->isChecked())
+        session.action(u"mnuGrande"_s)->trigger();
+    QApplication::processEvents();
+    // The display's "0" shows at the layout's design size.
+    const int designSize = session.widget(u"lblVisor0"_s)->font().pixelSize();
+    if (timeMode)
+        session.action(u"mnuTempo"_s)->trigger();
+    QTest::keyClicks(&session.window, keys);
+    QApplication::processEvents();
+
+    const auto* shown = qobject_cast<const QLabel*>(session.widget(timeMode ? u"lblVisor2"_s : u"lblVisor0"_s));
+    QVERIFY(shown && shown->isVisible());
+    const auto fits = [shown] {
+        return shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width();
+    };
+    QTRY_VERIFY2(fits(), qPrintable(shown->text()));
+    QVERIFY2((shown->font().pixelSize() < designSize) == shrinks,
+             qPrintable(u"\"%1\" at %2 px, %3 px wide"_s.arg(shown->text()).arg(shown->font().pixelSize()).arg(shown->contentsRect().width())));
 }
 
 QTEST_MAIN(TstWindowView)

@@ -83,6 +83,7 @@ private slots:
     void cleanup();
     void startRoutes_data();
     void startRoutes();
+    void calculatorBuiltDuringSplashWaitsForTheSecond();
     void secondaryCalculatorInTimeMode();
     void commandWordServesFirstCalculatorOnly();
     void handOverReceived_data();
@@ -126,6 +127,7 @@ std::unique_ptr<Process> TstFrmSysTray::start(const QString& commandWord, bool o
 
 void TstFrmSysTray::startRoutes_data()
 {
+    QTest::addColumn<bool>("prepared"); // the calculator built during the splash where it can be
     QTest::addColumn<QString>("word");
     QTest::addColumn<bool>("otherRunning");
     QTest::addColumn<bool>("otherCloses");
@@ -136,23 +138,30 @@ void TstFrmSysTray::startRoutes_data()
     QTest::addColumn<QStringList>("sent"); // hand-overs by their command word, without the time
 
     const QStringList none;
-    QTest::newRow("plain, alone") << u""_s << false << true << true << true << 1 << false << none;
-    QTest::newRow("systray, alone: icon only") << u"systray"_s << false << true << true << false << 1 << false << none;
-    QTest::newRow("outra, alone: an ordinary first start") << u"outra"_s << false << true << true << true << 1 << false << none;
-    QTest::newRow("fechar, alone: nothing to close") << u"fechar"_s << false << true << false << false << 1 << true << none;
-    QTest::newRow("plain beside a running one") << u""_s << true << true << false << false << 1 << true << QStringList{u"hand-over:"_s};
-    QTest::newRow("juro beside a running one") << u"juro"_s << true << true << false << false << 1 << true << QStringList{u"hand-over:juro"_s};
-    QTest::newRow("systray beside a running one") << u"systray"_s << true << true << false << false << 1 << true << QStringList{u"hand-over:systray"_s};
-    QTest::newRow("outra beside a running one: secondary") << u"outra"_s << true << true << false << true << 2 << false << none;
-    QTest::newRow("fechar beside a running one") << u"fechar"_s << true << true << false << false << 1 << true << QStringList{u"close"_s};
-    QTest::newRow("atualiza replaces the running one") << u"atualiza"_s << true << true << true << true << 1 << false << QStringList{u"close"_s};
-    QTest::newRow("mini replaces the running one") << u"mini"_s << true << true << true << true << 1 << false << QStringList{u"close"_s};
-    QTest::newRow("atualiza, running one stays: hand-over") << u"atualiza"_s << true << false << false << false << 1 << true
-                                                            << QStringList{u"close"_s, u"hand-over:atualiza"_s};
+    // Building the calculator during the splash changes no route.
+    for (const bool prepared : {false, true}) {
+        const auto row = [prepared](const char* name) -> QTestData& {
+            return QTest::addRow("%s%s", name, prepared ? ", built during the splash" : "") << prepared;
+        };
+        row("plain, alone") << u""_s << false << true << true << true << 1 << false << none;
+        row("systray, alone: icon only") << u"systray"_s << false << true << true << false << 1 << false << none;
+        row("outra, alone: an ordinary first start") << u"outra"_s << false << true << true << true << 1 << false << none;
+        row("fechar, alone: nothing to close") << u"fechar"_s << false << true << false << false << 1 << true << none;
+        row("plain beside a running one") << u""_s << true << true << false << false << 1 << true << QStringList{u"hand-over:"_s};
+        row("juro beside a running one") << u"juro"_s << true << true << false << false << 1 << true << QStringList{u"hand-over:juro"_s};
+        row("systray beside a running one") << u"systray"_s << true << true << false << false << 1 << true << QStringList{u"hand-over:systray"_s};
+        row("outra beside a running one: secondary") << u"outra"_s << true << true << false << true << 2 << false << none;
+        row("fechar beside a running one") << u"fechar"_s << true << true << false << false << 1 << true << QStringList{u"close"_s};
+        row("atualiza replaces the running one") << u"atualiza"_s << true << true << true << true << 1 << false << QStringList{u"close"_s};
+        row("mini replaces the running one") << u"mini"_s << true << true << true << true << 1 << false << QStringList{u"close"_s};
+        row("atualiza, running one stays: hand-over") << u"atualiza"_s << true << false << false << false << 1 << true
+                                                      << QStringList{u"close"_s, u"hand-over:atualiza"_s};
+    }
 }
 
 void TstFrmSysTray::startRoutes()
 {
+    QFETCH(bool, prepared);
     QFETCH(QString, word);
     QFETCH(bool, otherRunning);
     QFETCH(bool, otherCloses);
@@ -164,6 +173,11 @@ void TstFrmSysTray::startRoutes()
 
     auto process = start(word, otherRunning);
     process->channel.setOtherInstanceCloses(otherCloses);
+    if (prepared) {
+        process->host.prepare();
+        // Nothing goes to a running instance before the second is up.
+        QVERIFY(process->channel.deliveredMessages().isEmpty());
+    }
     process->host.load();
 
     QCOMPARE(process->channel.isFirst(), first);
@@ -176,6 +190,38 @@ void TstFrmSysTray::startRoutes()
             message.truncate(u"hand-over:"_s.size() + word.size());
     }
     QCOMPARE(words, sent);
+}
+
+// The calculator built while the splash shows stays hidden and deaf until the host loads:
+// the splash keeps its second, keys and copies go nowhere, and a start handed over meanwhile
+// is served once the window is up. Then the same window shows.
+void TstFrmSysTray::calculatorBuiltDuringSplashWaitsForTheSecond()
+{
+    ToolCloser closer;
+    auto process = start(u""_s);
+    QWidget splash;
+    splash.show();
+    process->host.setSplash(&splash);
+    process->host.prepare();
+
+    QPointer<frmCalcula> built = process->host.calculatorWindow();
+    QVERIFY(built);
+    QVERIFY(!built->isVisible());
+    QVERIFY(process->channel.isFirst());
+    QVERIFY(process->host.calculator()->calculatorParked());
+    QVERIFY(splash.isVisible());
+    process->channel.deliver({InstanceMessage::Kind::HandOver, u"juro12:00:00"_s});
+    QTest::qWait(20);
+    QVERIFY(!built->isVisible());
+    QVERIFY(closer.openedTool.isEmpty());
+
+    process->host.load();
+    QCOMPARE(process->host.calculatorWindow(), built.data());
+    QVERIFY(built->isVisible());
+    QVERIFY(!splash.isVisible());
+    QVERIFY(!process->host.calculator()->calculatorParked());
+    QTRY_COMPARE(closer.openedTool, u"frmJuro"_s);
+    QCOMPARE(process->unloaded.count(), 0);
 }
 
 void TstFrmSysTray::secondaryCalculatorInTimeMode()
