@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator.h"
+#include "percentage.h"
 
 #include "message_catalogue.h"
 #include "time_text.h"
@@ -50,22 +51,19 @@ void Calculator::commitStep()
     m_commitRunning = false;
 }
 
-// The percentage closes the calculation: the factor is computed in double precision
-// and enters the decimal total with 15 significant digits.
+// The percentage closes the calculation: the total times (or, after "/", divided by) the
+// factor of the operator before it.
 void Calculator::applyPercentage()
 {
     const auto total = valueOf(m_total);
     const auto percent = valueOf(display());
     if (!total || !percent)
         return;
-    const double p = percent->toDouble();
     const int key = m_lastOperatorKey.toInt();
-    double factor = p / 100;
-    if (key == '+' || key == keycode::Add || key == '/')
-        factor = p / 100 + 1;
-    else if (key == '-')
-        factor = (100 - p) / 100;
-    const auto f = Decimal::fromDouble15(factor);
+    const PercentageUse use = key == '+' || key == keycode::Add || key == '/' ? PercentageUse::Added
+        : key == '-'                                                           ? PercentageUse::TakenOff
+                                                                               : PercentageUse::Share;
+    const auto f = percentageFactor(*percent, use);
     if (!f)
         return;
     std::optional<Decimal> result;

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "decimal.h"
+#include "percentage.h"
 
 using numerette::Decimal;
 
@@ -19,16 +20,10 @@ namespace {
 
 std::optional<Decimal> parsed(const std::string& text) { return Decimal::fromPlainText(QString::fromStdString(text)); }
 
-// The factor as the percentage key computes it: in double precision, then 15 significant digits.
-std::optional<Decimal> percentageFactor(const Decimal& percent, char key)
+numerette::PercentageUse useAfter(char key)
 {
-    const double p = percent.toDouble();
-    double factor = p / 100;
-    if (key == '+' || key == '/')
-        factor = p / 100 + 1;
-    else if (key == '-')
-        factor = (100 - p) / 100;
-    return Decimal::fromDouble15(factor);
+    using numerette::PercentageUse;
+    return key == '+' || key == '/' ? PercentageUse::Added : key == '-' ? PercentageUse::TakenOff : PercentageUse::Share;
 }
 
 std::optional<Decimal> evaluate(char op, const std::string& a, const std::string& b)
@@ -39,7 +34,7 @@ std::optional<Decimal> evaluate(char op, const std::string& a, const std::string
     if (op == 'r')
         return x->rounded(std::stoi(b));
     if (op == 'f')
-        return percentageFactor(*x, b.at(0));
+        return numerette::percentageFactor(*x, useAfter(b.at(0)));
     const auto y = parsed(b);
     if (!y)
         return std::nullopt;

@@ -9,7 +9,7 @@ answer with the one computed here from the exact result:
   - a result keeps as many decimals (at most 28) as leave its magnitude below 2^96, rounded half
     away from zero, and fails when even the whole number does not fit;
   - a quotient by zero fails;
-  - a percentage factor is computed in double precision and kept to 15 significant digits.
+  - a percentage factor is exact: each of its steps is kept as any other result.
 usage: decimal_reference.py FEED [COUNT] [SEED]
 """
 import decimal
@@ -40,20 +40,16 @@ def fit(exact):
 
 
 def percentage_factor(percent, key):
-    p = float(percent)
+    """P/100 + 1 after "+" and "/", (100 - P)/100 after "-", P/100 otherwise, each step kept as
+    the engine keeps a result."""
+    p = Decimal(percent)
     if key in "+/":
-        factor = p / 100 + 1
-    elif key == "-":
-        factor = (100 - p) / 100
-    else:
-        factor = p / 100
-    if factor != factor or factor in (float("inf"), float("-inf")):
-        return None
-    mantissa, exponent = ("%.14e" % abs(factor)).split("e")
-    if int(exponent) - 14 > 29:
-        return None
-    kept = fit(Decimal(mantissa).scaleb(int(exponent)))
-    return None if kept is None else (-kept if factor < 0 else kept)
+        share = fit(p / 100)
+        return None if share is None else fit(share + 1)
+    if key == "-":
+        left = fit(100 - p)
+        return None if left is None else fit(left / 100)
+    return fit(p / 100)
 
 
 def expected(op, a, b):

@@ -201,6 +201,9 @@ void TestCalculator::keys_data()
     QTest::newRow("110/10%") << "" << "110/10%" << "110 ÷|10 %|002|10 T|===" << "clip=10";
     QTest::newRow("200*10%") << "" << "200*10%" << "200 ×|10 %|002|20 T|===" << "clip=20";
     QTest::newRow("-100% after / keeps the total") << "" << "50/100{Neg}%" << "50 ÷|-100 %|002|50 T|===" << "clip=50";
+    // The factor is exact: through double precision (100 - 97.9) / 100 came out as 0.0209999999999999.
+    QTest::newRow("a hundred billion less 97.9%") << "" << "100000000000-97.9%"
+        << "100,000,000,000 -|97.9 %|002|2,100,000,000 T|===" << "clip=2,100,000,000";
 
     // Labels, Esc, quote, parked
     QTest::newRow("insert text labels the line, divider before count")
