@@ -21,15 +21,6 @@ require_tools xdotool xclip
 export NUMERETTE_PORT_DIR="$HOME/ports"
 mkdir -p "$NUMERETTE_PORT_DIR"
 
-# Presses keys in whatever window has the focus, slowly enough for modal windows to come up.
-keys() {
-    local key
-    for key in "$@"; do
-        xdotool key "$key"
-        sleep 0.3
-    done
-}
-
 launch
 calculator=$pid
 window=$(calculator_window "$calculator" 'Numerette FREE')

@@ -96,6 +96,15 @@ focus_calculator() {
     xdotool windowfocus --sync "$window"
 }
 
+# Presses keys in whatever window has the focus, slowly enough for modal windows to come up.
+keys() {
+    local key
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep 0.3
+    done
+}
+
 type_into() {
     focus_calculator "$1"
     xdotool type --delay 60 "$2"

@@ -22,14 +22,6 @@ localedef -i pt_BR -f UTF-8 "$LOCPATH/pt_BR.UTF-8" 2>/dev/null || [[ -d $LOCPATH
     || fail "could not generate the pt_BR.UTF-8 locale"
 export LANG=pt_BR.UTF-8
 
-keys() {
-    local key
-    for key in "$@"; do
-        xdotool key "$key"
-        sleep 0.3
-    done
-}
-
 # --- numerette-tape: the same lines in both languages, the weekday translated ------------------
 english_tape=$(LC_MESSAGES=C.UTF-8 "$tape_program" --today 2026-12-10 --decimal , '5+3,5=')
 portuguese_tape=$("$tape_program" --today 2026-12-10 --decimal , '5+3,5=')

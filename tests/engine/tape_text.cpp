@@ -23,3 +23,14 @@ QString tapeText(const QString& compact, const QString& lineEnd)
     }
     return text;
 }
+
+QString interestReport(const QStringList& labelsAndAmounts)
+{
+    const QString lineBreak = QStringLiteral("\r\n");
+    const QString separator = u' ' + QString(25, u'=') + lineBreak;
+    QString text = separator;
+    for (qsizetype i = 0; i + 1 < labelsAndAmounts.size(); i += 2)
+        text += labelsAndAmounts[i].rightJustified(26) + lineBreak + labelsAndAmounts[i + 1].rightJustified(25) + u' '
+            + lineBreak;
+    return text + separator;
+}

@@ -21,20 +21,9 @@ public:
     QString clipboard;
 };
 
-// Report lines as the interest tool writes them: each label right-aligned in 26 columns,
-// its amount on the next line right-aligned in 25 and followed by a blank.
-QString report(const QStringList& labelsAndAmounts)
-{
-    QString text = tape::Separator + tape::LineBreak;
-    for (qsizetype i = 0; i + 1 < labelsAndAmounts.size(); i += 2)
-        text += labelsAndAmounts[i].rightJustified(26) + tape::LineBreak
-            + labelsAndAmounts[i + 1].rightJustified(25) + u' ' + tape::LineBreak;
-    return text + tape::Separator + tape::LineBreak;
-}
-
-const QString SavingAccount = report({u"INITIAL VALUE "_s, u"1,000.00"_s, u"NUMBER OF DAYS "_s, u"45"_s,
+const QString SavingAccount = interestReport({u"INITIAL VALUE "_s, u"1,000.00"_s, u"NUMBER OF DAYS "_s, u"45"_s,
                                       u"FINAL AMOUNT "_s, u"1,030.20"_s, u"TOTAL INTEREST AMOUNT "_s, u"30.20"_s});
-const QString Installments = report({u"INITIAL VALUE "_s, u"1,000.00"_s, u"TOTAL INTEREST AMOUNT "_s, u"50.39"_s,
+const QString Installments = interestReport({u"INITIAL VALUE "_s, u"1,000.00"_s, u"TOTAL INTEREST AMOUNT "_s, u"50.39"_s,
                                      u"FINAL AMOUNT "_s, u"1,050.39"_s});
 
 // A shown calculator on a cleared list, driven by steps: "keys:<tape keys>", "edit",
@@ -188,7 +177,7 @@ void TestCalculatorListEdit::search()
     Machine machine;
     machine.run(u"keys:1000+="_s);
     machine.calc.setList(machine.calc.list()
-                         + report({u"TOTAL INTEREST AMOUNT "_s, u"50.39"_s, u"TOTAL INTEREST AMOUNT "_s, u"60.00"_s}));
+                         + interestReport({u"TOTAL INTEREST AMOUNT "_s, u"50.39"_s, u"TOTAL INTEREST AMOUNT "_s, u"60.00"_s}));
     QStringList results;
     for (const QString& answer : answers) {
         if (answer == u"<lost>") {
@@ -222,11 +211,11 @@ void TestCalculatorListEdit::groupTotals_data()
         << SavingAccount << "7+" << tapeText(u"7 =|001|7 T|==="_s, u"|"_s)
         << QStringList{u"1,000.00"_s, u"30.20"_s, u"1,030.20"_s};
     QTest::newRow("an unreadable amount fails")
-        << SavingAccount + report({u"INITIAL VALUE "_s, u"Erro"_s, u"TOTAL INTEREST AMOUNT "_s, u"1"_s,
+        << SavingAccount + interestReport({u"INITIAL VALUE "_s, u"Erro"_s, u"TOTAL INTEREST AMOUNT "_s, u"1"_s,
                                    u"FINAL AMOUNT "_s, u"1"_s})
         << "" << "" << QStringList{};
     QTest::newRow("a report without its final amount fails")
-        << report({u"INITIAL VALUE "_s, u"1"_s, u"TOTAL INTEREST AMOUNT "_s, u"1"_s}) << "" << "" << QStringList{};
+        << interestReport({u"INITIAL VALUE "_s, u"1"_s, u"TOTAL INTEREST AMOUNT "_s, u"1"_s}) << "" << "" << QStringList{};
     QTest::newRow("a list of more than 32,767 characters fails")
         << QString(33000, u'x') + tape::LineBreak << "" << "" << QStringList{};
 }

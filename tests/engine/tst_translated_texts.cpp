@@ -8,6 +8,7 @@
 #include "languages.h"
 #include "message_catalogue.h"
 #include "table_translator.h"
+#include "tape_text.h"
 #include "tape_lines.h"
 
 using namespace numerette;
@@ -26,17 +27,6 @@ private slots:
 };
 
 namespace {
-
-// A report of the interest tool as it stands in the tape: each label right-aligned on its
-// line, its amount on the next.
-QString report(const QStringList& labelsAndAmounts)
-{
-    QString text = tape::Separator + tape::LineBreak;
-    for (qsizetype i = 0; i + 1 < labelsAndAmounts.size(); i += 2)
-        text += labelsAndAmounts[i].rightJustified(26) + tape::LineBreak
-            + labelsAndAmounts[i + 1].rightJustified(25) + u' ' + tape::LineBreak;
-    return text + tape::Separator + tape::LineBreak;
-}
 
 // The interest report's labels as language `language` (0 English, then the shipped ones) writes them.
 QString label(Message id, qsizetype language)
@@ -115,10 +105,10 @@ void TranslatedTexts::tapesOfEveryLanguageReadBack()
                                .at(language).arg(u"002"_s, u"013"_s);
     QCOMPARE(tape::lineShape(header, tape::DateOrder::DayMonthYear), tape::LineKind::Header);
 
-    const QString english = report({label(Message::ReportInitialValue, 0), u"1,000.00"_s,
+    const QString english = interestReport({label(Message::ReportInitialValue, 0), u"1,000.00"_s,
                                     label(Message::ReportTotalInterest, 0), u"50.39"_s,
                                     label(Message::ReportFinalAmount, 0), u"1,050.39"_s});
-    const QString translated = report({label(Message::ReportInitialValue, language), u"2,000.00"_s,
+    const QString translated = interestReport({label(Message::ReportInitialValue, language), u"2,000.00"_s,
                                        label(Message::ReportFinalAmount, language), u"2,060.40"_s,
                                        label(Message::ReportTotalInterest, language), u"60.40"_s});
     const NumberLocale locale = NumberLocale::withDecimal(u'.');
