@@ -7,13 +7,14 @@
 #   - started again under LANG=pt_BR.UTF-8 it shows its menus (Portuguese access keys lead to
 #     Portuguese items), its message boxes and the interest window in Portuguese,
 #     writes its report in Portuguese, and groups the capitalization totals of both reports.
-#   languages.sh PATH-TO-NUMERETTE PATH-TO-NUMERETTE-TAPE
+#   languages.sh PATH-TO-NUMERETTE PATH-TO-NUMERETTE-TAPE none|openbox
 set -uo pipefail
 
-readonly program=$1 tape_program=$2
+readonly program=$1 tape_program=$2 window_manager=${3:-none}
 
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool xclip localedef
+start_window_manager "$window_manager"
 
 # The locale is generated into the test's own folder: nothing outside it changes.
 export LOCPATH=$HOME/locale
