@@ -4,6 +4,7 @@
 #include "calculation_list.h"
 #include "calculator.h"
 #include "key_script.h"
+#include "clipboard_host.h"
 #include "tape_text.h"
 
 using namespace numerette;
@@ -14,12 +15,8 @@ namespace {
 // The cleared list's date header and separator, which every run starts with.
 constexpr int HeaderChars = 2 * tape::LineLength;
 
-class RecordingHost : public CalculatorHost {
+class RecordingHost : public ClipboardHost {
 public:
-    QDate today() const override { return QDate(2026, 12, 9); }
-    QString clipboardText() const override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
-    void clearClipboard() override { clipboard.clear(); }
     void closeWindow() override { closed = true; }
     bool askYesNo(const QString& text) override
     {
@@ -31,7 +28,6 @@ public:
     void storeAddOnEnter(bool on) override { settings.append(on ? u"add on Enter"_s : u"total on Enter"_s); }
     void backUpList(const QString& list) override { backups.append(list); }
 
-    QString clipboard;
     bool closed = false;
     bool answerYes = false;
     QStringList questions, notes, settings, backups;

@@ -4,22 +4,13 @@
 #include "calculation_list.h"
 #include "calculator.h"
 #include "key_script.h"
+#include "clipboard_host.h"
 #include "tape_text.h"
 
 using namespace numerette;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class ClipboardHost : public CalculatorHost {
-public:
-    QDate today() const override { return QDate(2026, 12, 9); }
-    QString clipboardText() const override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
-    void clearClipboard() override { clipboard.clear(); }
-
-    QString clipboard;
-};
 
 const QString SavingAccount = interestReport({u"INITIAL VALUE "_s, u"1,000.00"_s, u"NUMBER OF DAYS "_s, u"45"_s,
                                       u"FINAL AMOUNT "_s, u"1,030.20"_s, u"TOTAL INTEREST AMOUNT "_s, u"30.20"_s});

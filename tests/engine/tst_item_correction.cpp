@@ -5,6 +5,7 @@
 #include "calculator.h"
 #include "item_correction.h"
 #include "key_script.h"
+#include "clipboard_host.h"
 #include "tape_text.h"
 #include "typed_calculations.h"
 #include "typed_calculations_file.h"
@@ -13,16 +14,6 @@ using namespace numerette;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class ClipboardHost : public CalculatorHost {
-public:
-    QDate today() const override { return QDate(2026, 12, 9); }
-    QString clipboardText() const override { return clipboard; }
-    void setClipboardText(const QString& text) override { clipboard = text; }
-    void clearClipboard() override { clipboard.clear(); }
-
-    QString clipboard;
-};
 
 // A visible calculator on a cleared list with its typing history. Options are words: a
 // number format index, "add", "insert".
