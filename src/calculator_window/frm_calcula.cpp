@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -227,8 +228,12 @@ void frmCalcula::activateFromHotKey()
 
 void frmCalcula::ForceNumLock()
 {
-    if (!m_options->numLockAlways() || m_numLock.isOn())
-        return;
+    if (m_options->numLockAlways() && !m_numLock.isOn())
+        switchNumLockOn();
+}
+
+void frmCalcula::switchNumLockOn()
+{
     if (m_numLock.pressesKey())
         m_calculator.setSyntheticNumLock(true);
     m_numLock.switchOn();
@@ -243,8 +248,41 @@ void frmCalcula::takeKeys()
     setFocus(Qt::OtherFocusReason);
 }
 
+// Holds the window's renders back while a key is handled, then renders once.
+class frmCalcula::OneRenderPerKey {
+public:
+    explicit OneRenderPerKey(frmCalcula& window)
+        : m_window(window)
+        , m_outermost(!std::exchange(window.m_handlingKey, true))
+    {
+    }
+    ~OneRenderPerKey()
+    {
+        if (!m_outermost)
+            return;
+        m_window.m_handlingKey = false;
+        m_window.renderIfDue();
+    }
+    OneRenderPerKey(const OneRenderPerKey&) = delete;
+    OneRenderPerKey& operator=(const OneRenderPerKey&) = delete;
+
+private:
+    frmCalcula& m_window;
+    const bool m_outermost;
+};
+
+void frmCalcula::renderIfDue()
+{
+    if (std::exchange(m_renderDue, false))
+        render();
+}
+
 void frmCalcula::render()
 {
+    if (m_handlingKey) {
+        m_renderDue = true;
+        return;
+    }
     m_tape->render();
     m_displayRow->render();
     m_keypad->render();
@@ -279,6 +317,7 @@ void frmCalcula::backUpList(const QString& list)
 // as a key-down, then the character it types (dispatcher first, then the entry).
 void frmCalcula::keyPressEvent(QKeyEvent* event)
 {
+    const OneRenderPerKey oneRender(*this);
     if (event->modifiers().testFlag(Qt::ControlModifier)) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -305,12 +344,14 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
 
 void frmCalcula::keyReleaseEvent(QKeyEvent* event)
 {
+    const OneRenderPerKey oneRender(*this);
     if (event->isAutoRepeat() || !m_calculator.listLocked()) {
         QMainWindow::keyReleaseEvent(event);
         return;
     }
-    if (!isMinimized() && !isMaximized() && !m_calculator.calculatorParked())
-        ForceNumLock();
+    if (!isMinimized() && !isMaximized() && !m_calculator.calculatorParked() && m_options->numLockAlways()
+        && !m_numLock.wasOnAt(*event))
+        switchNumLockOn();
     m_calculator.Form_KeyUp(numerette::keys::virtualKeyOf(*event));
     m_keySounds->keyUp(numerette::keys::virtualKeyOf(*event));
     m_calculator.entryKeyUp();
@@ -345,6 +386,16 @@ void frmCalcula::hideEvent(QHideEvent* event)
     QMainWindow::hideEvent(event);
     if (!event->spontaneous())
         m_calculator.setWindowVisible(false);
+}
+
+// A dialog a key opens shows over the calculator as the key has left it so far.
+bool frmCalcula::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked && m_handlingKey) {
+        const QScopedValueRollback renderNow(m_handlingKey, false);
+        renderIfDue();
+    }
+    return QMainWindow::event(event);
 }
 
 void frmCalcula::changeEvent(QEvent* event)

@@ -91,10 +91,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    class OneRenderPerKey;
+    void switchNumLockOn();
     void takeKeys();
     void render();
+    void renderIfDue();
     void renderCaption();
     void connectHotKeys();
     void toggleMinimized();
@@ -156,4 +160,8 @@ private:
     // Whether the next activation runs the activation rules: at a show, and after another
     // window of the program (a tool, the paste window) was active.
     bool m_activationDue = true;
+    // While a key is handled, the calculator tells of each of its steps; the window is
+    // rendered once, when the key is done (or before a dialog it opens shows).
+    bool m_handlingKey = false;
+    bool m_renderDue = false;
 };

@@ -12,8 +12,9 @@ namespace numerette {
 int viewLength(QStringView list);
 int viewPosition(QStringView list, int listPosition);
 int listPosition(QStringView list, int viewPosition);
-// The view position of `listPosition`, counted on from an earlier list position `from` whose
-// view position is known: the tape changes at its end, so only the text since is counted.
+// The view position of `listPosition`, counted from a list position `from` whose view
+// position is known, forwards or back: the tape changes at its end, so only the text
+// between them is counted.
 int viewPositionFrom(QStringView list, int from, int fromView, int listPosition);
 
 // A run of non-blank characters of one line: what a double-click picks as a word, so that

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include "banded_scroll_bar_style.h"
 #include "calculation_list.h"
 #include "calculator.h"
 #include "tape_positions.h"
@@ -53,6 +54,10 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Made after the scroll bar, as a child of the view, the style outlives it.
+    auto* scrollBarStyle = new BandedScrollBarStyle;
+    scrollBarStyle->setParent(this);
+    verticalScrollBar()->setStyle(scrollBarStyle);
 
     QFont font;
     font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono")});
@@ -143,7 +148,7 @@ void TapeView::applyEdit(int position, const QString& inserted)
 int TapeView::viewPositionOf(int listPosition) const
 {
     const QString& list = m_calculator.list();
-    if (listPosition < m_known.list)
+    if (listPosition < m_known.list - listPosition)
         return numerette::viewPosition(list, listPosition);
     return numerette::viewPositionFrom(list, m_known.list, m_known.view, listPosition);
 }

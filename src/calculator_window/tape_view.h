@@ -54,7 +54,7 @@ private:
     numerette::Calculator& m_calculator;
     std::optional<bool> m_lockedLook;
     // A list position with its view position, where the last edit began: the text before it
-    // has not changed since, so later positions are counted on from there.
+    // has not changed since, so positions near it are counted from there.
     struct KnownPosition {
         int list = 0;
         int view = 0;

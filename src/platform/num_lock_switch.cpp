@@ -2,6 +2,7 @@
 #include "num_lock_switch.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
@@ -28,6 +29,16 @@ bool X11NumLockSwitch::isOn() const
     if (mask == 0 || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
         return true;
     return (state.locked_mods & mask) != 0;
+}
+
+bool X11NumLockSwitch::wasOnAt(const QKeyEvent& event) const
+{
+    Display* display = x11Display();
+    // An event made inside the program has no X state to read.
+    if (!display || event.nativeScanCode() == 0)
+        return isOn();
+    const unsigned mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    return mask == 0 || (event.nativeModifiers() & mask) != 0;
 }
 
 void X11NumLockSwitch::switchOn()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QKeyEvent;
+
 namespace numerette {
 
 // The keyboard's NumLock state, which the calculator can keep switched on.
@@ -10,16 +12,20 @@ public:
 
     // True also where the state cannot be read or set, so that nothing is attempted there.
     virtual bool isOn() const = 0;
+    // Whether NumLock was on when the key event happened, as cheaply as can be told.
+    virtual bool wasOnAt(const QKeyEvent& event) const = 0;
     // Whether switchOn() does it with a NumLock key press that the program receives as well.
     virtual bool pressesKey() const = 0;
     virtual void switchOn() = 0;
 };
 
 // The X display's NumLock, locked through XKB without a key event. Elsewhere it reports
-// NumLock as on and changes nothing.
+// NumLock as on and changes nothing. Reading it from the modifier state an X key event
+// carries spares a round trip to the X server at every key.
 class X11NumLockSwitch final : public NumLockSwitch {
 public:
     bool isOn() const override;
+    bool wasOnAt(const QKeyEvent& event) const override;
     bool pressesKey() const override { return false; }
     void switchOn() override;
 };
@@ -28,6 +34,7 @@ public:
 class FakeNumLockSwitch final : public NumLockSwitch {
 public:
     bool isOn() const override { return m_on; }
+    bool wasOnAt(const QKeyEvent&) const override { return m_on; }
     bool pressesKey() const override { return m_pressesKey; }
     void switchOn() override;
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QClipboard>
@@ -64,6 +65,7 @@ private slots:
     void functionKeysSwitchTheEnterMode();
     void numberFormatMenuFollowsTheChoice();
     void longNumbersFitTheDisplay();
+    void dialogOfAKeyShowsTheKeysResultSoFar();
 
 private:
     template <typename T>
@@ -428,6 +430,24 @@ void TstFrmCalcula::longNumbersFitTheDisplay()
     auto* shown = child<QLabel>(u"lblVisor0"_s);
     QCOMPARE(shown->text().size(), numerette::tape::MaxValueLength);
     QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width());
+}
+
+// The window renders once per key, when the key is done; a dialog the key opens (here the
+// full list's question at a total) still shows over what the key has done so far.
+void TstFrmCalcula::dialogOfAKeyShowsTheKeysResultSoFar()
+{
+    Fixture& f = *m_fixture;
+    f.calculator.setList(u"                       1 +\r\n"_s.repeated(numerette::tape::CapacityChars / 27 + 1));
+    QString shown;
+    f.host.m_answer = [&](const QString&) {
+        QDialog question(&f.window);
+        question.setModal(true);
+        question.show();
+        shown = display();
+        return false;
+    };
+    QTest::keyClicks(&f.window, u"5*3="_s);
+    QCOMPARE(shown, u"15"_s);
 }
 
 QTEST_MAIN(TstFrmCalcula)

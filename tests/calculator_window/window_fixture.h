@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <QDate>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -21,8 +23,10 @@ public:
     void clearClipboard() override { m_clipboard.clear(); }
     void closeWindow() override { m_closed = true; }
     void showInformation(const QString& text) override { m_notes << text; }
+    bool askYesNo(const QString& question) override { return m_answer ? m_answer(question) : false; }
 
     QString m_clipboard;
+    std::function<bool(const QString&)> m_answer;
     QStringList m_notes;
     bool m_closed = false;
 };
