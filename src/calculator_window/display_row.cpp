@@ -175,15 +175,26 @@ QLabel* DisplayRow::shownDisplay() const
 // ask for no width: they shrink their font to the room they get.
 QSize DisplayRow::sizeHint() const
 {
-    const QLabel* display = shownDisplay();
-    return rowSize(m_counter->sizeHint().expandedTo(m_counter->minimumSizeHint()),
-                   QSize(0, display->sizeHint().expandedTo(display->minimumSizeHint()).height()));
+    return rowSize(m_counter->sizeHint().expandedTo(m_counter->minimumSizeHint()), QSize(0, displayHeights().hint));
 }
 
 QSize DisplayRow::minimumSizeHint() const
 {
+    return rowSize(m_counter->minimumSizeHint(), QSize(0, displayHeights().minimum));
+}
+
+// A display's text is one line, so its heights follow its font alone; asking the label
+// would measure its text, which changes at every key.
+DisplayRow::Heights DisplayRow::displayHeights() const
+{
     const QLabel* display = shownDisplay();
-    return rowSize(m_counter->minimumSizeHint(), QSize(0, display->minimumSizeHint().height()));
+    if (m_displayHeights.font != display->font() || m_displayHeights.display != display
+        || m_displayHeights.empty != display->text().isEmpty()) {
+        const QSize minimum = display->minimumSizeHint();
+        m_displayHeights = {display->font(), display, display->text().isEmpty(),
+                            display->sizeHint().expandedTo(minimum).height(), minimum.height()};
+    }
+    return m_displayHeights;
 }
 
 void DisplayRow::placeTexts()

@@ -50,6 +50,15 @@ private:
     QSize rowSize(QSize counter, QSize display) const;
     void placeTexts();
 
+    struct Heights {
+        QFont font;
+        const QLabel* display = nullptr;
+        bool empty = true;
+        int hint = 0;
+        int minimum = 0;
+    };
+    Heights displayHeights() const;
+
     // What a display was last fitted to.
     struct Fitted {
         QString text;
@@ -68,6 +77,7 @@ private:
     QSize m_toldMinimumSize;
     Fitted m_displayFitted;
     Fitted m_timeDisplayFitted;
+    mutable Heights m_displayHeights;
     // The panel behind the texts, painted once per size.
     CachedPictures m_panel;
 };

@@ -5,12 +5,14 @@
 #include <cmath>
 
 #include <QKeyEvent>
+#include <QAbstractTextDocumentLayout>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
 
-#include "banded_scroll_bar_style.h"
+#include "cached_scroll_bar_style.h"
 #include "calculation_list.h"
 #include "calculator.h"
 #include "tape_positions.h"
@@ -20,6 +22,7 @@ using numerette::Calculator;
 namespace {
 
 constexpr int FontPointSize = 14;
+constexpr int MostLinesRepaintedOneByOne = 50;
 const QColor LockedColour(0, 0, 255);
 
 // Keys the list keeps for itself: scrolling and copying. Everything else is the
@@ -54,10 +57,14 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Made after the scroll bar, as a child of the view, the style outlives it.
-    auto* scrollBarStyle = new BandedScrollBarStyle;
-    scrollBarStyle->setParent(this);
-    verticalScrollBar()->setStyle(scrollBarStyle);
+    // The scroll bar moves at every item. Fusion, the look unless the desktop chose another,
+    // draws it from kept pictures; made after the scroll bar, as a child of the view, the
+    // style outlives it.
+    if (style()->name() == u"fusion") {
+        auto* scrollBarStyle = new CachedScrollBarStyle;
+        scrollBarStyle->setParent(this);
+        verticalScrollBar()->setStyle(scrollBarStyle);
+    }
 
     QFont font;
     font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("DejaVu Sans Mono")});
@@ -140,9 +147,34 @@ void TapeView::applyEdit(int position, const QString& inserted)
         QTextCursor cursor(document());
         cursor.setPosition(viewStart);
         cursor.setPosition(viewEnd, QTextCursor::KeepAnchor);
-        cursor.insertText(inserted);
+        replaceRepaintingChangedLines(cursor, inserted);
     }
     showSelection();
+}
+
+// Qt's plain-text layout has the whole view painted again after an edit unless it adds one
+// line at the very end; every line the tape adds comes before its final line break, so each
+// item would paint every line in view again. The layout is kept quiet while the text changes,
+// then told of the new size and of the lines from the edit on.
+void TapeView::replaceRepaintingChangedLines(QTextCursor& cursor, const QString& text)
+{
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    const int blocksBefore = document()->blockCount();
+    const int firstChanged = document()->findBlock(cursor.selectionStart()).blockNumber();
+    {
+        const QSignalBlocker quiet(layout);
+        cursor.insertText(text);
+    }
+    emit layout->documentSizeChanged(layout->documentSize());
+    const int blocks = document()->blockCount();
+    // Lines that went leave room below the text to clear; many lines after the edit are
+    // quicker painted whole.
+    if (blocks < blocksBefore || blocks - firstChanged > MostLinesRepaintedOneByOne) {
+        viewport()->update();
+        return;
+    }
+    for (QTextBlock block = document()->findBlockByNumber(firstChanged); block.isValid(); block = block.next())
+        emit layout->updateBlock(block);
 }
 
 int TapeView::viewPositionOf(int listPosition) const

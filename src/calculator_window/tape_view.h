@@ -39,6 +39,7 @@ protected:
 
 private:
     void applyEdit(int position, const QString& inserted);
+    void replaceRepaintingChangedLines(QTextCursor& cursor, const QString& text);
     void reload();
     void showSelection();
     // Whether the list's last line is in view: a view that showed it keeps it in view when

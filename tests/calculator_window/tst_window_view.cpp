@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -68,6 +69,8 @@ private slots:
     void quotationStaysLegible();
     void displaysFitTheirText_data();
     void displaysFitTheirText();
+    void tapePaintedStepByStepAsWhole_data();
+    void tapePaintedStepByStepAsWhole();
 
 private:
     void fillTape(Session& session);
@@ -341,6 +344,53 @@ void TstWindowView::displaysFitTheirText()
     QTRY_VERIFY2(fits(), qPrintable(shown->text()));
     QVERIFY2((shown->font().pixelSize() < designSize) == shrinks,
              qPrintable(u"\"%1\" at %2 px, %3 px wide"_s.arg(shown->text()).arg(shown->font().pixelSize()).arg(shown->contentsRect().width())));
+}
+
+void TstWindowView::tapePaintedStepByStepAsWhole_data()
+{
+    using Step = std::function<void(Session&)>;
+    QTest::addColumn<QList<Step>>("steps");
+    const auto typed = [](const QString& keys) {
+        return Step([keys](Session& session) {
+            for (const QChar key : keys) {
+                QTest::keyClick(&session.window, key.toLatin1());
+                QApplication::processEvents();
+            }
+        });
+    };
+    const auto triggered = [](const QString& name) {
+        return Step([name](Session& session) { session.action(name)->trigger(); });
+    };
+    QTest::newRow("items, a total, items past the view's height")
+        << QList<Step>{typed(u"12+7+3.5*2=4+5+6+7+8+9+10+11+12+13-2="_s)};
+    QTest::newRow("items taken back and put again")
+        << QList<Step>{typed(u"1+2+3+4+5+6+7+8+9+"_s), triggered(u"mnuUndo"_s), triggered(u"mnuUndo"_s),
+                       triggered(u"mnuRedo"_s), typed(u"4+"_s)};
+    QTest::newRow("a cleared list") << QList<Step>{typed(u"1+2+3+4+5+6+7+8+9+="_s), triggered(u"mnuLimpar"_s),
+                                                   typed(u"5+"_s)};
+}
+
+// The tape changes only the lines an edit touches; what it shows then is what painting it
+// whole shows.
+void TstWindowView::tapePaintedStepByStepAsWhole()
+{
+    using Step = std::function<void(Session&)>;
+    QFETCH(QList<Step>, steps);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    QWidget* viewport = qobject_cast<TapeView*>(session.widget(u"txtFita"_s))->viewport();
+    const auto shown = [&] {
+        QApplication::processEvents();
+        const QRect area(viewport->mapTo(&session.window, QPoint()), viewport->size());
+        return session.window.screen()->grabWindow(session.window.winId(), area.x(), area.y(), area.width(),
+                                                   area.height()).toImage();
+    };
+    for (const Step& step : steps) {
+        step(session);
+        const QImage stepByStep = shown();
+        viewport->repaint();
+        QCOMPARE(stepByStep, shown());
+    }
 }
 
 QTEST_MAIN(TstWindowView)
