@@ -13,6 +13,16 @@ namespace {
 constexpr int BandDevicePixels = 95;
 constexpr int SliderOverhang = 2;
 
+// Copying a picture taller than the threshold goes to the thread pool as well.
+void drawInBands(QPainter& painter, QPoint at, const QImage& picture)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    for (int row = 0; row < picture.height(); row += BandDevicePixels) {
+        const QRect source(0, row, picture.width(), std::min(BandDevicePixels, picture.height() - row));
+        painter.drawImage(QRectF(at + QPointF(0, row / ratio), source.size() / ratio), picture, source);
+    }
+}
+
 } // namespace
 
 CachedScrollBarStyle::CachedScrollBarStyle()
@@ -34,7 +44,7 @@ void CachedScrollBarStyle::drawComplexControl(ComplexControl control, const QSty
         QStyleOptionSlider partOption = *bar;
         partOption.subControls = bar->subControls & parts;
         if (partOption.subControls && area.isValid())
-            painter->drawImage(area.topLeft(), picture(kept, partOption, area, ratio, widget));
+            drawInBands(*painter, area.topLeft(), picture(kept, partOption, area, ratio, widget));
     };
     const SubControls arrows = SC_ScrollBarAddLine | SC_ScrollBarSubLine | SC_ScrollBarFirst | SC_ScrollBarLast;
     drawParts(m_groove, ~(arrows | SC_ScrollBarSlider), bar->rect);
@@ -83,7 +93,7 @@ QImage CachedScrollBarStyle::paintedInBands(const QStyleOptionSlider& option, co
             bandPainter.translate(-band.topLeft());
             QProxyStyle::drawComplexControl(CC_ScrollBar, &option, &bandPainter, widget);
         }
-        wholePainter.drawImage(band.topLeft() - area.topLeft(), picture);
+        drawInBands(wholePainter, band.topLeft() - area.topLeft(), picture);
     }
     return whole;
 }
