@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include "cached_scroll_bar_style.h"
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int FontPointSize = 14;
 constexpr int MostLinesRepaintedOneByOne = 50;
+constexpr int LinesKeepingShapes = 64;
 const QColor LockedColour(0, 0, 255);
 
 // Keys the list keeps for itself: scrolling and copying. Everything else is the
@@ -165,8 +167,9 @@ void TapeView::replaceRepaintingChangedLines(QTextCursor& cursor, const QString&
         const QSignalBlocker quiet(layout);
         cursor.insertText(text);
     }
-    emit layout->documentSizeChanged(layout->documentSize());
     const int blocks = document()->blockCount();
+    keepShapesOfLastLines(firstChanged);
+    emit layout->documentSizeChanged(layout->documentSize());
     // Lines that went leave room below the text to clear; many lines after the edit are
     // quicker painted whole.
     if (blocks < blocksBefore || blocks - firstChanged > MostLinesRepaintedOneByOne) {
@@ -175,6 +178,23 @@ void TapeView::replaceRepaintingChangedLines(QTextCursor& cursor, const QString&
     }
     for (QTextBlock block = document()->findBlockByNumber(firstChanged); block.isValid(); block = block.next())
         emit layout->updateBlock(block);
+}
+
+// Qt shapes a line's text again each time it draws the line or places the caret in it, unless
+// its layout keeps the shapes. The last lines, where the tape grows and the caret stays, keep
+// them; lines further back let them go, so that a long tape costs no memory for them.
+void TapeView::keepShapesOfLastLines(int firstChanged)
+{
+    const int blocks = document()->blockCount();
+    if (m_firstShapedLine < 0 || m_firstShapedLine > firstChanged)
+        m_firstShapedLine = firstChanged;
+    for (QTextBlock block = document()->findBlockByNumber(firstChanged); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+    for (; m_firstShapedLine < blocks - LinesKeepingShapes; ++m_firstShapedLine) {
+        QTextLayout* old = document()->findBlockByNumber(m_firstShapedLine).layout();
+        old->setCacheEnabled(false);
+        old->clearLayout();
+    }
 }
 
 int TapeView::viewPositionOf(int listPosition) const
@@ -188,6 +208,7 @@ int TapeView::viewPositionOf(int listPosition) const
 void TapeView::reload()
 {
     m_known = {};
+    m_firstShapedLine = -1;
     {
         const QScopedValueRollback syncing(m_syncingSelection, true);
         setPlainText(m_calculator.list());

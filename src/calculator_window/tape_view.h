@@ -40,6 +40,7 @@ protected:
 private:
     void applyEdit(int position, const QString& inserted);
     void replaceRepaintingChangedLines(QTextCursor& cursor, const QString& text);
+    void keepShapesOfLastLines(int firstChanged);
     void reload();
     void showSelection();
     // Whether the list's last line is in view: a view that showed it keeps it in view when
@@ -65,4 +66,6 @@ private:
     bool m_syncingSelection = false;
     // The view showed its end before a change of font whose layout is still to come.
     bool m_endPinned = false;
+    // The first of the last lines whose layouts keep their shaped text; -1 for none.
+    int m_firstShapedLine = -1;
 };

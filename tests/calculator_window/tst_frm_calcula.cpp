@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTestEventList>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include "calculation_list.h"
 #include "calculator.h"
@@ -287,6 +288,12 @@ void TstFrmCalcula::tapeAppliesEditsInPlace()
         QVERIFY(change.at(2).toInt() <= numerette::tape::LineLength);
     }
     verifyTapeMirrorsList();
+
+    // Only the last few dozen lines keep their shaped text, however long the tape grows.
+    int keepingShapes = 0;
+    for (QTextBlock block = tape()->document()->begin(); block.isValid(); block = block.next())
+        keepingShapes += block.layout()->cacheEnabled() ? 1 : 0;
+    QVERIFY2(keepingShapes > 0 && keepingShapes <= 64, qPrintable(QString::number(keepingShapes)));
 
     trigger(u"mnuLimpar"_s);
     verifyTapeMirrorsList();
