@@ -61,7 +61,7 @@ void XPButton::paintEvent(QPaintEvent* event)
     painter.setPen(isEnabled() ? m_caption : palette().color(QPalette::Disabled, QPalette::ButtonText));
     painter.setFont(font());
     const QRectF textArea = down ? frame.translated(0.5, 1) : frame;
-    painter.drawText(textArea, Qt::AlignCenter, caption);
+    m_captionText.draw(painter, textArea, caption);
 }
 
 void XPButton::paintFace(QPainter& painter, const QRectF& frame, bool down, bool hover, bool focus) const

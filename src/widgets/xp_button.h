@@ -5,6 +5,7 @@
 #include <QColor>
 
 #include "cached_picture.h"
+#include "centered_text.h"
 
 // An owner-drawn push button: a rounded key with a gradient face, a lighter face under
 // the mouse and a centred caption. Besides the usual pushed look while a mouse button
@@ -52,4 +53,5 @@ private:
     QColor m_caption{0x1d, 0x26, 0x33};
     // The faces by their look: pressed, under the mouse, focused.
     CachedPictures m_faces;
+    CenteredText m_captionText;
 };
