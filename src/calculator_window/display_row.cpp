@@ -61,8 +61,11 @@ void DisplayRow::fitText(QLabel* label)
     const int smallest = scaled(SmallestDisplayPixelSize, m_scale);
     while (size > smallest && QFontMetrics(fitted).horizontalAdvance(label->text()) > room)
         fitted.setPixelSize(--size);
-    if (fitted != label->font())
+    if (fitted != label->font()) {
         label->setFont(fitted);
+        // The display's height follows its font: the row's size may change.
+        placeTexts();
+    }
 }
 
 DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
@@ -106,7 +109,7 @@ void DisplayRow::setLayoutScale(double scale)
         QFont displayFont = label->font();
         displayFont.setPixelSize(scaled(DisplayPixelSize, scale));
         label->setFont(displayFont);
-        label->setMinimumHeight(QFontMetrics(displayFont).height());
+        m_displayMinimumHeight = QFontMetrics(displayFont).height();
     }
     render();
     placeTexts();
@@ -204,7 +207,12 @@ void DisplayRow::placeTexts()
                                       area.width());
     m_counter->setGeometry(area.x(), area.y(), counterWidth, area.height());
     const int displayLeft = area.x() + counterWidth + spacing();
-    shownDisplay()->setGeometry(displayLeft, area.y(), std::max(0, area.right() + 1 - displayLeft), area.height());
+    // A label of changing size asks its parent for a layout pass at every change of text, and
+    // a display's text changes at every key. Its size follows its place alone, so it is fixed.
+    QLabel* display = shownDisplay();
+    display->move(displayLeft, area.y());
+    display->setFixedSize(QSize(std::max(0, area.right() + 1 - displayLeft), area.height())
+                              .expandedTo(QSize(0, m_displayMinimumHeight)));
     const QSize hint = sizeHint();
     const QSize minimum = minimumSizeHint();
     if (hint != m_toldSizeHint || minimum != m_toldMinimumSize) {

@@ -71,6 +71,8 @@ private:
     QLabel* m_counter;
     QLabel* m_timeDisplay;
     double m_scale = 1.0;
+    // A display is never lower than a line of the design's font.
+    int m_displayMinimumHeight = 0;
     QMargins m_margins;
     // The sizes last told to the window.
     QSize m_toldSizeHint;
