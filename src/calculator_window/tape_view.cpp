@@ -229,7 +229,9 @@ void TapeView::showSelection()
         QTextCursor cursor(document());
         cursor.setPosition(anchor);
         cursor.setPosition(position, QTextCursor::KeepAnchor);
+        // Which also brings the caret into view.
         setTextCursor(cursor);
+        return;
     }
     ensureCursorVisible();
 }
