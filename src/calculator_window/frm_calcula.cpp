@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -261,6 +260,7 @@ public:
         if (!m_outermost)
             return;
         m_window.m_handlingKey = false;
+        m_window.m_keyWaitsOnDialog = false;
         m_window.renderIfDue();
     }
     OneRenderPerKey(const OneRenderPerKey&) = delete;
@@ -388,12 +388,16 @@ void frmCalcula::hideEvent(QHideEvent* event)
         m_calculator.setWindowVisible(false);
 }
 
-// A dialog a key opens shows over the calculator as the key has left it so far.
+// A dialog a key opens shows over the calculator as the key has left it so far, and while it
+// is open the calculator renders every change at once again.
 bool frmCalcula::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowBlocked && m_handlingKey) {
-        const QScopedValueRollback renderNow(m_handlingKey, false);
+        m_handlingKey = false;
+        m_keyWaitsOnDialog = true;
         renderIfDue();
+    } else if (event->type() == QEvent::WindowUnblocked && std::exchange(m_keyWaitsOnDialog, false)) {
+        m_handlingKey = true;
     }
     return QMainWindow::event(event);
 }

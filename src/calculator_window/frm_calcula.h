@@ -164,4 +164,6 @@ private:
     // rendered once, when the key is done (or before a dialog it opens shows).
     bool m_handlingKey = false;
     bool m_renderDue = false;
+    // A dialog the key opened is open: the window renders at once until it closes.
+    bool m_keyWaitsOnDialog = false;
 };

@@ -29,10 +29,14 @@ int viewPosition(QStringView list, int listPosition)
 int viewPositionFrom(QStringView list, int from, int fromView, int listPosition)
 {
     listPosition = std::clamp(listPosition, 0, int(list.size()));
-    const auto splitsBreak = [list](int at) { return at > 0 && at < list.size() && list.at(at - 1) == u'\r' && list.at(at) == u'\n'; };
+    const auto splitsBreak = [list](int at) {
+        return at > 0 && at < list.size() && list.at(at - 1) == u'\r' && list.at(at) == u'\n';
+    };
     // A CR LF that one end splits is one line break once both halves are passed.
-    if (listPosition >= from)
-        return fromView + viewLength(list.mid(from, listPosition - from)) - (splitsBreak(from) && from < listPosition ? 1 : 0);
+    if (listPosition >= from) {
+        const bool passesSplitBreak = splitsBreak(from) && from < listPosition;
+        return fromView + viewLength(list.mid(from, listPosition - from)) - (passesSplitBreak ? 1 : 0);
+    }
     return fromView - viewLength(list.mid(listPosition, from - listPosition)) + (splitsBreak(listPosition) ? 1 : 0);
 }
 

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QKeyEvent>
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QScopedValueRollback>
-#include <QSignalBlocker>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>

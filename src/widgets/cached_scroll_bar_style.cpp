@@ -50,7 +50,8 @@ void CachedScrollBarStyle::drawComplexControl(ComplexControl control, const QSty
     drawParts(m_groove, ~(arrows | SC_ScrollBarSlider), bar->rect);
     // Fusion draws the slider's outline a pixel beyond its place.
     const QRect slider = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
-    drawParts(m_slider, SC_ScrollBarSlider, slider.adjusted(-SliderOverhang, -SliderOverhang, SliderOverhang, SliderOverhang) & bar->rect);
+    const QMargins overhang(SliderOverhang, SliderOverhang, SliderOverhang, SliderOverhang);
+    drawParts(m_slider, SC_ScrollBarSlider, slider.marginsAdded(overhang) & bar->rect);
     drawParts(m_arrows, arrows, bar->rect);
 }
 

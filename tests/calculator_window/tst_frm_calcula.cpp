@@ -446,15 +446,20 @@ void TstFrmCalcula::dialogOfAKeyShowsTheKeysResultSoFar()
     Fixture& f = *m_fixture;
     f.calculator.setList(u"                       1 +\r\n"_s.repeated(numerette::tape::CapacityChars / 27 + 1));
     QString shown;
+    bool timeDisplayShown = false;
     f.host.m_answer = [&](const QString&) {
         QDialog question(&f.window);
         question.setModal(true);
         question.show();
         shown = display();
+        // A change while the dialog is open shows at once.
+        f.calculator.mnuTempo_Click();
+        timeDisplayShown = child<QLabel>(u"lblVisor2"_s)->isVisibleTo(&f.window);
         return false;
     };
     QTest::keyClicks(&f.window, u"5*3="_s);
     QCOMPARE(shown, u"15"_s);
+    QVERIFY(timeDisplayShown);
 }
 
 QTEST_MAIN(TstFrmCalcula)

@@ -12,7 +12,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool xset
 require_private_server "switching NumLock"
 
-num_lock() { xset q | awk '/Num Lock:/ { for (i = 1; i <= NF; i++) if ($i == "Lock:" && $(i - 1) == "Num") print $(i + 1) }'; }
+# "on" or "off", as the server's keyboard indicators show NumLock.
+num_lock() {
+    xset q | awk '{ for (i = 2; i < NF; i++) if ($(i - 1) == "Num" && $i == "Lock:") print $(i + 1) }'
+}
 
 # NumLock switched off while no window has the focus, so that no calculator hears the key.
 num_lock_off() {

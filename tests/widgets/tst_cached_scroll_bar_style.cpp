@@ -28,7 +28,11 @@ QString difference(const QImage& expected, const QImage& actual)
             const int levels = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
             if (levels > RoundingLevels)
-                return QStringLiteral("pixel %1,%2: %3 in Fusion, %4 from the pictures").arg(x).arg(y).arg(a, 8, 16).arg(b, 8, 16);
+                return QStringLiteral("pixel %1,%2: %3 in Fusion, %4 from the pictures")
+                    .arg(x)
+                    .arg(y)
+                    .arg(a, 8, 16)
+                    .arg(b, 8, 16);
         }
     }
     return {};
