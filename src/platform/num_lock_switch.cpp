@@ -19,12 +19,22 @@ Display* x11Display()
 
 } // namespace
 
+// Finding the modifier NumLock is bound to walks the whole key map, too much for every key:
+// the key-event check keeps the last one found. The checks that ask the server, and switching
+// NumLock on, look it up afresh, so that a changed map is followed at the next of them.
+unsigned X11NumLockSwitch::numLockMask(Display* display) const
+{
+    m_mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    m_maskKnown = true;
+    return m_mask;
+}
+
 bool X11NumLockSwitch::isOn() const
 {
     Display* display = x11Display();
     if (!display)
         return true;
-    const unsigned mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    const unsigned mask = numLockMask(display);
     XkbStateRec state;
     if (mask == 0 || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
         return true;
@@ -37,7 +47,7 @@ bool X11NumLockSwitch::wasOnAt(const QKeyEvent& event) const
     // An event made inside the program has no X state to read.
     if (!display || event.nativeScanCode() == 0)
         return isOn();
-    const unsigned mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    const unsigned mask = m_maskKnown ? m_mask : numLockMask(display);
     return mask == 0 || (event.nativeModifiers() & mask) != 0;
 }
 
@@ -46,7 +56,7 @@ void X11NumLockSwitch::switchOn()
     Display* display = x11Display();
     if (!display)
         return;
-    const unsigned mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    const unsigned mask = numLockMask(display);
     if (mask == 0)
         return;
     XkbLockModifiers(display, XkbUseCoreKbd, mask, mask);

@@ -2,6 +2,7 @@
 #pragma once
 
 class QKeyEvent;
+using Display = struct _XDisplay;
 
 namespace numerette {
 
@@ -28,6 +29,12 @@ public:
     bool wasOnAt(const QKeyEvent& event) const override;
     bool pressesKey() const override { return false; }
     void switchOn() override;
+
+private:
+    unsigned numLockMask(Display* display) const;
+
+    mutable unsigned m_mask = 0;
+    mutable bool m_maskKnown = false;
 };
 
 // A NumLock for tests: a switch and a count of the times it was switched on.
