@@ -31,12 +31,12 @@ void writeBytes(const QString& path, const char* data, qint64 size)
         fuzzFailure(QStringLiteral("cannot write ") + path + QStringLiteral(": ") + file.errorString());
 }
 
-void checkRead(const char* data, qint64 size, tape::DateOrder order)
+void checkRead(const char* data, qint64 size, const StateFileReader& reader)
 {
     const QString path = scratchDir().filePath(QStringLiteral("numeret1.fita"));
     const QString aside = path + QStringLiteral(".damaged");
     writeBytes(path, data, size);
-    const std::optional<CalculatorStateRecord> record = readStateFile(path, order);
+    const std::optional<CalculatorStateRecord> record = readStateFile(path, reader);
     if (!record) {
         if (QFile::exists(path) || !QFile::exists(aside))
             fuzzFailure(QStringLiteral("a state file that does not read was not set aside"));
@@ -45,9 +45,9 @@ void checkRead(const char* data, qint64 size, tape::DateOrder order)
         return;
     }
     const QString copy = scratchDir().filePath(QStringLiteral("numeret2.fita"));
-    if (!writeStateFile(copy, *record, order))
+    if (!writeStateFile(copy, *record, reader.locale))
         fuzzFailure(QStringLiteral("cannot write the state back"));
-    if (readStateFile(copy, order) != record)
+    if (readStateFile(copy, reader) != record)
         fuzzFailure(QStringLiteral("the state read back differs from the state written"));
 }
 
@@ -56,7 +56,8 @@ void checkRead(const char* data, qint64 size, tape::DateOrder order)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto bytes = reinterpret_cast<const char*>(data);
-    checkRead(bytes, qint64(size), tape::DateOrder::DayMonthYear);
-    checkRead(bytes, qint64(size), tape::DateOrder::MonthDayYear);
+    const QDate today(2024, 3, 5);
+    checkRead(bytes, qint64(size), {NumberLocale::withDecimal(u'.'), tape::DateOrder::DayMonthYear, today});
+    checkRead(bytes, qint64(size), {NumberLocale::withDecimal(u','), tape::DateOrder::MonthDayYear, today});
     return 0;
 }

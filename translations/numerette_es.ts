@@ -608,6 +608,14 @@ No se cambió nada.</translation>
         <extracomment>File type in the save dialog; keep the pattern in parentheses as it is.</extracomment>
         <translation>Documento de texto (*.txt)</translation>
     </message>
+    <message>
+        <source>The calculations could not be kept in a file, so the list was not erased.</source>
+        <translation>No se pudieron guardar los cálculos en un archivo, por eso la lista no se borró.</translation>
+    </message>
+    <message>
+        <source>The erased calculations were kept in the file:</source>
+        <translation>Los cálculos borrados se guardaron en el archivo:</translation>
+    </message>
 </context>
 <context>
     <name>ListEditing</name>
@@ -1889,6 +1897,16 @@ para llegar al peso normal</translation>
         <source>Numerette [Aux]</source>
         <extracomment>Title of a second calculator opened from the first; Aux abbreviates &quot;auxiliary&quot;.</extracomment>
         <translation>Numerette [Aux]</translation>
+    </message>
+    <message>
+        <source>The saved calculation could not be read, so its list was kept and a new calculation was started.</source>
+        <translation>No se pudo leer el cálculo guardado; se conservó la lista y se empezó un cálculo nuevo.</translation>
+    </message>
+    <message>
+        <source>The saved list was longer than the list can hold; its first calculations were kept in the file:<byte value="xd"/>
+%1</source>
+        <translation>La lista guardada era más larga de lo que cabe en la lista; sus primeros cálculos se guardaron en el archivo:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

@@ -608,6 +608,14 @@ Nada foi alterado.</translation>
         <extracomment>File type in the save dialog; keep the pattern in parentheses as it is.</extracomment>
         <translation>Documento de Texto (*.txt)</translation>
     </message>
+    <message>
+        <source>The calculations could not be kept in a file, so the list was not erased.</source>
+        <translation>Não foi possível guardar os cálculos em um arquivo, por isso a lista não foi apagada.</translation>
+    </message>
+    <message>
+        <source>The erased calculations were kept in the file:</source>
+        <translation>Os cálculos apagados foram guardados no arquivo:</translation>
+    </message>
 </context>
 <context>
     <name>ListEditing</name>
@@ -1889,6 +1897,16 @@ para chegar ao peso normal</translation>
         <source>Numerette [Aux]</source>
         <extracomment>Title of a second calculator opened from the first; Aux abbreviates &quot;auxiliary&quot;.</extracomment>
         <translation>Numerette [Aux]</translation>
+    </message>
+    <message>
+        <source>The saved calculation could not be read, so its list was kept and a new calculation was started.</source>
+        <translation>Não foi possível ler o cálculo salvo; a lista foi mantida e um novo cálculo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The saved list was longer than the list can hold; its first calculations were kept in the file:<byte value="xd"/>
+%1</source>
+        <translation>A lista salva era maior do que a lista comporta; os primeiros cálculos foram guardados no arquivo:<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>

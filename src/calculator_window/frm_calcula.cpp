@@ -313,6 +313,11 @@ void frmCalcula::backUpList(const QString& list)
     m_listCommands->backUpList(list);
 }
 
+bool frmCalcula::keepErasedList(const QString& list)
+{
+    return m_listCommands->keepErasedList(list);
+}
+
 // Keys with Ctrl held are the menus' shortcuts. Everything else goes to the calculator
 // as a key-down, then the character it types (dispatcher first, then the entry).
 void frmCalcula::keyPressEvent(QKeyEvent* event)

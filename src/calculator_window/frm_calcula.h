@@ -68,6 +68,8 @@ public:
     numerette::SettingsStore& settings() const { return m_settings; }
     // The backup step of the calculator's clear-list command.
     void backUpList(const QString& list);
+    // Keeps a full list the user chose to erase and says where it went.
+    bool keepErasedList(const QString& list);
     // Switches NumLock on when "NumLock always ON" is checked; run after every key.
     void ForceNumLock();
     // The Options items that open the tool windows; the process hosting the calculator

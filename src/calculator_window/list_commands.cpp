@@ -11,6 +11,7 @@
 #include "list_files.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
+#include "private_files.h"
 #include "settings_store.h"
 
 using numerette::Calculator;
@@ -79,6 +80,27 @@ void ListCommands::backUpList(const QString& list)
     // the window, when the calculator would no longer take it.
     m_calculator.Form_KeyUp(ClearKey);
     mnuMostraBack_Click();
+}
+
+QString ListCommands::keepList(const QString& list)
+{
+    const QString path = m_backup->isChecked() ? numerette::backupFilePath()
+                                               : numerette::files::dataFilePath(QStringLiteral("numeret-kept.txt"));
+    return numerette::backUpList(list, QTime::currentTime(), path).appended ? path : QString();
+}
+
+bool ListCommands::keepErasedList(const QString& list)
+{
+    const QString keptIn = keepList(list);
+    if (keptIn.isEmpty()) {
+        message_boxes::show(&m_window, QMessageBox::Warning,
+                            tr("The calculations could not be kept in a file, so the list was not erased."));
+        return false;
+    }
+    message_boxes::show(&m_window, QMessageBox::Information,
+                        tr("The erased calculations were kept in the file:") + QStringLiteral("\r\n")
+                            + QDir::toNativeSeparators(keptIn));
+    return true;
 }
 
 void ListCommands::mnuSalvar_Click()

@@ -29,6 +29,13 @@ public:
     // the list to the backup file; a file grown too large is shown to the user (only while
     // the window is visible).
     void backUpList(const QString& list);
+    // Keeps a list about to be lost whatever "Backup When Clean" says: in the backup file
+    // when it is checked, otherwise in numeret-kept.txt beside it. The file it went to, or
+    // nothing when it could not be written.
+    QString keepList(const QString& list);
+    // The erase of a full list: kept as above, and the user told where; false (and told so)
+    // when it could not be kept, and the list must then stay.
+    bool keepErasedList(const QString& list);
 
     void mnuSalvar_Click();
     // The save once a path is chosen: writes the list, then remembers the path for the next

@@ -39,9 +39,10 @@ void show(QWidget* parent, QMessageBox::Icon icon, const QString& text)
     ask(parent, icon, text, QMessageBox::Ok);
 }
 
-bool askYesNo(QWidget* parent, const QString& question, QMessageBox::Icon icon)
+bool askYesNo(QWidget* parent, const QString& question, QMessageBox::Icon icon,
+              QMessageBox::StandardButton defaultButton)
 {
-    return ask(parent, icon, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    return ask(parent, icon, question, QMessageBox::Yes | QMessageBox::No, defaultButton) == QMessageBox::Yes;
 }
 
 bool askOkCancel(QWidget* parent, const QString& text, QMessageBox::Icon icon)

@@ -14,18 +14,119 @@
 #include <unistd.h>
 
 #include "private_files.h"
+#include "time_text.h"
 
 namespace numerette {
 
 namespace {
 
-constexpr qsizetype FieldCount = 7;
+// Files of earlier versions have seven fields: no separator field, the date in the
+// locale's order.
+constexpr qsizetype EarlierFieldCount = 7;
+constexpr qsizetype FieldCount = 8;
 // Past this many damaged copies side by side, a new damaged file stays where it is.
 constexpr int MaxDamagedCopies = 999;
+// The item counter's digits: three as written, more only on a list grown past its capacity.
+constexpr qsizetype MaxCounterDigits = 5;
 
-QString dateFormat(tape::DateOrder order)
+QString shortDateFormat(tape::DateOrder order)
 {
     return order == tape::DateOrder::DayMonthYear ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
+}
+
+// A date of an earlier file: today when it reads as today in either order (the order of the
+// locale may have changed since), otherwise what it reads as in the locale's order or else
+// in the other one.
+QDate earlierDate(const QString& text, const StateFileReader& reader)
+{
+    const tape::DateOrder other = reader.dateOrder == tape::DateOrder::DayMonthYear ? tape::DateOrder::MonthDayYear
+                                                                                    : tape::DateOrder::DayMonthYear;
+    const QDate inOrder = QDate::fromString(text, shortDateFormat(reader.dateOrder));
+    const QDate inOther = QDate::fromString(text, shortDateFormat(other));
+    if (inOrder == reader.today || inOther == reader.today)
+        return reader.today;
+    return inOrder.isValid() ? inOrder : inOther;
+}
+
+bool isNumber(const QString& text, const NumberLocale& locale)
+{
+    return ValueOf(text, locale).has_value();
+}
+
+// An entry or display being typed may stop at a sign or a decimal separator ("-", "12.").
+bool isTypedNumber(const QString& text, const NumberLocale& locale)
+{
+    return !text.isEmpty() && (isNumber(text, locale) || isNumber(text + QLatin1Char('0'), locale));
+}
+
+// The three number fields as the calculator writes them with these separators.
+bool numbersReadWith(const QStringList& f, const NumberLocale& locale)
+{
+    const QString& total = f[2];
+    const bool totalRead = isNumber(total, locale) || (total.contains(u':') && ConvertTime(total, locale));
+    return totalRead && (f[4].isEmpty() || isTypedNumber(f[4], locale)) && isTypedNumber(f[5], locale);
+}
+
+NumberLocale otherSeparators(const NumberLocale& locale)
+{
+    return NumberLocale::withDecimal(locale.group);
+}
+
+// The separators an earlier file's numbers were written with: the reader's, unless they
+// plainly read only with the other ones (e.g. "30.00" where "," is the decimal separator).
+std::optional<NumberLocale> earlierSeparators(const QStringList& f, const NumberLocale& reader)
+{
+    const NumberLocale other = otherSeparators(reader);
+    if (numbersReadWith(f, reader.withThousandsGrouping()))
+        return reader;
+    if (numbersReadWith(f, other.withThousandsGrouping()))
+        return other;
+    if (numbersReadWith(f, reader))
+        return reader;
+    return std::nullopt;
+}
+
+QString withSeparatorsSwapped(QString text)
+{
+    for (QChar& c : text) {
+        if (c == u'.')
+            c = u',';
+        else if (c == u',')
+            c = u'.';
+    }
+    return text;
+}
+
+bool isCounter(const QString& text)
+{
+    return !text.isEmpty() && text.size() <= MaxCounterDigits
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool isPendingOperator(const QString& text)
+{
+    static const QStringList operators{QString(), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"),
+                                       QStringLiteral("/"), QStringLiteral("%"), QStringLiteral("T")};
+    return operators.contains(text);
+}
+
+// The record of parsed fields, its numbers in the reader's separators; nothing when a field
+// is not what the calculator writes.
+std::optional<CalculatorStateRecord> recordOf(const QStringList& f, const StateFileReader& reader)
+{
+    const bool earlier = f.size() == EarlierFieldCount;
+    const QDate date = earlier ? earlierDate(f[0], reader) : QDate::fromString(f[0], Qt::ISODate);
+    std::optional<NumberLocale> written;
+    if (earlier)
+        written = earlierSeparators(f, reader.locale);
+    else if (f[7] == u"." || f[7] == u",")
+        written = NumberLocale::withDecimal(f[7].front());
+    if (!date.isValid() || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6]))
+        return std::nullopt;
+    const auto converted = [&](const QString& number) {
+        return written->decimal == reader.locale.decimal ? number : withSeparatorsSwapped(number);
+    };
+    return CalculatorStateRecord{date, f[1], converted(f[2]), f[3], converted(f[4]), converted(f[5]), f[6]};
 }
 
 QString quoted(const QString& field)
@@ -33,12 +134,14 @@ QString quoted(const QString& field)
     return QLatin1Char('"') + QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
-// Seven quoted fields separated by commas; after the last one only CR LF or nothing.
+// Seven or eight quoted fields separated by commas; after the last one only CR LF or nothing.
 std::optional<QStringList> parseRecord(QStringView text)
 {
     QStringList fields;
     qsizetype at = 0;
     while (fields.size() < FieldCount) {
+        if (fields.size() == EarlierFieldCount && (at == text.size() || text.sliced(at) == u"\r\n"))
+            break;
         if (!fields.isEmpty() && (at >= text.size() || text[at++] != u','))
             return std::nullopt;
         if (at >= text.size() || text[at++] != u'"')
@@ -81,24 +184,22 @@ bool openRegularFile(QFile& file)
     return true;
 }
 
-std::optional<CalculatorStateRecord> parseFile(QFile& file, tape::DateOrder order)
+std::optional<QStringList> parseFile(QFile& file)
 {
     if (!openRegularFile(file) || file.size() > MaxStateFileBytes)
         return std::nullopt;
     // One byte more than the file holds shows a file that grew past the limit meanwhile;
     // asking for no more than that keeps a small file from costing a buffer of the limit's size.
-    const QByteArray bytes = file.read(std::min<qint64>(file.size(), MaxStateFileBytes) + 1);
+    QByteArray bytes = file.read(std::min<qint64>(file.size(), MaxStateFileBytes) + 1);
     if (bytes.size() > MaxStateFileBytes)
         return std::nullopt;
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    // Released before the fields are copied out, so a large file is held twice at most.
+    bytes = QByteArray();
     if (decoder.hasError())
         return std::nullopt;
-    const std::optional<QStringList> fields = parseRecord(text);
-    if (!fields)
-        return std::nullopt;
-    const QStringList& f = *fields;
-    return CalculatorStateRecord{QDate::fromString(f[0], dateFormat(order)), f[1], f[2], f[3], f[4], f[5], f[6]};
+    return parseRecord(text);
 }
 
 } // namespace
@@ -122,28 +223,35 @@ QString keepAside(const QString& path)
     return {};
 }
 
-StateFileContents loadStateFile(const QString& path, tape::DateOrder order)
+StateFileContents loadStateFile(const QString& path, const StateFileReader& reader)
 {
     // A dangling link is something there too, not a missing file.
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         return {};
     QFile file(path);
-    std::optional<CalculatorStateRecord> record = parseFile(file, order);
+    const std::optional<QStringList> fields = parseFile(file);
     file.close();
-    if (record)
-        return {std::move(record), false, QString()};
-    return {std::nullopt, true, keepAside(path)};
+    if (!fields)
+        return {std::nullopt, true, false, keepAside(path)};
+    if (std::optional<CalculatorStateRecord> record = recordOf(*fields, reader))
+        return {std::move(record), false, false, QString()};
+    CalculatorStateRecord listOnly;
+    listOnly.date = reader.today;
+    listOnly.list = fields->at(1);
+    return {std::move(listOnly), true, true, keepAside(path)};
 }
 
-std::optional<CalculatorStateRecord> readStateFile(const QString& path, tape::DateOrder order)
+std::optional<CalculatorStateRecord> readStateFile(const QString& path, const StateFileReader& reader)
 {
-    return loadStateFile(path, order).record;
+    const StateFileContents contents = loadStateFile(path, reader);
+    return contents.listOnly ? std::nullopt : contents.record;
 }
 
-bool writeStateFile(const QString& path, const CalculatorStateRecord& record, tape::DateOrder order, QString* error)
+bool writeStateFile(const QString& path, const CalculatorStateRecord& record, const NumberLocale& locale,
+                    QString* error)
 {
-    const std::array fields{record.date.toString(dateFormat(order)), record.list, record.total,
-                            record.pendingOperator, record.entry, record.display, record.counter};
+    const std::array fields{record.date.toString(Qt::ISODate), record.list, record.total, record.pendingOperator,
+                            record.entry, record.display, record.counter, QString(locale.decimal)};
     QStringList quotedFields;
     for (const QString& field : fields)
         quotedFields.append(quoted(field));

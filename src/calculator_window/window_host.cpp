@@ -29,9 +29,10 @@ void WindowHost::closeWindow()
         m_window->close();
 }
 
+// The calculator asks only whether to erase a full list: Enter keeps it.
 bool WindowHost::askYesNo(const QString& question)
 {
-    return numerette::message_boxes::askYesNo(m_window, question);
+    return numerette::message_boxes::askYesNo(m_window, question, QMessageBox::Question, QMessageBox::No);
 }
 
 void WindowHost::showInformation(const QString& text)
@@ -55,4 +56,9 @@ void WindowHost::backUpList(const QString& list)
 {
     if (m_window)
         m_window->backUpList(list);
+}
+
+bool WindowHost::keepErasedList(const QString& list)
+{
+    return m_window && m_window->keepErasedList(list);
 }

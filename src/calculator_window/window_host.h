@@ -26,6 +26,7 @@ public:
     void storeNumberFormat(int index) override;
     void storeAddOnEnter(bool on) override;
     void backUpList(const QString& list) override;
+    bool keepErasedList(const QString& list) override;
 
 private:
     QPointer<frmCalcula> m_window;

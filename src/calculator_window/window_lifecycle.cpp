@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
@@ -143,21 +144,41 @@ void frmCalcula::placeWindow()
 }
 
 // The list of the last close, and the calculation in progress then when that was today;
-// a list from another day is cleared, with its backup.
+// a list from another day is cleared, with its backup. Warnings are told once the window is
+// up, not in the middle of its load (see showEvent).
 void frmCalcula::restoreSavedCalculation()
 {
     const QString path = numerette::stateFilePath(m_launch.hostTag);
-    const numerette::StateFileContents contents = numerette::loadStateFile(path, m_calculator.dateOrder());
+    const numerette::StateFileReader reader{m_calculator.numberLocale(), m_calculator.dateOrder(),
+                                            QDate::currentDate()};
+    const numerette::StateFileContents contents = numerette::loadStateFile(path, reader);
     const std::optional<CalculatorStateRecord>& saved = contents.record;
     m_owner.unloadSplash();
     if (contents.damaged) {
-        // Told once the window is up, not in the middle of its load (see showEvent).
-        m_loadWarning = tr("The saved calculation list could not be read, so a new list was started.")
-            + numerette::DoubleBreak
-            + (contents.keptAs.isEmpty() ? tr("The file was left where it is:\r\n%1").arg(path)
-                                         : tr("The file was kept as:\r\n%1").arg(contents.keptAs));
+        const QString keptAs = contents.keptAs.isEmpty() ? tr("The file was left where it is:\r\n%1").arg(path)
+                                                         : tr("The file was kept as:\r\n%1").arg(contents.keptAs);
+        m_loadWarning = (contents.listOnly
+                             ? tr("The saved calculation could not be read, so its list was kept and a new "
+                                  "calculation was started.")
+                             : tr("The saved calculation list could not be read, so a new list was started."))
+            + numerette::DoubleBreak + keptAs;
     }
-    m_calculator.setList(saved ? saved->list : QString());
+    QString list = saved ? saved->list : QString();
+    // A list grown far past its capacity would cost the window its memory and seconds to lay
+    // out: its start goes to a file instead, and the window holds what the list can hold.
+    if (const qsizetype keptFrom = numerette::tape::restoredTailStart(list); keptFrom > 0) {
+        const QString keptIn = m_listCommands->keepList(list.left(keptFrom));
+        if (!keptIn.isEmpty()) {
+            list.remove(0, keptFrom);
+            m_loadWarning += (m_loadWarning.isEmpty() ? QString() : numerette::DoubleBreak)
+                + tr("The saved list was longer than the list can hold; its first calculations were kept "
+                     "in the file:\r\n%1")
+                      .arg(QDir::toNativeSeparators(keptIn));
+        }
+    }
+    m_calculator.setList(list);
+    if (contents.listOnly)
+        return;
     if (!saved || saved->date != QDate::currentDate()) {
         // The clear-list command, with the backup step done here: the calculator's host is
         // attached to the window only once it has been built.
@@ -285,6 +306,6 @@ bool frmCalcula::writeCalculation(QString* error)
                                        m_calculator.total(),       m_calculator.PendingOperator(),
                                        m_calculator.entry().text(), m_calculator.display(),
                                        m_calculator.counter()};
-    return numerette::writeStateFile(numerette::stateFilePath(m_launch.hostTag), record, m_calculator.dateOrder(),
-                                     error);
+    return numerette::writeStateFile(numerette::stateFilePath(m_launch.hostTag), record,
+                                     m_calculator.numberLocale(), error);
 }

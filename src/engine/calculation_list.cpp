@@ -66,6 +66,21 @@ TailEdit appended(const QString& list, const QString& text)
     return {list.size(), text};
 }
 
+qsizetype restoredTailStart(const QString& list)
+{
+    if (list.size() <= CapacityChars)
+        return 0;
+    // The line break before the first line that may start the tail belongs to the search.
+    const qsizetype from = list.size() - CapacityChars;
+    const qsizetype searchFrom = std::max<qsizetype>(0, from - LineBreak.size());
+    const QString closedCalculation = LineBreak + Separator + LineBreak;
+    const qsizetype separator = list.indexOf(closedCalculation, searchFrom);
+    if (separator >= 0 && separator + closedCalculation.size() < list.size())
+        return separator + closedCalculation.size();
+    const qsizetype lineBreak = list.indexOf(LineBreak, searchFrom);
+    return lineBreak >= 0 && lineBreak + LineBreak.size() < list.size() ? lineBreak + LineBreak.size() : from;
+}
+
 QString countLine(const QString& counter)
 {
     return QLatin1Char(' ') + counter + QString(22, QLatin1Char(' '));

@@ -58,6 +58,11 @@ QString totalLine(const QString& total);
 QString dateHeader(QDate date, DateOrder order, const QString& weekdayName);
 QString formatDate(QDate date, DateOrder order);
 
+// Where a restored list too long for its capacity is cut so that what follows fits: after
+// the first separator line that leaves no more than CapacityChars, else at the first line
+// start that does; 0 when the list fits.
+qsizetype restoredTailStart(const QString& list);
+
 // Tail tests, positions counted from the end of the text.
 bool isClosed(const QString& list);
 bool endsWithSeparator(const QString& list);

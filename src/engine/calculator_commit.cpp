@@ -137,8 +137,8 @@ void Calculator::checkCapacity()
 {
     if (m_list.size() <= tape::CapacityChars)
         return;
-    if (m_host.askYesNo(LoadMessage(Message::ListFull)))
-        mnuLimpar_Click();
+    if (m_host.askYesNo(LoadMessage(Message::ListFull)) && m_host.keepErasedList(m_list))
+        clearList();
 }
 
 void Calculator::appendToolReport(const QString& block)

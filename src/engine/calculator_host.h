@@ -32,6 +32,13 @@ public:
     virtual void storeAddOnEnter(bool) { }
     // Keeps a copy of the list before the clear-list command wipes it.
     virtual void backUpList(const QString&) { }
+    // Keeps a copy of a full list the user chose to erase, whatever the backup setting;
+    // false when no copy could be made, and the list then stays.
+    virtual bool keepErasedList(const QString& list)
+    {
+        backUpList(list);
+        return true;
+    }
 };
 
 } // namespace numerette

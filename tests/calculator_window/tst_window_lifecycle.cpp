@@ -4,9 +4,11 @@
 #include <memory>
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -31,6 +33,18 @@
 
 using namespace Qt::StringLiterals;
 using numerette::tape::DateOrder;
+
+namespace {
+
+const numerette::NumberLocale Point = numerette::NumberLocale::withDecimal(u'.');
+
+// The separators and date order the calculator of these tests works with.
+numerette::StateFileReader todaysReader()
+{
+    return {Point, DateOrder::DayMonthYear, QDate::currentDate()};
+}
+
+} // namespace
 
 namespace {
 
@@ -117,6 +131,11 @@ private slots:
     void stateIsSavedAfterTotalsAndClears();
     void damagedStateStartsANewListAndSaysWhereItWasKept();
     void failedSaveIsToldOnceAndTriedAgain();
+    void foreignFieldKeepsTheTape();
+    void oversizedListGoesToAFile_data();
+    void oversizedListGoesToAFile();
+    void fullListQuestion_data();
+    void fullListQuestion();
     void firstActivationRunsTheCommandWordOnce();
     void quotationsRotateWhileShown();
     void clickingTheQuotationPicture_data();
@@ -255,7 +274,7 @@ void TstWindowLifecycle::restartOnAnotherDayClearsTheList()
     m_settings->setBackup(backupOn);
     const numerette::CalculatorStateRecord saved{QDate::currentDate().addDays(-1), savedList, u"8"_s, u"+"_s,
                                                  u"4"_s, u"4"_s, u"002"_s};
-    QVERIFY(numerette::writeStateFile(stateFile(), saved, DateOrder::DayMonthYear));
+    QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
 
     Session session(*m_settings, m_owner);
     QCOMPARE(session.calculator.list(), todaysEmptyList(session.host));
@@ -447,7 +466,7 @@ void TstWindowLifecycle::closingParksOrEnds()
     QCOMPARE(session.calculator.calculatorParked(), parks);
     QCOMPARE(m_owner.blinks, parks ? 1 : 0);
     QCOMPARE(m_owner.unloads, parks ? 0 : 1);
-    const auto saved = numerette::readStateFile(stateFile(), DateOrder::DayMonthYear);
+    const auto saved = numerette::readStateFile(stateFile(), todaysReader());
     QVERIFY(saved);
     QCOMPARE(saved->entry, u"3"_s);
 }
@@ -458,7 +477,7 @@ void TstWindowLifecycle::windowOpenedDuringTheExitTouchesNothing()
 {
     const numerette::CalculatorStateRecord saved{QDate::currentDate(), YesterdaysList, u"8"_s, u"+"_s,
                                                  u"4"_s, u"4"_s, u"002"_s};
-    QVERIFY(numerette::writeStateFile(stateFile(), saved, DateOrder::DayMonthYear));
+    QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
     const QByteArray file = contentsOf(stateFile());
     m_owner.parked = true;
 
@@ -474,7 +493,7 @@ void TstWindowLifecycle::stateIsSavedAfterTotalsAndClears()
 {
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());
-    const auto saved = [] { return numerette::readStateFile(numerette::stateFilePath(1), DateOrder::DayMonthYear); };
+    const auto saved = [] { return numerette::readStateFile(numerette::stateFilePath(1), todaysReader()); };
 
     QTest::keyClicks(&session.window, u"5+3="_s);
     QTRY_VERIFY(saved() && saved()->list == session.calculator.list());
@@ -516,6 +535,117 @@ void TstWindowLifecycle::damagedStateStartsANewListAndSaysWhereItWasKept()
     QCOMPARE(contentsOf(stateFile() + u".damaged"_s), QByteArray("\"05/03/2024\",\"cut off"));
 }
 
+// A saved total that is no number: the tape stays as today's, a new calculation starts,
+// the file is kept aside and the user told once.
+void TstWindowLifecycle::foreignFieldKeepsTheTape()
+{
+    const numerette::CalculatorStateRecord saved{QDate::currentDate(), YesterdaysList, u"abc"_s, u"+"_s,
+                                                 u"4"_s, u"4"_s, u"002"_s};
+    QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
+    std::unique_ptr<Session> session;
+    const QList<ShownMessage> messages = messagesShownBy([&] {
+        session = std::make_unique<Session>(*m_settings, m_owner);
+        QVERIFY(session->show());
+        QTest::qWait(50);
+    });
+    QCOMPARE(session->calculator.list(), YesterdaysList);
+    QCOMPARE(session->calculator.total(), u"0"_s);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.constFirst().text.contains(stateFile() + u".damaged"_s));
+    QTest::keyClicks(&session->window, u"5+3="_s);
+    QVERIFY(session->calculator.list().endsWith(u"                       8 T\r\n =========================\r\n"_s));
+}
+
+void TstWindowLifecycle::oversizedListGoesToAFile_data()
+{
+    QTest::addColumn<bool>("backupOn");
+    QTest::addColumn<QString>("keptIn");
+    QTest::newRow("backup on") << true << u"numeret.txt"_s;
+    QTest::newRow("backup off") << false << u"numeret-kept.txt"_s;
+}
+
+// A list far beyond its capacity opens with its last calculations; the rest is in a file.
+void TstWindowLifecycle::oversizedListGoesToAFile()
+{
+    QFETCH(bool, backupOn);
+    QFETCH(QString, keptIn);
+    m_settings->setBackup(backupOn);
+    const QString calculation = u"                       5 +\r\n                       3 =\r\n 002                      \r\n"
+                                u"                       8 T\r\n =========================\r\n"_s;
+    const QString list = YesterdaysList + calculation.repeated(2000);
+    QVERIFY(numerette::writeStateFile(stateFile(), {QDate::currentDate(), list, u"0"_s, u"+"_s, u"0"_s, u"0"_s,
+                                                    u"000"_s},
+                                      Point));
+    std::unique_ptr<Session> session;
+    const QList<ShownMessage> messages = messagesShownBy([&] {
+        session = std::make_unique<Session>(*m_settings, m_owner);
+        QVERIFY(session->show());
+        QTest::qWait(50);
+    });
+    const QString shown = session->calculator.list();
+    QVERIFY(shown.size() <= numerette::tape::CapacityChars);
+    QVERIFY(shown.startsWith(calculation));
+    QVERIFY(list.endsWith(shown));
+    const QString file = QFileInfo(numerette::backupFilePath()).absolutePath() + u'/' + keptIn;
+    const QString kept = QString::fromUtf8(contentsOf(file));
+    QVERIFY(kept.contains(list.left(list.size() - shown.size())));
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(messages.constFirst().text.contains(file));
+}
+
+void TstWindowLifecycle::fullListQuestion_data()
+{
+    QTest::addColumn<bool>("backupOn");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("keptIn");
+    QTest::newRow("Enter keeps the list") << false << false << QString();
+    QTest::newRow("Yes with backup on") << true << true << u"numeret.txt"_s;
+    QTest::newRow("Yes with backup off") << false << true << u"numeret-kept.txt"_s;
+}
+
+// The question of a full list defaults to No; an erase keeps a copy and says where.
+void TstWindowLifecycle::fullListQuestion()
+{
+    QFETCH(bool, backupOn);
+    QFETCH(bool, yes);
+    QFETCH(QString, keptIn);
+    m_settings->setBackup(backupOn);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    session.calculator.setList(session.calculator.list()
+                               + u"                       1 +\r\n"_s.repeated(numerette::tape::CapacityChars / 28));
+    QStringList told;
+    QTimer answering;
+    answering.setInterval(10);
+    connect(&answering, &QTimer::timeout, &answering, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        told.append(box->text());
+        if (box->standardButtons().testFlag(QMessageBox::Yes) && yes)
+            box->button(QMessageBox::Yes)->click();
+        else if (box->standardButtons().testFlag(QMessageBox::Yes))
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            box->done(QMessageBox::Ok);
+    });
+    answering.start();
+    QTest::keyClicks(&session.window, u"5+3="_s);
+    QTest::qWait(100);
+    QVERIFY(!told.isEmpty());
+    QVERIFY(told.constFirst().startsWith(u"Calculation's list is full."_s));
+    if (keptIn.isEmpty()) {
+        QCOMPARE(told.size(), 1);
+        QVERIFY(session.calculator.list().size() > numerette::tape::CapacityChars);
+        return;
+    }
+    const QString file = QFileInfo(numerette::backupFilePath()).absolutePath() + u'/' + keptIn;
+    QCOMPARE(told.size(), 2);
+    QVERIFY(told.last().contains(file));
+    QCOMPARE(session.calculator.list(), todaysEmptyList(session.host));
+    QVERIFY(QString::fromUtf8(contentsOf(file)).contains(u"                       8 T"_s));
+}
+
 // A total that cannot be saved says so once, naming the file; the following totals try
 // again without a word, and once a save has worked a new failure is told again.
 void TstWindowLifecycle::failedSaveIsToldOnceAndTriedAgain()
@@ -528,7 +658,7 @@ void TstWindowLifecycle::failedSaveIsToldOnceAndTriedAgain()
             QTest::qWait(50);
         });
     };
-    const auto saved = [] { return numerette::readStateFile(numerette::stateFilePath(1), DateOrder::DayMonthYear); };
+    const auto saved = [] { return numerette::readStateFile(numerette::stateFilePath(1), todaysReader()); };
     {
         const FileSizeLimit full(64);
         const QList<ShownMessage> first = type(u"5+3="_s);
@@ -763,7 +893,7 @@ void TstWindowLifecycle::oversizedBackupWarnsOnlyWhileShown()
     numerette::SetDocumentOpener([](const QString&) { return true; });
     const numerette::CalculatorStateRecord saved{QDate::currentDate().addDays(-1), YesterdaysList, u"0"_s, u"+"_s,
                                                  u"0"_s, u"0"_s, u"000"_s};
-    QVERIFY(numerette::writeStateFile(stateFile(), saved, DateOrder::DayMonthYear));
+    QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
 
     std::unique_ptr<Session> session;
     QVERIFY(messagesShownBy([&] { session = std::make_unique<Session>(*m_settings, m_owner); }).isEmpty());
