@@ -54,6 +54,9 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
 {
     setObjectName(QStringLiteral("txtFita"));
     setReadOnly(true);
+    // The arrows, Page Up and Down, Home and End move a caret through the read-only list, so
+    // that the keyboard reaches every line (Correct Item takes the caret's line).
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setUndoRedoEnabled(false);
     setLineWrapMode(NoWrap);
     setFocusPolicy(Qt::ClickFocus);
@@ -120,9 +123,6 @@ void TapeView::render()
     QFont shown = font();
     shown.setBold(locked);
     setFont(shown);
-    // The caret shows, and moves with the keys, only while the user edits.
-    setTextInteractionFlags(locked ? Qt::TextSelectableByMouse
-                                   : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 // The list changed from `position` to its end: the text before `position` is unchanged,

@@ -57,6 +57,7 @@ class TstWindowView : public QObject {
 private slots:
     void init();
     void cleanup();
+    void keysMoveTheListCaret();
     void checkMarksAreDrawn_data();
     void checkMarksAreDrawn();
     void hiddenKeypadKeepsTheHeightAtRestart_data();
@@ -95,6 +96,36 @@ void TstWindowView::cleanup()
 {
     m_settings.reset();
     m_data.reset();
+}
+
+// From the calculator, an arrow takes the keyboard into the list; there the arrows, Page Up
+// and Down, Home and End move its caret from line to line, and any other key goes back to
+// the calculator.
+void TstWindowView::keysMoveTheListCaret()
+{
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    auto* tape = session.window.findChild<TapeView*>(u"txtFita"_s);
+    QTest::keyClicks(&session.window, u"5+3+2="_s);
+    const int totalLine = tape->document()->blockCount() - 3;
+    const auto caretLine = [tape] { return tape->textCursor().blockNumber(); };
+
+    QTest::keyClick(&session.window, Qt::Key_Up);
+    QVERIFY(tape->hasFocus());
+    const int start = caretLine();
+    QTest::keyClick(tape, Qt::Key_Up);
+    QCOMPARE(caretLine(), start - 1);
+    QTest::keyClick(tape, Qt::Key_Up);
+    QTest::keyClick(tape, Qt::Key_Down);
+    QCOMPARE(caretLine(), start - 1);
+    QTest::keyClick(tape, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(caretLine(), 0);
+    QTest::keyClick(tape, Qt::Key_PageDown);
+    QVERIFY(caretLine() > 0);
+    QTest::keyClick(tape, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(caretLine() > totalLine);
+    QTest::keyClicks(tape, u"7+"_s);
+    QVERIFY(session.calculator.list().endsWith(u"                       7 +\r\n"_s));
 }
 
 void TstWindowView::checkMarksAreDrawn_data()
