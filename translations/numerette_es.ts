@@ -321,6 +321,21 @@ No se cambió nada.</translation>
     </message>
 </context>
 <context>
+    <name>DisplayPlatform</name>
+    <message>
+        <source>numerette: no display to open the calculator on. There is no X11 display (DISPLAY is not set) and no Wayland display the program can use (that needs Qt&apos;s Wayland support, the package qt6-wayland).
+Start Numerette from a desktop session.
+</source>
+        <translation>numerette: no hay pantalla donde abrir la calculadora. No hay pantalla X11 (DISPLAY no está definido) ni pantalla Wayland que el programa pueda usar (para ello hace falta el soporte de Wayland de Qt, el paquete qt6-wayland).
+Inicie Numerette desde una sesión de escritorio.
+</translation>
+    </message>
+    <message>
+        <source>Numerette cannot start</source>
+        <translation>Numerette no puede iniciarse</translation>
+    </message>
+</context>
+<context>
     <name>DisplayRow</name>
     <message>
         <source>Item count</source>

@@ -321,6 +321,21 @@ Nada foi alterado.</translation>
     </message>
 </context>
 <context>
+    <name>DisplayPlatform</name>
+    <message>
+        <source>numerette: no display to open the calculator on. There is no X11 display (DISPLAY is not set) and no Wayland display the program can use (that needs Qt&apos;s Wayland support, the package qt6-wayland).
+Start Numerette from a desktop session.
+</source>
+        <translation>numerette: não há tela onde abrir a calculadora. Não há tela X11 (DISPLAY não está definido) nem tela Wayland que o programa possa usar (para isso é preciso o suporte a Wayland do Qt, o pacote qt6-wayland).
+Inicie o Numerette a partir de uma sessão de área de trabalho.
+</translation>
+    </message>
+    <message>
+        <source>Numerette cannot start</source>
+        <translation>O Numerette não pode iniciar</translation>
+    </message>
+</context>
+<context>
     <name>DisplayRow</name>
     <message>
         <source>Item count</source>
