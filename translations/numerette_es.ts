@@ -2064,6 +2064,17 @@ No se necesita ningún otro acceso directo.</translation>
         <extracomment>Tooltip of the notification-area icon: the program&apos;s name and its free edition (free of charge).</extracomment>
         <translation>Numerette GRATIS</translation>
     </message>
+    <message>
+        <source>Numerette is minimized</source>
+        <extracomment>Summary of the desktop notification at a start for the notification area when the desktop has none.</extracomment>
+        <translation>Numerette está minimizado</translation>
+    </message>
+    <message>
+        <source>This desktop has no notification area for Numerette&apos;s icon, so the calculator waits minimized instead.
+On GNOME the AppIndicator extension (package gnome-shell-extension-appindicator) adds one; Numerette shows its icon there from its next start.</source>
+        <translation>Este escritorio no tiene área de notificación para el icono de Numerette; por eso la calculadora espera minimizada.
+En GNOME, la extensión AppIndicator (paquete gnome-shell-extension-appindicator) añade una; Numerette muestra su icono en ella a partir de su próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>numerette::Calculator</name>

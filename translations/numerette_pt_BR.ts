@@ -2064,6 +2064,17 @@ Nenhum outro atalho é necessário.</translation>
         <extracomment>Tooltip of the notification-area icon: the program&apos;s name and its free edition (free of charge).</extracomment>
         <translation>Numerette GRÁTIS</translation>
     </message>
+    <message>
+        <source>Numerette is minimized</source>
+        <extracomment>Summary of the desktop notification at a start for the notification area when the desktop has none.</extracomment>
+        <translation>O Numerette está minimizado</translation>
+    </message>
+    <message>
+        <source>This desktop has no notification area for Numerette&apos;s icon, so the calculator waits minimized instead.
+On GNOME the AppIndicator extension (package gnome-shell-extension-appindicator) adds one; Numerette shows its icon there from its next start.</source>
+        <translation>Esta área de trabalho não tem área de notificação para o ícone do Numerette; por isso a calculadora espera minimizada.
+No GNOME, a extensão AppIndicator (pacote gnome-shell-extension-appindicator) acrescenta uma; o Numerette mostra seu ícone nela a partir da próxima vez que for iniciado.</translation>
+    </message>
 </context>
 <context>
     <name>numerette::Calculator</name>
