@@ -55,6 +55,7 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // Chosen before the application object exists: Qt aborts when no platform plugin starts.
     const std::optional<QString> platform = numerette::displayPlatform(numerette::DisplayEnvironment::current());
     if (!platform) {
         const QCoreApplication reporter(argc, argv);
