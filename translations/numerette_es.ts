@@ -321,6 +321,21 @@ No se cambió nada.</translation>
     </message>
 </context>
 <context>
+    <name>DisplayPlatform</name>
+    <message>
+        <source>numerette: no display to open the calculator on. There is no X11 display (DISPLAY is not set) and no Wayland display the program can use (that needs Qt&apos;s Wayland support, the package qt6-wayland).
+Start Numerette from a desktop session.
+</source>
+        <translation>numerette: no hay pantalla donde abrir la calculadora. No hay pantalla X11 (DISPLAY no está definido) ni pantalla Wayland que el programa pueda usar (para ello hace falta el soporte de Wayland de Qt, el paquete qt6-wayland).
+Inicie Numerette desde una sesión de escritorio.
+</translation>
+    </message>
+    <message>
+        <source>Numerette cannot start</source>
+        <translation>Numerette no puede iniciarse</translation>
+    </message>
+</context>
+<context>
     <name>DisplayRow</name>
     <message>
         <source>Item count</source>
@@ -2066,6 +2081,17 @@ No se necesita ningún otro acceso directo.</translation>
         <source>Numerette FREE</source>
         <extracomment>Tooltip of the notification-area icon: the program&apos;s name and its free edition (free of charge).</extracomment>
         <translation>Numerette GRATIS</translation>
+    </message>
+    <message>
+        <source>Numerette is minimized</source>
+        <extracomment>Summary of the desktop notification at a start for the notification area when the desktop has none.</extracomment>
+        <translation>Numerette está minimizado</translation>
+    </message>
+    <message>
+        <source>This desktop has no notification area for Numerette&apos;s icon, so the calculator waits minimized instead.
+On GNOME the AppIndicator extension (package gnome-shell-extension-appindicator) adds one; Numerette shows its icon there from its next start.</source>
+        <translation>Este escritorio no tiene área de notificación para el icono de Numerette; por eso la calculadora espera minimizada.
+En GNOME, la extensión AppIndicator (paquete gnome-shell-extension-appindicator) añade una; Numerette muestra su icono en ella a partir de su próximo inicio.</translation>
     </message>
 </context>
 <context>

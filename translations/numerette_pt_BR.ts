@@ -321,6 +321,21 @@ Nada foi alterado.</translation>
     </message>
 </context>
 <context>
+    <name>DisplayPlatform</name>
+    <message>
+        <source>numerette: no display to open the calculator on. There is no X11 display (DISPLAY is not set) and no Wayland display the program can use (that needs Qt&apos;s Wayland support, the package qt6-wayland).
+Start Numerette from a desktop session.
+</source>
+        <translation>numerette: não há tela onde abrir a calculadora. Não há tela X11 (DISPLAY não está definido) nem tela Wayland que o programa possa usar (para isso é preciso o suporte a Wayland do Qt, o pacote qt6-wayland).
+Inicie o Numerette a partir de uma sessão de área de trabalho.
+</translation>
+    </message>
+    <message>
+        <source>Numerette cannot start</source>
+        <translation>O Numerette não pode iniciar</translation>
+    </message>
+</context>
+<context>
     <name>DisplayRow</name>
     <message>
         <source>Item count</source>
@@ -2066,6 +2081,17 @@ Nenhum outro atalho é necessário.</translation>
         <source>Numerette FREE</source>
         <extracomment>Tooltip of the notification-area icon: the program&apos;s name and its free edition (free of charge).</extracomment>
         <translation>Numerette GRÁTIS</translation>
+    </message>
+    <message>
+        <source>Numerette is minimized</source>
+        <extracomment>Summary of the desktop notification at a start for the notification area when the desktop has none.</extracomment>
+        <translation>O Numerette está minimizado</translation>
+    </message>
+    <message>
+        <source>This desktop has no notification area for Numerette&apos;s icon, so the calculator waits minimized instead.
+On GNOME the AppIndicator extension (package gnome-shell-extension-appindicator) adds one; Numerette shows its icon there from its next start.</source>
+        <translation>Esta área de trabalho não tem área de notificação para o ícone do Numerette; por isso a calculadora espera minimizada.
+No GNOME, a extensão AppIndicator (pacote gnome-shell-extension-appindicator) acrescenta uma; o Numerette mostra seu ícone nela a partir da próxima vez que for iniciado.</translation>
     </message>
 </context>
 <context>

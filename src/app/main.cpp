@@ -9,6 +9,7 @@
 #include "app_picture.h"
 #include "command_line.h"
 #include "command_word.h"
+#include "display_platform.h"
 #include "frm_start.h"
 #include "frm_sys_tray.h"
 #include "instance_channel.h"
@@ -54,10 +55,16 @@ int main(int argc, char* argv[])
         break;
     }
 
-    // Hot keys, NumLock and typed keys need X11: on a Wayland desktop the program runs through
-    // XWayland whenever it is there, unless the user chose a platform himself.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    // Chosen before the application object exists: Qt aborts when no platform plugin starts.
+    const std::optional<QString> platform = numerette::displayPlatform(numerette::DisplayEnvironment::current());
+    if (!platform) {
+        const QCoreApplication reporter(argc, argv);
+        numerette::installTranslations();
+        const QString text = numerette::noDisplayText();
+        numerette::notifyNoDisplay(text);
+        return printAndEnd(stderr, text, 1);
+    }
+    qputenv("QT_QPA_PLATFORM", platform->toLocal8Bit());
     QApplication application(argc, argv);
     numerette::installTranslations();
     QCoreApplication::setOrganizationName(QStringLiteral("Numeret"));

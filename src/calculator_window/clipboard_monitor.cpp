@@ -16,10 +16,28 @@
 
 namespace {
 
+// The system clipboard, marking its own writes so that the change they announce is not
+// taken for a copy made elsewhere.
 class SystemClipboard final : public numerette::ClipboardPort {
 public:
-    void setClipboardText(const QString& text) override { QGuiApplication::clipboard()->setText(text); }
-    void clearClipboard() override { QGuiApplication::clipboard()->clear(); }
+    explicit SystemClipboard(bool& writing)
+        : m_writing(writing)
+    {
+    }
+    QString clipboardText() const override { return QGuiApplication::clipboard()->text(); }
+    void setClipboardText(const QString& text) override
+    {
+        const QScopedValueRollback writing(m_writing, true);
+        QGuiApplication::clipboard()->setText(text);
+    }
+    void clearClipboard() override
+    {
+        const QScopedValueRollback writing(m_writing, true);
+        QGuiApplication::clipboard()->clear();
+    }
+
+private:
+    bool& m_writing;
 };
 
 } // namespace
@@ -45,6 +63,8 @@ ClipboardMonitor::ClipboardMonitor(QWidget& window, numerette::Calculator& calcu
     connect(m_item, &QAction::triggered, this, &ClipboardMonitor::mnuMonit_Click);
     connect(m_item, &QAction::triggered, this, [&settings](bool on) { settings.setMonitor(on); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        if (m_writing)
+            return;
         m_changed = true;
         emit clipboardChanged();
     });
@@ -60,10 +80,11 @@ void ClipboardMonitor::setOn(bool on)
     m_item->setChecked(on);
 }
 
-// The clipboard is cleared first, so that what it holds now is not taken up.
+// What the clipboard holds now is not taken up.
 void ClipboardMonitor::mnuMonit_Click(bool checked)
 {
-    QGuiApplication::clipboard()->clear();
+    SystemClipboard clipboard(m_writing);
+    m_taker.passOver(clipboard);
     if (checked)
         numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(numerette::Message::ClipboardMonitorHelp));
 }
@@ -76,8 +97,8 @@ void ClipboardMonitor::tick()
     if (m_secondary || !isOn() || m_calculator.calculatorParked())
         return;
     const QScopedValueRollback reading(m_reading, true);
-    SystemClipboard clipboard;
-    switch (numerette::readClipboard(m_calculator, clipboard, QGuiApplication::clipboard()->text())) {
+    SystemClipboard clipboard(m_writing);
+    switch (m_taker.read(m_calculator, clipboard)) {
     case numerette::ClipboardReading::InvalidSelection:
         numerette::message_boxes::show(&m_window, QMessageBox::Warning, numerette::LoadMessage(numerette::Message::InvalidClipboardSelection));
         break;

@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include "clipboard_taker.h"
+
 namespace numerette {
 class Calculator;
 class SettingsStore;
@@ -12,10 +14,10 @@ class QMenu;
 class QWidget;
 
 // The "&Settings" item `mnuMonit` and the monitor it switches: numbers the user copies in
-// other programs are added to the running calculation (see readClipboard). The clipboard
-// is only read after it changed: its change signal marks the change and starts the window's
-// 50 ms `Timer1`, which takes it up, so the monitor costs nothing while nothing is copied. A
-// secondary calculator never reads the clipboard.
+// other programs are added to the running calculation, each copy once (see ClipboardTaker
+// and readClipboard). The clipboard is only read after it changed: its change signal marks
+// the change and starts the window's 50 ms `Timer1`, which takes it up, so the monitor costs
+// nothing while nothing is copied. A secondary calculator never reads the clipboard.
 class ClipboardMonitor : public QObject {
     Q_OBJECT
 
@@ -47,4 +49,7 @@ private:
     bool m_changed = false;
     // Set while a reading runs: a message box it opens lets ticks run.
     bool m_reading = false;
+    // Set while the monitor itself writes the clipboard.
+    bool m_writing = false;
+    numerette::ClipboardTaker m_taker;
 };

@@ -7,11 +7,12 @@ namespace numerette {
 
 class Calculator;
 
-// The clipboard as the monitor writes it. The calculator's totals reach the same clipboard
-// through its own host.
+// The clipboard as the monitor reads and writes it. The calculator's totals reach the same
+// clipboard through its own host.
 class ClipboardPort {
 public:
     virtual ~ClipboardPort() = default;
+    virtual QString clipboardText() const = 0;
     virtual void setClipboardText(const QString& text) = 0;
     virtual void clearClipboard() = 0;
 };

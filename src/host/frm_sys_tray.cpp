@@ -113,6 +113,8 @@ void frmSysTray::load()
         if (route.showCalculator)
             mnuSystray_Click();
         addTrayIcon();
+        if (!route.showCalculator && !trayAvailable())
+            showWithoutTray();
         startTrayBlink();
         break;
     case StartupRoute::Kind::SecondaryCalculator:
@@ -134,15 +136,35 @@ void frmSysTray::mnuSystray_Click()
 {
     if (m_unloading)
         return;
-    if (m_calculatorParked || !m_calculator)
-        loadCalculator();
-    // A calculator built during the splash takes keys from now on.
-    m_calculator->calculator().setCalculatorParked(false);
-    frmCalcula& window = m_calculator->window();
+    frmCalcula& window = shownCalculator();
     window.show();
     window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.raise();
     window.activateWindow();
+}
+
+frmCalcula& frmSysTray::shownCalculator()
+{
+    if (m_calculatorParked || !m_calculator)
+        loadCalculator();
+    // A calculator built during the splash takes keys from now on.
+    m_calculator->calculator().setCalculatorParked(false);
+    return m_calculator->window();
+}
+
+// A start for the notification area on a desktop that has none (GNOME as installed): the icon
+// alone would leave a process nobody can reach. The calculator waits minimized instead, where
+// the taskbar or the overview finds it, and the user is told how to get the icon.
+void frmSysTray::showWithoutTray()
+{
+    shownCalculator().showMinimized();
+    m_services.notifications->notify(
+        //: Summary of the desktop notification at a start for the notification area when the
+        //: desktop has none.
+        tr("Numerette is minimized"),
+        tr("This desktop has no notification area for Numerette's icon, so the calculator waits "
+           "minimized instead.\nOn GNOME the AppIndicator extension (package "
+           "gnome-shell-extension-appindicator) adds one; Numerette shows its icon there from its next start."));
 }
 
 // A calculator closed to the notification area is gone for good: the show command loads a
@@ -258,7 +280,7 @@ void frmSysTray::setTrayIconShown(bool shown)
 
 bool frmSysTray::trayAvailable() const
 {
-    return m_trayIcon && QSystemTrayIcon::isSystemTrayAvailable();
+    return m_trayIcon && m_services.trayPresent();
 }
 
 // Any set alarm keeps the process, not only the first entry: a later entry would otherwise be

@@ -87,6 +87,10 @@ private:
     void runHandOver(const QString& text);
     void becomeFirstInstance(bool showCalculator);
     void loadCalculator();
+    // The calculator window, loaded afresh if it was closed to the notification area, and
+    // taking keys.
+    frmCalcula& shownCalculator();
+    void showWithoutTray();
     void establishValues();
     void addTrayIcon();
     void setTrayIconShown(bool shown);

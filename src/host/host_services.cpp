@@ -2,6 +2,7 @@
 #include "host_services.h"
 
 #include <QApplication>
+#include <QSystemTrayIcon>
 
 #include "desktop_notifications.h"
 #include "power_off.h"
@@ -20,6 +21,7 @@ HostServices systemHostServices(QWidget* owner)
     services.dialogs = std::make_unique<QtScheduleDialogs>(owner);
     services.notifications = std::make_unique<numerette::FreedesktopNotifications>();
     services.powerOff = std::make_unique<numerette::LogindPowerOff>();
+    services.trayPresent = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     services.calculatorPlatform = systemCalculatorPlatform;
     return services;
 }

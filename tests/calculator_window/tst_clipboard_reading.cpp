@@ -4,6 +4,7 @@
 #include "calculation_list.h"
 #include "calculator.h"
 #include "clipboard_reading.h"
+#include "clipboard_taker.h"
 #include "message_catalogue.h"
 #include "tape_text.h"
 
@@ -19,8 +20,16 @@ class FakeClipboard : public CalculatorHost, public ClipboardPort {
 public:
     QDate today() const override { return QDate(2026, 12, 9); }
     QString clipboardText() const override { return text; }
-    void setClipboardText(const QString& t) override { text = t; }
-    void clearClipboard() override { text.clear(); }
+    void setClipboardText(const QString& t) override
+    {
+        if (!keepsOnWrite)
+            text = t;
+    }
+    void clearClipboard() override
+    {
+        if (!keepsOnClear && !keepsOnWrite)
+            text.clear();
+    }
     bool askYesNo(const QString& question) override
     {
         questions.append(question);
@@ -29,6 +38,10 @@ public:
 
     QString text;
     QStringList questions;
+    // Another program's selection survives clearing, as under a Wayland session, or every
+    // write of the calculator.
+    bool keepsOnClear = false;
+    bool keepsOnWrite = false;
 };
 
 // A visible calculator on a cleared list. Options are words: "add" (Add mode), "comma"
@@ -59,10 +72,21 @@ struct Monitored {
         return readClipboard(calc, clipboard, text);
     }
 
+    // The monitor reads the clipboard after a change: `text` is a new copy, an empty text a
+    // change that left the selection as it was (the program's own write, or the selection
+    // offered again when the window takes the focus).
+    ClipboardReading change(const QString& text)
+    {
+        if (!text.isEmpty())
+            clipboard.text = text;
+        return taker.read(calc, clipboard);
+    }
+
     QString tail() const { return calc.list().mid(calc.list().indexOf(tape::Separator) + tape::LineLength); }
 
     FakeClipboard clipboard;
     Calculator calc{clipboard};
+    ClipboardTaker taker;
 };
 
 } // namespace
@@ -78,6 +102,10 @@ private slots:
     void longColumns_data();
     void longColumns();
     void tooLongCopyAddsNothing();
+    void eachCopyIsTakenOnce_data();
+    void eachCopyIsTakenOnce();
+    void switchingOnPassesOverTheClipboard_data();
+    void switchingOnPassesOverTheClipboard();
 };
 
 void TestClipboardReading::copies_data()
@@ -242,6 +270,75 @@ void TestClipboardReading::tooLongCopyAddsNothing()
     QCOMPARE(m.copy(huge), ClipboardReading::Ignored);
     QCOMPARE(m.copy(u"1\r\n"_s.repeated(3'500'000)), ClipboardReading::TooLong);
     QCOMPARE(m.calc.list(), list);
+}
+
+void TestClipboardReading::eachCopyIsTakenOnce_data()
+{
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("changes");
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<int>("rejected");
+
+    const QStringList again(100, QString());
+    QTest::newRow("cleared: the same number copied again is added again")
+        << "" << QStringList{u"77"_s, {}, {}, u"77"_s, {}} << "77 +|77 +" << 0;
+    QTest::newRow("not cleared: a number offered again and again is added once")
+        << "keepsOnClear" << QStringList{u"77"_s} + again << "77 +" << 0;
+    QTest::newRow("not cleared: a different number is taken")
+        << "keepsOnClear" << QStringList{u"77"_s, {}, u"88"_s, {}} << "77 +|88 +" << 0;
+    QTest::newRow("not cleared: a number copied again after another is added again")
+        << "keepsOnClear" << QStringList{u"77"_s, u"88"_s, {}, u"77"_s, {}} << "77 +|88 +|77 +" << 0;
+    QTest::newRow("not cleared: a column and its total are taken once")
+        << "keepsOnClear" << QStringList{u"10\r\n20"_s, {}, {}} << "10 +|20 =|002|30 T|===" << 0;
+    QTest::newRow("not written: a column offered again is totalled once")
+        << "keepsOnWrite" << QStringList{u"10\r\n20"_s} + again << "10 +|20 =|002|30 T|===" << 0;
+    QTest::newRow("not cleared: an invalid selection is reported once")
+        << "keepsOnClear" << QStringList{u"1\t2\t3"_s} + again << "" << 1;
+    QTest::newRow("cleared: an invalid selection copied again is reported again")
+        << "" << QStringList{u"1\t2\t3"_s, {}, u"1\t2\t3"_s} << "" << 2;
+}
+
+// Whether or not the clipboard can be cleared, one copy adds its numbers once, and the
+// same selection read again after later changes adds nothing.
+void TestClipboardReading::eachCopyIsTakenOnce()
+{
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, changes);
+    QFETCH(QString, tape);
+    QFETCH(int, rejected);
+
+    Monitored m{QString()};
+    m.clipboard.keepsOnClear = clipboard == u"keepsOnClear";
+    m.clipboard.keepsOnWrite = clipboard == u"keepsOnWrite";
+    int reports = 0;
+    for (const QString& text : changes) {
+        if (m.change(text) == ClipboardReading::InvalidSelection)
+            ++reports;
+    }
+    QCOMPARE(m.tail(), tapeText(tape));
+    QCOMPARE(reports, rejected);
+}
+
+void TestClipboardReading::switchingOnPassesOverTheClipboard_data()
+{
+    QTest::addColumn<bool>("keepsOnClear");
+    QTest::newRow("cleared") << false;
+    QTest::newRow("not cleared") << true;
+}
+
+// What the clipboard holds when the monitor is switched on is not added, however often it
+// is read; the next copy is.
+void TestClipboardReading::switchingOnPassesOverTheClipboard()
+{
+    QFETCH(bool, keepsOnClear);
+    Monitored m{QString()};
+    m.clipboard.keepsOnClear = keepsOnClear;
+    m.clipboard.text = u"77"_s;
+    m.taker.passOver(m.clipboard);
+    QCOMPARE(m.change({}), ClipboardReading::Ignored);
+    QCOMPARE(m.change({}), ClipboardReading::Ignored);
+    QCOMPARE(m.change(u"88"_s), ClipboardReading::Taken);
+    QCOMPARE(m.tail(), tapeText(u"88 +"_s));
 }
 
 QTEST_GUILESS_MAIN(TestClipboardReading)

@@ -233,6 +233,7 @@ void TstListEditing::editingGoesOnAfterAMessageBox()
 void TstListEditing::copiesWhileEditingAreNotAdded()
 {
     struct : numerette::ClipboardPort {
+        QString clipboardText() const override { return {}; }
         void setClipboardText(const QString&) override { }
         void clearClipboard() override { }
     } clipboard;
@@ -247,6 +248,7 @@ void TstListEditing::copiesWhileEditingAreNotAdded()
 void TstListEditing::copyOfATapeSelectionIsNotAdded()
 {
     struct : numerette::ClipboardPort {
+        QString clipboardText() const override { return {}; }
         void setClipboardText(const QString&) override { }
         void clearClipboard() override { }
     } clipboard;

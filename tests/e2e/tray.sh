@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The notification-area icon with a real tray host: the icon appears, a click on it shows the
 # calculator, the menu's Exit ends the process. Then without a tray: the program still runs and
-# closing its window ends it.
+# closing its window ends it, and a start for the notification area shows the calculator
+# minimized instead of an icon nobody sees.
 #   tray.sh PATH-TO-NUMERETTE
 set -uo pipefail
 
 readonly program=$1
 
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
-require_tools xdotool trayer xwininfo
+require_tools xdotool trayer xwininfo xprop
 
 # --- With a tray host ---------------------------------------------------------------------------
 start_tray_host || fail "the tray host did not start"
@@ -54,4 +55,20 @@ window=$(visible_calculator "$pid")
 xdotool windowfocus --sync "$window"
 xdotool key Escape
 ends_within "$pid" 10 || fail "without a tray, closing the calculator did not end the process"
+
+"$program" systray &
+pid=$!
+started+=("$pid")
+# Minimized, it carries the display as its caption: found by its minimized state instead.
+minimized=
+for (( i = 0; i < 100; i++ )); do
+    for window in $(xdotool search --all --pid "$pid" 2>/dev/null); do
+        xprop -id "$window" WM_HINTS 2>/dev/null | grep -q "Iconic" && minimized=$window
+    done
+    [[ -n $minimized ]] && break
+    sleep 0.1
+done
+[[ -n $minimized ]] || fail "systray without a tray did not show the calculator minimized"
+"$program" fechar
+ends_within "$pid" 10 || fail "the minimized calculator did not end on a close request"
 echo "tray: all checks passed"

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "calculator.h"
+#include "desktop_notifications.h"
 #include "fake_calculator_platform.h"
 #include "fake_instance_channel.h"
 #include "frm_calcula.h"
@@ -33,6 +34,9 @@ struct Process {
     QSignalSpy unloaded{&host, &frmSysTray::unloaded};
     // The hot keys of every calculator the host loaded, in order.
     QList<QPointer<numerette::FakeGlobalHotKeys>> calculatorHotKeys;
+    // The desktop's notification area, there unless a test takes it away.
+    bool trayPresent = true;
+    numerette::FakeDesktopNotifications* notifications;
 
     Process(const QString& commandWord, const QString& settingsFile)
         : settings(settingsFile)
@@ -44,6 +48,10 @@ struct Process {
             calculatorHotKeys.append(static_cast<numerette::FakeGlobalHotKeys*>(platform.hotKeys.get()));
             return platform;
         };
+        services.trayPresent = [this] { return trayPresent; };
+        auto ownNotifications = std::make_unique<numerette::FakeDesktopNotifications>();
+        notifications = ownNotifications.get();
+        services.notifications = std::move(ownNotifications);
         host.setServices(std::move(services));
     }
 };
@@ -94,6 +102,8 @@ private slots:
     void closeRequestEndsProcess();
     void parkedCalculatorComesBackFresh();
     void closingCalculatorWithoutTrayEnds();
+    void systrayStartWithoutTray_data();
+    void systrayStartWithoutTray();
 
 private:
     std::unique_ptr<Process> start(const QString& commandWord, bool otherRunning = false);
@@ -373,11 +383,44 @@ void TstFrmSysTray::parkedCalculatorComesBackFresh()
 void TstFrmSysTray::closingCalculatorWithoutTrayEnds()
 {
     auto process = start(u""_s);
+    process->trayPresent = false;
     process->host.load();
     QVERIFY(!process->host.trayAvailable());
     process->host.calculatorWindow()->close();
     QCOMPARE(process->unloaded.count(), 1);
     QVERIFY(!process->channel.isFirst());
+}
+
+void TstFrmSysTray::systrayStartWithoutTray_data()
+{
+    QTest::addColumn<bool>("trayPresent");
+    QTest::addColumn<bool>("calculatorShown");
+    QTest::newRow("with a notification area: icon only") << true << false;
+    QTest::newRow("without one: the calculator minimized, and a word how to get the icon") << false << true;
+}
+
+// A start for the notification area never leaves a process nobody can reach.
+void TstFrmSysTray::systrayStartWithoutTray()
+{
+    QFETCH(bool, trayPresent);
+    QFETCH(bool, calculatorShown);
+    auto process = start(u"systray"_s);
+    process->trayPresent = trayPresent;
+    process->host.load();
+
+    QCOMPARE(process->unloaded.count(), 0);
+    frmCalcula* window = process->host.calculatorWindow();
+    QCOMPARE(window && window->isVisible(), calculatorShown);
+    QCOMPARE(process->notifications->sent().size(), calculatorShown ? 1 : 0);
+    if (!calculatorShown)
+        return;
+    QVERIFY(window->isMinimized());
+    QVERIFY(process->notifications->sent().first().body.contains(u"gnome-shell-extension-appindicator"_s));
+    // It is a calculator like any other: the tray's show command restores it.
+    process->host.mnuSystray_Click();
+    QCOMPARE(process->host.calculatorWindow(), window);
+    QVERIFY(!window->isMinimized());
+    QVERIFY(!process->host.calculator()->calculatorParked());
 }
 
 QTEST_MAIN(TstFrmSysTray)

@@ -81,6 +81,7 @@ struct Process {
         powerOff = ownPowerOff.get();
         services.powerOff = std::move(ownPowerOff);
         services.calculatorPlatform = fakeCalculatorPlatform;
+        services.trayPresent = [] { return true; };
         host.setServices(std::move(services));
         host.load();
     }

@@ -72,6 +72,9 @@ void TstCommandLine::helpAndVersionLeaveARunningInstanceAlone_data()
     QTest::newRow("--help") << u"--help"_s << 0 << u"Usage: numerette [OPTION] [COMMAND-WORD]\n"_s;
     QTest::newRow("--version") << u"--version"_s << 0 << u"numerette " NUMERETTE_VERSION "\n"_s;
     QTest::newRow("unknown option") << u"--bogus"_s << 2 << u"numerette: Unknown option 'bogus'."_s;
+    // As the log-in entry starts it: no abort, but the program's own words and status 1.
+    QTest::newRow("start without a display") << u"systray"_s << 1
+                                             << u"numerette: no display to open the calculator on."_s;
 }
 
 // The real program, with a first instance listening and no display at all: it answers and ends
