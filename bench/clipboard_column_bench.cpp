@@ -19,6 +19,7 @@ constexpr int Rows = 1000;
 
 class DiscardedClipboard final : public numerette::ClipboardPort {
 public:
+    QString clipboardText() const override { return {}; }
     void setClipboardText(const QString&) override {}
     void clearClipboard() override {}
 };
