@@ -186,8 +186,7 @@ void CorrectionCommand::correctAt(qsizetype listPosition)
                                        refusalMessage(m_history->at(listPosition).refusal));
         return;
     }
-    CorrectItemDialog dialog(target->items, target->item, target->calculation.addMode, target->calculation.locale,
-                             &m_window);
+    CorrectItemDialog dialog(*target, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const auto result = numerette::correctItem(m_calculator, *m_history, listPosition, dialog.item(),

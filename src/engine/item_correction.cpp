@@ -28,7 +28,57 @@ qsizetype itemLineCount(const QString& list)
                          [](const tape::TapeLine& line) { return line.kind == tape::LineKind::Item; });
 }
 
+// The calculator's entry as it stands after one typed character, or why it did not take it.
+EntryRefusal typeOne(Calculator& keypad, QChar c)
+{
+    // A refused character leaves the entry as it was, its caret too ("0" typed over a
+    // selected "0" changes only the caret).
+    const EntryBox before = keypad.entry();
+    keypad.typeKey(0, false, c.unicode());
+    const EntryBox& after = keypad.entry();
+    if (after.text() != before.text() || after.selectionStart() != before.selectionStart()
+        || after.selectionLength() != before.selectionLength())
+        return EntryRefusal::None;
+    if (c == u'.' || c == u',')
+        return EntryRefusal::NotANumber;
+    return before.text().contains(keypad.DecimalSeparator()) ? EntryRefusal::TooManyDecimals
+                                                             : EntryRefusal::TooManyDigits;
+}
+
 } // namespace
+
+KeypadEntry keypadEntry(QStringView characters, int formatIndex, const NumberLocale& locale)
+{
+    ReplayHost host;
+    Calculator keypad(host);
+    keypad.setNumberLocale(locale);
+    keypad.chooseNumberFormat(formatIndex);
+    keypad.setWindowVisible(true);
+    keypad.SelectEntry();
+    KeypadEntry result;
+    const QString& picture = keypad.NumberFormat();
+    result.decimals = int(picture.size() - picture.indexOf(u'.') - 1);
+
+    QStringView typed = characters.trimmed();
+    const bool negative = typed.startsWith(u'-');
+    if (negative)
+        typed = typed.sliced(1);
+    for (const QChar c : typed) {
+        if ((c < u'0' || c > u'9') && c != u'.' && c != u',')
+            result.refusal = EntryRefusal::NotANumber;
+        else
+            result.refusal = typeOne(keypad, c);
+        if (result.refusal != EntryRefusal::None)
+            return result;
+    }
+    if (negative)
+        keypad.pressButton(Button::Neg);
+    result.entry = keypad.entry().text();
+    const auto value = ValueOf(result.entry, locale);
+    if (typed.isEmpty() || !value || value->isZero())
+        result.refusal = EntryRefusal::Zero;
+    return result;
+}
 
 QList<tape::ItemParts> shownItems(const QString& list, const TypedCalculation& calculation)
 {

@@ -13,6 +13,27 @@ namespace numerette {
 
 class Calculator;
 
+// Why a text for a corrected item is not what the keypad takes.
+enum class EntryRefusal {
+    None,
+    Zero,             // empty, or a number that is zero
+    NotANumber,       // a character the keypad types into no number, or a second separator
+    TooManyDecimals,  // more decimals than the number format lets the keypad type
+    TooManyDigits,    // more digits than the entry takes
+};
+
+struct KeypadEntry {
+    QString entry;  // the entry as the keypad leaves it
+    EntryRefusal refusal = EntryRefusal::None;
+    int decimals = 0;  // the most decimals the format lets the keypad type
+};
+
+// What the keypad makes of `characters` typed in a number format and locale, through the
+// calculator's own typing: digits, "." or "," as the decimal key, and a leading "-" as the
+// sign key pressed after the number. Surrounding blanks are ignored. A character the keypad
+// would drop or take for something else is refused rather than dropped.
+KeypadEntry keypadEntry(QStringView characters, int formatIndex, const NumberLocale& locale);
+
 // The items of a calculation as its lines show them now, in order.
 QList<tape::ItemParts> shownItems(const QString& list, const TypedCalculation& calculation);
 
