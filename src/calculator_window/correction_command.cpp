@@ -200,13 +200,15 @@ void CorrectionCommand::correctAt(qsizetype listPosition)
                "number the format shows as zero.\n\nNothing was changed."));
 }
 
+// A calculation is taken back only when its keys still type the lines it stands for.
 void CorrectionCommand::takeBackHistory()
 {
     QFile file(m_historyPath);
     if (file.size() > MaxHistoryBytes || !file.open(QIODevice::ReadOnly))
         return;
+    const QString& list = m_calculator.list();
     for (const numerette::TypedCalculation& calculation : numerette::typedCalculationsFromJson(file.readAll()))
-        m_history->adopt(calculation);
+        numerette::adoptReplayable(*m_history, list, calculation);
 }
 
 // The history is a convenience: a file that cannot be written only makes the calculations

@@ -127,6 +127,18 @@ std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calcu
     return ReplayedCalculation{lines, host.clipboardText()};
 }
 
+bool adoptReplayable(TypedCalculations& history, const QString& list, const TypedCalculation& calculation)
+{
+    if (calculation.items.empty() || calculation.start < 0
+        || QStringView(list).mid(calculation.start, calculation.end - calculation.start) != calculation.lines)
+        return false;
+    QStringList labels;
+    for (const tape::ItemParts& item : shownItems(list, calculation))
+        labels.append(item.label);
+    const auto replayed = replayCorrected(calculation, labels, 0, calculation.items.front());
+    return replayed && replayed->lines == calculation.lines && history.adopt(calculation);
+}
+
 std::optional<ToCorrect> toCorrect(const Calculator& calculator, const TypedCalculations& history,
                                    qsizetype listPosition)
 {

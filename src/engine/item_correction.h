@@ -49,6 +49,11 @@ struct ReplayedCalculation {
 std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calculation, const QStringList& labels,
                                                    int index, const TypedItem& replacement);
 
+// A calculation kept from elsewhere (the history of the last run) joins the history only
+// when its keys, typed again, give exactly the lines it names, and the list holds them
+// there: keys that were edited or damaged would otherwise replay into a wrong correction.
+bool adoptReplayable(TypedCalculations& history, const QString& list, const TypedCalculation& calculation);
+
 // What Correct Item offers at a list position: the calculation that holds that line as it
 // will be replayed (a running one as the = key will close it, a number typed but not yet
 // added becoming its last item), its items as shown, and the item on that line. Nothing

@@ -434,7 +434,7 @@ void TestItemCorrection::historyOutlivesARestart()
     after.calc.setList(before.calc.list());
     int adopted = 0;
     for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
-        adopted += after.history.adopt(calculation) ? 1 : 0;
+        adopted += adoptReplayable(after.history, after.calc.list(), calculation) ? 1 : 0;
     QCOMPARE(adopted, 2);  // the running calculation is not kept
     QCOMPARE(after.refusalAt(13), ReplayRefusal::NotKnown);
     QCOMPARE(after.correct(3, 1, u"4"_s, '-'), CorrectionResult::Done);
@@ -454,7 +454,15 @@ void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped_data()
     QTest::newRow("lines that changed") << QByteArray("5 +") << QByteArray("6 +");
     QTest::newRow("an unknown format") << QByteArray("\"format\":2") << QByteArray("\"format\":3");
     QTest::newRow("an unknown key") << QByteArray(",43]") << QByteArray(",44]");
-    QTest::newRow("an entry that is no number") << QByteArray("[\"5\"") << QByteArray("[\"x\"");
+    QTest::newRow("an entry that is no number") << QByteArray("[\"2.5\"") << QByteArray("[\"x\"");
+    // Keys that still read as keys but no longer type the lines they stand for.
+    QTest::newRow("an edited entry") << QByteArray("[\"2.5\",43]") << QByteArray("[\"6.5\",43]");
+    QTest::newRow("an edited key") << QByteArray("[\"2.5\",43]") << QByteArray("[\"2.5\",42]");
+    QTest::newRow("an item left out") << QByteArray("[\"2.5\",43],") << QByteArray();
+    QTest::newRow("an item added") << QByteArray("[\"2.5\",43],") << QByteArray("[\"2.5\",43],[\"4\",43],");
+    QTest::newRow("another format") << QByteArray("\"format\":2") << QByteArray("\"format\":20");
+    QTest::newRow("add mode") << QByteArray("\"add\":false") << QByteArray("\"add\":true");
+    QTest::newRow("the other decimal separator") << QByteArray("\"decimal\":\".\"") << QByteArray("\"decimal\":\",\"");
 }
 
 void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped()
@@ -462,15 +470,22 @@ void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped()
     QFETCH(QByteArray, from);
     QFETCH(QByteArray, to);
     Machine before;
-    before.type(u"5+3="_s);
+    before.type(u"2.5+3="_s);
     QByteArray kept = typedCalculationsJson(before.history.calculations());
+    {
+        Machine intact;
+        intact.calc.setList(before.calc.list());
+        const std::vector<TypedCalculation> calculations = typedCalculationsFromJson(kept);
+        QCOMPARE(calculations.size(), std::size_t(1));
+        QVERIFY(adoptReplayable(intact.history, intact.calc.list(), calculations.front()));
+    }
     QVERIFY2(kept.contains(from), kept.constData());
     kept.replace(from, to);
 
     Machine after;
     after.calc.setList(before.calc.list());
     for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
-        QVERIFY(!after.history.adopt(calculation));
+        QVERIFY(!adoptReplayable(after.history, after.calc.list(), calculation));
     QCOMPARE(after.refusalAt(2), ReplayRefusal::NotKnown);
 }
 
