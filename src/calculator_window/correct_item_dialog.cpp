@@ -60,10 +60,12 @@ CorrectItemDialog::CorrectItemDialog(const numerette::ToCorrect& target, QWidget
     m_value->setFocus();
 }
 
-// The item's value as the tape shows it, written as the keypad types it: no grouping.
+// The item's value as the tape shows it, written as the keypad types it: no grouping, and
+// the decimal separator the correction is typed with.
 QString CorrectItemDialog::shownValue(int index) const
 {
-    return QString(m_target.items.at(index).value).remove(m_target.calculation.locale.group);
+    QString value = QString(m_target.items.at(index).value).remove(m_target.shownLocale.group);
+    return value.replace(m_target.shownLocale.decimal, m_target.calculation.locale.decimal);
 }
 
 void CorrectItemDialog::showItem(int index)

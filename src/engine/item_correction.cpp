@@ -45,6 +45,19 @@ EntryRefusal typeOne(Calculator& keypad, QChar c)
                                                              : EntryRefusal::TooManyDigits;
 }
 
+// The same entry in other separators: the decimal and grouping characters trade places.
+QString inSeparators(const QString& entry, const NumberLocale& from, const NumberLocale& to)
+{
+    QString converted = entry;
+    for (QChar& c : converted) {
+        if (c == from.decimal)
+            c = to.decimal;
+        else if (c == from.group)
+            c = to.group;
+    }
+    return converted;
+}
+
 } // namespace
 
 KeypadEntry keypadEntry(QStringView characters, int formatIndex, const NumberLocale& locale)
@@ -145,7 +158,16 @@ std::optional<ToCorrect> toCorrect(const Calculator& calculator, const TypedCalc
     const TypedCalculations::Found found = history.at(listPosition);
     if (found.refusal != ReplayRefusal::None)
         return std::nullopt;
-    ToCorrect target{*found.calculation, shownItems(calculator.list(), *found.calculation), found.item};
+    ToCorrect target{*found.calculation, shownItems(calculator.list(), *found.calculation),
+                     found.calculation->locale, found.item};
+    // Kept from a run under the other separators: typed again as the calculator types now,
+    // so that its total, display and clipboard read right in what follows.
+    const NumberLocale& now = calculator.numberLocale();
+    if (target.calculation.locale.decimal != now.decimal) {
+        for (TypedItem& item : target.calculation.items)
+            item.entry = inSeparators(item.entry, target.calculation.locale, now);
+        target.calculation.locale = now;
+    }
     if (target.calculation.closed)
         return target;
     // The = key ends it: a typed number becomes its last item, else the last marker turns =.

@@ -56,11 +56,14 @@ bool adoptReplayable(TypedCalculations& history, const QString& list, const Type
 
 // What Correct Item offers at a list position: the calculation that holds that line as it
 // will be replayed (a running one as the = key will close it, a number typed but not yet
-// added becoming its last item), its items as shown, and the item on that line. Nothing
-// when that calculation cannot be replayed (TypedCalculations::at says why).
+// added becoming its last item; its entries in the calculator's separators, so that the
+// correction is written as the calculator writes now), its items as shown, the separators
+// they are shown with, and the item on that line. Nothing when that calculation cannot be
+// replayed (TypedCalculations::at says why).
 struct ToCorrect {
     TypedCalculation calculation;
     QList<tape::ItemParts> items;
+    NumberLocale shownLocale;
     int item = 0;
 };
 std::optional<ToCorrect> toCorrect(const Calculator& calculator, const TypedCalculations& history,

@@ -109,6 +109,7 @@ private slots:
     void valuesTakeWhatTheKeypadTakes_data();
     void valuesTakeWhatTheKeypadTakes();
     void historyOutlivesARestart();
+    void correctionUnderTheOtherSeparators();
     void keptHistoryThatDoesNotFitIsDropped_data();
     void keptHistoryThatDoesNotFitIsDropped();
     void randomCorpusMatchesTypingFromScratch();
@@ -441,6 +442,32 @@ void TestItemCorrection::historyOutlivesARestart()
     QCOMPARE(after.host.clipboard, u"7.00"_s);
     QCOMPARE(after.correct(9, 0, u"8"_s, '*'), CorrectionResult::Done);
     QCOMPARE(after.host.clipboard, u"16.00"_s);
+}
+
+// A calculation kept under the decimal point, corrected in a session of the decimal comma:
+// the correction is typed and written with the comma, so what follows adds up.
+void TestItemCorrection::correctionUnderTheOtherSeparators()
+{
+    Machine before(u"20"_s);
+    before.type(u"1234.5+10="_s);
+    const QByteArray kept = typedCalculationsJson(before.history.calculations());
+
+    Machine after(u"pt 20"_s);
+    after.calc.setList(before.calc.list());
+    for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
+        QVERIFY(adoptReplayable(after.history, after.calc.list(), calculation));
+    const auto target = toCorrect(after.calc, after.history, Machine::line(3));
+    QVERIFY(target);
+    QCOMPARE(target->calculation.locale.decimal, u',');
+    QCOMPARE(target->shownLocale.decimal, u'.');
+    QCOMPARE(target->calculation.items.front().entry, u"1234,5"_s);
+    const KeypadEntry typed = keypadEntry(u"20.5"_s, target->calculation.formatIndex, target->calculation.locale);
+    QCOMPARE(after.correct(3, 1, typed.entry, '='), CorrectionResult::Done);
+    QCOMPARE(after.lastCalculation(), tapeText(u"1.234,50 +|20,50 =|002|1.255,00 T|==="_s));
+    QCOMPARE(after.host.clipboard, u"1.255,00"_s);
+    QCOMPARE(after.calc.display(), u"1.255,00"_s);
+    after.type(u"+1="_s);
+    QCOMPARE(after.host.clipboard, u"1.256,00"_s);
 }
 
 void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped_data()
