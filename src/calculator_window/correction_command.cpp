@@ -6,7 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
+#include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -200,14 +200,26 @@ void CorrectionCommand::correctAt(qsizetype listPosition)
                "number the format shows as zero.\n\nNothing was changed."));
 }
 
-// A calculation is taken back only when its keys still type the lines it stands for.
+// A calculation is taken back only when its keys still type the lines it stands for. What is
+// at the path and is no file of a history's size (a FIFO, a device, a link to one) is never
+// waited on nor read; the user is told, once the window is up, that it was left alone.
 void CorrectionCommand::takeBackHistory()
 {
-    QFile file(m_historyPath);
-    if (file.size() > MaxHistoryBytes || !file.open(QIODevice::ReadOnly))
+    QString error;
+    const auto bytes = numerette::files::readRegularFile(m_historyPath, MaxHistoryBytes, &error);
+    if (!bytes) {
+        if (!error.isEmpty())
+            QTimer::singleShot(0, &m_window, [this, error] {
+                numerette::message_boxes::show(
+                    &m_window, QMessageBox::Warning,
+                    tr("The keys of the calculations on the list were not read from\n%1\n\n%2\n\nThose "
+                       "calculations cannot be corrected.")
+                        .arg(QDir::toNativeSeparators(m_historyPath), error));
+            });
         return;
+    }
     const QString& list = m_calculator.list();
-    for (const numerette::TypedCalculation& calculation : numerette::typedCalculationsFromJson(file.readAll()))
+    for (const numerette::TypedCalculation& calculation : numerette::typedCalculationsFromJson(*bytes))
         numerette::adoptReplayable(*m_history, list, calculation);
 }
 
