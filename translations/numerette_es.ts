@@ -221,6 +221,20 @@ inicio posterior pasa su palabra de comando a la calculadora abierta y termina.<
         <source>Type a number other than zero.</source>
         <translation>Escriba un número distinto de cero.</translation>
     </message>
+    <message>
+        <source>Type the number as on the keypad: digits, one decimal separator (&quot;.&quot; or &quot;,&quot;) and, for a negative number, a minus sign in front. Digits are not grouped.</source>
+        <translation>Escriba el número como en el teclado: dígitos, un separador decimal (&quot;.&quot; o &quot;,&quot;) y, para un número negativo, el signo menos delante. Los dígitos no se agrupan.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: the number format of this calculation takes no more than %1.</source>
+        <extracomment>%1 is a number of decimals (1 to 10)</extracomment>
+        <translation>Demasiados decimales: el formato de número de este cálculo admite como máximo %1.</translation>
+    </message>
+    <message>
+        <source>Too many digits: the keypad takes no more than %1.</source>
+        <extracomment>%1 is a number of digits (12)</extracomment>
+        <translation>Demasiados dígitos: el teclado admite como máximo %1.</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommand</name>
@@ -287,6 +301,20 @@ Nothing was changed.</source>
         <translation>Con esta corrección el cálculo no queda completo: un porcentaje de un total cero, o un número que el formato muestra como cero.
 
 No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The keys of the calculations on the list were not read from
+%1
+
+%2
+
+Those calculations cannot be corrected.</source>
+        <translation>Las teclas de los cálculos de la cinta no se leyeron de
+%1
+
+%2
+
+Esos cálculos no se pueden corregir.</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1482,17 @@ Para sumar desde el portapapeles, seleccione y copie (Ctrl+C) cualquier valor nu
         <source>&amp;Numerical (Standard)</source>
         <extracomment>Item of the number-format menu</extracomment>
         <translation>&amp;Numérico (estándar)</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateFiles</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Tiene más de %1 bytes.</translation>
     </message>
 </context>
 <context>

@@ -221,6 +221,20 @@ execução posterior repassa seu comando à calculadora já aberta e termina.</t
         <source>Type a number other than zero.</source>
         <translation>Digite um número diferente de zero.</translation>
     </message>
+    <message>
+        <source>Type the number as on the keypad: digits, one decimal separator (&quot;.&quot; or &quot;,&quot;) and, for a negative number, a minus sign in front. Digits are not grouped.</source>
+        <translation>Digite o número como no teclado: algarismos, um separador decimal (&quot;.&quot; ou &quot;,&quot;) e, para um número negativo, o sinal de menos na frente. Os algarismos não são agrupados.</translation>
+    </message>
+    <message>
+        <source>Too many decimals: the number format of this calculation takes no more than %1.</source>
+        <extracomment>%1 is a number of decimals (1 to 10)</extracomment>
+        <translation>Decimais demais: o formato de número deste cálculo aceita no máximo %1.</translation>
+    </message>
+    <message>
+        <source>Too many digits: the keypad takes no more than %1.</source>
+        <extracomment>%1 is a number of digits (12)</extracomment>
+        <translation>Algarismos demais: o teclado aceita no máximo %1.</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommand</name>
@@ -287,6 +301,20 @@ Nothing was changed.</source>
         <translation>Com esta correção o cálculo não fecha corretamente: uma porcentagem de um total zero, ou um número que o formato mostra como zero.
 
 Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The keys of the calculations on the list were not read from
+%1
+
+%2
+
+Those calculations cannot be corrected.</source>
+        <translation>As teclas dos cálculos da fita não foram lidas de
+%1
+
+%2
+
+Esses cálculos não podem ser corrigidos.</translation>
     </message>
 </context>
 <context>
@@ -1454,6 +1482,17 @@ Para somar a partir da área de transferência, selecione e copie (Ctrl+C) qualq
         <source>&amp;Numerical (Standard)</source>
         <extracomment>Item of the number-format menu</extracomment>
         <translation>&amp;Numérico (Padrão)</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateFiles</name>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 bytes.</source>
+        <translation>Tem mais de %1 bytes.</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "number_text.h"
-#include "tape_lines.h"
+#include "item_correction.h"
 
 class QComboBox;
 class QLineEdit;
@@ -13,16 +12,17 @@ class QLineEdit;
 // The Correct Item dialog: the items of one calculation to choose from, and the chosen
 // item's value and operator to change. The last item closes the calculation (= or %); the
 // others take the operator keys of the mode it was typed in (in Add mode the minus key
-// only signs a number, so a negative value stands for a subtraction there).
+// only signs a number, so a negative value stands for a subtraction there). The value is
+// typed as on the keypad, in the calculation's number format.
 class CorrectItemDialog : public QDialog {
     Q_OBJECT
 
 public:
-    CorrectItemDialog(const QList<numerette::tape::ItemParts>& items, int item, bool addMode,
-                      const numerette::NumberLocale& locale, QWidget* parent);
+    CorrectItemDialog(const numerette::ToCorrect& target, QWidget* parent);
 
     int item() const;
-    // The value as the entry takes it: without grouping separators.
+    // The value as the keypad's entry takes it; the item's own entry while the value shown
+    // for it is left as it is.
     QString entry() const;
     // The operator key code of the chosen operator (2 for + in Add mode).
     int key() const;
@@ -31,10 +31,10 @@ public:
 
 private:
     void showItem(int index);
+    QString shownValue(int index) const;
+    QString refusalText(const numerette::KeypadEntry& typed) const;
 
-    QList<numerette::tape::ItemParts> m_items;
-    bool m_addMode;
-    numerette::NumberLocale m_locale;
+    numerette::ToCorrect m_target;
     QComboBox* m_item;
     QLineEdit* m_value;
     QComboBox* m_operator;

@@ -6,7 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
+#include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -186,8 +186,7 @@ void CorrectionCommand::correctAt(qsizetype listPosition)
                                        refusalMessage(m_history->at(listPosition).refusal));
         return;
     }
-    CorrectItemDialog dialog(target->items, target->item, target->calculation.addMode, target->calculation.locale,
-                             &m_window);
+    CorrectItemDialog dialog(*target, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const auto result = numerette::correctItem(m_calculator, *m_history, listPosition, dialog.item(),
@@ -201,13 +200,27 @@ void CorrectionCommand::correctAt(qsizetype listPosition)
                "number the format shows as zero.\n\nNothing was changed."));
 }
 
+// A calculation is taken back only when its keys still type the lines it stands for. What is
+// at the path and is no file of a history's size (a FIFO, a device, a link to one) is never
+// waited on nor read; the user is told, once the window is up, that it was left alone.
 void CorrectionCommand::takeBackHistory()
 {
-    QFile file(m_historyPath);
-    if (file.size() > MaxHistoryBytes || !file.open(QIODevice::ReadOnly))
+    QString error;
+    const auto bytes = numerette::files::readRegularFile(m_historyPath, MaxHistoryBytes, &error);
+    if (!bytes) {
+        if (!error.isEmpty())
+            QTimer::singleShot(0, &m_window, [this, error] {
+                numerette::message_boxes::show(
+                    &m_window, QMessageBox::Warning,
+                    tr("The keys of the calculations on the list were not read from\n%1\n\n%2\n\nThose "
+                       "calculations cannot be corrected.")
+                        .arg(QDir::toNativeSeparators(m_historyPath), error));
+            });
         return;
-    for (const numerette::TypedCalculation& calculation : numerette::typedCalculationsFromJson(file.readAll()))
-        m_history->adopt(calculation);
+    }
+    const QString& list = m_calculator.list();
+    for (const numerette::TypedCalculation& calculation : numerette::typedCalculationsFromJson(*bytes))
+        numerette::adoptReplayable(*m_history, list, calculation);
 }
 
 // The history is a convenience: a file that cannot be written only makes the calculations

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QTime>
+#include <QTimer>
 
 #include "calculator.h"
 #include "list_files.h"
@@ -72,7 +73,18 @@ void ListCommands::backUpList(const QString& list)
 {
     if (!m_backup->isChecked())
         return;
-    const numerette::BackupResult result = numerette::backUpList(list, QTime::currentTime(), numerette::backupFilePath());
+    const QString path = numerette::backupFilePath();
+    const numerette::BackupResult result = numerette::backUpList(list, QTime::currentTime(), path);
+    if (!result.error.isEmpty()) {
+        // A clear at start-up runs before the window is up: the message waits for it.
+        const QString text = cannotOpenMessage(path) + numerette::DoubleBreak + result.error;
+        if (m_window.isVisible())
+            message_boxes::show(&m_window, QMessageBox::Critical, text);
+        else
+            QTimer::singleShot(0, &m_window,
+                               [this, text] { message_boxes::show(&m_window, QMessageBox::Critical, text); });
+        return;
+    }
     if (!result.tooLarge || !m_window.isVisible())
         return;
     message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::BackupTooLarge));

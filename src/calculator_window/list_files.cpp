@@ -28,8 +28,8 @@ BackupResult backUpList(const QString& list, QTime time, const QString& path)
         + QCoreApplication::translate("BackupRecord", "BKP = %1 hs.").arg(time.toString(QStringLiteral("HH:mm:ss")))
         + tape::LineBreak + tape::LineBreak + tape::Separator + tape::LineBreak;
     BackupResult result;
-    result.appended = files::appendToFile(path, record.toUtf8());
-    result.tooLarge = QFileInfo(path).size() >= BackupWarningBytes;
+    result.appended = files::appendToFile(path, record.toUtf8(), &result.error);
+    result.tooLarge = result.appended && QFileInfo(path).size() >= BackupWarningBytes;
     return result;
 }
 

@@ -22,12 +22,14 @@ QString backupFilePath();
 struct BackupResult {
     bool appended = false;  // a record was written
     bool tooLarge = false;  // message 173 is due (when the window is visible)
+    QString error;          // why a record that was due could not be written
 };
 
 // The backup step of clearing the list, for a list worth keeping (MinimumBackupListLength
 // characters or more): appends the list, a separator, a stamp line with the time and a
 // closing separator to the file in UTF-8, creating it user-only when missing. A shorter
-// list writes nothing.
+// list writes nothing. Only a regular file is appended to: anything else at the path (a
+// FIFO, a device) is refused at once, never waited on.
 BackupResult backUpList(const QString& list, QTime time, const QString& path);
 
 // Show backup: the number of the message due, or Opened when the editor has the file.

@@ -9,10 +9,6 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "private_files.h"
 #include "time_text.h"
 
@@ -168,25 +164,9 @@ std::optional<QStringList> parseRecord(QStringView text)
     return fields;
 }
 
-// Opens a regular file only, and never waits: a FIFO or a device at the path would block
-// an ordinary open until another program writes to it.
-bool openRegularFile(QFile& file)
-{
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return false;
-    struct stat status = {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    return true;
-}
-
 std::optional<QStringList> parseFile(QFile& file)
 {
-    if (!openRegularFile(file) || file.size() > MaxStateFileBytes)
+    if (!files::openRegularFile(file) || file.size() > MaxStateFileBytes)
         return std::nullopt;
     // One byte more than the file holds shows a file that grew past the limit meanwhile;
     // asking for no more than that keeps a small file from costing a buffer of the limit's size.

@@ -28,7 +28,70 @@ qsizetype itemLineCount(const QString& list)
                          [](const tape::TapeLine& line) { return line.kind == tape::LineKind::Item; });
 }
 
+// The calculator's entry as it stands after one typed character, or why it did not take it.
+EntryRefusal typeOne(Calculator& keypad, QChar c)
+{
+    // A refused character leaves the entry as it was, its caret too ("0" typed over a
+    // selected "0" changes only the caret).
+    const EntryBox before = keypad.entry();
+    keypad.typeKey(0, false, c.unicode());
+    const EntryBox& after = keypad.entry();
+    if (after.text() != before.text() || after.selectionStart() != before.selectionStart()
+        || after.selectionLength() != before.selectionLength())
+        return EntryRefusal::None;
+    if (c == u'.' || c == u',')
+        return EntryRefusal::NotANumber;
+    return before.text().contains(keypad.DecimalSeparator()) ? EntryRefusal::TooManyDecimals
+                                                             : EntryRefusal::TooManyDigits;
+}
+
+// The same entry in other separators: the decimal and grouping characters trade places.
+QString inSeparators(const QString& entry, const NumberLocale& from, const NumberLocale& to)
+{
+    QString converted = entry;
+    for (QChar& c : converted) {
+        if (c == from.decimal)
+            c = to.decimal;
+        else if (c == from.group)
+            c = to.group;
+    }
+    return converted;
+}
+
 } // namespace
+
+KeypadEntry keypadEntry(QStringView characters, int formatIndex, const NumberLocale& locale)
+{
+    ReplayHost host;
+    Calculator keypad(host);
+    keypad.setNumberLocale(locale);
+    keypad.chooseNumberFormat(formatIndex);
+    keypad.setWindowVisible(true);
+    keypad.SelectEntry();
+    KeypadEntry result;
+    const QString& picture = keypad.NumberFormat();
+    result.decimals = int(picture.size() - picture.indexOf(u'.') - 1);
+
+    QStringView typed = characters.trimmed();
+    const bool negative = typed.startsWith(u'-');
+    if (negative)
+        typed = typed.sliced(1);
+    for (const QChar c : typed) {
+        if ((c < u'0' || c > u'9') && c != u'.' && c != u',')
+            result.refusal = EntryRefusal::NotANumber;
+        else
+            result.refusal = typeOne(keypad, c);
+        if (result.refusal != EntryRefusal::None)
+            return result;
+    }
+    if (negative)
+        keypad.pressButton(Button::Neg);
+    result.entry = keypad.entry().text();
+    const auto value = ValueOf(result.entry, locale);
+    if (typed.isEmpty() || !value || value->isZero())
+        result.refusal = EntryRefusal::Zero;
+    return result;
+}
 
 QList<tape::ItemParts> shownItems(const QString& list, const TypedCalculation& calculation)
 {
@@ -77,13 +140,34 @@ std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calcu
     return ReplayedCalculation{lines, host.clipboardText()};
 }
 
+bool adoptReplayable(TypedCalculations& history, const QString& list, const TypedCalculation& calculation)
+{
+    if (calculation.items.empty() || calculation.start < 0
+        || QStringView(list).mid(calculation.start, calculation.end - calculation.start) != calculation.lines)
+        return false;
+    QStringList labels;
+    for (const tape::ItemParts& item : shownItems(list, calculation))
+        labels.append(item.label);
+    const auto replayed = replayCorrected(calculation, labels, 0, calculation.items.front());
+    return replayed && replayed->lines == calculation.lines && history.adopt(calculation);
+}
+
 std::optional<ToCorrect> toCorrect(const Calculator& calculator, const TypedCalculations& history,
                                    qsizetype listPosition)
 {
     const TypedCalculations::Found found = history.at(listPosition);
     if (found.refusal != ReplayRefusal::None)
         return std::nullopt;
-    ToCorrect target{*found.calculation, shownItems(calculator.list(), *found.calculation), found.item};
+    ToCorrect target{*found.calculation, shownItems(calculator.list(), *found.calculation),
+                     found.calculation->locale, found.item};
+    // Kept from a run under the other separators: typed again as the calculator types now,
+    // so that its total, display and clipboard read right in what follows.
+    const NumberLocale& now = calculator.numberLocale();
+    if (target.calculation.locale.decimal != now.decimal) {
+        for (TypedItem& item : target.calculation.items)
+            item.entry = inSeparators(item.entry, target.calculation.locale, now);
+        target.calculation.locale = now;
+    }
     if (target.calculation.closed)
         return target;
     // The = key ends it: a typed number becomes its last item, else the last marker turns =.

@@ -91,6 +91,7 @@ private slots:
     void itemInTheListMenuWithF10();
     void correctsTheItemOnTheCaretLine();
     void dialogRefusesZero();
+    void dialogTakesWhatTheKeypadTakes();
     void refusalShowsWhyAndChangesNothing();
     void focusReturnsWhereTheUserWas();
     void tapeMenuOffersItOnItemLines();
@@ -155,6 +156,30 @@ void TstCorrectionCommand::dialogRefusesZero()
     QCOMPARE(tries, 1);
     QCOMPARE(answers.messages, QStringList{u"Type a number other than zero."_s});
     QCOMPARE(f.calculator.list(), before);
+}
+
+// "1.239" has a decimal more than the format takes: refused, as the keypad would drop the 9;
+// "2,5" is 2.5 whichever separator is typed, as on the keypad.
+void TstCorrectionCommand::dialogTakesWhatTheKeypadTakes()
+{
+    Fixture f;
+    f.calculator.chooseNumberFormat(20);
+    f.type(u"10+20="_s);
+    f.caretOnLine(2);
+    Answers answers;
+    answers.answer = [](CorrectItemDialog& dialog) {
+        auto* value = dialog.findChild<QLineEdit*>(u"txtValor"_s);
+        QCOMPARE(value->text(), u"10.00"_s);
+        value->setText(u"1.239"_s);
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        value->setText(u"2,5"_s);
+        dialog.accept();
+    };
+    f.correct().trigger();
+    QCOMPARE(answers.messages,
+             QStringList{u"Too many decimals: the number format of this calculation takes no more than 2."_s});
+    QCOMPARE(f.host.m_clipboard, u"22.50"_s);
 }
 
 void TstCorrectionCommand::refusalShowsWhyAndChangesNothing()

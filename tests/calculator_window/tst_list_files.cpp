@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "list_files.h"
 #include "message_catalogue.h"
 
@@ -46,6 +48,8 @@ private slots:
     void showBackup();
     void saveRoundTrip();
     void saveFailureIsReported();
+    void noFileIsWrittenThrough_data();
+    void noFileIsWrittenThrough();
     void saveDialogStartPath_data();
     void saveDialogStartPath();
     void backupInDataFolder();
@@ -180,6 +184,31 @@ void TstListFiles::saveFailureIsReported()
     QVERIFY(!numerette::saveListToFile(m_dir->filePath(u"gone/contas.txt"_s), Calculation));
     QVERIFY(!numerette::saveListToFile(m_dir->path(), Calculation));
     QVERIFY(QFileInfo(m_dir->path()).isDir());
+}
+
+void TstListFiles::noFileIsWrittenThrough_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << u"FIFO"_s;
+    QTest::newRow("link to /dev/zero") << u"link to /dev/zero"_s;
+}
+
+// Neither the backup nor a save goes into a FIFO or a device, nor replaces one: both are
+// refused, saying why, and what was at the path stays.
+void TstListFiles::noFileIsWrittenThrough()
+{
+    QFETCH(QString, kind);
+    if (kind == u"FIFO")
+        QCOMPARE(::mkfifo(QFile::encodeName(backup()).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(u"/dev/zero"_s, backup()));
+    const numerette::BackupResult result = numerette::backUpList(Calculation, QTime(9, 0), backup());
+    QVERIFY(!result.appended);
+    QCOMPARE(result.error, u"It is not a regular file."_s);
+    QVERIFY(!numerette::saveListToFile(backup(), Calculation));
+    QVERIFY(!QFileInfo(backup()).isFile());
+    struct stat device = {};
+    QVERIFY(::stat("/dev/zero", &device) == 0 && S_ISCHR(device.st_mode));
 }
 
 void TstListFiles::saveDialogStartPath_data()

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A visible calculator on a cleared list with its typing history. Options are words: a
-// number format index, "add", "insert".
+// number format index, "add", "insert", "pt" (the decimal comma).
 struct Machine {
     explicit Machine(const QString& options = {})
     {
@@ -26,6 +26,8 @@ struct Machine {
                 calc.mnuEnter_Click();
             else if (word == u"insert")
                 calc.setInsertText(true);
+            else if (word == u"pt")
+                calc.setNumberLocale(NumberLocale::withDecimal(u','));
             else
                 format = word.toInt();
         }
@@ -104,7 +106,10 @@ private slots:
     void runningCalculationIsTotalledFirst();
     void percentageOfZeroDoesNotClose();
     void labelsAreWrittenBack();
+    void valuesTakeWhatTheKeypadTakes_data();
+    void valuesTakeWhatTheKeypadTakes();
     void historyOutlivesARestart();
+    void correctionUnderTheOtherSeparators();
     void keptHistoryThatDoesNotFitIsDropped_data();
     void keptHistoryThatDoesNotFitIsDropped();
     void randomCorpusMatchesTypingFromScratch();
@@ -329,6 +334,96 @@ void TestItemCorrection::labelsAreWrittenBack()
     QVERIFY(!m.lastCalculation().contains(u"FOOD"_s));
 }
 
+void TestItemCorrection::valuesTakeWhatTheKeypadTakes_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("typed");   // the value field, for item 1 of 10+20=
+    QTest::addColumn<EntryRefusal>("refusal");
+    QTest::addColumn<QString>("total");  // the corrected total when taken
+
+    const auto take = [](const char* name, const char* options, const char* typed, const char* total) {
+        QTest::newRow(name) << QString::fromUtf8(options) << QString::fromUtf8(typed) << EntryRefusal::None
+                            << QString::fromUtf8(total);
+    };
+    const auto refuse = [](const char* name, const char* options, const char* typed, EntryRefusal refusal) {
+        QTest::newRow(name) << QString::fromUtf8(options) << QString::fromUtf8(typed) << refusal << QString();
+    };
+    take("standard, comma is the decimal key", "", "2,5", "22.5");
+    take("standard, point", "", "2.5", "22.5");
+    take("standard, one comma of a thousand", "", "1,234", "21.234");
+    take("standard, blanks around", "", " 7 ", "27");
+    take("standard, negative", "", "-2.5", "17.5");
+    take("standard, twelve digits", "", "123456789012", "123,456,789,032");
+    take("standard, ten decimals", "", "0.0000000001", "20.0000000001");
+    refuse("standard, grouped", "", "1,234.5", EntryRefusal::NotANumber);
+    refuse("standard, thirteen digits", "", "1234567890123", EntryRefusal::TooManyDigits);
+    refuse("standard, eleven decimals", "", "0.00000000001", EntryRefusal::TooManyDecimals);
+    refuse("standard, letters", "", "abc", EntryRefusal::NotANumber);
+    refuse("standard, exponent", "", "1e3", EntryRefusal::NotANumber);
+    refuse("standard, inner blank", "", "1 000", EntryRefusal::NotANumber);
+    refuse("standard, inner minus", "", "5-3", EntryRefusal::NotANumber);
+    refuse("standard, two separators", "", "1..5", EntryRefusal::NotANumber);
+    refuse("standard, other digits", "", "٣", EntryRefusal::NotANumber);
+    refuse("standard, zero", "", "0", EntryRefusal::Zero);
+    refuse("standard, negative zero", "", "-0.0", EntryRefusal::Zero);
+    refuse("standard, empty", "", "", EntryRefusal::Zero);
+    take("pt standard, comma", "pt", "2,5", "22,5");
+    take("pt standard, point is the decimal key", "pt", "2.5", "22,5");
+    refuse("pt standard, grouped", "pt", "1.234,5", EntryRefusal::NotANumber);
+    take("two decimals, comma", "20", "2,5", "22.50");
+    take("two decimals, two typed", "20", "1.23", "21.23");
+    refuse("two decimals, three typed", "20", "1.239", EntryRefusal::TooManyDecimals);
+    take("pt two decimals, comma", "pt 20", "2,5", "22,50");
+    take("pt two decimals, point", "pt 20", "2.5", "22,50");
+    refuse("pt two decimals, three typed", "pt 20", "1,239", EntryRefusal::TooManyDecimals);
+    take("cents, digits are cents", "1", "5", "0.25");
+    take("cents, separator typed", "1", "2,5", "2.70");
+    refuse("cents, seven decimals", "1", "1.2345678", EntryRefusal::TooManyDecimals);
+    take("pt floating currency, six decimals", "pt 0", "1,234567", "21,234567");
+    refuse("pt floating currency, seven decimals", "pt 0", "1,2345678", EntryRefusal::TooManyDecimals);
+    take("pt one decimal", "pt 10", "2,5", "22,5");
+    refuse("pt one decimal, two typed", "pt 10", "2,55", EntryRefusal::TooManyDecimals);
+    refuse("three decimals, four typed", "30", "1.2345", EntryRefusal::TooManyDecimals);
+    take("pt four decimals", "pt 40", "1,2345", "21,2345");
+    take("five decimals", "50", "2.5", "22.50000");
+    refuse("pt six decimals, seven typed", "pt 60", "0,0000001", EntryRefusal::TooManyDecimals);
+    take("seven decimals", "70", "1,5", "21.5000000");
+    take("eight decimals", "80", "0.00000001", "20.00000001");
+    refuse("pt eight decimals, nine typed", "pt 80", "0,000000001", EntryRefusal::TooManyDecimals);
+}
+
+// The value field of Correct Item against the keypad typing the same characters: what it
+// takes, the keypad gives the same calculation; what it refuses, the keypad would type as
+// something else (a character dropped, or taken for another key).
+void TestItemCorrection::valuesTakeWhatTheKeypadTakes()
+{
+    QFETCH(QString, options);
+    QFETCH(QString, typed);
+    QFETCH(EntryRefusal, refusal);
+    QFETCH(QString, total);
+
+    Machine m(options);
+    m.type(u"10+20="_s);
+    const KeypadEntry entry = keypadEntry(typed, m.calc.numberFormatIndex(), m.calc.numberLocale());
+    QCOMPARE(entry.refusal, refusal);
+
+    Machine keypad(options);
+    if (refusal != EntryRefusal::None) {
+        if (refusal == EntryRefusal::Zero)
+            return;
+        keypad.type(typed);
+        QString asTyped = typed.trimmed();
+        asTyped.replace(u'.', keypad.calc.DecimalSeparator()).replace(u',', keypad.calc.DecimalSeparator());
+        QVERIFY2(keypad.calc.entry().text() != asTyped, qPrintable(keypad.calc.entry().text()));
+        return;
+    }
+    QCOMPARE(m.correct(2, 0, entry.entry, '+'), CorrectionResult::Done);
+    keypad.type(typed.trimmed() + u"+20="_s);
+    QCOMPARE(m.lastCalculation(), keypad.lastCalculation());
+    QCOMPARE(m.host.clipboard, keypad.host.clipboard);
+    QCOMPARE(m.host.clipboard, total);
+}
+
 // The history kept at the last close, read back beside the restored list.
 void TestItemCorrection::historyOutlivesARestart()
 {
@@ -340,13 +435,39 @@ void TestItemCorrection::historyOutlivesARestart()
     after.calc.setList(before.calc.list());
     int adopted = 0;
     for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
-        adopted += after.history.adopt(calculation) ? 1 : 0;
+        adopted += adoptReplayable(after.history, after.calc.list(), calculation) ? 1 : 0;
     QCOMPARE(adopted, 2);  // the running calculation is not kept
     QCOMPARE(after.refusalAt(13), ReplayRefusal::NotKnown);
     QCOMPARE(after.correct(3, 1, u"4"_s, '-'), CorrectionResult::Done);
     QCOMPARE(after.host.clipboard, u"7.00"_s);
     QCOMPARE(after.correct(9, 0, u"8"_s, '*'), CorrectionResult::Done);
     QCOMPARE(after.host.clipboard, u"16.00"_s);
+}
+
+// A calculation kept under the decimal point, corrected in a session of the decimal comma:
+// the correction is typed and written with the comma, so what follows adds up.
+void TestItemCorrection::correctionUnderTheOtherSeparators()
+{
+    Machine before(u"20"_s);
+    before.type(u"1234.5+10="_s);
+    const QByteArray kept = typedCalculationsJson(before.history.calculations());
+
+    Machine after(u"pt 20"_s);
+    after.calc.setList(before.calc.list());
+    for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
+        QVERIFY(adoptReplayable(after.history, after.calc.list(), calculation));
+    const auto target = toCorrect(after.calc, after.history, Machine::line(3));
+    QVERIFY(target);
+    QCOMPARE(target->calculation.locale.decimal, u',');
+    QCOMPARE(target->shownLocale.decimal, u'.');
+    QCOMPARE(target->calculation.items.front().entry, u"1234,5"_s);
+    const KeypadEntry typed = keypadEntry(u"20.5"_s, target->calculation.formatIndex, target->calculation.locale);
+    QCOMPARE(after.correct(3, 1, typed.entry, '='), CorrectionResult::Done);
+    QCOMPARE(after.lastCalculation(), tapeText(u"1.234,50 +|20,50 =|002|1.255,00 T|==="_s));
+    QCOMPARE(after.host.clipboard, u"1.255,00"_s);
+    QCOMPARE(after.calc.display(), u"1.255,00"_s);
+    after.type(u"+1="_s);
+    QCOMPARE(after.host.clipboard, u"1.256,00"_s);
 }
 
 void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped_data()
@@ -360,7 +481,15 @@ void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped_data()
     QTest::newRow("lines that changed") << QByteArray("5 +") << QByteArray("6 +");
     QTest::newRow("an unknown format") << QByteArray("\"format\":2") << QByteArray("\"format\":3");
     QTest::newRow("an unknown key") << QByteArray(",43]") << QByteArray(",44]");
-    QTest::newRow("an entry that is no number") << QByteArray("[\"5\"") << QByteArray("[\"x\"");
+    QTest::newRow("an entry that is no number") << QByteArray("[\"2.5\"") << QByteArray("[\"x\"");
+    // Keys that still read as keys but no longer type the lines they stand for.
+    QTest::newRow("an edited entry") << QByteArray("[\"2.5\",43]") << QByteArray("[\"6.5\",43]");
+    QTest::newRow("an edited key") << QByteArray("[\"2.5\",43]") << QByteArray("[\"2.5\",42]");
+    QTest::newRow("an item left out") << QByteArray("[\"2.5\",43],") << QByteArray();
+    QTest::newRow("an item added") << QByteArray("[\"2.5\",43],") << QByteArray("[\"2.5\",43],[\"4\",43],");
+    QTest::newRow("another format") << QByteArray("\"format\":2") << QByteArray("\"format\":20");
+    QTest::newRow("add mode") << QByteArray("\"add\":false") << QByteArray("\"add\":true");
+    QTest::newRow("the other decimal separator") << QByteArray("\"decimal\":\".\"") << QByteArray("\"decimal\":\",\"");
 }
 
 void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped()
@@ -368,15 +497,22 @@ void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped()
     QFETCH(QByteArray, from);
     QFETCH(QByteArray, to);
     Machine before;
-    before.type(u"5+3="_s);
+    before.type(u"2.5+3="_s);
     QByteArray kept = typedCalculationsJson(before.history.calculations());
+    {
+        Machine intact;
+        intact.calc.setList(before.calc.list());
+        const std::vector<TypedCalculation> calculations = typedCalculationsFromJson(kept);
+        QCOMPARE(calculations.size(), std::size_t(1));
+        QVERIFY(adoptReplayable(intact.history, intact.calc.list(), calculations.front()));
+    }
     QVERIFY2(kept.contains(from), kept.constData());
     kept.replace(from, to);
 
     Machine after;
     after.calc.setList(before.calc.list());
     for (const TypedCalculation& calculation : typedCalculationsFromJson(kept))
-        QVERIFY(!after.history.adopt(calculation));
+        QVERIFY(!adoptReplayable(after.history, after.calc.list(), calculation));
     QCOMPARE(after.refusalAt(2), ReplayRefusal::NotKnown);
 }
 
