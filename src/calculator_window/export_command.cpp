@@ -72,15 +72,20 @@ bool ExportCommand::exportTo(const QString& path)
         to = from + m_calculator.listSelectionLength();
     }
     QByteArray bytes;
+    QString error;
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         const qsizetype first = numerette::tape::lineStartAt(list, from);
         const qsizetype end = numerette::tape::nextLineStart(list, std::max(from, to - 1));
         bytes = numerette::pdfDocument(list.mid(first, end - first), PdfPointSize);
+        if (bytes.isEmpty())
+            error = tr("The PDF document could not be made.");
     } else {
         bytes = numerette::tapeCsv(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to).toUtf8();
     }
-    if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes)) {
-        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(numerette::Message::InvalidData));
+    if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes, &error)) {
+        numerette::message_boxes::show(&m_window, QMessageBox::Critical,
+                                       tr("The list could not be exported to the file:") + QStringLiteral("\r\n")
+                                           + path + numerette::DoubleBreak + error);
         return false;
     }
     m_settings.setUltimoPath(numerette::folderOfSavedFile(path));

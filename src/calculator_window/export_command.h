@@ -22,8 +22,8 @@ public:
                   QMenu* listMenu);
 
     void mnuExportar_Click();
-    // PDF for a path ending in ".pdf" (in any case), CSV otherwise. Message 30 when the file
-    // could not be written; the folder is remembered when it was.
+    // PDF for a path ending in ".pdf" (in any case), CSV otherwise. When the file could not
+    // be made or written a message names it and says why; the folder is remembered when it was.
     bool exportTo(const QString& path);
 
 private:

@@ -86,6 +86,7 @@ private slots:
     void csvOfTheWholeList();
     void csvOfTheSelection();
     void pdfAsThePagePrintDrawsIt();
+    void failedWriteSaysSoAndRemembersNothing_data();
     void failedWriteSaysSoAndRemembersNothing();
     void fileDialogStartsWhereSaveLastSaved();
 };
@@ -136,14 +137,35 @@ void TstExportCommand::pdfAsThePagePrintDrawsIt()
     QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()).remove(blanks), u"4÷2="_s);
 }
 
+void TstExportCommand::failedWriteSaysSoAndRemembersNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("missing folder, CSV") << "missing/tape.csv" << "";
+    QTest::newRow("missing folder, PDF") << "missing/tape.pdf" << "";
+    QTest::newRow("a folder in the file's place") << "taken.csv" << "taken.csv";
+}
+
+// The message names the file and gives the reason below it, as a failed save of the
+// calculations does.
 void TstExportCommand::failedWriteSaysSoAndRemembersNothing()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, folder);
     Fixture f;
+    if (!folder.isEmpty())
+        QVERIFY(QDir(f.dir.path()).mkdir(folder));
     MessageBoxes boxes;
-    const QString folder = f.settings.UltimoPath();
-    QVERIFY(!f.command.exportTo(f.path(u"missing/tape.csv"_s)));
-    QCOMPARE(boxes.texts, QStringList{numerette::LoadMessage(numerette::Message::InvalidData)});
-    QCOMPARE(f.settings.UltimoPath(), folder);
+    const QString remembered = f.settings.UltimoPath();
+    const QString path = f.path(name);
+    QVERIFY(!f.command.exportTo(path));
+    QCOMPARE(boxes.texts.size(), 1);
+    const QStringList parts = boxes.texts.constFirst().split(u"\n\n"_s);
+    QCOMPARE(parts.size(), 2);
+    QVERIFY2(parts.at(0).endsWith(u'\n' + path), qPrintable(parts.at(0)));
+    QVERIFY2(!parts.at(1).trimmed().isEmpty(), "no reason given");
+    QCOMPARE(f.settings.UltimoPath(), remembered);
 }
 
 // As Save in File: the last folder, the last name (here with .csv), an overwrite prompt; the
