@@ -85,6 +85,7 @@ class TstExportCommand : public QObject {
 private slots:
     void csvOfTheWholeList();
     void csvOfTheSelection();
+    void workbookForXlsx();
     void pdfAsThePagePrintDrawsIt();
     void failedWriteSaysSoAndRemembersNothing_data();
     void failedWriteSaysSoAndRemembersNothing();
@@ -109,6 +110,18 @@ void TstExportCommand::csvOfTheSelection()
     QVERIFY(f.command.exportTo(path));
     QCOMPARE(QString::fromUtf8(contentsOf(path)),
              u"date,kind,value,operator,label\r\n2024-03-05,item,4,/,\r\n2024-03-05,item,2,=,\r\n"_s);
+}
+
+// What the workbook holds is for a spreadsheet program to tell (tst_spreadsheet_export); here,
+// that it is one, written as the other exports are.
+void TstExportCommand::workbookForXlsx()
+{
+    Fixture f;
+    const QString path = f.path(u"tape.XLSX"_s);
+    QVERIFY(f.command.exportTo(path));
+    QVERIFY(contentsOf(path).startsWith("PK\x03\x04"));
+    QCOMPARE(modeOf(path), 0600);
+    QCOMPARE(f.settings.UltimoPath(), f.dir.path() + u'/');
 }
 
 // The PDF is the page print's drawing: the text comes back from it whole, in order.
@@ -193,7 +206,7 @@ void TstExportCommand::fileDialogStartsWhereSaveLastSaved()
     f.menu.findChild<QAction*>(u"mnuExportar"_s)->trigger();
     QCOMPARE(title, u" Export"_s);
     QCOMPARE(proposed, f.path(u"March.csv"_s));
-    QCOMPARE(filters, (QStringList{u"CSV (*.csv)"_s, u"PDF (*.pdf)"_s}));
+    QCOMPARE(filters, (QStringList{u"CSV (*.csv)"_s, u"Spreadsheet (*.xlsx)"_s, u"PDF (*.pdf)"_s}));
     QVERIFY(overwritePrompt);
     QVERIFY2(contentsOf(f.path(u"March.pdf"_s)).startsWith("%PDF"),
              qPrintable(QDir(f.dir.path()).entryList().join(u' ')));

@@ -167,6 +167,8 @@ class TstSpreadsheetExport : public QObject {
 private slots:
     void csvReadsBackAsWritten();
     void csvOpensWithoutFormulas();
+    void workbookOpensInEveryLocale_data();
+    void workbookOpensInEveryLocale();
 };
 
 void TstSpreadsheetExport::csvReadsBackAsWritten()
@@ -226,6 +228,62 @@ void TstSpreadsheetExport::csvOpensWithoutFormulas()
         if (label.toUtf8() == label.toLatin1())
             QCOMPARE(cells.at(4).text, label.trimmed());
     }
+}
+
+void TstSpreadsheetExport::workbookOpensInEveryLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("total");  // 3709.50 as the locale shows it
+    QTest::addColumn<QString>("item");   // 1234.5
+
+    QTest::newRow("English") << "en_US.UTF-8" << "3,709.50" << "1,234.5";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR.UTF-8" << "3.709,50" << "1.234,5";
+}
+
+// The same rows as the CSV's, but typed: dates are dates, values numbers (durations times)
+// shown with the locale's separators and the tape's decimals, labels text with their accents
+// and without the CSV's leading blank, and no formula anywhere.
+void TstSpreadsheetExport::workbookOpensInEveryLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, total);
+    QFETCH(QString, item);
+    const QString office = QStandardPaths::findExecutable(u"soffice"_s);
+    if (office.isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed");
+    Fixture f;
+    const QString path = f.exported(u"tape.xlsx"_s);
+    QVERIFY(!path.isEmpty());
+    const Sheet sheet = openedByLibreOffice(office, path, locale);
+    QCOMPARE(sheet.size(), CsvRows.size());
+    for (qsizetype r = 0; r < sheet.size(); ++r) {
+        const QList<Cell>& cells = sheet.at(r);
+        const QStringList& expected = CsvRows.at(r);
+        QCOMPARE(cells.size(), 5);
+        for (const Cell& cell : cells)
+            QVERIFY2(!cell.formula, qPrintable(u"row %1: %2"_s.arg(r).arg(cell.text)));
+        if (r == 0) {
+            for (int c = 0; c < 5; ++c)
+                QCOMPARE(cells.at(c).text, expected.at(c));
+            continue;
+        }
+        QCOMPARE(cells.at(0).type, u"date"_s);
+        QCOMPARE(cells.at(0).value, expected.at(0));
+        QCOMPARE(cells.at(0).text, expected.at(0));
+        QCOMPARE(cells.at(1).text, expected.at(1));
+        const QString& value = expected.at(2);
+        if (value.contains(u':')) {
+            QCOMPARE(cells.at(2).type, u"time"_s);
+            QCOMPARE(cells.at(2).text, value);
+        } else {
+            QCOMPARE(cells.at(2).type, value.isEmpty() ? QString() : u"float"_s);
+            QCOMPARE(cells.at(2).value.toDouble(), value.toDouble());
+        }
+        QCOMPARE(cells.at(3).text, expected.at(3));
+        QCOMPARE(cells.at(4).text, expected.at(4).trimmed());
+    }
+    QCOMPARE(sheet.at(2).at(2).text, item);
+    QCOMPARE(sheet.at(6).at(2).text, total);
 }
 
 QTEST_MAIN(TstSpreadsheetExport)
