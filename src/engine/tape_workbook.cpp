@@ -40,7 +40,10 @@ public:
         format_set_bold(m_heading);
     }
 
-    void heading(int column, const char* text) { keep(worksheet_write_string(m_worksheet, 0, column, text, m_heading)); }
+    void heading(lxw_col_t column, const char* text)
+    {
+        keep(worksheet_write_string(m_worksheet, 0, column, text, m_heading));
+    }
 
     void row(lxw_row_t row, const TapeRow& line)
     {
@@ -124,7 +127,7 @@ QByteArray tapeWorkbook(const QList<TapeRow>& rows, QString* error)
     Sheet sheet(workbook, worksheet);
     const char* const headings[] = {"date", "kind", "value", "operator", "label"};
     const double widths[] = {11, 8, 16, 9, 28};
-    for (int column = 0; column < 5; ++column) {
+    for (lxw_col_t column = 0; column < 5; ++column) {
         sheet.heading(column, headings[column]);
         worksheet_set_column(worksheet, column, column, widths[column], nullptr);
     }
