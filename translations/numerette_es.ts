@@ -402,6 +402,19 @@ Inicie Numerette desde una sesión de escritorio.
         <extracomment>File type in the export dialog; keep the pattern in parentheses as it is.</extracomment>
         <translation>PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <extracomment>File type in the export dialog; keep the pattern in parentheses as it is.</extracomment>
+        <translation>Hoja de cálculo (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be made.</source>
+        <translation>No se pudo generar el documento PDF.</translation>
+    </message>
+    <message>
+        <source>The list could not be exported to the file:</source>
+        <translation>No se pudo exportar la lista al archivo:</translation>
+    </message>
 </context>
 <context>
     <name>HotKeyHelp</name>

@@ -402,6 +402,19 @@ Inicie o Numerette a partir de uma sessão de área de trabalho.
         <extracomment>File type in the export dialog; keep the pattern in parentheses as it is.</extracomment>
         <translation>PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Spreadsheet (*.xlsx)</source>
+        <extracomment>File type in the export dialog; keep the pattern in parentheses as it is.</extracomment>
+        <translation>Planilha (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be made.</source>
+        <translation>Não foi possível gerar o documento PDF.</translation>
+    </message>
+    <message>
+        <source>The list could not be exported to the file:</source>
+        <translation>Não foi possível exportar a fita para o arquivo:</translation>
+    </message>
 </context>
 <context>
     <name>HotKeyHelp</name>

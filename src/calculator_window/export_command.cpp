@@ -15,6 +15,7 @@
 #include "settings_store.h"
 #include "tape_csv.h"
 #include "tape_lines.h"
+#include "tape_workbook.h"
 
 namespace {
 
@@ -41,14 +42,25 @@ void ExportCommand::mnuExportar_Click()
     const bool selection = m_calculator.listSelectionLength() > 0;
     QFileDialog dialog(&m_window, QLatin1Char(' ') + (selection ? tr("Export Selection") : tr("Export")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    //: File type in the export dialog; keep the pattern in parentheses as it is.
-    const QString csvFilter = tr("CSV (*.csv)");
-    //: File type in the export dialog; keep the pattern in parentheses as it is.
-    const QString pdfFilter = tr("PDF (*.pdf)");
-    dialog.setNameFilters({csvFilter, pdfFilter});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, pdfFilter](const QString& filter) {
-        dialog.setDefaultSuffix(filter == pdfFilter ? QStringLiteral("pdf") : QStringLiteral("csv"));
+    // Each file type's filter and the suffix it gives a name typed without one.
+    const QList<QPair<QString, QString>> types{
+        //: File type in the export dialog; keep the pattern in parentheses as it is.
+        {tr("CSV (*.csv)"), QStringLiteral("csv")},
+        //: File type in the export dialog; keep the pattern in parentheses as it is.
+        {tr("Spreadsheet (*.xlsx)"), QStringLiteral("xlsx")},
+        //: File type in the export dialog; keep the pattern in parentheses as it is.
+        {tr("PDF (*.pdf)"), QStringLiteral("pdf")},
+    };
+    QStringList filters;
+    for (const auto& [filter, suffix] : types)
+        filters.append(filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(types.constFirst().second);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, types](const QString& chosen) {
+        for (const auto& [filter, suffix] : types) {
+            if (filter == chosen)
+                dialog.setDefaultSuffix(suffix);
+        }
     });
     const QFileInfo start(numerette::saveDialogStartPath(m_settings.UltimoArq(), m_settings.UltimoPath()));
     dialog.selectFile(start.dir().filePath(start.completeBaseName() + QStringLiteral(".csv")));
@@ -72,15 +84,23 @@ bool ExportCommand::exportTo(const QString& path)
         to = from + m_calculator.listSelectionLength();
     }
     QByteArray bytes;
+    QString error;
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         const qsizetype first = numerette::tape::lineStartAt(list, from);
         const qsizetype end = numerette::tape::nextLineStart(list, std::max(from, to - 1));
         bytes = numerette::pdfDocument(list.mid(first, end - first), PdfPointSize);
+        if (bytes.isEmpty())
+            error = tr("The PDF document could not be made.");
+    } else if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
+        bytes = numerette::tapeWorkbook(
+            numerette::tapeRows(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to), &error);
     } else {
         bytes = numerette::tapeCsv(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to).toUtf8();
     }
-    if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes)) {
-        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(numerette::Message::InvalidData));
+    if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes, &error)) {
+        numerette::message_boxes::show(&m_window, QMessageBox::Critical,
+                                       tr("The list could not be exported to the file:") + QStringLiteral("\r\n")
+                                           + path + numerette::DoubleBreak + error);
         return false;
     }
     m_settings.setUltimoPath(numerette::folderOfSavedFile(path));

@@ -11,8 +11,8 @@ class QMenu;
 class QWidget;
 
 // "E&xport..." (`mnuExportar`, in "Calculation &List"): the list, or the lines of the
-// selection when there is one, to a CSV file for spreadsheets or to a PDF file drawn as the
-// page print draws it. The file dialog starts where Save in File last saved; the file is
+// selection when there is one, to a CSV file, to a spreadsheet workbook (.xlsx) or to a PDF
+// file drawn as the page print draws it. The file dialog starts where Save in File last saved; the file is
 // written whole or not at all, user-only when new.
 class ExportCommand : public QObject {
     Q_OBJECT
@@ -22,8 +22,9 @@ public:
                   QMenu* listMenu);
 
     void mnuExportar_Click();
-    // PDF for a path ending in ".pdf" (in any case), CSV otherwise. Message 30 when the file
-    // could not be written; the folder is remembered when it was.
+    // PDF for a path ending in ".pdf", a workbook for ".xlsx" (in any case), CSV otherwise.
+    // When the file could not be made or written a message names it and says why; the folder
+    // is remembered when it was.
     bool exportTo(const QString& path);
 
 private:

@@ -85,7 +85,9 @@ class TstExportCommand : public QObject {
 private slots:
     void csvOfTheWholeList();
     void csvOfTheSelection();
+    void workbookForXlsx();
     void pdfAsThePagePrintDrawsIt();
+    void failedWriteSaysSoAndRemembersNothing_data();
     void failedWriteSaysSoAndRemembersNothing();
     void fileDialogStartsWhereSaveLastSaved();
 };
@@ -108,6 +110,18 @@ void TstExportCommand::csvOfTheSelection()
     QVERIFY(f.command.exportTo(path));
     QCOMPARE(QString::fromUtf8(contentsOf(path)),
              u"date,kind,value,operator,label\r\n2024-03-05,item,4,/,\r\n2024-03-05,item,2,=,\r\n"_s);
+}
+
+// What the workbook holds is for a spreadsheet program to tell (tst_spreadsheet_export); here,
+// that it is one, written as the other exports are.
+void TstExportCommand::workbookForXlsx()
+{
+    Fixture f;
+    const QString path = f.path(u"tape.XLSX"_s);
+    QVERIFY(f.command.exportTo(path));
+    QVERIFY(contentsOf(path).startsWith("PK\x03\x04"));
+    QCOMPARE(modeOf(path), 0600);
+    QCOMPARE(f.settings.UltimoPath(), f.dir.path() + u'/');
 }
 
 // The PDF is the page print's drawing: the text comes back from it whole, in order.
@@ -136,14 +150,35 @@ void TstExportCommand::pdfAsThePagePrintDrawsIt()
     QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()).remove(blanks), u"4÷2="_s);
 }
 
+void TstExportCommand::failedWriteSaysSoAndRemembersNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("folder");
+
+    QTest::newRow("missing folder, CSV") << "missing/tape.csv" << "";
+    QTest::newRow("missing folder, PDF") << "missing/tape.pdf" << "";
+    QTest::newRow("a folder in the file's place") << "taken.csv" << "taken.csv";
+}
+
+// The message names the file and gives the reason below it, as a failed save of the
+// calculations does.
 void TstExportCommand::failedWriteSaysSoAndRemembersNothing()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, folder);
     Fixture f;
+    if (!folder.isEmpty())
+        QVERIFY(QDir(f.dir.path()).mkdir(folder));
     MessageBoxes boxes;
-    const QString folder = f.settings.UltimoPath();
-    QVERIFY(!f.command.exportTo(f.path(u"missing/tape.csv"_s)));
-    QCOMPARE(boxes.texts, QStringList{numerette::LoadMessage(numerette::Message::InvalidData)});
-    QCOMPARE(f.settings.UltimoPath(), folder);
+    const QString remembered = f.settings.UltimoPath();
+    const QString path = f.path(name);
+    QVERIFY(!f.command.exportTo(path));
+    QCOMPARE(boxes.texts.size(), 1);
+    const QStringList parts = boxes.texts.constFirst().split(u"\n\n"_s);
+    QCOMPARE(parts.size(), 2);
+    QVERIFY2(parts.at(0).endsWith(u'\n' + path), qPrintable(parts.at(0)));
+    QVERIFY2(!parts.at(1).trimmed().isEmpty(), "no reason given");
+    QCOMPARE(f.settings.UltimoPath(), remembered);
 }
 
 // As Save in File: the last folder, the last name (here with .csv), an overwrite prompt; the
@@ -171,7 +206,7 @@ void TstExportCommand::fileDialogStartsWhereSaveLastSaved()
     f.menu.findChild<QAction*>(u"mnuExportar"_s)->trigger();
     QCOMPARE(title, u" Export"_s);
     QCOMPARE(proposed, f.path(u"March.csv"_s));
-    QCOMPARE(filters, (QStringList{u"CSV (*.csv)"_s, u"PDF (*.pdf)"_s}));
+    QCOMPARE(filters, (QStringList{u"CSV (*.csv)"_s, u"Spreadsheet (*.xlsx)"_s, u"PDF (*.pdf)"_s}));
     QVERIFY(overwritePrompt);
     QVERIFY2(contentsOf(f.path(u"March.pdf"_s)).startsWith("%PDF"),
              qPrintable(QDir(f.dir.path()).entryList().join(u' ')));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tape_text.h"
 
+#include <algorithm>
+
 #include <QStringList>
 
 QString tapeText(const QString& compact, const QString& lineEnd)
@@ -9,8 +11,8 @@ QString tapeText(const QString& compact, const QString& lineEnd)
         return {};
     QString text;
     for (const QString& token : compact.split(u'|')) {
-        bool digitsOnly = false;
-        token.toUInt(&digitsOnly);
+        const bool digitsOnly
+            = !token.isEmpty() && std::all_of(token.cbegin(), token.cend(), [](QChar c) { return c.isDigit(); });
         if (digitsOnly)
             text += u' ' + token + QString(22, u' ');
         else if (token.count(u'=') == token.size())
