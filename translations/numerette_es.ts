@@ -672,6 +672,10 @@ Inicie Numerette desde una sesión de escritorio.
         <source>The erased calculations were kept in the file:</source>
         <translation>Los cálculos borrados se guardaron en el archivo:</translation>
     </message>
+    <message>
+        <source>The list was not cleared, so nothing of it is lost.</source>
+        <translation>La lista no se borró, así que no se perdió nada de ella.</translation>
+    </message>
 </context>
 <context>
     <name>ListEditing</name>

@@ -672,6 +672,10 @@ Inicie o Numerette a partir de uma sessão de área de trabalho.
         <source>The erased calculations were kept in the file:</source>
         <translation>Os cálculos apagados foram guardados no arquivo:</translation>
     </message>
+    <message>
+        <source>The list was not cleared, so nothing of it is lost.</source>
+        <translation>A lista não foi apagada, portanto nada dela se perdeu.</translation>
+    </message>
 </context>
 <context>
     <name>ListEditing</name>

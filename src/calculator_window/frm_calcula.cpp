@@ -308,9 +308,9 @@ bool frmCalcula::fullMode() const
     return !m_quotation->isHidden();
 }
 
-void frmCalcula::backUpList(const QString& list)
+bool frmCalcula::backUpList(const QString& list)
 {
-    m_listCommands->backUpList(list);
+    return m_listCommands->backUpList(list);
 }
 
 bool frmCalcula::keepErasedList(const QString& list)

@@ -67,7 +67,7 @@ public:
 
     numerette::SettingsStore& settings() const { return m_settings; }
     // The backup step of the calculator's clear-list command.
-    void backUpList(const QString& list);
+    bool backUpList(const QString& list);
     // Keeps a full list the user chose to erase and says where it went.
     bool keepErasedList(const QString& list);
     // Switches NumLock on when "NumLock always ON" is checked; run after every key.

@@ -69,29 +69,31 @@ void ListCommands::setBackupWhenClearing(bool on)
     m_backup->setChecked(on);
 }
 
-void ListCommands::backUpList(const QString& list)
+bool ListCommands::backUpList(const QString& list)
 {
     if (!m_backup->isChecked())
-        return;
+        return true;
     const QString path = numerette::backupFilePath();
     const numerette::BackupResult result = numerette::backUpList(list, QTime::currentTime(), path);
     if (!result.error.isEmpty()) {
         // A clear at start-up runs before the window is up: the message waits for it.
-        const QString text = cannotOpenMessage(path) + numerette::DoubleBreak + result.error;
+        const QString text = cannotOpenMessage(path) + numerette::DoubleBreak + result.error + numerette::DoubleBreak
+            + tr("The list was not cleared, so nothing of it is lost.");
         if (m_window.isVisible())
             message_boxes::show(&m_window, QMessageBox::Critical, text);
         else
             QTimer::singleShot(0, &m_window,
                                [this, text] { message_boxes::show(&m_window, QMessageBox::Critical, text); });
-        return;
+        return false;
     }
     if (!result.tooLarge || !m_window.isVisible())
-        return;
+        return true;
     message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::BackupTooLarge));
     // The message box took the clear key's key-up; released before Show backup minimizes
     // the window, when the calculator would no longer take it.
     m_calculator.Form_KeyUp(ClearKey);
     mnuMostraBack_Click();
+    return true;
 }
 
 QString ListCommands::keepList(const QString& list)

@@ -28,7 +28,9 @@ public:
     // The backup step of clearing the list: when "Backup When Clean" is checked, appends
     // the list to the backup file; a file grown too large is shown to the user (only while
     // the window is visible).
-    void backUpList(const QString& list);
+    // True when the list may go: backed up, or no backup wanted; false (and told) when the
+    // backup failed, and the list must stay.
+    bool backUpList(const QString& list);
     // Keeps a list about to be lost whatever "Backup When Clean" says: in the backup file
     // when it is checked, otherwise in numeret-kept.txt beside it. The file it went to, or
     // nothing when it could not be written.

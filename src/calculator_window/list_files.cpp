@@ -22,13 +22,17 @@ BackupResult backUpList(const QString& list, QTime time, const QString& path)
         return {};
     // Every line of the list ends with CR LF; text edited by hand may lack the last one.
     const QString ending = list.endsWith(tape::LineBreak) ? QString() : tape::LineBreak;
-    const QString record = list + ending + tape::Separator + tape::LineBreak + tape::LineBreak + QString(8, u' ')
+    const QString stamp = ending + tape::Separator + tape::LineBreak + tape::LineBreak + QString(8, u' ')
         //: Heading of a list appended to the backup file, after 8 spaces; %1 is the time as 8 characters
         //: (hh:mm:ss). BKP abbreviates "backup", "hs." "hours". At most 18 columns with the time filled in.
         + QCoreApplication::translate("BackupRecord", "BKP = %1 hs.").arg(time.toString(QStringLiteral("HH:mm:ss")))
         + tape::LineBreak + tape::LineBreak + tape::Separator + tape::LineBreak;
+    // The list is encoded as it is, not first joined with the stamp: a long list is then held
+    // once as text and once as bytes, never twice as text.
+    QByteArray record = list.toUtf8();
+    record += stamp.toUtf8();
     BackupResult result;
-    result.appended = files::appendToFile(path, record.toUtf8(), &result.error);
+    result.appended = files::appendToFile(path, record, &result.error);
     result.tooLarge = result.appended && QFileInfo(path).size() >= BackupWarningBytes;
     return result;
 }

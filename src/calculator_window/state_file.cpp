@@ -22,6 +22,7 @@ constexpr qsizetype EarlierFieldCount = 7;
 constexpr qsizetype FieldCount = 8;
 // Past this many damaged copies side by side, a new damaged file stays where it is.
 constexpr int MaxDamagedCopies = 999;
+constexpr qint64 ReadPieceBytes = 256 * 1024;
 // The item counter's digits: three as written, more only on a list grown past its capacity.
 constexpr qsizetype MaxCounterDigits = 5;
 
@@ -130,37 +131,67 @@ QString quoted(const QString& field)
     return QLatin1Char('"') + QString(field).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
+constexpr qsizetype ListField = 1;
+
+// Where a field's text lies, its doubled quotes still doubled.
+struct FieldSpan {
+    qsizetype from;
+    qsizetype to;
+};
+
 // Seven or eight quoted fields separated by commas; after the last one only CR LF or nothing.
-std::optional<QStringList> parseRecord(QStringView text)
+std::optional<QList<FieldSpan>> fieldSpans(QStringView text)
 {
-    QStringList fields;
+    QList<FieldSpan> spans;
     qsizetype at = 0;
-    while (fields.size() < FieldCount) {
-        if (fields.size() == EarlierFieldCount && (at == text.size() || text.sliced(at) == u"\r\n"))
+    while (spans.size() < FieldCount) {
+        if (spans.size() == EarlierFieldCount && (at == text.size() || text.sliced(at) == u"\r\n"))
             break;
-        if (!fields.isEmpty() && (at >= text.size() || text[at++] != u','))
+        if (!spans.isEmpty() && (at >= text.size() || text[at++] != u','))
             return std::nullopt;
         if (at >= text.size() || text[at++] != u'"')
             return std::nullopt;
-        QString field;
+        const qsizetype from = at;
         for (;;) {
             const qsizetype quote = text.indexOf(u'"', at);
             if (quote < 0)
                 return std::nullopt;
-            field += text.sliced(at, quote - at);
             at = quote + 1;
-            if (at < text.size() && text[at] == u'"') {
-                field += u'"';
+            if (at < text.size() && text[at] == u'"')
                 ++at;
-            } else {
+            else
                 break;
-            }
         }
-        fields.append(field);
+        spans.append({from, at - 1});
     }
     const QStringView rest = text.sliced(at);
     if (!rest.isEmpty() && rest != u"\r\n")
         return std::nullopt;
+    return spans;
+}
+
+QString& withSingleQuotes(QString& field)
+{
+    return field.replace(QLatin1String("\"\""), QLatin1String("\""));
+}
+
+std::optional<QStringList> parseRecord(QString text)
+{
+    const std::optional<QList<FieldSpan>> spans = fieldSpans(text);
+    if (!spans)
+        return std::nullopt;
+    QStringList fields;
+    for (qsizetype field = 0; field < spans->size(); ++field) {
+        const FieldSpan span = spans->at(field);
+        QString value = field == ListField ? QString() : text.sliced(span.from, span.to - span.from);
+        fields.append(withSingleQuotes(value));
+    }
+    // The list, by far the largest field, is cut out of the text in place rather than copied,
+    // so that a large file is not held twice.
+    const FieldSpan list = spans->at(ListField);
+    text.truncate(list.to);
+    text.remove(0, list.from);
+    fields[ListField] = std::move(withSingleQuotes(text));
     return fields;
 }
 
@@ -168,18 +199,22 @@ std::optional<QStringList> parseFile(QFile& file)
 {
     if (!files::openRegularFile(file) || file.size() > MaxStateFileBytes)
         return std::nullopt;
-    // One byte more than the file holds shows a file that grew past the limit meanwhile;
-    // asking for no more than that keeps a small file from costing a buffer of the limit's size.
-    QByteArray bytes = file.read(std::min<qint64>(file.size(), MaxStateFileBytes) + 1);
-    if (bytes.size() > MaxStateFileBytes)
-        return std::nullopt;
+    // Read and decoded piece by piece into text made room for once: a large file is then
+    // never held as its bytes and its text at the same time. A file that grows past the
+    // limit meanwhile is no state file either.
     QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(bytes);
-    // Released before the fields are copied out, so a large file is held twice at most.
-    bytes = QByteArray();
-    if (decoder.hasError())
+    QString text;
+    text.reserve(file.size());
+    qint64 read = 0;
+    for (QByteArray piece = file.read(ReadPieceBytes); !piece.isEmpty(); piece = file.read(ReadPieceBytes)) {
+        read += piece.size();
+        if (read > MaxStateFileBytes)
+            return std::nullopt;
+        text += decoder.decode(piece);
+    }
+    if (decoder.hasError() || file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return parseRecord(text);
+    return parseRecord(std::move(text));
 }
 
 } // namespace

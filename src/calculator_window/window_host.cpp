@@ -52,10 +52,9 @@ void WindowHost::storeAddOnEnter(bool on)
         m_window->settings().setCalcEnter(on);
 }
 
-void WindowHost::backUpList(const QString& list)
+bool WindowHost::backUpList(const QString& list)
 {
-    if (m_window)
-        m_window->backUpList(list);
+    return !m_window || m_window->backUpList(list);
 }
 
 bool WindowHost::keepErasedList(const QString& list)

@@ -25,7 +25,7 @@ public:
     void showInformation(const QString& text) override;
     void storeNumberFormat(int index) override;
     void storeAddOnEnter(bool on) override;
-    void backUpList(const QString& list) override;
+    bool backUpList(const QString& list) override;
     bool keepErasedList(const QString& list) override;
 
 private:

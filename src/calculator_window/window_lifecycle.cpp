@@ -151,7 +151,7 @@ void frmCalcula::restoreSavedCalculation()
     const QString path = numerette::stateFilePath(m_launch.hostTag);
     const numerette::StateFileReader reader{m_calculator.numberLocale(), m_calculator.dateOrder(),
                                             QDate::currentDate()};
-    const numerette::StateFileContents contents = numerette::loadStateFile(path, reader);
+    numerette::StateFileContents contents = numerette::loadStateFile(path, reader);
     const std::optional<CalculatorStateRecord>& saved = contents.record;
     m_owner.unloadSplash();
     if (contents.damaged) {
@@ -163,13 +163,18 @@ void frmCalcula::restoreSavedCalculation()
                              : tr("The saved calculation list could not be read, so a new list was started."))
             + numerette::DoubleBreak + keptAs;
     }
-    QString list = saved ? saved->list : QString();
+    // Taken, not copied: a long list is held once.
+    QString list = saved ? std::move(contents.record->list) : QString();
     // A list grown far past its capacity would cost the window its memory and seconds to lay
     // out: its start goes to a file instead, and the window holds what the list can hold.
     if (const qsizetype keptFrom = numerette::tape::restoredTailStart(list); keptFrom > 0) {
-        const QString keptIn = m_listCommands->keepList(list.left(keptFrom));
-        if (!keptIn.isEmpty()) {
-            list.remove(0, keptFrom);
+        QString tail = list.sliced(keptFrom);
+        list.truncate(keptFrom);
+        const QString keptIn = m_listCommands->keepList(list);
+        if (keptIn.isEmpty()) {
+            list += tail;
+        } else {
+            list = std::move(tail);
             m_loadWarning += (m_loadWarning.isEmpty() ? QString() : numerette::DoubleBreak)
                 + tr("The saved list was longer than the list can hold; its first calculations were kept "
                      "in the file:\r\n%1")
@@ -181,9 +186,10 @@ void frmCalcula::restoreSavedCalculation()
         return;
     if (!saved || saved->date != QDate::currentDate()) {
         // The clear-list command, with the backup step done here: the calculator's host is
-        // attached to the window only once it has been built.
-        backUpList(m_calculator.list());
-        m_calculator.clearList();
+        // attached to the window only once it has been built. A backup that fails keeps the
+        // list, and a new calculation starts on it.
+        if (backUpList(m_calculator.list()))
+            m_calculator.clearList();
         return;
     }
     m_calculator.restoreCalculation(saved->total, saved->pendingOperator, saved->entry, saved->display,

@@ -344,8 +344,8 @@ void Calculator::mnuColar_Click(const QString& clipboardText)
 
 void Calculator::mnuLimpar_Click()
 {
-    m_host.backUpList(m_list);
-    clearList();
+    if (m_host.backUpList(m_list))
+        clearList();
 }
 
 void Calculator::clearList()

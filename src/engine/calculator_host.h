@@ -30,15 +30,12 @@ public:
     // index) and whether Enter adds.
     virtual void storeNumberFormat(int) { }
     virtual void storeAddOnEnter(bool) { }
-    // Keeps a copy of the list before the clear-list command wipes it.
-    virtual void backUpList(const QString&) { }
+    // Keeps a copy of the list before the clear-list command wipes it, when the user wants
+    // one; false when that copy could not be made, and the list then stays.
+    virtual bool backUpList(const QString&) { return true; }
     // Keeps a copy of a full list the user chose to erase, whatever the backup setting;
     // false when no copy could be made, and the list then stays.
-    virtual bool keepErasedList(const QString& list)
-    {
-        backUpList(list);
-        return true;
-    }
+    virtual bool keepErasedList(const QString& list) { return backUpList(list); }
 };
 
 } // namespace numerette

@@ -163,6 +163,8 @@ void TstSpecialFilePaths::backupAtStartUp()
     QTRY_COMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.constFirst().contains(numerette::backupFilePath()),
              qPrintable(messages.texts.constFirst()));
+    // Yesterday's list could not be backed up, so it stays.
+    QCOMPARE(session.calculator.list(), YesterdaysList);
 }
 
 void TstSpecialFilePaths::backupOnClear_data()
@@ -179,10 +181,12 @@ void TstSpecialFilePaths::backupOnClear()
     putAt(numerette::backupFilePath(), kind, m_reader);
 
     Messages messages;
+    const QString list = session.calculator.list();
     QTest::keyClick(&session.window, Qt::Key_L, Qt::ControlModifier);
     QTRY_COMPARE(messages.texts.size(), 1);
     QVERIFY2(messages.texts.constFirst().contains(numerette::backupFilePath()),
              qPrintable(messages.texts.constFirst()));
+    QCOMPARE(session.calculator.list(), list);
 }
 
 QTEST_MAIN(TstSpecialFilePaths)

@@ -26,7 +26,11 @@ public:
     void showInformation(const QString& text) override { notes.append(text); }
     void storeNumberFormat(int index) override { settings.append(u"format "_s + QString::number(index)); }
     void storeAddOnEnter(bool on) override { settings.append(on ? u"add on Enter"_s : u"total on Enter"_s); }
-    void backUpList(const QString& list) override { backups.append(list); }
+    bool backUpList(const QString& list) override
+    {
+        backups.append(list);
+        return true;
+    }
 
     bool closed = false;
     bool answerYes = false;

@@ -27,7 +27,7 @@ public:
     void closeWindow() override {}
     bool askYesNo(const QString&) override { return false; }
     void showInformation(const QString&) override {}
-    void backUpList(const QString&) override {}
+    bool backUpList(const QString&) override { return true; }
 
 private:
     QString m_clipboard;
