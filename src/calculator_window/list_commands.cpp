@@ -137,8 +137,11 @@ void ListCommands::mnuSalvar_Click()
 
 bool ListCommands::saveListAs(const QString& path)
 {
-    if (!numerette::saveListToFile(path, m_calculator.list())) {
-        message_boxes::show(&m_window, QMessageBox::Critical, LoadMessage(Message::InvalidData));
+    QString error;
+    if (!numerette::saveListToFile(path, m_calculator.list(), &error)) {
+        message_boxes::show(&m_window, QMessageBox::Critical,
+                            LoadMessage(Message::InvalidData) + numerette::DoubleBreak
+                                + QDir::toNativeSeparators(path) + numerette::DoubleBreak + error);
         return false;
     }
     m_settings.setUltimoArq(path);

@@ -47,9 +47,9 @@ ShowBackupResult showBackup(const QString& path)
     return ShowBackupResult::Opened;
 }
 
-bool saveListToFile(const QString& path, const QString& list)
+bool saveListToFile(const QString& path, const QString& list, QString* error)
 {
-    return files::replaceFile(path, (list + tape::LineBreak).toUtf8());
+    return files::replaceFile(path, (list + tape::LineBreak).toUtf8(), error);
 }
 
 QString saveDialogStartPath(const QString& ultimoArq, const QString& ultimoPath)

@@ -38,8 +38,8 @@ ShowBackupResult showBackup(const QString& path);
 
 // Writes the list and CR LF to path in UTF-8 through a new file and a rename, so a failed
 // save leaves an older file whole. A new file is readable by its owner only. False when
-// anything failed (message 30).
-bool saveListToFile(const QString& path, const QString& list);
+// anything failed (message 30), and error (when given) says why.
+bool saveListToFile(const QString& path, const QString& list, QString* error = nullptr);
 
 // Where the save dialog starts, from the settings UltimoArq and UltimoPath: the last file
 // name in the last folder; a folder that no longer exists gives way to the documents folder.

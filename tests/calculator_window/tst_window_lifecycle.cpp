@@ -805,7 +805,11 @@ void TstWindowLifecycle::saveInFile()
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages.constFirst().icon, QMessageBox::Critical);
         QCOMPARE(messages.constFirst().title, u" Numerette"_s);
-        QCOMPARE(messages.constFirst().text, u"Invalid Data! Operation aborted."_s);
+        // The message names the file and says why it failed.
+        const QString text = messages.constFirst().text;
+        QVERIFY2(text.startsWith(u"Invalid Data! Operation aborted."_s) && text.contains(path)
+                     && text.contains(u"No such file or directory"_s),
+                 qPrintable(text));
         QCOMPARE(m_settings->UltimoArq(), u"Numeret.txt"_s);
     }
 }
