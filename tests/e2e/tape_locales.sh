@@ -3,7 +3,8 @@
 # The saved tape across real restarts: a change of the number locale both ways keeps the
 # display, the next total and the clipboard true; a change of the date order keeps today's
 # tape; a state file of the earlier seven-field format loads; a tampered field is kept aside
-# with the tape lines kept; Enter at the full list's question keeps the tape.
+# with the tape lines kept; Enter at the full list's question keeps the tape; a calculation
+# typed in English is corrected right in a Brazilian session.
 #   tape_locales.sh PATH-TO-NUMERETTE
 set -uo pipefail
 
@@ -59,6 +60,20 @@ session pt_BR.UTF-8 '1234,5+1='
 expect_tape ' 1\.235,50 T' "the Brazilian tape"
 session C.UTF-8 '+1=' 1,236.50
 expect_tape ' 1,236\.50 T' "the tape after a restart under English"
+
+# --- A correction of an English calculation in a Brazilian session ------------------------------
+session C.UTF-8 '10+20='
+LANG=pt_BR.UTF-8 LC_MESSAGES=C.UTF-8 launch
+focus_calculator "$pid"
+xdotool key F10
+dialog=$(visible_window --pid "$pid" --name 'Correct Item') || fail "Correct Item did not open under pt_BR"
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 60 '2,5'
+xdotool key Return
+clipboard_becomes 12,50 || fail "expected the corrected 12,50 on the clipboard, found '$(timeout 2 xclip -selection clipboard -o 2>/dev/null)'"
+type_into "$pid" '+1='
+clipboard_becomes 13,50 || fail "after the correction +1= did not give 13,50"
+close_with_escape "$pid"
 
 # --- Date order: day first, then month first on the same day -----------------------------------
 session en_GB.UTF-8 '7+'
