@@ -333,14 +333,34 @@ std::optional<Decimal> Decimal::dividedBy(const Decimal& other) const
     return DecimalAccess::fit(quotient, scale, m_negative != other.m_negative);
 }
 
-Decimal Decimal::rounded(int places) const
+Decimal Decimal::rounded(int places, RoundingMode mode) const
 {
     places = std::clamp(places, 0, MaxScale);
     if (places >= m_scale)
         return *this;
     // Dropping at least one digit always leaves room for rounding up.
     Wide w = DecimalAccess::magnitude(*this);
-    if (w.dropDigits(m_scale - places) >= 5)
+    std::uint32_t firstDropped = 0;
+    bool restNonZero = false; // any non-zero digit dropped after the first one
+    for (int count = m_scale - places; count > 0; --count) {
+        restNonZero = restNonZero || firstDropped != 0;
+        firstDropped = w.divSmall(10);
+    }
+    bool up = false;
+    switch (mode) {
+    case RoundingMode::HalfUp:
+        up = firstDropped >= 5;
+        break;
+    case RoundingMode::HalfEven:
+        up = firstDropped > 5 || (firstDropped == 5 && (restNonZero || (w.limb[0] & 1) != 0));
+        break;
+    case RoundingMode::Up:
+        up = firstDropped != 0 || restNonZero;
+        break;
+    case RoundingMode::Down:
+        break;
+    }
+    if (up)
         w.addSmall(1);
     return DecimalAccess::make(w, places, m_negative);
 }

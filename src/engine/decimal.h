@@ -9,6 +9,12 @@
 
 namespace numerette {
 
+// How a number is rounded to fewer decimal places. HalfUp rounds a tie away from zero (2.5 to
+// 3, -2.5 to -3); HalfEven rounds a tie to the even neighbour (2.5 to 2, 3.5 to 4); Up rounds
+// every dropped non-zero fraction away from zero (2.01 to 3); Down cuts it (2.99 to 2, -2.99
+// to -2).
+enum class RoundingMode { HalfUp, HalfEven, Up, Down };
+
 // An exact decimal number: a sign, an unsigned integer below 2^96 and a scale of
 // 0 to 28 decimal places (28 significant digits, magnitude below about 7.9e28).
 // Arithmetic that cannot be represented fails (std::nullopt) instead of wrapping or
@@ -42,8 +48,9 @@ public:
     // Fails on division by zero as well as on overflow.
     std::optional<Decimal> dividedBy(const Decimal& other) const;
 
-    // Rounds half away from zero to the given number of decimal places (0..28).
-    Decimal rounded(int places) const;
+    // Rounds to the given number of decimal places (0..28), half away from zero unless
+    // another mode is asked for; the dropped digits are all looked at, so the result is exact.
+    Decimal rounded(int places, RoundingMode mode = RoundingMode::HalfUp) const;
     // Drops the fractional part (towards minus infinity, like floor).
     Decimal floored() const;
 

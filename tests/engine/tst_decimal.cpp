@@ -32,6 +32,8 @@ private slots:
     void arithmetic();
     void rounded_data();
     void rounded();
+    void roundingModes_data();
+    void roundingModes();
     void plainText_data();
     void plainText();
     void fromDouble15_data();
@@ -137,6 +139,56 @@ void TestDecimal::rounded()
     const Decimal d = parsed(value);
     QCOMPARE(d.rounded(places).toPlainText(), expected);
     QCOMPARE(d.floored().toPlainText(), floored);
+}
+
+void TestDecimal::roundingModes_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("places");
+    QTest::addColumn<QString>("halfUp");
+    QTest::addColumn<QString>("halfEven");
+    QTest::addColumn<QString>("up");
+    QTest::addColumn<QString>("down");
+
+    QTest::newRow("2.5 tie") << "2.5" << 0 << "3" << "2" << "3" << "2";
+    QTest::newRow("3.5 tie") << "3.5" << 0 << "4" << "4" << "4" << "3";
+    QTest::newRow("-2.5 tie") << "-2.5" << 0 << "-3" << "-2" << "-3" << "-2";
+    QTest::newRow("-3.5 tie") << "-3.5" << 0 << "-4" << "-4" << "-4" << "-3";
+    QTest::newRow("0.125 at two decimals") << "0.125" << 2 << "0.13" << "0.12" << "0.13" << "0.12";
+    QTest::newRow("0.135 at two decimals") << "0.135" << 2 << "0.14" << "0.14" << "0.14" << "0.13";
+    QTest::newRow("-0.125 at two decimals") << "-0.125" << 2 << "-0.13" << "-0.12" << "-0.13" << "-0.12";
+    QTest::newRow("just above a tie") << "0.1250000001" << 2 << "0.13" << "0.13" << "0.13" << "0.12";
+    QTest::newRow("just below a tie") << "0.1249999999" << 2 << "0.12" << "0.12" << "0.13" << "0.12";
+    QTest::newRow("tie behind zeros") << "2.50000" << 0 << "3" << "2" << "3" << "2";
+    QTest::newRow("a far digit rounds up") << "2.0000000001" << 0 << "2" << "2" << "3" << "2";
+    QTest::newRow("-2.99 cut") << "-2.99" << 0 << "-3" << "-3" << "-3" << "-2";
+    QTest::newRow("exact stays") << "1.25" << 2 << "1.25" << "1.25" << "1.25" << "1.25";
+    QTest::newRow("carry through nines") << "9.9951" << 2 << "10" << "10" << "10" << "9.99";
+    QTest::newRow("one decimal") << "0.45" << 1 << "0.5" << "0.4" << "0.5" << "0.4";
+    QTest::newRow("eight decimals") << "1.000000015" << 8 << "1.00000002" << "1.00000002" << "1.00000002"
+                                    << "1.00000001";
+    QTest::newRow("ten decimals tie") << "0.00000000005" << 10 << "0.0000000001" << "0" << "0.0000000001"
+                                      << "0";
+    QTest::newRow("small negative up") << "-0.001" << 2 << "0" << "0" << "-0.01" << "0";
+    QTest::newRow("28 decimals to 27")
+        << "7.9228162514264337593543950335" << 27 << "7.922816251426433759354395034"
+        << "7.922816251426433759354395034" << "7.922816251426433759354395034" << "7.922816251426433759354395033";
+}
+
+// Every mode on the same value, each exact over all the digits it drops.
+void TestDecimal::roundingModes()
+{
+    QFETCH(QString, value);
+    QFETCH(int, places);
+    QFETCH(QString, halfUp);
+    QFETCH(QString, halfEven);
+    QFETCH(QString, up);
+    QFETCH(QString, down);
+    const Decimal d = parsed(value);
+    QCOMPARE(d.rounded(places, numerette::RoundingMode::HalfUp).toPlainText(), halfUp);
+    QCOMPARE(d.rounded(places, numerette::RoundingMode::HalfEven).toPlainText(), halfEven);
+    QCOMPARE(d.rounded(places, numerette::RoundingMode::Up).toPlainText(), up);
+    QCOMPARE(d.rounded(places, numerette::RoundingMode::Down).toPlainText(), down);
 }
 
 void TestDecimal::plainText_data()
