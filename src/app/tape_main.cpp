@@ -118,6 +118,7 @@ int main(int argc, char* argv[])
     calculator.setNumberLocale(NumberLocale::withDecimal(options.decimal));
     calculator.setDateOrder(options.dateOrder);
     calculator.chooseNumberFormat(options.formatIndex);
+    calculator.setRoundingMode(options.rounding);
     if (options.addMode)
         calculator.mnuEnter_Click();
     calculator.setInsertText(options.insertText);

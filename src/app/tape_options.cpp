@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include "rounding_modes.h"
+
 namespace numerette {
 
 namespace {
@@ -46,7 +48,7 @@ bool knownFormat(int index)
 }
 
 // A new option is one more row; help and parsing follow from it.
-const std::array<TapeOption, 8> Options{{
+const std::array<TapeOption, 9> Options{{
     //: Stands for the number given to --format in numerette-tape --help.
     {"format", QT_TRANSLATE_NOOP("TapeCommandLine", "N"), nullptr,
      //: What --format does, in numerette-tape --help: at most 55 columns.
@@ -67,6 +69,20 @@ const std::array<TapeOption, 8> Options{{
      [](TapeOptions& o, const QString&) -> std::optional<QString> {
          o.addMode = true;
          return std::nullopt;
+     }},
+    {"rounding", nullptr, "half-up|half-even|up|down",
+     //: What --rounding does, in numerette-tape --help: at most 55 columns.
+     QT_TRANSLATE_NOOP("TapeCommandLine", "how each step rounds the total (half-up unless given)"),
+     [](TapeOptions& o, const QString& value) -> std::optional<QString> {
+         for (const RoundingModeChoice& choice : RoundingModes) {
+             if (value == QLatin1String(choice.word)) {
+                 o.rounding = choice.mode;
+                 return std::nullopt;
+             }
+         }
+         //: numerette-tape's complaint about --rounding's value: %1 is the option, %2 what was given.
+         return translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 takes half-up, half-even, up or down, not '%2'"))
+             .arg(QStringLiteral("--rounding"), value);
      }},
     {"decimal", nullptr, ",|.",
      //: What --decimal does, in numerette-tape --help: at most 55 columns.

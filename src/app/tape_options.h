@@ -15,6 +15,7 @@ namespace numerette {
 struct TapeOptions {
     int formatIndex = StandardFormatIndex;
     bool addMode = false;
+    RoundingMode rounding = RoundingMode::HalfUp;
     QChar decimal = QLatin1Char('.');
     tape::DateOrder dateOrder = tape::DateOrder::DayMonthYear;
     QDate today = QDate::currentDate();

@@ -66,6 +66,11 @@ QString Calculator::format(const Decimal& value, QStringView picture) const
     return FormatPicture(value, picture, m_locale);
 }
 
+QString Calculator::formatStep(const Decimal& value) const
+{
+    return FormatPicture(value, m_numberFormat, m_locale, m_roundingMode);
+}
+
 QString Calculator::formatText(const QString& text, QStringView picture) const
 {
     return FormatPicture(QStringView(text), picture, m_locale);

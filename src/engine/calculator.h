@@ -80,6 +80,10 @@ public:
 
     // --- Commands ------------------------------------------------------------------------
     void chooseNumberFormat(int index);
+    // How each step of the arithmetic rounds the total to the format's decimals (half up,
+    // away from zero, unless the user chose otherwise).
+    void setRoundingMode(RoundingMode mode) { m_roundingMode = mode; }
+    RoundingMode roundingMode() const { return m_roundingMode; }
     void mnuEnter_Click();
     void mnuIgual_Click();
     void setInsertText(bool on);
@@ -220,6 +224,9 @@ private:
     std::optional<Decimal> valueOf(const QString& text) const;
     QString format(const Decimal& value, QStringView picture) const;
     QString formatText(const QString& text, QStringView picture) const;
+    // A result of the arithmetic as the running total keeps it: the number format, rounded
+    // with the chosen rounding mode.
+    QString formatStep(const Decimal& value) const;
     QString valueColumn() const;
 
     void commitStep();
@@ -268,6 +275,7 @@ private:
 
     int m_numberFormatIndex = StandardFormatIndex;
     QString m_numberFormat;
+    RoundingMode m_roundingMode = RoundingMode::HalfUp;
     bool m_addMode = false;
     bool m_addModeNoteShown = false;
     bool m_timeMode = false;

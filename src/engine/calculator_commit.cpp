@@ -28,7 +28,7 @@ void Calculator::ApplyPendingOperation()
         else if (m_pendingOperator == QLatin1String("*"))
             result = total->times(*operand);
         if (result)
-            setTotal(format(*result, m_numberFormat));
+            setTotal(formatStep(*result));
     }
     m_insertLabel.clear();
 }
@@ -74,7 +74,7 @@ void Calculator::applyPercentage()
         result = total->times(*f);
     }
     if (result)
-        setTotal(format(*result, m_numberFormat));
+        setTotal(formatStep(*result));
 }
 
 void Calculator::WriteTotal(const tape::TailEdit& edit)

@@ -111,10 +111,11 @@ std::optional<Decimal> ValueOf(QStringView text, const NumberLocale& locale)
     return Decimal::fromPlainText(plain);
 }
 
-QString FormatPicture(const Decimal& value, QStringView picture, const NumberLocale& locale)
+QString FormatPicture(const Decimal& value, QStringView picture, const NumberLocale& locale,
+                      RoundingMode rounding)
 {
     const Picture format(picture);
-    const Decimal shown = value.rounded(format.fixedDecimals + format.optionalDecimals);
+    const Decimal shown = value.rounded(format.fixedDecimals + format.optionalDecimals, rounding);
 
     QString text = value.isNegative() ? QStringLiteral("-") : QString();
     text += integerText(shown, format, locale.group);

@@ -35,10 +35,12 @@ std::optional<Decimal> ValueOf(QStringView text, const NumberLocale& locale);
 //   "#,##0.00####", "#,##0.##########", "#,##0.0".."#,##0.00000000", "#,##0.00", "#,##0", "0.00"
 //   "000", "00", "#000"    at least that many digits, leading zeros
 //   "#00:00:00"            at least six digits, ":" before the last four and last two
-// Rounds half away from zero to the picture's last decimal place; a negative value gets a
+// Rounds to the picture's last decimal place, half away from zero unless another mode is
+// asked for; a negative value gets a
 // leading "-"; a picture with only optional decimals keeps a trailing decimal separator
 // when they are all dropped ("12." with "#,##0.##########").
-QString FormatPicture(const Decimal& value, QStringView picture, const NumberLocale& locale);
+QString FormatPicture(const Decimal& value, QStringView picture, const NumberLocale& locale,
+                      RoundingMode rounding = RoundingMode::HalfUp);
 // The same for a text: the text's value (ValueOf) formatted, or the text unchanged when it
 // is no number.
 QString FormatPicture(QStringView text, QStringView picture, const NumberLocale& locale);
