@@ -22,7 +22,7 @@ constexpr qsizetype EarlierFieldCount = 7;
 constexpr qsizetype FieldCount = 8;
 // Past this many damaged copies side by side, a new damaged file stays where it is.
 constexpr int MaxDamagedCopies = 999;
-constexpr qint64 ReadPieceBytes = 256 * 1024;
+constexpr qint64 ReadPieceBytes = qint64(256) * 1024;
 // The item counter's digits: three as written, more only on a list grown past its capacity.
 constexpr qsizetype MaxCounterDigits = 5;
 
@@ -228,7 +228,7 @@ QString stateFilePath(int hostTag)
 QString keepAside(const QString& path)
 {
     for (int copy = 1; copy <= MaxDamagedCopies; ++copy) {
-        const QString aside = path + QStringLiteral(".damaged")
+        QString aside = path + QStringLiteral(".damaged")
             + (copy == 1 ? QString() : QLatin1Char('.') + QString::number(copy));
         if (QFile::rename(path, aside))
             return aside;

@@ -72,6 +72,7 @@ QString helpRows(const std::vector<std::pair<QString, QString>>& rows)
 std::vector<std::pair<QString, QString>> translatedRows(const auto& table)
 {
     std::vector<std::pair<QString, QString>> rows;
+    rows.reserve(std::size(table));
     for (const HelpRow& row : table)
         rows.emplace_back(QString::fromLatin1(row.name), translated(row.description));
     return rows;

@@ -37,7 +37,7 @@ struct StartupRoute {
     bool showCalculator = false;
     bool timeMode = false; // a secondary calculator whose word ends in "tempo"
 
-    // The tag of the host window: 2 marks a secondary calculator process, 0 any other.
+    // The tag of the host window: 2 marks a secondary calculator process, 1 any other.
     int hostTag() const { return kind == Kind::SecondaryCalculator ? 2 : 1; }
 };
 

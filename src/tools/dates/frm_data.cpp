@@ -69,7 +69,7 @@ QString indexed(const char* name, int index)
 
 } // namespace
 
-frmData::frmData(numerette::Calculator& calculator, QString dateFormat, QWidget* parent)
+frmData::frmData(numerette::Calculator& calculator, const QString& dateFormat, QWidget* parent)
     : QDialog(parent)
     , m_calculator(calculator)
     , m_style(numerette::dates::dateStyleOf(dateFormat, numerette::dates::dateSeparatorOf(QLocale::system())))
