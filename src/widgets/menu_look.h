@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QIcon>
-
 class QPalette;
 class QWidget;
 
@@ -15,8 +13,5 @@ void applyMenuLook(QWidget& menuBar);
 
 // Whether a palette is a dark one: its window is darker than the window's text.
 bool paletteIsDark(const QPalette& palette);
-
-// The menu image list: a small picture per index. An index with no picture gives a null icon.
-QIcon menuImage(int index);
 
 } // namespace numerette
