@@ -58,17 +58,22 @@ QString styleSheet(const MenuColours& c)
 // palette changes while the program runs (the desktop switched between light and dark).
 class MenuLookFollower final : public QObject {
 public:
+    static constexpr QLatin1StringView ObjectName{"menuLookFollower"};
+
     explicit MenuLookFollower(QWidget& menuBar)
         : QObject(&menuBar)
         , m_bar(menuBar)
     {
-        menuBar.installEventFilter(this);
+        setObjectName(ObjectName);
+        // The application is told of a new palette (a filter on it sees every event; only
+        // that one is looked at).
+        QCoreApplication::instance()->installEventFilter(this);
         apply();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &m_bar && event->type() == QEvent::ApplicationPaletteChange)
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange)
             apply();
         return false;
     }
@@ -99,7 +104,7 @@ bool paletteIsDark(const QPalette& palette)
 
 void applyMenuLook(QWidget& menuBar)
 {
-    if (!menuBar.findChild<MenuLookFollower*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!menuBar.findChild<QObject*>(MenuLookFollower::ObjectName, Qt::FindDirectChildrenOnly))
         new MenuLookFollower(menuBar);
 }
 

@@ -179,6 +179,10 @@ void TstContrast::menusFollowPaletteChange()
     for (const bool dark : {true, false}) {
         setApplicationPalette(dark);
         QCOMPARE(numerette::paletteIsDark(QApplication::palette()), dark);
+        // The bar shows the look's own background, light or dark as the palette.
+        const QColor bar = session.window.menuBar()->grab().toImage().pixelColor(1, 1);
+        QVERIFY(bar != QApplication::palette().color(QPalette::Window));
+        QCOMPARE(bar.lightness() < 128, dark);
         checkWindowAndMenus(session);
     }
 }
