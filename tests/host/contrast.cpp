@@ -42,7 +42,8 @@ QRect textArea(const QWidget& widget)
             return {};
         QStyleOptionFrame option;
         option.initFrom(edit);
-        option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+        option.lineWidth =
+            edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
         option.state |= QStyle::State_Sunken;
         // Clear of the frame and of its focus ring.
         return edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).adjusted(1, 1, -1, -1);
@@ -58,7 +59,9 @@ QRect textArea(const QWidget& widget)
         if (qobject_cast<const QRadioButton*>(button))
             return button->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, button);
         if (qobject_cast<const QPushButton*>(button))
-            return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).adjusted(2, 2, -2, -2);
+            return button->style()
+                ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                .adjusted(2, 2, -2, -2);
         // The keypad's own keys draw their caption over the whole face.
         return button->rect().adjusted(2, 2, -2, -2);
     }
@@ -130,9 +133,9 @@ double inkContrast(const QImage& picture, const QRect& area)
     }
     if (counts.empty())
         return 1;
-    const QRgb background =
-        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second < b.second; })
-            ->first;
+    const QRgb background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                                return a.second < b.second;
+                            })->first;
     double most = 1;
     for (const auto& [colour, count] : counts)
         most = std::max(most, contrastRatio(QColor(background), QColor(colour)));

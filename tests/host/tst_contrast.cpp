@@ -193,38 +193,43 @@ void TstContrast::toolWindows_data()
     QTest::addColumn<OpenTool>("open");
     for (const bool dark : {false, true}) {
         const char* palette = dark ? "dark" : "light";
-        QTest::addRow("%s interest", palette) << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
-            auto window = std::make_unique<frmJuro>(c, u"dd/mm/yyyy"_s, parent);
-            window->setPrompts(prompts, prompts);
-            window->findChild<QLineEdit*>(u"txtValVista"_s)->setText(u"125,000.00"_s);
-            window->findChild<QLineEdit*>(u"txtParcelas"_s)->setText(u"24"_s);
-            window->findChild<QLineEdit*>(u"txtJuroAp"_s)->setText(u"1.99"_s);
-            window->cmdCalcular_Click();
-            return std::unique_ptr<QDialog>(std::move(window));
-        });
-        QTest::addRow("%s dates", palette) << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts&, QWidget* parent) {
-            auto window = std::make_unique<frmData>(c, u"dd/mm/yyyy"_s, parent);
-            window->findChild<QLineEdit*>(u"txtData0"_s)->setText(u"05/03/1996"_s);
-            window->findChild<QLineEdit*>(u"txtData1"_s)->setText(u"05/03/2024"_s);
-            window->findChild<QPushButton*>(u"cmdCalcula0"_s)->click();
-            return std::unique_ptr<QDialog>(std::move(window));
-        });
-        QTest::addRow("%s rule of three", palette) << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
-            auto window = std::make_unique<frmRegra>(c, frmRegra::PrinterSource{}, parent);
-            prompts.answers = {numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes};
-            window->setPrompts(prompts);
-            window->cmdExemplo_Click();
-            window->cmdCalcular_Click();
-            return std::unique_ptr<QDialog>(std::move(window));
-        });
-        QTest::addRow("%s weight", palette) << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
-            auto window = std::make_unique<frmPeso>(c, parent);
-            window->findChild<QLineEdit*>(u"txtAltura"_s)->setText(u"1.65"_s);
-            window->setPrompts(prompts);
-            window->findChild<QLineEdit*>(u"txtPeso"_s)->setText(u"60"_s);
-            window->cmdHomem_Click();
-            return std::unique_ptr<QDialog>(std::move(window));
-        });
+        QTest::addRow("%s interest", palette)
+            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
+                   auto window = std::make_unique<frmJuro>(c, u"dd/mm/yyyy"_s, parent);
+                   window->setPrompts(prompts, prompts);
+                   window->findChild<QLineEdit*>(u"txtValVista"_s)->setText(u"125,000.00"_s);
+                   window->findChild<QLineEdit*>(u"txtParcelas"_s)->setText(u"24"_s);
+                   window->findChild<QLineEdit*>(u"txtJuroAp"_s)->setText(u"1.99"_s);
+                   window->cmdCalcular_Click();
+                   return std::unique_ptr<QDialog>(std::move(window));
+               });
+        QTest::addRow("%s dates", palette)
+            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts&, QWidget* parent) {
+                   auto window = std::make_unique<frmData>(c, u"dd/mm/yyyy"_s, parent);
+                   window->findChild<QLineEdit*>(u"txtData0"_s)->setText(u"05/03/1996"_s);
+                   window->findChild<QLineEdit*>(u"txtData1"_s)->setText(u"05/03/2024"_s);
+                   window->findChild<QPushButton*>(u"cmdCalcula0"_s)->click();
+                   return std::unique_ptr<QDialog>(std::move(window));
+               });
+        QTest::addRow("%s rule of three", palette)
+            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
+                   auto window = std::make_unique<frmRegra>(c, frmRegra::PrinterSource{}, parent);
+                   prompts.answers = {numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes,
+                                      numerette::PromptAnswer::Yes};
+                   window->setPrompts(prompts);
+                   window->cmdExemplo_Click();
+                   window->cmdCalcular_Click();
+                   return std::unique_ptr<QDialog>(std::move(window));
+               });
+        QTest::addRow("%s weight", palette)
+            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
+                   auto window = std::make_unique<frmPeso>(c, parent);
+                   window->findChild<QLineEdit*>(u"txtAltura"_s)->setText(u"1.65"_s);
+                   window->setPrompts(prompts);
+                   window->findChild<QLineEdit*>(u"txtPeso"_s)->setText(u"60"_s);
+                   window->cmdHomem_Click();
+                   return std::unique_ptr<QDialog>(std::move(window));
+               });
     }
 }
 
