@@ -85,7 +85,7 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
             [this](const QPoint& position) { emit formatMenuRequested(mapToGlobal(position)); });
     m_counter->setAccessibleName(tr("Item count"));
     m_counter->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    setTextColour(m_counter, QColor(0x4a, 0x55, 0x68));
+    setTextColour(m_counter, QColor(0x2b, 0x34, 0x42));
 
     m_display = addDisplay(QStringLiteral("lblVisor0"));
     m_display->setAccessibleName(tr("Display"));
