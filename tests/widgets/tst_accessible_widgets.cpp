@@ -5,17 +5,19 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "accessible_program.h"
 #include "quote_mark.h"
 
 using namespace Qt::StringLiterals;
 
-// How the drawn quotation button reads to assistive technology.
+// How the program and its drawn quotation button read to assistive technology.
 class TstAccessibleWidgets : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QAccessible::setActive(true); }
     void quoteMarkIsAPushButton();
+    void programIsAnnouncedByItsOwnName();
 };
 
 // A button by role, name and action: pressing it through its action is a click, as a left
@@ -45,6 +47,18 @@ void TstAccessibleWidgets::quoteMarkIsAPushButton()
     QCOMPARE(clicked.count(), 2);
     QTest::mouseClick(mark, Qt::RightButton);
     QCOMPARE(clicked.count(), 2);
+}
+
+// The settings and data folders keep the application object's name.
+void TstAccessibleWidgets::programIsAnnouncedByItsOwnName()
+{
+    QCoreApplication::setApplicationName(u"Numeret"_s);
+    numerette::announceProgramAs(u"Numerette"_s);
+    QAccessibleInterface* program = QAccessible::queryAccessibleInterface(qApp);
+    QVERIFY(program);
+    QCOMPARE(program->role(), QAccessible::Application);
+    QCOMPARE(program->text(QAccessible::Name), u"Numerette"_s);
+    QCOMPARE(QCoreApplication::applicationName(), u"Numeret"_s);
 }
 
 QTEST_MAIN(TstAccessibleWidgets)
