@@ -27,7 +27,6 @@ class TstToolWindowAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QAccessible::setActive(true); }
     void everyControlHasAName_data();
     void everyControlHasAName();
     void namesAndRoles_data();

@@ -15,7 +15,6 @@ class TstAccessibleWidgets : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QAccessible::setActive(true); }
     void quoteMarkIsAPushButton();
     void programIsAnnouncedByItsOwnName();
 };
