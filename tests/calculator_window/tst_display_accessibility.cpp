@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "spoken_line.h"
@@ -23,7 +24,8 @@ QString itemLine(const QString& value, const QString& marker, const QString& lab
 
 } // namespace
 
-// The calculator as a screen reader follows it: the display reads each key.
+// The calculator as a screen reader follows it: the display holds the focus and reads each
+// key, the list is a Tab away.
 class TstDisplayAccessibility : public QObject {
     Q_OBJECT
 
@@ -34,11 +36,13 @@ private slots:
     void spokenLines();
     void listEnds_data();
     void listEnds();
-    void displayIsReadable();
+    void displayHoldsTheFocus();
     void everyKeyIsRead();
+    void tabAndEscMoveBetweenDisplayAndList();
 
 private:
     QWidget* displayRow() const { return m_fixture->window.findChild<QWidget*>(u"lblVisor3"_s); }
+    QPlainTextEdit* tape() const { return m_fixture->window.findChild<QPlainTextEdit*>(u"txtFita"_s); }
     void showWindow();
 
     std::unique_ptr<WindowFixture> m_fixture;
@@ -110,13 +114,16 @@ void TstDisplayAccessibility::listEnds()
     QCOMPARE(SpokenLine::ofListEnd(list, DateOrder::DayMonthYear), spoken);
 }
 
-void TstDisplayAccessibility::displayIsReadable()
+void TstDisplayAccessibility::displayHoldsTheFocus()
 {
     showWindow();
+    QCOMPARE(QApplication::focusWidget(), displayRow());
     QAccessibleInterface* display = QAccessible::queryAccessibleInterface(displayRow());
     QVERIFY(display);
     QCOMPARE(display->role(), QAccessible::EditableText);
     QCOMPARE(display->text(QAccessible::Name), u"Display"_s);
+    QVERIFY(display->state().focusable);
+    QVERIFY(display->state().focused);
     QVERIFY(display->state().readOnly);
     QVERIFY(display->textInterface());
     QCOMPARE(display->textInterface()->text(0, display->textInterface()->characterCount()), u"0"_s);
@@ -139,8 +146,9 @@ void TstDisplayAccessibility::everyKeyIsRead()
     } steps[] = {{'1', u"1"_s, 1}, {'2', u"12"_s, 12}, {'+', u"12 plus"_s, 12},
                  {'3', u"3"_s, 3}, {'0', u"30"_s, 30}, {'=', u"Total 42"_s, 42}};
     for (const auto& step : steps) {
-        QTest::keyClick(&m_fixture->window, step.key);
-            QCOMPARE(text->text(0, text->characterCount()), step.reading);
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        QCOMPARE(QApplication::focusWidget(), displayRow());
+        QCOMPARE(text->text(0, text->characterCount()), step.reading);
         QCOMPARE(display->valueInterface()->currentValue().toDouble(), step.value);
     }
     for (const QString& name : {u"lblVisor0"_s, u"lblVisor1"_s}) {
@@ -150,6 +158,36 @@ void TstDisplayAccessibility::everyKeyIsRead()
         QVERIFY(!iface->text(QAccessible::Description).isEmpty());
     }
     QCOMPARE(m_fixture->window.findChild<QLabel*>(u"lblVisor0"_s)->text(), u"42"_s);
+}
+
+void TstDisplayAccessibility::tabAndEscMoveBetweenDisplayAndList()
+{
+    showWindow();
+    QTest::keyClicks(QApplication::focusWidget(), u"5+3="_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tape());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(tape());
+    QCOMPARE(list->role(), QAccessible::EditableText);
+    QCOMPARE(list->text(QAccessible::Name), u"Calculation list"_s);
+    QVERIFY(list->state().readOnly);
+    QVERIFY(list->state().focused);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), displayRow());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), tape());
+    // Up in the list reads the line above: the caret moves line by line.
+    const int lineBefore = tape()->textCursor().blockNumber();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(tape()->textCursor().blockNumber(), lineBefore - 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), displayRow());
+    QVERIFY(!m_fixture->host.m_closed);
+    // From the display, Esc closes the calculator as ever, and the keys still count.
+    QTest::keyClicks(QApplication::focusWidget(), u"2+2="_s);
+    QCOMPARE(m_fixture->calculator.display(), u"4"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(m_fixture->host.m_closed);
 }
 
 QTEST_MAIN(TstDisplayAccessibility)
