@@ -190,7 +190,8 @@ else:
         fail("Esc in the list does not return to the display")
 
 # The tool windows, each opened from the keyboard and closed with Esc.
-for keys, title in [("F5", "Calculate Date"), ("ctrl+t", "Rule of Three"), ("shift+F5", "Ideal Weight")]:
+for keys, title in [("F5", "Calculate Date"), ("ctrl+t", "Rule of Three"), ("shift+F5", "Ideal Weight"),
+                    ("ctrl+j", "Capitalized Interest")]:
     key(keys, 1.0)
     window = window_titled(app, title)
     if window is None:

@@ -37,7 +37,7 @@ private slots:
 void TstToolWindowAccessibility::everyControlHasAName_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"dates", "rule of three", "weight"})
+    for (const char* name : {"dates", "interest", "rule of three", "weight"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
