@@ -76,10 +76,11 @@ int DisplayAccessible::offsetAtPoint(const QPoint& point) const
     return rect().contains(point) ? 0 : -1;
 }
 
-QString DisplayAccessible::attributes(int offset, int* startOffset, int* endOffset) const
+// The whole text is one run without attributes; a screen reader builds a line from runs.
+QString DisplayAccessible::attributes(int, int* startOffset, int* endOffset) const
 {
-    *startOffset = offset;
-    *endOffset = offset;
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
 }
 
