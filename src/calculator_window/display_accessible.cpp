@@ -13,10 +13,7 @@ QAccessibleInterface* displayInterface(const QString&, QObject* object)
 
 } // namespace
 
-DisplayAccessible::DisplayAccessible(DisplayRow* row)
-    : QAccessibleWidget(row, QAccessible::EditableText)
-{
-}
+DisplayAccessible::DisplayAccessible(DisplayRow* row) : QAccessibleWidget(row, QAccessible::EditableText) { }
 
 void DisplayAccessible::install()
 {

@@ -21,22 +21,22 @@ public:
     // QAccessibleTextInterface: one line, without a caret the user could move.
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
     int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
     int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    void setCursorPosition(int) override { }
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
-    void scrollToSubstring(int, int) override {}
+    void scrollToSubstring(int, int) override { }
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
     using QAccessibleWidget::text;
 
     // QAccessibleValueInterface: read only.
     QVariant currentValue() const override;
-    void setCurrentValue(const QVariant&) override {}
+    void setCurrentValue(const QVariant&) override { }
     QVariant maximumValue() const override { return {}; }
     QVariant minimumValue() const override { return {}; }
     QVariant minimumStepSize() const override { return {}; }

@@ -27,12 +27,24 @@ QString SpokenLine::of(QStringView line, DateOrder order)
         const auto item = numerette::tape::itemParts(line);
         QString word;
         switch (item->op.unicode()) {
-        case u'+': word = tr("plus"); break;
-        case u'-': word = tr("minus"); break;
-        case 0x00D7: word = tr("times"); break;
-        case 0x00F7: word = tr("divided by"); break;
-        case u'%': word = tr("percent"); break;
-        default: word = tr("equals"); break;
+        case u'+':
+            word = tr("plus");
+            break;
+        case u'-':
+            word = tr("minus");
+            break;
+        case 0x00D7:
+            word = tr("times");
+            break;
+        case 0x00F7:
+            word = tr("divided by");
+            break;
+        case u'%':
+            word = tr("percent");
+            break;
+        default:
+            word = tr("equals");
+            break;
         }
         const QString spoken = item->value + QLatin1Char(' ') + word;
         return item->label.isEmpty() ? spoken : item->label + QLatin1Char(' ') + spoken;

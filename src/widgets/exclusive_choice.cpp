@@ -12,10 +12,7 @@ constexpr char ChoiceProperty[] = "numeretteExclusiveChoice";
 
 class ExclusiveChoice : public QAccessibleWidget {
 public:
-    explicit ExclusiveChoice(QAbstractButton* button)
-        : QAccessibleWidget(button, QAccessible::RadioButton)
-    {
-    }
+    explicit ExclusiveChoice(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::RadioButton) { }
 
     QAccessible::State state() const override
     {

@@ -12,10 +12,7 @@ constexpr char OneObjectProperty[] = "numeretteOneAccessibleObject";
 
 class OneObject : public QAccessibleWidget {
 public:
-    explicit OneObject(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::StaticText)
-    {
-    }
+    explicit OneObject(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) { }
 
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }

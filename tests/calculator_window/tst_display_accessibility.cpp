@@ -96,10 +96,9 @@ void TstDisplayAccessibility::listEnds_data()
     const QString separator = u' ' + QString(25, u'=');
     const QString count = u" 002"_s + QString(22, u' ');
     QTest::newRow("item") << QStringList{separator, itemLine(u"12"_s, u" +"_s)} << u"12 plus"_s;
-    QTest::newRow("closed calculation")
-        << QStringList{itemLine(u"12"_s, u" +"_s), itemLine(u"30"_s, u" ="_s), count, itemLine(u"42"_s, u" T"_s),
-                       separator}
-        << u"Total 42"_s;
+    QTest::newRow("closed calculation") << QStringList{itemLine(u"12"_s, u" +"_s), itemLine(u"30"_s, u" ="_s), count,
+                                                       itemLine(u"42"_s, u" T"_s), separator}
+                                        << u"Total 42"_s;
     QTest::newRow("a new day") << QStringList{u" 05/03/2024 Tue"_s.leftJustified(26), separator} << QString();
     QTest::newRow("empty list") << QStringList{} << QString();
 }

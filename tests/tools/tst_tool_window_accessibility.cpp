@@ -67,8 +67,8 @@ void TstToolWindowAccessibility::namesAndRoles_data()
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("expected");
     const auto row = [](const char* window, const char* control, QAccessible::Role role, const QString& name) {
-        QTest::addRow("%s %s", window, control) << QString::fromLatin1(window) << QString::fromLatin1(control) << role
-                                                 << name;
+        QTest::addRow("%s %s", window, control)
+            << QString::fromLatin1(window) << QString::fromLatin1(control) << role << name;
     };
     row("dates", "txtData0", QAccessible::EditableText, u"Initial Date"_s);
     row("dates", "txtAnos", QAccessible::EditableText, u"Years"_s);
