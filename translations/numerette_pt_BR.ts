@@ -1556,6 +1556,46 @@ os nomes deles.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenLine</name>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por cento</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Items: %1</source>
+        <extracomment>The count line of a closed calculation; %1 is its number of items</extracomment>
+        <translation>Itens: %1</translation>
+    </message>
+    <message>
+        <source>End of calculation</source>
+        <translation>Fim do cálculo</translation>
+    </message>
+</context>
+<context>
     <name>TapeCommandLine</name>
     <message>
         <source>%1 takes %2 or %3, not &apos;%4&apos;</source>
@@ -1691,6 +1731,13 @@ See numerette-tape(1).</source>
         <extracomment>Last lines of numerette-tape --help; each within 80 columns.</extracomment>
         <translation>Código de saída: 0 em caso de sucesso, 2 para opção ou nome de tecla inválido.
 Veja numerette-tape(1).</translation>
+    </message>
+</context>
+<context>
+    <name>TapeView</name>
+    <message>
+        <source>Calculation list</source>
+        <translation>Lista de cálculos</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2039,38 @@ para chegar ao peso normal</translation>
         <extracomment>Tooltip of a date field: the order it is typed in (month, day, year)</extracomment>
         <translation>mm/dd/aaaa</translation>
     </message>
+    <message>
+        <source>Years</source>
+        <translation>Anos</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Semanas</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Count years</source>
+        <translation>Contar anos</translation>
+    </message>
+    <message>
+        <source>Count months</source>
+        <translation>Contar meses</translation>
+    </message>
+    <message>
+        <source>Count weeks</source>
+        <translation>Contar semanas</translation>
+    </message>
+    <message>
+        <source>Count days</source>
+        <translation>Contar dias</translation>
+    </message>
 </context>
 <context>
     <name>frmJuro</name>
@@ -2105,6 +2184,54 @@ para chegar ao peso normal</translation>
         <extracomment>Title of the result frame; %1 is the weight class (THIN, NORMAL, OVERWEIGHT, FAT, OBESE)</extracomment>
         <translation>Resultado = %1</translation>
     </message>
+    <message>
+        <source>Obese above</source>
+        <translation>Obeso acima de</translation>
+    </message>
+    <message>
+        <source>Fat above</source>
+        <translation>Gordo acima de</translation>
+    </message>
+    <message>
+        <source>Overweight above</source>
+        <translation>Sobrepeso acima de</translation>
+    </message>
+    <message>
+        <source>Medium weight</source>
+        <translation>Peso médio</translation>
+    </message>
+    <message>
+        <source>Thin below</source>
+        <translation>Magro abaixo de</translation>
+    </message>
+    <message>
+        <source>Weight scale</source>
+        <translation>Escala de peso</translation>
+    </message>
+    <message>
+        <source>No result</source>
+        <translation>Sem resultado</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Magro</translation>
+    </message>
+    <message>
+        <source>Normal weight</source>
+        <translation>Peso normal</translation>
+    </message>
+    <message>
+        <source>Overweight</source>
+        <translation>Sobrepeso</translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation>Gordo</translation>
+    </message>
+    <message>
+        <source>Obese</source>
+        <translation>Obeso</translation>
+    </message>
 </context>
 <context>
     <name>frmRegra</name>
@@ -2112,6 +2239,26 @@ para chegar ao peso normal</translation>
         <source>I&amp;ncognita</source>
         <extracomment>Header of the column that chooses the unknown value; the English version shows this Portuguese word (&quot;unknown&quot;). The mnemonic is dropped when shown</extracomment>
         <translation>I&amp;ncógnita</translation>
+    </message>
+    <message>
+        <source>Quantity, row %1</source>
+        <translation>Quantidade, linha %1</translation>
+    </message>
+    <message>
+        <source>Description, row %1</source>
+        <translation>Descrição, linha %1</translation>
+    </message>
+    <message>
+        <source>Unknown in row %1</source>
+        <translation>Incógnita na linha %1</translation>
+    </message>
+    <message>
+        <source>New quantity, row %1</source>
+        <translation>Nova quantidade, linha %1</translation>
+    </message>
+    <message>
+        <source>New description, row %1</source>
+        <translation>Nova descrição, linha %1</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "accessible_program.h"
 #include "activation_return.h"
 #include "app_picture.h"
 #include "command_line.h"
@@ -71,6 +72,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Numeret"));
     QCoreApplication::setApplicationVersion(numerette::programVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("numerette"));
+    // The settings and data keep the old name above; the user hears the program's own.
+    numerette::announceProgramAs(QStringLiteral("Numerette"));
     QGuiApplication::setWindowIcon(appIcon());
     // The host decides when the process ends: a calculator closed to the notification area
     // leaves no window open.

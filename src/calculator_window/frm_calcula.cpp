@@ -57,6 +57,8 @@ bool isProgramWindow(const QWidget* window)
     return window && !qobject_cast<const QMessageBox*>(window) && !qobject_cast<const QInputDialog*>(window);
 }
 
+constexpr int EscapeKey = 27;
+
 bool isListNavigation(int virtualKey)
 {
     constexpr int PageUp = 33;
@@ -93,6 +95,9 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     layout->addWidget(m_keypad);
     layout->addWidget(m_quotation);
     setCentralWidget(column);
+    // Whatever gives the window the keys gives them to the display, which a screen reader
+    // follows; the keys go on from it to the window.
+    setFocusProxy(m_displayRow);
     m_menus = new CalculatorMenus(calculator, menuBar());
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
     new ListPrinting(*this, calculator, settings, m_menus->listMenu(), {services.pagePrinter, services.ports});
@@ -238,10 +243,10 @@ void frmCalcula::switchNumLockOn()
     m_numLock.switchOn();
 }
 
-// The window itself holds the focus whenever the list does not: a menu bar entered from
-// the keyboard, a dialog or a tool window gives the keys back to the widget that had the
-// focus before, and with no such widget they would stay with the menu bar (whose
-// mnemonics then eat typed letters) or go nowhere.
+// The window (through its focus proxy, the display) holds the focus whenever the list does
+// not: a menu bar entered from the keyboard, a dialog or a tool window gives the keys back
+// to the widget that had the focus before, and with no such widget they would stay with the
+// menu bar (whose mnemonics then eat typed letters) or go nowhere.
 void frmCalcula::takeKeys()
 {
     setFocus(Qt::OtherFocusReason);
@@ -333,6 +338,12 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int virtualKey = numerette::keys::virtualKeyOf(*event);
+    // Esc leaves the list for the display; only from the display does it close the window.
+    if (virtualKey == EscapeKey && m_tape->hasFocus()) {
+        takeKeys();
+        event->accept();
+        return;
+    }
     if (isListNavigation(virtualKey))
         m_tape->setFocus();
     else if (m_tape->hasFocus())

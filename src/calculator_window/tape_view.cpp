@@ -65,7 +65,9 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setUndoRedoEnabled(false);
     setLineWrapMode(NoWrap);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it from the display, so that a screen reader can read it line by line.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Calculation list"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The scroll bar moves at every item. Fusion, the look unless the desktop chose another,

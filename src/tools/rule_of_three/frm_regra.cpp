@@ -18,6 +18,7 @@
 
 #include "calculator.h"
 #include "decimal_field.h"
+#include "exclusive_choice.h"
 #include "field_looks.h"
 #include "typed_length.h"
 #include "message_catalogue.h"
@@ -176,6 +177,8 @@ void frmRegra::buildRows(QGridLayout& grid)
         fitCharacters(*row.txtCond2, DescriptionLength);
         row.optInc = new QRadioButton(this);
         row.optInc->setObjectName(indexed("optInc", i));
+        // The window lets one row at most be sought, choosing and clearing it itself.
+        readAsExclusiveChoice(*row.optInc);
         row.optInc->setAutoExclusive(false);
         row.optInc->setCursor(Qt::PointingHandCursor);
         row.imgVal = label(indexed("imgVal", i), QString(), this);
@@ -188,8 +191,19 @@ void frmRegra::buildRows(QGridLayout& grid)
         grid.addWidget(row.imgVal, line, 3);
         grid.addWidget(row.txtValor2, line, 4);
         grid.addWidget(row.txtCond2, line, 5);
+        nameRow(row, i + 1);
         connectRow(i);
     }
+}
+
+// Only the first row has captions beside it; every field says its column and its row.
+void frmRegra::nameRow(RowWidgets& row, int number)
+{
+    row.txtValor->setAccessibleName(tr("Quantity, row %1").arg(number));
+    row.txtCond->setAccessibleName(tr("Description, row %1").arg(number));
+    row.optInc->setAccessibleName(tr("Unknown in row %1").arg(number));
+    row.txtValor2->setAccessibleName(tr("New quantity, row %1").arg(number));
+    row.txtCond2->setAccessibleName(tr("New description, row %1").arg(number));
 }
 
 void frmRegra::connectRow(int i)

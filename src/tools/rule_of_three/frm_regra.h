@@ -64,6 +64,7 @@ private:
     void buildRows(QGridLayout& grid);
     void orderTabs();
     QPushButton* addButton(const QString& name, const QString& caption);
+    static void nameRow(RowWidgets& row, int number);
     void connectRow(int i);
     void render();
     void playExample(const numerette::rule_of_three::Example& example);
