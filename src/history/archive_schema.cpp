@@ -25,6 +25,8 @@ const QStringList Statements{
                    " fingerprint TEXT NOT NULL UNIQUE)"),
     QStringLiteral("CREATE INDEX calculations_day ON calculations (day, closed_at, position)"),
     QStringLiteral("CREATE INDEX calculations_total ON calculations (total)"),
+    // What the list of days reads, without going to the table.
+    QStringLiteral("CREATE INDEX calculations_days ON calculations (day, total, total_text)"),
     QStringLiteral("CREATE TABLE items ("
                    " calculation INTEGER NOT NULL REFERENCES calculations (id) ON DELETE CASCADE,"
                    " line INTEGER NOT NULL, amount REAL, value_text TEXT NOT NULL, op TEXT NOT NULL,"
@@ -33,7 +35,7 @@ const QStringList Statements{
     QStringLiteral("CREATE INDEX items_calculation ON items (calculation)"),
     // Words of the labels and notes, accents folded, kept by triggers beside the table.
     QStringLiteral("CREATE VIRTUAL TABLE calculation_words USING fts5 (labels, notes, content='calculations',"
-                   " content_rowid='id', tokenize='unicode61 remove_diacritics 2')"),
+                   " content_rowid='id', tokenize='unicode61 remove_diacritics 2', prefix='1 2 3')"),
     QStringLiteral("CREATE TRIGGER calculations_added AFTER INSERT ON calculations BEGIN"
                    " INSERT INTO calculation_words (rowid, labels, notes) VALUES (new.id, new.labels, new.notes);"
                    " END"),

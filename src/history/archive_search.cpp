@@ -25,20 +25,25 @@ bool prepare(QSqlQuery& query, const ArchiveQuery& archiveQuery)
 {
     QStringList conditions;
     QVariantList values;
+    const QString words = wordsQuery(archiveQuery.words);
+    if (!words.isEmpty()) {
+        conditions.append(QStringLiteral("c.id IN (SELECT rowid FROM calculation_words WHERE calculation_words MATCH ?)"));
+        values << words;
+    }
     if (archiveQuery.amountFrom || archiveQuery.amountTo) {
         double low = (archiveQuery.amountFrom ? *archiveQuery.amountFrom : *archiveQuery.amountTo).toDouble();
         double high = (archiveQuery.amountTo ? *archiveQuery.amountTo : *archiveQuery.amountFrom).toDouble();
         if (low > high)
             std::swap(low, high);
-        // Two lookups, each on its own index.
-        conditions.append(QStringLiteral("c.id IN (SELECT id FROM calculations WHERE total BETWEEN ? AND ?"
-                                         " UNION SELECT calculation FROM items WHERE amount BETWEEN ? AND ?)"));
+        // Words narrow the search most: the amounts are then checked calculation by
+        // calculation. Alone, the amounts are looked up in their two indexes.
+        if (!words.isEmpty())
+            conditions.append(QStringLiteral("(c.total BETWEEN ? AND ? OR EXISTS (SELECT 1 FROM items i"
+                                             " WHERE i.calculation = c.id AND i.amount BETWEEN ? AND ?))"));
+        else
+            conditions.append(QStringLiteral("c.id IN (SELECT id FROM calculations WHERE total BETWEEN ? AND ?"
+                                             " UNION SELECT calculation FROM items WHERE amount BETWEEN ? AND ?)"));
         values << low << high << low << high;
-    }
-    const QString words = wordsQuery(archiveQuery.words);
-    if (!words.isEmpty()) {
-        conditions.append(QStringLiteral("c.id IN (SELECT rowid FROM calculation_words WHERE calculation_words MATCH ?)"));
-        values << words;
     }
     if (archiveQuery.from.isValid()) {
         conditions.append(QStringLiteral("c.day >= ?"));
