@@ -81,7 +81,7 @@ void HistoryCommand::checkRetention()
     m_forever->setChecked(days == SettingsStore::KeepHistoryForever);
     m_none->setChecked(days == 0);
     m_days->setChecked(days > 0);
-    m_days->setText(days > 0 ? tr("For %n &Day(s)...", nullptr, days) : tr("For a Number of &Days..."));
+    m_days->setText(days > 0 ? tr("For &Days: %1...").arg(days) : tr("For a Number of &Days..."));
 }
 
 void HistoryCommand::openArchive()

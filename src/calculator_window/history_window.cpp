@@ -180,10 +180,11 @@ void HistoryWindow::refresh()
     for (const numerette::history::ArchivedDay& day : m_services.archive.days()) {
         const QString sum = numerette::FormatPicture(Decimal::fromDouble15(day.totalSum).value_or(Decimal()),
                                                      u"#,##0.00", numbers);
-        auto* item = new QListWidgetItem(tr("%1  %n calculation(s), %2", nullptr, day.calculations)
+        auto* item = new QListWidgetItem(tr("%1  calculations: %2, totals: %3")
                                              .arg(locale.toString(day.day, QLocale::ShortFormat) + QLatin1Char(' ')
-                                                      + locale.dayName(day.day.dayOfWeek(), QLocale::ShortFormat),
-                                                  sum),
+                                                      + locale.dayName(day.day.dayOfWeek(), QLocale::ShortFormat))
+                                             .arg(day.calculations)
+                                             .arg(sum),
                                          m_days);
         item->setData(Qt::UserRole, day.day);
         if (day.day == current)
@@ -202,7 +203,7 @@ void HistoryWindow::showDay(QDate day)
 {
     m_results->clear();
     showCalculations(m_services.archive.dayCalculations(day));
-    tell(tr("%n calculation(s) on this day.", nullptr, int(m_shown.size())));
+    tell(tr("Calculations on this day: %1.").arg(m_shown.size()));
 }
 
 void HistoryWindow::showCalculations(const QList<ArchivedCalculation>& calculations)
@@ -266,7 +267,7 @@ void HistoryWindow::search()
                            + (what.isEmpty() ? QString() : QStringLiteral("  ") + what));
     }
     tell(found.isEmpty() ? tr("No calculation found.")
-                         : tr("%n calculation(s) found.", nullptr, int(found.size()))
+                         : tr("Calculations found: %1.").arg(found.size())
                                + (found.size() >= query.limit ? QLatin1Char(' ') + tr("Only the newest are shown.")
                                                               : QString()));
     if (!found.isEmpty()) {
@@ -412,8 +413,9 @@ void HistoryWindow::importBackup()
     if (!result.error.isEmpty())
         tell(tr("The backup file could not be imported: %1").arg(result.error));
     else
-        tell(tr("%n calculation(s) imported from the backup file", nullptr, result.added) + QStringLiteral("; ")
-             + tr("%n already in the history.", nullptr, result.alreadyThere));
+        tell(tr("Calculations imported from the backup file: %1; already in the history: %2.")
+                 .arg(result.added)
+                 .arg(result.alreadyThere));
 }
 
 bool HistoryWindow::eventFilter(QObject* watched, QEvent* event)

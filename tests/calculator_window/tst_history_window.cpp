@@ -115,7 +115,7 @@ private slots:
         HistoryWindow* history = command->historyWindow();
         auto* days = history->findChild<QListWidget*>(u"lstDias"_s);
         QCOMPARE(days->count(), 2);
-        QVERIFY2(days->item(0)->text().contains(u"2 calculation"_s), qPrintable(days->item(0)->text()));
+        QVERIFY2(days->item(0)->text().contains(u"calculations: 2,"_s), qPrintable(days->item(0)->text()));
         QVERIFY2(days->item(0)->text().contains(u"2,477.00"_s), qPrintable(days->item(0)->text()));
         days->setCurrentRow(1);
         QVERIFY(history->shownTape().startsWith(u" 04/03/2024 "_s));
