@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include "window_fixture.h"
 
 using namespace Qt::StringLiterals;
+using numerette::SettingsStore;
 
 namespace {
 
@@ -150,6 +153,74 @@ private slots:
         }
         QCOMPARE(command->archive().calculationCount(), 2);
         QVERIFY(history->shownTape().isEmpty());
+    }
+
+    // The window's Alt letters each lead to one control.
+    void mnemonicsAreUnique()
+    {
+        WindowFixture f;
+        auto* command = f.window.findChild<HistoryCommand*>();
+        command->mnuHistorico_Click();
+        QStringList letters;
+        const QRegularExpression mnemonic(u"&([^&])"_s);
+        for (QWidget* control : command->historyWindow()->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(control))
+                text = label->text();
+            else if (auto* pressable = qobject_cast<QAbstractButton*>(control))
+                text = pressable->text();
+            const auto match = mnemonic.match(text);
+            if (match.hasMatch())
+                letters.append(match.captured(1).toLower());
+        }
+        QVERIFY(letters.size() > 10);
+        QCOMPARE(letters.removeDuplicates(), 0);
+    }
+
+    void exportsTheTapeShown()
+    {
+        WindowFixture f;
+        type(f.calculator, u"5+3="_s);
+        auto* command = f.window.findChild<HistoryCommand*>();
+        command->mnuHistorico_Click();
+        HistoryWindow* history = command->historyWindow();
+        history->showDay(QDate(2024, 3, 5));
+        // The dialog proposes the last saved name, as a CSV file, in the last folder.
+        f.settings.setUltimoArq(f.folder.dir.filePath(u"day.txt"_s));
+        f.settings.setUltimoPath(f.folder.dir.path() + u'/');
+        const QString path = f.folder.dir.filePath(u"day.csv"_s);
+        QTimer::singleShot(50, history, [] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        history->exportShown();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString csv = QString::fromUtf8(file.readAll());
+        QVERIFY2(csv.contains(u"2024-03-05,total,8,T"_s), qPrintable(csv));
+    }
+
+    // A shorter time that deletes days asks first; No keeps everything.
+    void keptForSomeDays()
+    {
+        WindowFixture f;
+        auto* command = f.window.findChild<HistoryCommand*>();
+        QVERIFY(command->archive().add(dayBefore(u"40+2="_s)));
+        {
+            MessageBoxes answers(QMessageBox::No);
+            command->keepDays(1);
+            QCOMPARE(answers.texts.size(), 1);
+        }
+        QCOMPARE(f.settings.Historico(), SettingsStore::KeepHistoryForever);
+        QCOMPARE(command->archive().calculationCount(), 1);
+        {
+            MessageBoxes answers(QMessageBox::Yes);
+            command->keepDays(1);
+        }
+        QCOMPARE(f.settings.Historico(), 1);
+        QCOMPARE(command->archive().calculationCount(), 0);
+        QVERIFY(f.window.findChild<QAction*>(u"mnuHistoricoDias"_s)->isChecked());
     }
 
     void printsTheTapeShown()
