@@ -478,6 +478,10 @@ La lista de cálculos y su copia de seguridad funcionan como antes.</translation
         <source>For &amp;Days: %1...</source>
         <translation>Por &amp;Días: %1...</translation>
     </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Historial de la Cinta</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

@@ -478,6 +478,10 @@ A lista de cálculos e o seu backup funcionam como antes.</translation>
         <source>For &amp;Days: %1...</source>
         <translation>Por &amp;Dias: %1...</translation>
     </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Histórico da Fita</translation>
+    </message>
 </context>
 <context>
     <name>HistoryWindow</name>

@@ -110,9 +110,13 @@ void HistoryCommand::openArchive()
         if (m_historyWindow)
             m_historyWindow->refresh();
     });
+    // Once the window has loaded: a list restored from another day has been backed up by
+    // then, and comes in with the rest of the file.
     if (m_hostTag == 1 && m_archive->fact(BackupImportedFact).isEmpty()) {
-        if (importBackup().error.isEmpty())
-            m_archive->setFact(BackupImportedFact, QDate::currentDate().toString(Qt::ISODate));
+        QTimer::singleShot(0, this, [this] {
+            if (m_archive->isOpen() && m_archive->fact(BackupImportedFact).isEmpty() && importBackup().error.isEmpty())
+                m_archive->setFact(BackupImportedFact, QDate::currentDate().toString(Qt::ISODate));
+        });
     }
     removeExpired();
     // What the list holds already (restored from the last run) is archived now.
@@ -139,15 +143,18 @@ void HistoryCommand::removeExpired()
         m_archive->removeBefore(QDate::currentDate().addDays(1 - days));
 }
 
-// Told without waiting: the calculator goes on while the message is up.
+// Told without waiting and without holding the keys: the calculator goes on while the
+// message is up, and a message of the calculator's own (a failed save) stays its own.
 void HistoryCommand::tell(const QString& text)
 {
     if (m_historyWindow)
         m_historyWindow->tell(text);
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral(" Numerette"), text, QMessageBox::Ok, &m_window);
+    auto* box = new QMessageBox(QMessageBox::Warning, QLatin1Char(' ') + tr("Tape History"), text, QMessageBox::Ok,
+                                &m_window);
     box->setObjectName(QStringLiteral("msgHistorico"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    QTimer::singleShot(0, box, [box] { box->open(); });
+    box->setWindowModality(Qt::NonModal);
+    QTimer::singleShot(0, box, [box] { box->show(); });
 }
 
 void HistoryCommand::mnuHistorico_Click()

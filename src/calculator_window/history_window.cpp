@@ -160,6 +160,11 @@ void HistoryWindow::buildControls()
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     close->setObjectName(QStringLiteral("cmdFechar"));
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Return belongs to the field or the tape it is pressed in, never to a default button.
+    for (QAbstractButton* b : close->buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(b))
+            push->setAutoDefault(false);
+    }
     buttons->addWidget(close);
 
     m_status = named(new QLabel(this), "lblEstado", tr("Status"));
