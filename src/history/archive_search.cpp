@@ -55,7 +55,12 @@ bool prepare(QSqlQuery& query, const ArchiveQuery& archiveQuery)
     }
     if (conditions.isEmpty())
         return false;
-    const QString sql = QStringLiteral("SELECT ") + schema::CalculationColumns + QStringLiteral(" FROM calculations c WHERE ")
+    // With words, the calculations are read newest first along the day index until enough
+    // are found: a common word then costs no sort of all its matches, a rare one at most one
+    // pass over the index.
+    const QString from = words.isEmpty() ? QStringLiteral(" FROM calculations c WHERE ")
+                                         : QStringLiteral(" FROM calculations c INDEXED BY calculations_day WHERE ");
+    const QString sql = QStringLiteral("SELECT ") + schema::CalculationColumns + from
         + conditions.join(QStringLiteral(" AND "))
         + QStringLiteral(" ORDER BY c.day DESC, c.closed_at DESC, c.position DESC LIMIT %1").arg(std::max(1, archiveQuery.limit));
     if (!query.prepare(sql))
