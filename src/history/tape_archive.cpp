@@ -269,13 +269,6 @@ std::optional<int> TapeArchive::write(const QList<ArchivedCalculation>& blocks, 
     return failed(why.isEmpty() ? QStringLiteral("The history could not be written.") : why);
 }
 
-bool TapeArchive::contains(const QString& fingerprint) const
-{
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const auto there = occurrencesOf(db, fingerprint);
-    return there && there->first > 0;
-}
-
 QList<ArchivedDay> TapeArchive::days() const
 {
     QList<ArchivedDay> days;

@@ -86,8 +86,6 @@ public:
     QString fact(const QString& name) const;
     bool setFact(const QString& name, const QString& value);
 
-    bool contains(const QString& fingerprint) const;
-
 private:
     std::optional<int> write(const QList<ArchivedCalculation>& blocks, bool onlyMissing,
                              const QList<std::pair<QString, QString>>& facts, QString* error);
