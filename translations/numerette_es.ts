@@ -417,6 +417,316 @@ Inicie Numerette desde una sesión de escritorio.
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Tape &amp;History...</source>
+        <translation>&amp;Historial de la Cinta...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Tape History</source>
+        <translation>Guardar &amp;Historial de la Cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Forever</source>
+        <translation>&amp;Para Siempre</translation>
+    </message>
+    <message>
+        <source>For a Number of &amp;Days...</source>
+        <translation>Por un Número de &amp;Días...</translation>
+    </message>
+    <message>
+        <source>&amp;Not at All</source>
+        <translation>&amp;No Guardar</translation>
+    </message>
+    <message>
+        <source>The tape history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>No se pudo leer el historial de la cinta; se guardó como %1 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The tape history cannot be kept: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>No se puede guardar el historial de la cinta: %1
+
+La lista de cálculos y su copia de seguridad funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be kept in the tape history: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>No se pudo guardar el cálculo en el historial de la cinta: %1
+
+La lista de cálculos y su copia de seguridad funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The tape history is switched off (Settings, Keep Tape History).</source>
+        <translation>El historial de la cinta está desactivado (Configuración, Guardar Historial de la Cinta).</translation>
+    </message>
+    <message>
+        <source>The tape history could not be opened.</source>
+        <translation>No se pudo abrir el historial de la cinta.</translation>
+    </message>
+    <message>
+        <source>Keep the tape history for how many days? (1 to %1)</source>
+        <translation>¿Guardar el historial de la cinta cuántos días? (1 a %1)</translation>
+    </message>
+    <message>
+        <source>The calculations from before %1 will be deleted from the tape history. Go on?</source>
+        <translation>Los cálculos anteriores al %1 se borrarán del historial de la cinta. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>For &amp;Days: %1...</source>
+        <translation>Por &amp;Días: %1...</translation>
+    </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Historial de la Cinta</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Tape History</source>
+        <translation>Historial de la Cinta</translation>
+    </message>
+    <message>
+        <source>Amount, or the lowest amount</source>
+        <translation>Importe, o el importe menor</translation>
+    </message>
+    <message>
+        <source>Highest amount</source>
+        <translation>Importe mayor</translation>
+    </message>
+    <message>
+        <source>Words of the labels and notes</source>
+        <translation>Palabras de las etiquetas y notas</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>From a day on</source>
+        <translation>A partir de un día</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Primer día</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Until a day</source>
+        <translation>Hasta un día</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Último día</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Importe:</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;a</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>Pa&amp;labras:</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Calculations found</source>
+        <translation>Cálculos encontrados</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>Día&amp;s:</translation>
+    </message>
+    <message>
+        <source>&amp;Calculations found:</source>
+        <translation>&amp;Cálculos encontrados:</translation>
+    </message>
+    <message>
+        <source>&amp;Tape:</source>
+        <translation>Cin&amp;ta:</translation>
+    </message>
+    <message>
+        <source>&amp;Re-enter Value</source>
+        <translation>&amp;Reintroducir Valor</translation>
+    </message>
+    <message>
+        <source>Re-enter the value into the calculator</source>
+        <translation>Reintroducir el valor en la calculadora</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Lines</source>
+        <translation>C&amp;opiar Líneas</translation>
+    </message>
+    <message>
+        <source>Copy lines</source>
+        <translation>Copiar líneas</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Export the tape shown</source>
+        <translation>Exportar la cinta mostrada</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt</source>
+        <translation>Impri&amp;mir</translation>
+    </message>
+    <message>
+        <source>Print the tape shown</source>
+        <translation>Imprimir la cinta mostrada</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Calculation...</source>
+        <translation>&amp;Eliminar Cálculo...</translation>
+    </message>
+    <message>
+        <source>Delete the calculation</source>
+        <translation>Borrar el cálculo</translation>
+    </message>
+    <message>
+        <source>Delete Da&amp;y...</source>
+        <translation>Elimi&amp;nar Día...</translation>
+    </message>
+    <message>
+        <source>Delete the day</source>
+        <translation>Borrar el día</translation>
+    </message>
+    <message>
+        <source>&amp;Import Backup File</source>
+        <translation>Im&amp;portar Copia de Seguridad</translation>
+    </message>
+    <message>
+        <source>Import the backup file</source>
+        <translation>Importar la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>The amount is no number.</source>
+        <translation>El importe no es un número.</translation>
+    </message>
+    <message>
+        <source>Type an amount or words, or choose the days to search.</source>
+        <translation>Escriba un importe o palabras, o elija los días a buscar.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>No calculation found.</source>
+        <translation>No se encontró ningún cálculo.</translation>
+    </message>
+    <message>
+        <source>Only the newest are shown.</source>
+        <translation>Solo se muestran los más recientes.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on an item or a total to re-enter its value.</source>
+        <translation>Ponga el cursor en un elemento o un total para reintroducir su valor.</translation>
+    </message>
+    <message>
+        <source>%1 re-entered into the calculator.</source>
+        <translation>%1 reintroducido en la calculadora.</translation>
+    </message>
+    <message>
+        <source>Copied.</source>
+        <translation>Copiado.</translation>
+    </message>
+    <message>
+        <source>Export from the History</source>
+        <translation>Exportar del Historial</translation>
+    </message>
+    <message>
+        <source>Exported.</source>
+        <translation>Exportado.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on the calculation to delete.</source>
+        <translation>Ponga el cursor en el cálculo a borrar.</translation>
+    </message>
+    <message>
+        <source>Delete this calculation of %1 from the history?
+
+%2</source>
+        <translation>¿Borrar este cálculo del %1 del historial?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calculation could not be deleted.</source>
+        <translation>No se pudo borrar el cálculo.</translation>
+    </message>
+    <message>
+        <source>The calculation was deleted.</source>
+        <translation>El cálculo se borró.</translation>
+    </message>
+    <message>
+        <source>Choose the day to delete.</source>
+        <translation>Elija el día a borrar.</translation>
+    </message>
+    <message>
+        <source>Delete every calculation of %1 from the history?</source>
+        <translation>¿Borrar todos los cálculos del %1 del historial?</translation>
+    </message>
+    <message>
+        <source>The day could not be deleted.</source>
+        <translation>No se pudo borrar el día.</translation>
+    </message>
+    <message>
+        <source>The day was deleted.</source>
+        <translation>El día se borró.</translation>
+    </message>
+    <message>
+        <source>The backup file could not be imported: %1</source>
+        <translation>No se pudo importar la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>%1  calculations: %2, totals: %3</source>
+        <translation>%1  cálculos: %2, totales: %3</translation>
+    </message>
+    <message>
+        <source>Calculations on this day: %1.</source>
+        <translation>Cálculos en este día: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations found: %1.</source>
+        <translation>Cálculos encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations imported from the backup file: %1; already in the history: %2.</source>
+        <translation>Cálculos importados de la copia de seguridad: %1; ya en el historial: %2.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHelp</name>
     <message>
         <source>Now it&apos;s possible to use the calculator with a minimized view, by using the HotKeys.</source>

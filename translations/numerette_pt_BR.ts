@@ -417,6 +417,316 @@ Inicie o Numerette a partir de uma sessão de área de trabalho.
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Tape &amp;History...</source>
+        <translation>&amp;Histórico da Fita...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Tape History</source>
+        <translation>Guardar &amp;Histórico da Fita</translation>
+    </message>
+    <message>
+        <source>&amp;Forever</source>
+        <translation>&amp;Para Sempre</translation>
+    </message>
+    <message>
+        <source>For a Number of &amp;Days...</source>
+        <translation>Por um Número de &amp;Dias...</translation>
+    </message>
+    <message>
+        <source>&amp;Not at All</source>
+        <translation>&amp;Não Guardar</translation>
+    </message>
+    <message>
+        <source>The tape history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>O histórico da fita não pôde ser lido; ele foi guardado como %1 e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The tape history cannot be kept: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>O histórico da fita não pode ser guardado: %1
+
+A lista de cálculos e o seu backup funcionam como antes.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be kept in the tape history: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>O cálculo não pôde ser guardado no histórico da fita: %1
+
+A lista de cálculos e o seu backup funcionam como antes.</translation>
+    </message>
+    <message>
+        <source>The tape history is switched off (Settings, Keep Tape History).</source>
+        <translation>O histórico da fita está desligado (Configurações, Guardar Histórico da Fita).</translation>
+    </message>
+    <message>
+        <source>The tape history could not be opened.</source>
+        <translation>O histórico da fita não pôde ser aberto.</translation>
+    </message>
+    <message>
+        <source>Keep the tape history for how many days? (1 to %1)</source>
+        <translation>Guardar o histórico da fita por quantos dias? (1 a %1)</translation>
+    </message>
+    <message>
+        <source>The calculations from before %1 will be deleted from the tape history. Go on?</source>
+        <translation>Os cálculos anteriores a %1 serão apagados do histórico da fita. Continuar?</translation>
+    </message>
+    <message>
+        <source>For &amp;Days: %1...</source>
+        <translation>Por &amp;Dias: %1...</translation>
+    </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Histórico da Fita</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Tape History</source>
+        <translation>Histórico da Fita</translation>
+    </message>
+    <message>
+        <source>Amount, or the lowest amount</source>
+        <translation>Valor, ou o menor valor</translation>
+    </message>
+    <message>
+        <source>Highest amount</source>
+        <translation>Maior valor</translation>
+    </message>
+    <message>
+        <source>Words of the labels and notes</source>
+        <translation>Palavras dos rótulos e notas</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>De&amp;sde:</translation>
+    </message>
+    <message>
+        <source>From a day on</source>
+        <translation>A partir de um dia</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Primeiro dia</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Até:</translation>
+    </message>
+    <message>
+        <source>Until a day</source>
+        <translation>Até um dia</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Último dia</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Procurar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>a&amp;té</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>Pa&amp;lavras:</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Calculations found</source>
+        <translation>Cálculos encontrados</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Fita</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>D&amp;ias:</translation>
+    </message>
+    <message>
+        <source>&amp;Calculations found:</source>
+        <translation>&amp;Cálculos encontrados:</translation>
+    </message>
+    <message>
+        <source>&amp;Tape:</source>
+        <translation>&amp;Fita:</translation>
+    </message>
+    <message>
+        <source>&amp;Re-enter Value</source>
+        <translation>&amp;Reinserir Valor</translation>
+    </message>
+    <message>
+        <source>Re-enter the value into the calculator</source>
+        <translation>Reinserir o valor na calculadora</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Lines</source>
+        <translation>C&amp;opiar Linhas</translation>
+    </message>
+    <message>
+        <source>Copy lines</source>
+        <translation>Copiar linhas</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Export the tape shown</source>
+        <translation>Exportar a fita mostrada</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt</source>
+        <translation>I&amp;mprimir</translation>
+    </message>
+    <message>
+        <source>Print the tape shown</source>
+        <translation>Imprimir a fita mostrada</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Calculation...</source>
+        <translation>Apa&amp;gar Cálculo...</translation>
+    </message>
+    <message>
+        <source>Delete the calculation</source>
+        <translation>Apagar o cálculo</translation>
+    </message>
+    <message>
+        <source>Delete Da&amp;y...</source>
+        <translation>Apagar &amp;Dia...</translation>
+    </message>
+    <message>
+        <source>Delete the day</source>
+        <translation>Apagar o dia</translation>
+    </message>
+    <message>
+        <source>&amp;Import Backup File</source>
+        <translation>Importar Ar&amp;quivo de Backup</translation>
+    </message>
+    <message>
+        <source>Import the backup file</source>
+        <translation>Importar o arquivo de backup</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situação</translation>
+    </message>
+    <message>
+        <source>The amount is no number.</source>
+        <translation>O valor não é um número.</translation>
+    </message>
+    <message>
+        <source>Type an amount or words, or choose the days to search.</source>
+        <translation>Digite um valor ou palavras, ou escolha os dias a procurar.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>No calculation found.</source>
+        <translation>Nenhum cálculo encontrado.</translation>
+    </message>
+    <message>
+        <source>Only the newest are shown.</source>
+        <translation>Só os mais recentes são mostrados.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on an item or a total to re-enter its value.</source>
+        <translation>Ponha o cursor num item ou num total para reinserir o seu valor.</translation>
+    </message>
+    <message>
+        <source>%1 re-entered into the calculator.</source>
+        <translation>%1 reinserido na calculadora.</translation>
+    </message>
+    <message>
+        <source>Copied.</source>
+        <translation>Copiado.</translation>
+    </message>
+    <message>
+        <source>Export from the History</source>
+        <translation>Exportar do Histórico</translation>
+    </message>
+    <message>
+        <source>Exported.</source>
+        <translation>Exportado.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on the calculation to delete.</source>
+        <translation>Ponha o cursor no cálculo a apagar.</translation>
+    </message>
+    <message>
+        <source>Delete this calculation of %1 from the history?
+
+%2</source>
+        <translation>Apagar este cálculo de %1 do histórico?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calculation could not be deleted.</source>
+        <translation>O cálculo não pôde ser apagado.</translation>
+    </message>
+    <message>
+        <source>The calculation was deleted.</source>
+        <translation>O cálculo foi apagado.</translation>
+    </message>
+    <message>
+        <source>Choose the day to delete.</source>
+        <translation>Escolha o dia a apagar.</translation>
+    </message>
+    <message>
+        <source>Delete every calculation of %1 from the history?</source>
+        <translation>Apagar todos os cálculos de %1 do histórico?</translation>
+    </message>
+    <message>
+        <source>The day could not be deleted.</source>
+        <translation>O dia não pôde ser apagado.</translation>
+    </message>
+    <message>
+        <source>The day was deleted.</source>
+        <translation>O dia foi apagado.</translation>
+    </message>
+    <message>
+        <source>The backup file could not be imported: %1</source>
+        <translation>O arquivo de backup não pôde ser importado: %1</translation>
+    </message>
+    <message>
+        <source>%1  calculations: %2, totals: %3</source>
+        <translation>%1  cálculos: %2, totais: %3</translation>
+    </message>
+    <message>
+        <source>Calculations on this day: %1.</source>
+        <translation>Cálculos neste dia: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations found: %1.</source>
+        <translation>Cálculos encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations imported from the backup file: %1; already in the history: %2.</source>
+        <translation>Cálculos importados do arquivo de backup: %1; já no histórico: %2.</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHelp</name>
     <message>
         <source>Now it&apos;s possible to use the calculator with a minimized view, by using the HotKeys.</source>

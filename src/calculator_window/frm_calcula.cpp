@@ -22,6 +22,7 @@
 #include "correction_command.h"
 #include "display_row.h"
 #include "export_command.h"
+#include "history_command.h"
 #include "frm_paste.h"
 #include "key_sounds.h"
 #include "keypad.h"
@@ -103,6 +104,8 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     new ListPrinting(*this, calculator, settings, m_menus->listMenu(), {services.pagePrinter, services.ports});
     new ExportCommand(*this, calculator, settings, m_menus->listMenu());
     new CorrectionCommand(*this, calculator, *m_tape, m_menus->listMenu(), m_launch.hostTag);
+    new HistoryCommand(*this, calculator, settings, services.pagePrinter, m_menus->listMenu(), m_menus->settingsMenu(),
+                       m_launch.hostTag);
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
     m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
 
