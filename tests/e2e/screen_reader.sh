@@ -10,6 +10,12 @@ set -uo pipefail
 readonly program=$1
 readonly bus_launcher=/usr/libexec/at-spi-bus-launcher
 
+# A session bus of the test's own: the accessibility bus is found through it, and no other
+# program running meanwhile (another test's) may join it or be heard by the screen reader.
+if [[ -z ${NUMERETTE_OWN_SESSION_BUS:-} ]]; then
+    NUMERETTE_OWN_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool
 [[ -x $bus_launcher ]] || { echo "skipped: at-spi2-core is not installed" >&2; exit 77; }
