@@ -37,6 +37,9 @@ const std::array<FontItem, 3> FontItems{{
     {QT_TRANSLATE_NOOP("ListPrinting", "Print with L&arge Fonts"), Qt::CTRL | Qt::Key_G, 12},
 }};
 
+// The print dialog prints in the medium size.
+constexpr int DialogPointSize = 10;
+
 // A serial printer pauses after the first 26 lines, then after every 25 more.
 constexpr int LinesBetweenPauses = 25;
 
@@ -61,6 +64,10 @@ ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, n
         item->setShortcut(FontItems[index].shortcut);
         connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
     }
+    //: Opens the print dialog: printer, copies, pages, or a PDF file
+    QAction* chosen = listMenu->addAction(tr("Pr&int..."));
+    chosen->setObjectName(QStringLiteral("mnuImprimirEscolha"));
+    connect(chosen, &QAction::triggered, this, &ListPrinting::mnuImprimirEscolha_Click);
     //: Prints the list on a roll-paper printer connected to a port
     QAction* roll = listMenu->addAction(tr("Print in Paper R&oll (Bobbin)"));
     roll->setObjectName(QStringLiteral("mnuMatricial"));
@@ -74,10 +81,35 @@ void ListPrinting::mnuImprimir_Click(int index)
 {
     if (m_printing || index < 0 || index >= int(FontItems.size()))
         return;
-    if (m_pagePrinter.printText(m_calculator.list(), FontItems[index].pointSize))
+    printOnPages(FontItems[index].pointSize, numerette::PrinterChoice::Default);
+}
+
+void ListPrinting::mnuImprimirEscolha_Click()
+{
+    if (m_printing)
+        return;
+    printOnPages(DialogPointSize, numerette::PrinterChoice::Dialog);
+}
+
+void ListPrinting::printOnPages(int pointSize, numerette::PrinterChoice choice)
+{
+    // The print dialog lets events run, during which the window may be deleted.
+    const QPointer<ListPrinting> alive(this);
+    m_printing = true;
+    const auto done = qScopeGuard([alive] {
+        if (alive)
+            alive->m_printing = false;
+    });
+    const numerette::PrintReport report = m_pagePrinter.printText(m_calculator.list(), pointSize, choice);
+    if (!alive)
+        return;
+    using Outcome = numerette::PrintReport::Outcome;
+    if (report.outcome == Outcome::Printed)
         m_dialogs->showMessage(QMessageBox::Information, LoadMessage(Message::SentToPrinter));
-    else
+    else if (report.outcome == Outcome::Failed)
         m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding));
+    else if (report.outcome != Outcome::Canceled)
+        m_dialogs->showMessage(QMessageBox::Critical, numerette::printTroubleText(report));
 }
 
 void ListPrinting::mnuMatricial_Click()

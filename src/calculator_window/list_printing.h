@@ -10,6 +10,7 @@ class Calculator;
 class PagePrinter;
 class PortWriter;
 class SettingsStore;
+enum class PrinterChoice;
 enum class PrinterPort;
 }
 class PrintDialogs;
@@ -36,8 +37,12 @@ public:
                  QMenu* listMenu, PrintingServices services);
     ~ListPrinting() override;
 
-    // Index 0..2: 8, 10 or 12 points. Message 16 when printed, 17 when not.
+    // Index 0..2: 8, 10 or 12 points, on the default printer; through the print dialog when
+    // printers exist but none is the default. Message 16 when the queue took the job, 17 when
+    // printing failed, and the service's or the queue's own reason when it gave one.
     void mnuImprimir_Click(int index);
+    // "Print...": the print dialog (printer, copies, pages, a PDF file), medium size.
+    void mnuImprimirEscolha_Click();
     // Asks for the port, proposing `Porta`, and stores a valid answer there; message 30 for
     // one that is not LPT1, LPT2 or COM1 to COM4. A serial printer's buffer is small, so the
     // port is closed after the first 26 lines and then every 25 until the user says the
@@ -46,6 +51,7 @@ public:
     void mnuMatricial_Click();
 
 private:
+    void printOnPages(int pointSize, numerette::PrinterChoice choice);
     enum class RollResult { Sent, Failed, Canceled, Gone };
     RollResult printOnRoll(numerette::PrinterPort port);
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -18,12 +17,16 @@
 #include "list_printing.h"
 #include "message_catalogue.h"
 #include "page_printer.h"
+#include "print_service.h"
 #include "printer_port.h"
 #include "settings_store.h"
 
 using namespace Qt::StringLiterals;
 using numerette::LoadMessage;
 using numerette::Message;
+using numerette::PrinterChoice;
+using numerette::PrintReport;
+using numerette::printTroubleText;
 
 namespace {
 
@@ -80,7 +83,11 @@ private slots:
     void fontPrint();
     void fontPrintToPdf_data();
     void fontPrintToPdf();
-    void noDefaultPrinter();
+    void printService_data();
+    void printService();
+    void cupsNotRunning();
+    void jobFates_data();
+    void jobFates();
     void paperRoll_data();
     void paperRoll();
     void serialPauses_data();
@@ -101,32 +108,59 @@ void TstListPrinting::initTestCase()
 
 void TstListPrinting::fontPrint_data()
 {
+    using Outcome = PrintReport::Outcome;
     QTest::addColumn<QString>("item");
     QTest::addColumn<QKeySequence>("shortcut");
-    QTest::addColumn<bool>("printerWorks");
     QTest::addColumn<int>("pointSize");
-    QTest::newRow("small") << u"mnuImprimir0"_s << QKeySequence(u"Ctrl+P"_s) << true << 8;
-    QTest::newRow("medium") << u"mnuImprimir1"_s << QKeySequence(u"Ctrl+M"_s) << true << 10;
-    QTest::newRow("large") << u"mnuImprimir2"_s << QKeySequence(u"Ctrl+G"_s) << true << 12;
-    QTest::newRow("printer failing") << u"mnuImprimir0"_s << QKeySequence(u"Ctrl+P"_s) << false << 8;
+    QTest::addColumn<bool>("dialog");
+    QTest::addColumn<PrintReport>("report");
+    QTest::addColumn<QString>("message");
+    const QString sent = LoadMessage(Message::SentToPrinter);
+    const PrintReport printed{Outcome::Printed, {}, {}};
+    QTest::newRow("small") << u"mnuImprimir0"_s << QKeySequence(u"Ctrl+P"_s) << 8 << false << printed << sent;
+    QTest::newRow("medium") << u"mnuImprimir1"_s << QKeySequence(u"Ctrl+M"_s) << 10 << false << printed << sent;
+    QTest::newRow("large") << u"mnuImprimir2"_s << QKeySequence(u"Ctrl+G"_s) << 12 << false << printed << sent;
+    QTest::newRow("print dialog") << u"mnuImprimirEscolha"_s << QKeySequence() << 10 << true
+                                  << printed << sent;
+    QTest::newRow("print dialog canceled") << u"mnuImprimirEscolha"_s << QKeySequence() << 10
+                                           << true << PrintReport{Outcome::Canceled, {}, {}} << QString();
+    QTest::newRow("printer failing") << u"mnuImprimir0"_s << QKeySequence(u"Ctrl+P"_s) << 8 << false
+                                     << PrintReport{Outcome::Failed, {}, {}}
+                                     << LoadMessage(Message::PrinterNotResponding);
+    for (const PrintReport& trouble : {PrintReport{Outcome::Refused, u"PDF"_s, u"out of paper"_s},
+                                       PrintReport{Outcome::Refused, u"Office"_s, {}},
+                                       PrintReport{Outcome::Held, u"PDF"_s, u"paused"_s},
+                                       PrintReport{Outcome::ServiceDown, {}, {}},
+                                       PrintReport{Outcome::NoPrinter, {}, {}}}) {
+        QTest::addRow("%s", qPrintable(printTroubleText(trouble).section(u'\n', 0, 0)))
+            << u"mnuImprimir1"_s << QKeySequence(u"Ctrl+M"_s) << 10 << false << trouble << printTroubleText(trouble);
+    }
 }
 
-// The font print keeps "×" and "÷"; only the paper roll turns them into ASCII.
+// The font print keeps "×" and "÷"; only the paper roll turns them into ASCII. Only a job the
+// queue took is "Sent to printer".
 void TstListPrinting::fontPrint()
 {
     QFETCH(QString, item);
     QFETCH(QKeySequence, shortcut);
-    QFETCH(bool, printerWorks);
     QFETCH(int, pointSize);
+    QFETCH(bool, dialog);
+    QFETCH(PrintReport, report);
+    QFETCH(QString, message);
     Fixture f(Tape);
-    f.pages.setWorks(printerWorks);
+    f.pages.setReport(report);
     QCOMPARE(f.menu.findChild<QAction*>(item)->shortcut(), shortcut);
     f.run(item);
     QCOMPARE(f.pages.documents().size(), 1);
     QCOMPARE(f.pages.documents().first().text, Tape);
     QCOMPARE(f.pages.documents().first().pointSize, pointSize);
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(printerWorks ? Message::SentToPrinter : Message::PrinterNotResponding)});
-    QCOMPARE(f.dialogs.icons.value(0), printerWorks ? QMessageBox::Information : QMessageBox::Critical);
+    QCOMPARE(f.pages.documents().first().choice, dialog ? PrinterChoice::Dialog : PrinterChoice::Default);
+    QCOMPARE(f.dialogs.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+    if (!message.isEmpty()) {
+        QVERIFY(message.contains(report.queue) && message.contains(report.reason));
+        const bool printed = report.outcome == PrintReport::Outcome::Printed;
+        QCOMPARE(f.dialogs.icons.value(0), printed ? QMessageBox::Information : QMessageBox::Critical);
+    }
 }
 
 void TstListPrinting::fontPrintToPdf_data()
@@ -161,15 +195,67 @@ void TstListPrinting::fontPrintToPdf()
     QVERIFY2(QString(text).remove(blanks).contains(QString(tape).remove(blanks)), qPrintable(text));
 }
 
-void TstListPrinting::noDefaultPrinter()
+void TstListPrinting::printService_data()
 {
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("a default printer is reachable; a test does not print on paper");
-    numerette::DefaultPagePrinter printer;
+    using Outcome = PrintReport::Outcome;
+    QTest::addColumn<numerette::PrintServiceState>("state");
+    QTest::addColumn<PrintReport::Outcome>("outcome");
+    QTest::newRow("service not running") << numerette::PrintServiceState::NotRunning << Outcome::ServiceDown;
+    QTest::newRow("no printer installed") << numerette::PrintServiceState::NoPrinter << Outcome::NoPrinter;
+}
+
+// Without a service or a printer nothing is drawn, and the message says which and what to do.
+void TstListPrinting::printService()
+{
+    QFETCH(numerette::PrintServiceState, state);
+    QFETCH(PrintReport::Outcome, outcome);
+    auto service = std::make_unique<numerette::FakePrintService>();
+    service->serviceStatus.state = state;
+    numerette::SystemPagePrinter printer(std::move(service));
     Fixture f(Tape, &printer);
     f.run(u"mnuImprimir1"_s);
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(Message::PrinterNotResponding)});
+    QCOMPARE(f.dialogs.messages, QStringList{printTroubleText({outcome, {}, {}})});
     QCOMPARE(f.dialogs.icons.value(0), QMessageBox::Critical);
+}
+
+// The real service, pointed at a server that is not there, is not running.
+void TstListPrinting::cupsNotRunning()
+{
+    QCOMPARE(numerette::CupsPrintService().status().state, numerette::PrintServiceState::NotRunning);
+}
+
+void TstListPrinting::jobFates_data()
+{
+    QTest::addColumn<numerette::QueueFacts>("facts");
+    QTest::addColumn<numerette::JobFate>("fate");
+    QTest::addColumn<QString>("reason");
+    using numerette::JobFate;
+    using numerette::QueueFacts;
+    QTest::newRow("taken by a working queue") << QueueFacts{true, false, true, false, {}, u"none"_s}
+                                              << JobFate::Accepted << QString();
+    QTest::newRow("refused, with the queue's message")
+        << QueueFacts{false, false, false, false, u"out of paper"_s, u"none"_s} << JobFate::Refused << u"out of paper"_s;
+    QTest::newRow("refused, state keywords only")
+        << QueueFacts{false, false, false, false, {}, u"media-empty-error"_s} << JobFate::Refused
+        << u"media-empty-error"_s;
+    QTest::newRow("refused without a word") << QueueFacts{false, false, false, false, {}, u"none"_s}
+                                            << JobFate::Refused << QString();
+    QTest::newRow("held by a stopped queue") << QueueFacts{true, false, true, true, u"Paused"_s, u"paused"_s}
+                                             << JobFate::Held << u"Paused"_s;
+    QTest::newRow("job aborted") << QueueFacts{true, true, true, false, u"filter failed"_s, u"none"_s}
+                                 << JobFate::Failed << u"filter failed"_s;
+    QTest::newRow("no job at a queue that accepts") << QueueFacts{false, false, true, false, {}, u"none"_s}
+                                                    << JobFate::Failed << QString();
+}
+
+void TstListPrinting::jobFates()
+{
+    QFETCH(numerette::QueueFacts, facts);
+    QFETCH(numerette::JobFate, fate);
+    QFETCH(QString, reason);
+    const numerette::JobCheck check = numerette::judgeJob(facts);
+    QCOMPARE(check.fate, fate);
+    QCOMPARE(check.reason, reason);
 }
 
 void TstListPrinting::paperRoll_data()
