@@ -72,6 +72,15 @@ QList<PlacedLine> placeLines(const QStringList& lines, const QFontMetrics& metri
     return placed;
 }
 
+// "2/3", centred in the bottom margin, so that the lines on the page keep their places.
+void drawPageNumber(QPainter& painter, QSize page, int pageNumber, int pages)
+{
+    const QString number = QString::number(pageNumber) + QLatin1Char('/') + QString::number(pages);
+    const int height = painter.fontMetrics().lineSpacing();
+    painter.drawText(QRect(0, page.height() + height / 2, page.width(), height), Qt::AlignHCenter | Qt::AlignTop,
+                     number);
+}
+
 void preparePage(QPrinter& printer)
 {
     printer.setDocName(QStringLiteral("Numerette"));
@@ -109,6 +118,8 @@ bool printLines(QPrinter& printer, const QString& text, int pointSize)
             if (line.page == pageIndex)
                 painter.drawText(line.box, LineFlags, line.text);
         }
+        if (pages > 1)
+            drawPageNumber(painter, page, pageIndex + 1, pages);
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
