@@ -72,13 +72,12 @@ QList<PlacedLine> placeLines(const QStringList& lines, const QFontMetrics& metri
     return placed;
 }
 
-// "2/3", centred in the bottom margin, so that the lines on the page keep their places.
+// "2/3", centred on the last line of the page.
 void drawPageNumber(QPainter& painter, QSize page, int pageNumber, int pages)
 {
     const QString number = QString::number(pageNumber) + QLatin1Char('/') + QString::number(pages);
     const int height = painter.fontMetrics().lineSpacing();
-    painter.drawText(QRect(0, page.height() + height / 2, page.width(), height), Qt::AlignHCenter | Qt::AlignTop,
-                     number);
+    painter.drawText(QRect(0, page.height() - height, page.width(), height), Qt::AlignHCenter | Qt::AlignTop, number);
 }
 
 void preparePage(QPrinter& printer)
@@ -104,7 +103,12 @@ bool printLines(QPrinter& printer, const QString& text, int pointSize)
     // Measured in the printer's resolution, not the screen's.
     const QFontMetrics metrics = painter.fontMetrics();
     const QSize page = printer.pageRect(QPrinter::DevicePixel).size().toSize();
-    const QList<PlacedLine> placed = placeLines(linesOf(text), metrics, page);
+    const QStringList lines = linesOf(text);
+    QList<PlacedLine> placed = placeLines(lines, metrics, page);
+    // A document of more than one page keeps a line's room and a blank line at the foot of
+    // every page for the page number; some printers do not print into the margins.
+    if (!placed.isEmpty() && placed.constLast().page > 0)
+        placed = placeLines(lines, metrics, page - QSize(0, 2 * metrics.lineSpacing()));
     const int pages = placed.isEmpty() ? 1 : placed.constLast().page + 1;
 
     bool started = false;

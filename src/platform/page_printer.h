@@ -23,7 +23,7 @@ enum class PrinterChoice { Default, Dialog };
 
 // Documents on a page printer. Text goes line by line in the desktop's fixed-pitch font; lines
 // end with CR LF; one too long for the page wraps, and a full page goes on to the next. A
-// document of more than one page has its page number ("2/3") in the bottom margin of every page.
+// document of more than one page has its page number ("2/3") on the last line of every page.
 class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
