@@ -1540,6 +1540,17 @@ El trabajo espera en la cola de la impresora hasta que se la reanude en la confi
     </message>
 </context>
 <context>
+    <name>PrinterPort</name>
+    <message>
+        <source>The paper-roll printer at %1 cannot be reached: %2.</source>
+        <translation>No se puede llegar a la impresora de rollo en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Only members of the group %1 may print on it: join it (for example with &quot;sudo usermod -aG %1 $USER&quot;), then log in again.</source>
+        <translation>Solo los miembros del grupo %1 pueden imprimir en ella: únase al grupo (por ejemplo con &quot;sudo usermod -aG %1 $USER&quot;) y luego vuelva a iniciar sesión.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>It is not a regular file.</source>

@@ -1540,6 +1540,17 @@ O trabalho aguarda na fila da impressora até que ela seja reativada nas configu
     </message>
 </context>
 <context>
+    <name>PrinterPort</name>
+    <message>
+        <source>The paper-roll printer at %1 cannot be reached: %2.</source>
+        <translation>A impressora de bobina em %1 não pode ser alcançada: %2.</translation>
+    </message>
+    <message>
+        <source>Only members of the group %1 may print on it: join it (for example with &quot;sudo usermod -aG %1 $USER&quot;), then log in again.</source>
+        <translation>Só membros do grupo %1 podem imprimir nela: entre no grupo (por exemplo com &quot;sudo usermod -aG %1 $USER&quot;) e depois entre de novo na sessão.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>It is not a regular file.</source>

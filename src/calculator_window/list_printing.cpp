@@ -139,9 +139,12 @@ void ListPrinting::mnuMatricial_Click()
     case RollResult::Sent:
         m_dialogs->showMessage(QMessageBox::Information, LoadMessage(Message::SentToPrinter));
         break;
-    case RollResult::Failed:
-        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding));
+    case RollResult::Failed: {
+        const QString failure = m_ports.failure();
+        m_dialogs->showMessage(QMessageBox::Critical,
+                               failure.isEmpty() ? LoadMessage(Message::PrinterNotResponding) : failure);
         break;
+    }
     case RollResult::Canceled:
     case RollResult::Gone:
         break;

@@ -47,7 +47,8 @@ public:
     // one that is not LPT1, LPT2 or COM1 to COM4. A serial printer's buffer is small, so the
     // port is closed after the first 26 lines and then every 25 until the user says the
     // printer is done; Cancel there ends the print silently. Message 16 when everything was
-    // sent, 17 when the port could not be opened or written.
+    // sent; when the port could not be opened or written, the device and the cause (message 17
+    // when the port gave none).
     void mnuMatricial_Click();
 
 private:

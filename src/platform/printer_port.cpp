@@ -4,11 +4,16 @@
 #include <array>
 #include <cerrno>
 
+#include <cstring>
+
 #include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
 #include <poll.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace numerette {
@@ -83,7 +88,33 @@ bool waitUntilWritable(int fd)
     return ready > 0 && (watched.revents & POLLOUT);
 }
 
+// The group that may write the device: its own group when that may write it, else the group
+// Linux gives such devices (lp for printers, dialout for serial ports).
+QString writingGroup(const QByteArray& path, bool serial)
+{
+    struct stat device {};
+    if (::stat(path.constData(), &device) == 0 && (device.st_mode & S_IWGRP) && device.st_gid != 0) {
+        if (const group* owner = ::getgrgid(device.st_gid))
+            return QString::fromLocal8Bit(owner->gr_name);
+    }
+    return serial ? QStringLiteral("dialout") : QStringLiteral("lp");
+}
+
 } // namespace
+
+QString portFailureText(const QString& device, int errorNumber, const QString& group)
+{
+    QString text = QCoreApplication::translate("PrinterPort", "The paper-roll printer at %1 cannot be reached: %2.")
+                       .arg(device, QString::fromLocal8Bit(std::strerror(errorNumber)));
+    if (errorNumber == EACCES || errorNumber == EPERM) {
+        text += QLatin1Char('\n')
+              + QCoreApplication::translate("PrinterPort", "Only members of the group %1 may print on it: join it "
+                                                           "(for example with \"sudo usermod -aG %1 $USER\"), "
+                                                           "then log in again.")
+                    .arg(group);
+    }
+    return text;
+}
 
 std::optional<PrinterPort> printerPortNamed(const QString& name)
 {
@@ -132,6 +163,7 @@ QString DevicePortWriter::devicePath(PrinterPort port) const
 bool DevicePortWriter::open(PrinterPort port, PortOpening opening)
 {
     close();
+    m_port = port;
     // The descriptor stays non-blocking: write() waits for the device with a time limit.
     int flags = O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     if (m_redirected)
@@ -140,6 +172,10 @@ bool DevicePortWriter::open(PrinterPort port, PortOpening opening)
     do {
         m_fd = ::open(path.constData(), flags, 0600);
     } while (m_fd < 0 && errno == EINTR);
+    if (m_fd < 0)
+        noteFailure(devicePath(port), errno);
+    else
+        m_failure.clear();
     return m_fd >= 0;
 }
 
@@ -157,10 +193,17 @@ bool DevicePortWriter::write(const QByteArray& bytes)
             continue;
         else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && waitUntilWritable(m_fd))
             continue;
-        else
+        else {
+            noteFailure(devicePath(m_port), n < 0 ? errno : EIO);
             return false;
+        }
     }
     return true;
+}
+
+void DevicePortWriter::noteFailure(const QString& device, int errorNumber)
+{
+    m_failure = portFailureText(device, errorNumber, writingGroup(QFile::encodeName(device), isSerialPort(m_port)));
 }
 
 void DevicePortWriter::close()

@@ -31,7 +31,14 @@ public:
     // Writes every byte; false when the port is not open or the device failed.
     virtual bool write(const QByteArray& bytes) = 0;
     virtual void close() = 0;
+    // Why the last open or write failed, naming the device and what the user can do; empty
+    // when nothing is known.
+    virtual QString failure() const = 0;
 };
+
+// "The paper-roll printer at /dev/lp0 cannot be reached: Permission denied." For a permission
+// failure it adds the group whose members may write the device.
+QString portFailureText(const QString& device, int errorNumber, const QString& group);
 
 // The ports as device files: LPT1 and LPT2 are lp0 and lp1, COM1 to COM4 ttyS0 to ttyS3,
 // in /dev. The folder can be redirected, by the constructor or by the environment
@@ -55,9 +62,14 @@ public:
     bool open(PrinterPort port, PortOpening opening) override;
     bool write(const QByteArray& bytes) override;
     void close() override;
+    QString failure() const override { return m_failure; }
 
 private:
+    void noteFailure(const QString& device, int errorNumber);
+
     QString m_folder;
+    QString m_failure;
+    PrinterPort m_port = PrinterPort::Lpt1;
     bool m_redirected;
     int m_fd = -1;
 };
@@ -68,6 +80,7 @@ public:
     bool open(PrinterPort, PortOpening) override;
     bool write(const QByteArray& bytes) override;
     void close() override { m_open = false; }
+    QString failure() const override { return {}; }
     QByteArray sent;
 
 private:

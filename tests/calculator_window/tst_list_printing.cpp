@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <cerrno>
+
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QDir>
@@ -25,6 +30,7 @@ using namespace Qt::StringLiterals;
 using numerette::LoadMessage;
 using numerette::Message;
 using numerette::PrinterChoice;
+using numerette::PrinterPort;
 using numerette::PrintReport;
 using numerette::printTroubleText;
 
@@ -94,6 +100,9 @@ private slots:
     void serialPauses();
     void portFailures_data();
     void portFailures();
+    void portFailureTexts_data();
+    void portFailureTexts();
+    void deniedDeviceNamesGroup();
 
 private:
     QTemporaryDir m_home;
@@ -362,16 +371,19 @@ void TstListPrinting::portFailures_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("port");
-    QTest::newRow("no reader at the port") << u"fifo"_s << u"LPT1"_s;
-    QTest::newRow("the device fails writes") << u"full"_s << u"LPT1"_s;
-    QTest::newRow("printer gone after a pause") << u"gone at pause"_s << u"COM1"_s;
+    QTest::addColumn<int>("cause");
+    QTest::newRow("no reader at the port") << u"fifo"_s << u"LPT1"_s << ENXIO;
+    QTest::newRow("the device fails writes") << u"full"_s << u"LPT1"_s << ENOSPC;
+    QTest::newRow("printer gone after a pause") << u"gone at pause"_s << u"COM1"_s << ENXIO;
 }
 
-// A print that did not reach the printer says so, instead of "Sent to printer".
+// A print that did not reach the printer says so, naming the device and the cause, instead of
+// "Sent to printer".
 void TstListPrinting::portFailures()
 {
     QFETCH(QString, failure);
     QFETCH(QString, port);
+    QFETCH(int, cause);
     Fixture f(tapeOf(40));
     const QByteArray device = QFile::encodeName(f.ports.devicePath(*numerette::printerPortNamed(port)));
     auto makeFifo = [device] {
@@ -386,8 +398,65 @@ void TstListPrinting::portFailures()
         f.dialogs.onPause = makeFifo;
     f.dialogs.answer = port;
     f.run(u"mnuMatricial"_s);
-    QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(Message::PrinterNotResponding)});
+    const QString path = QFile::decodeName(device);
+    QCOMPARE(f.dialogs.messages, QStringList{numerette::portFailureText(path, cause, {})});
+    QVERIFY(f.dialogs.messages.value(0).contains(path));
     QCOMPARE(f.dialogs.icons.value(0), QMessageBox::Critical);
+}
+
+void TstListPrinting::portFailureTexts_data()
+{
+    QTest::addColumn<int>("cause");
+    QTest::addColumn<QString>("expected");
+    const QString start = u"The paper-roll printer at /dev/usb/lp0 cannot be reached: "_s;
+    QTest::newRow("no such device") << ENOENT << start + u"No such file or directory."_s;
+    QTest::newRow("busy") << EBUSY << start + u"Device or resource busy."_s;
+    QTest::newRow("permission names the group")
+        << EACCES
+        << start + u"Permission denied.\nOnly members of the group lp may print on it: join it "
+                   u"(for example with \"sudo usermod -aG lp $USER\"), then log in again."_s;
+}
+
+void TstListPrinting::portFailureTexts()
+{
+    QFETCH(int, cause);
+    QFETCH(QString, expected);
+    QCOMPARE(numerette::portFailureText(u"/dev/usb/lp0"_s, cause, u"lp"_s), expected);
+}
+
+// An unprivileged user denied a device is told the device and the group that may write it.
+void TstListPrinting::deniedDeviceNamesGroup()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root to become an unprivileged user and to give a device file to the group lp");
+    QTemporaryDir dir;
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+    numerette::DevicePortWriter ports(dir.path());
+    const QByteArray device = QFile::encodeName(ports.devicePath(PrinterPort::Com1));
+    QFile(QFile::decodeName(device)).open(QIODevice::WriteOnly);
+    const group* lp = ::getgrnam("lp");
+    if (!lp)
+        QSKIP("this system has no group lp");
+    QVERIFY(::chown(device.constData(), 0, lp->gr_gid) == 0 && ::chmod(device.constData(), 0660) == 0);
+    int channel[2];
+    QVERIFY(::pipe(channel) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool unprivileged = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        const QByteArray text = unprivileged && !ports.open(PrinterPort::Com1, numerette::PortOpening::NewJob)
+                                    ? ports.failure().toUtf8()
+                                    : QByteArray("opened");
+        [[maybe_unused]] const ssize_t written = ::write(channel[1], text.constData(), size_t(text.size()));
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    QByteArray said;
+    char chunk[512];
+    for (ssize_t n; (n = ::read(channel[0], chunk, sizeof chunk)) > 0;)
+        said.append(chunk, n);
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    QCOMPARE(QString::fromUtf8(said), numerette::portFailureText(QFile::decodeName(device), EACCES, u"lp"_s));
 }
 
 QTEST_MAIN(TstListPrinting)
