@@ -720,6 +720,18 @@ Inicie Numerette desde una sesión de escritorio.
         <extracomment>Opens the print dialog: printer, copies, pages, or a PDF file</extracomment>
         <translation>Imprimir en o&amp;tra impresora...</translation>
     </message>
+    <message>
+        <source>(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)</source>
+        <translation>(LPT1, LPT2, COM1 a COM4, o un dispositivo de impresora como /dev/usb/lp0)</translation>
+    </message>
+    <message>
+        <source>No printer device was found.</source>
+        <translation>No se encontró ningún dispositivo de impresora.</translation>
+    </message>
+    <message>
+        <source>Printer devices found: %1</source>
+        <translation>Dispositivos de impresora encontrados: %1</translation>
+    </message>
 </context>
 <context>
     <name>MenuEntry</name>

@@ -720,6 +720,18 @@ Inicie o Numerette a partir de uma sessão de área de trabalho.
         <extracomment>Opens the print dialog: printer, copies, pages, or a PDF file</extracomment>
         <translation>Imprimir em &amp;Outra Impressora...</translation>
     </message>
+    <message>
+        <source>(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)</source>
+        <translation>(LPT1, LPT2, COM1 a COM4, ou um dispositivo de impressora como /dev/usb/lp0)</translation>
+    </message>
+    <message>
+        <source>No printer device was found.</source>
+        <translation>Nenhum dispositivo de impressora foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Printer devices found: %1</source>
+        <translation>Dispositivos de impressora encontrados: %1</translation>
+    </message>
 </context>
 <context>
     <name>MenuEntry</name>

@@ -124,8 +124,7 @@ void ListPrinting::mnuMatricial_Click()
             alive->m_printing = false;
     });
 
-    const QString answer =
-        m_dialogs->askText(QLatin1Char(' ') + m_window.windowTitle(), LoadMessage(Message::PrinterPortPrompt), m_settings.Porta());
+    const QString answer = m_dialogs->askText(QLatin1Char(' ') + m_window.windowTitle(), portPrompt(), m_settings.Porta());
     if (!alive)
         return;
     const std::optional<PrinterPort> port = numerette::printerPortNamed(answer);
@@ -134,6 +133,7 @@ void ListPrinting::mnuMatricial_Click()
         return;
     }
     m_settings.setPorta(numerette::printerPortName(*port));
+    m_ports.setSerialSpeed(m_settings.Velocidade());
 
     switch (printOnRoll(*port)) {
     case RollResult::Sent:
@@ -151,7 +151,20 @@ void ListPrinting::mnuMatricial_Click()
     }
 }
 
-ListPrinting::RollResult ListPrinting::printOnRoll(PrinterPort port)
+// The warning and the question of message 176, then the ports it takes and the printer
+// devices there are.
+QString ListPrinting::portPrompt() const
+{
+    const QString paragraph = QStringLiteral("\r\n\r\n");
+    QStringList parts = LoadMessage(Message::PrinterPortPrompt).split(paragraph);
+    parts.last() = tr("(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)");
+    const QStringList devices = m_ports.devices();
+    parts << (devices.isEmpty() ? tr("No printer device was found.")
+                                : tr("Printer devices found: %1").arg(devices.join(QLatin1String(", "))));
+    return parts.join(paragraph);
+}
+
+ListPrinting::RollResult ListPrinting::printOnRoll(const PrinterPort& port)
 {
     const QPointer<ListPrinting> alive(this);
     if (!m_ports.open(port, PortOpening::NewJob))

@@ -11,7 +11,7 @@ class PagePrinter;
 class PortWriter;
 class SettingsStore;
 enum class PrinterChoice;
-enum class PrinterPort;
+struct PrinterPort;
 }
 class PrintDialogs;
 class QMenu;
@@ -43,8 +43,9 @@ public:
     void mnuImprimir_Click(int index);
     // "Print...": the print dialog (printer, copies, pages, a PDF file), medium size.
     void mnuImprimirEscolha_Click();
-    // Asks for the port, proposing `Porta`, and stores a valid answer there; message 30 for
-    // one that is not LPT1, LPT2 or COM1 to COM4. A serial printer's buffer is small, so the
+    // Asks for the port, listing the printer devices there are and proposing `Porta`, and
+    // stores a valid answer there; message 30 for one that is not LPT1, LPT2, COM1 to COM4 or
+    // a printer device. A serial line runs at the speed `Velocidade`. A serial printer's buffer is small, so the
     // port is closed after the first 26 lines and then every 25 until the user says the
     // printer is done; Cancel there ends the print silently. Message 16 when everything was
     // sent; when the port could not be opened or written, the device and the cause (message 17
@@ -54,7 +55,8 @@ public:
 private:
     void printOnPages(int pointSize, numerette::PrinterChoice choice);
     enum class RollResult { Sent, Failed, Canceled, Gone };
-    RollResult printOnRoll(numerette::PrinterPort port);
+    RollResult printOnRoll(const numerette::PrinterPort& port);
+    QString portPrompt() const;
 
     QWidget& m_window;
     numerette::Calculator& m_calculator;

@@ -72,6 +72,10 @@ public:
     void setNumLock(bool on);
     QString Porta() const;
     void setPorta(const QString& port);
+    // The speed of a serial paper-roll printer, in bits per second (8 data bits, no parity,
+    // one stop bit); 9600 unless set.
+    int Velocidade() const;
+    void setVelocidade(int bitsPerSecond);
     // The full path of the last saved list; "Numeret.txt" before the first save.
     QString UltimoArq() const;
     void setUltimoArq(const QString& path);

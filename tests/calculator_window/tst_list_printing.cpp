@@ -294,8 +294,9 @@ void TstListPrinting::paperRoll_data()
     QTest::newRow("blanks around; outside the code page")
         << u" com1 "_s << u"→ ✓ 😀\r\n"_s << u"ttyS0"_s << QByteArray("\r\n? ? ?\r\n\r\n\r\n");
     QTest::newRow("empty list") << u"LPT1"_s << QString() << u"lp0"_s << QByteArray("\r\n\r\n\r\n");
+    QTest::newRow("a device path") << u"/dev/ttyACM0"_s << u"1 +\r\n"_s << u"ttyACM0"_s << QByteArray("\r\n1 +\r\n\r\n\r\n");
     QTest::newRow("free text without line end") << u"LPT1"_s << u"note"_s << u"lp0"_s << QByteArray("\r\nnote\r\n\r\n");
-    for (const QString& invalid : {QString(), u"LPT3"_s, u"COM5"_s, u"../lp0"_s})
+    for (const QString& invalid : {QString(), u"LPT3"_s, u"COM5"_s, u"../lp0"_s, u"/dev/sda"_s, u"/dev/../etc/lp0"_s})
         QTest::addRow("rejected '%s'", qPrintable(invalid)) << invalid << Tape << QString() << QByteArray();
 }
 
@@ -317,11 +318,15 @@ void TstListPrinting::paperRoll()
     QCOMPARE(f.menu.findChild<QAction*>(u"mnuMatricial"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
     f.run(u"mnuMatricial"_s);
 
-    QCOMPARE(f.dialogs.asked, (QStringList{u"  Numerette FREE"_s, LoadMessage(Message::PrinterPortPrompt), u"COM2"_s}));
+    QCOMPARE(f.dialogs.asked.value(0), u"  Numerette FREE"_s);
+    QVERIFY(f.dialogs.asked.value(1).startsWith(LoadMessage(Message::PrinterPortPrompt).section(u"\r\n\r\n"_s, 0, 1)));
+    QVERIFY(f.dialogs.asked.value(1).contains(u"COM1 to COM4"_s));
+    QCOMPARE(f.dialogs.asked.value(2), u"COM2"_s);
     QCOMPARE(QDir(f.dir.path()).entryList({u"lp*"_s, u"tty*"_s}, QDir::Files),
              device.isEmpty() ? QStringList{} : QStringList{device});
     QCOMPARE(contentsOf(f.device(device)), bytes);
-    QCOMPARE(f.settings.Porta(), device.isEmpty() ? u"COM2"_s : answer.trimmed().toUpper());
+    const QString stored = answer.startsWith(u'/') ? answer : answer.trimmed().toUpper();
+    QCOMPARE(f.settings.Porta(), device.isEmpty() ? u"COM2"_s : stored);
     QCOMPARE(f.dialogs.messages, QStringList{LoadMessage(device.isEmpty() ? Message::InvalidData : Message::SentToPrinter)});
     QCOMPARE(f.dialogs.icons.value(0), device.isEmpty() ? QMessageBox::Critical : QMessageBox::Information);
 }
@@ -432,7 +437,7 @@ void TstListPrinting::deniedDeviceNamesGroup()
     QTemporaryDir dir;
     QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
     numerette::DevicePortWriter ports(dir.path());
-    const QByteArray device = QFile::encodeName(ports.devicePath(PrinterPort::Com1));
+    const QByteArray device = QFile::encodeName(ports.devicePath(*numerette::printerPortNamed(u"COM1"_s)));
     QFile(QFile::decodeName(device)).open(QIODevice::WriteOnly);
     const group* lp = ::getgrnam("lp");
     if (!lp)
@@ -443,7 +448,7 @@ void TstListPrinting::deniedDeviceNamesGroup()
     const pid_t child = ::fork();
     if (child == 0) {
         const bool unprivileged = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        const QByteArray text = unprivileged && !ports.open(PrinterPort::Com1, numerette::PortOpening::NewJob)
+        const QByteArray text = unprivileged && !ports.open(*numerette::printerPortNamed(u"COM1"_s), numerette::PortOpening::NewJob)
                                     ? ports.failure().toUtf8()
                                     : QByteArray("opened");
         [[maybe_unused]] const ssize_t written = ::write(channel[1], text.constData(), size_t(text.size()));
