@@ -76,14 +76,12 @@ timeout 10 lpadmin -p PDF -v cups-pdf:/ -m "lsb/usr/cups-pdf/$(basename "$ppd")"
 
 # Prints the width of the program's message box, and closes it, waiting up to 20 s for it. The
 # texts themselves are checked by the unit tests; here the short "Sent to printer" (a box about
-# 160 pixels wide) is told from the long messages of a failure by the box's width, and a
-# picture of each box is kept for a person to look at.
+# 160 pixels wide) is told from the long messages of a failure by the box's width.
 message_width() {
     local box
     box=$(visible_window --pid "$pid" --name '^ Numerette$') || return 1
     sleep 0.3
     eval "$(xdotool getwindowgeometry --shell "$box")"
-    import -window "$box" "$scratch/../cups_printing_box_$1.png" 2>/dev/null
     xdotool windowfocus --sync "$box" key Return
     echo "$WIDTH"
 }
@@ -112,7 +110,7 @@ visible_window --pid "$pid" --name '^ Numerette$' --limit 1 >/dev/null 2>&1 &&
 timeout 10 lpadmin -d PDF || fail "PDF could not be made the default printer"
 focus_calculator "$pid"
 xdotool key ctrl+g
-width=$(message_width sent) || fail "no message after printing on the default printer"
+width=$(message_width) || fail "no message after printing on the default printer"
 (( width < 250 )) || fail "the accepted job was not reported as sent"
 for (( attempt = 0; attempt < 300; attempt++ )); do
     pdf=$(find "$scratch/out" -name '*.pdf' -print -quit)
@@ -135,7 +133,7 @@ numbers=$(pdftotext -layout "$document" - | grep -E '^ *[0-9]+/[0-9]+ *$' | tr -
 timeout 10 cupsreject -r "out of paper" PDF || fail "the queue could not be told to refuse jobs"
 print_medium
 jobs_before=$(timeout 5 lpstat -W all -o | wc -l)
-width=$(message_width refused) || fail "no message after a refused job"
+width=$(message_width) || fail "no message after a refused job"
 (( width > 300 )) || fail "a refused job was reported as sent"
 (( $(timeout 5 lpstat -W all -o | wc -l) == jobs_before )) || fail "the refusing queue holds a new job"
 
@@ -143,7 +141,7 @@ width=$(message_width refused) || fail "no message after a refused job"
 kill "$cupsd_pid"
 wait "$cupsd_pid" 2>/dev/null
 print_medium
-width=$(message_width stopped) || fail "no message with the service stopped"
+width=$(message_width) || fail "no message with the service stopped"
 (( width > 300 )) || fail "the stopped service was not told, with what to do"
 
 close_with_escape "$pid"
