@@ -1029,6 +1029,23 @@ La lista de cálculos y su copia de seguridad funcionan como antes.</translation
         <source>Await the end of the print and then press OK to continue...</source>
         <translation>Espere a que termine la impresión y luego presione Aceptar para continuar...</translation>
     </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <extracomment>Opens the print dialog: printer, copies, pages, or a PDF file</extracomment>
+        <translation>Imprimir en o&amp;tra impresora...</translation>
+    </message>
+    <message>
+        <source>(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)</source>
+        <translation>(LPT1, LPT2, COM1 a COM4, o un dispositivo de impresora como /dev/usb/lp0)</translation>
+    </message>
+    <message>
+        <source>No printer device was found.</source>
+        <translation>No se encontró ningún dispositivo de impresora.</translation>
+    </message>
+    <message>
+        <source>Printer devices found: %1</source>
+        <translation>Dispositivos de impresora encontrados: %1</translation>
+    </message>
 </context>
 <context>
     <name>MenuEntry</name>
@@ -1809,6 +1826,54 @@ Para sumar desde el portapapeles, seleccione y copie (Ctrl+C) cualquier valor nu
         <source>&amp;Numerical (Standard)</source>
         <extracomment>Item of the number-format menu</extracomment>
         <translation>&amp;Numérico (estándar)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintReport</name>
+    <message>
+        <source>The printing service (CUPS) is not running.
+Start it, for example with &quot;sudo systemctl start cups&quot;, and print again.</source>
+        <translation>El servicio de impresión (CUPS) no está en marcha.
+Inícielo, por ejemplo con &quot;sudo systemctl start cups&quot;, e imprima de nuevo.</translation>
+    </message>
+    <message>
+        <source>No printer is installed.
+Add one in the system&apos;s printer settings, or print to a PDF file with Print... in the Calculation List menu.</source>
+        <translation>No hay ninguna impresora instalada.
+Agregue una en la configuración de impresoras del sistema, o imprima en un archivo PDF con Imprimir... del menú Lista.</translation>
+    </message>
+    <message>
+        <source>%1 is not accepting jobs</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 no acepta trabajos</translation>
+    </message>
+    <message>
+        <source>
+Nothing was printed. Check the printer, or choose another with Print... in the Calculation List menu.</source>
+        <translation>
+No se imprimió nada. Revise la impresora, o elija otra con Imprimir... del menú Lista.</translation>
+    </message>
+    <message>
+        <source>%1 is stopped</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 está detenida</translation>
+    </message>
+    <message>
+        <source>
+The job waits in the printer&apos;s queue until the printer is started again in the system&apos;s printer settings.</source>
+        <translation>
+El trabajo espera en la cola de la impresora hasta que se la reanude en la configuración de impresoras del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterPort</name>
+    <message>
+        <source>The paper-roll printer at %1 cannot be reached: %2.</source>
+        <translation>No se puede llegar a la impresora de rollo en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Only members of the group %1 may print on it: join it (for example with &quot;sudo usermod -aG %1 $USER&quot;), then log in again.</source>
+        <translation>Solo los miembros del grupo %1 pueden imprimir en ella: únase al grupo (por ejemplo con &quot;sudo usermod -aG %1 $USER&quot;) y luego vuelva a iniciar sesión.</translation>
     </message>
 </context>
 <context>

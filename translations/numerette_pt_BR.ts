@@ -1029,6 +1029,23 @@ A lista de cálculos e o seu backup funcionam como antes.</translation>
         <source>Await the end of the print and then press OK to continue...</source>
         <translation>Aguarde o fim da impressão e então pressione OK para continuar...</translation>
     </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <extracomment>Opens the print dialog: printer, copies, pages, or a PDF file</extracomment>
+        <translation>Imprimir em &amp;Outra Impressora...</translation>
+    </message>
+    <message>
+        <source>(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)</source>
+        <translation>(LPT1, LPT2, COM1 a COM4, ou um dispositivo de impressora como /dev/usb/lp0)</translation>
+    </message>
+    <message>
+        <source>No printer device was found.</source>
+        <translation>Nenhum dispositivo de impressora foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Printer devices found: %1</source>
+        <translation>Dispositivos de impressora encontrados: %1</translation>
+    </message>
 </context>
 <context>
     <name>MenuEntry</name>
@@ -1809,6 +1826,54 @@ Para somar a partir da área de transferência, selecione e copie (Ctrl+C) qualq
         <source>&amp;Numerical (Standard)</source>
         <extracomment>Item of the number-format menu</extracomment>
         <translation>&amp;Numérico (Padrão)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintReport</name>
+    <message>
+        <source>The printing service (CUPS) is not running.
+Start it, for example with &quot;sudo systemctl start cups&quot;, and print again.</source>
+        <translation>O serviço de impressão (CUPS) não está em execução.
+Inicie-o, por exemplo com &quot;sudo systemctl start cups&quot;, e imprima de novo.</translation>
+    </message>
+    <message>
+        <source>No printer is installed.
+Add one in the system&apos;s printer settings, or print to a PDF file with Print... in the Calculation List menu.</source>
+        <translation>Nenhuma impressora está instalada.
+Adicione uma nas configurações de impressoras do sistema, ou imprima em um arquivo PDF com Imprimir... no menu Fita.</translation>
+    </message>
+    <message>
+        <source>%1 is not accepting jobs</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 não está aceitando trabalhos</translation>
+    </message>
+    <message>
+        <source>
+Nothing was printed. Check the printer, or choose another with Print... in the Calculation List menu.</source>
+        <translation>
+Nada foi impresso. Verifique a impressora, ou escolha outra com Imprimir... no menu Fita.</translation>
+    </message>
+    <message>
+        <source>%1 is stopped</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 está parada</translation>
+    </message>
+    <message>
+        <source>
+The job waits in the printer&apos;s queue until the printer is started again in the system&apos;s printer settings.</source>
+        <translation>
+O trabalho aguarda na fila da impressora até que ela seja reativada nas configurações de impressoras do sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterPort</name>
+    <message>
+        <source>The paper-roll printer at %1 cannot be reached: %2.</source>
+        <translation>A impressora de bobina em %1 não pode ser alcançada: %2.</translation>
+    </message>
+    <message>
+        <source>Only members of the group %1 may print on it: join it (for example with &quot;sudo usermod -aG %1 $USER&quot;), then log in again.</source>
+        <translation>Só membros do grupo %1 podem imprimir nela: entre no grupo (por exemplo com &quot;sudo usermod -aG %1 $USER&quot;) e depois entre de novo na sessão.</translation>
     </message>
 </context>
 <context>

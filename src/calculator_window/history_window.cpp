@@ -23,6 +23,7 @@
 #include "calculator.h"
 #include "calculator_host.h"
 #include "export_command.h"
+#include "list_printing.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "page_printer.h"
@@ -358,11 +359,10 @@ void HistoryWindow::printShown()
 {
     if (m_tape.text.isEmpty())
         return;
-    if (m_services.printer.printText(m_tape.text, PrintPointSize))
-        numerette::message_boxes::show(this, QMessageBox::Information, numerette::LoadMessage(numerette::Message::SentToPrinter));
-    else
-        numerette::message_boxes::show(this, QMessageBox::Critical,
-                                       numerette::LoadMessage(numerette::Message::PrinterNotResponding));
+    const numerette::PrintReport report =
+        m_services.printer.printText(m_tape.text, PrintPointSize, numerette::PrinterChoice::Default);
+    if (const std::optional<PrintNotice> notice = printNotice(report))
+        numerette::message_boxes::show(this, notice->icon, notice->text);
 }
 
 bool HistoryWindow::confirm(const QString& question)

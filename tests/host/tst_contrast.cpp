@@ -213,7 +213,7 @@ void TstContrast::toolWindows_data()
                });
         QTest::addRow("%s rule of three", palette)
             << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
-                   auto window = std::make_unique<frmRegra>(c, frmRegra::PrinterSource{}, parent);
+                   auto window = std::make_unique<frmRegra>(c, nullptr, parent);
                    prompts.answers = {numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes,
                                       numerette::PromptAnswer::Yes};
                    window->setPrompts(prompts);

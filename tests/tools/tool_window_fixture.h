@@ -41,7 +41,7 @@ struct Fixture {
             return {std::move(window), u"cmdAjuda"_s};
         }
         if (name == u"rule of three") {
-            auto window = std::make_unique<frmRegra>(calculator, frmRegra::PrinterSource());
+            auto window = std::make_unique<frmRegra>(calculator, nullptr);
             window->setPrompts(prompts);
             return {std::move(window), u"cmdExemplo"_s};
         }
