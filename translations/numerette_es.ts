@@ -90,6 +90,16 @@
         <extracomment>Ends the complaint about a wrong option; %1 is the command to type.</extracomment>
         <translation>Pruebe &apos;%1&apos; para más información.</translation>
     </message>
+    <message>
+        <source>unknown key &apos;%1&apos; for --press; the keys are:
+%2</source>
+        <translation>tecla desconocida &apos;%1&apos; para --press; las teclas son:
+%2</translation>
+    </message>
+    <message>
+        <source>--press takes no command word (&apos;%1&apos;)</source>
+        <translation>--press no admite palabra de orden (&apos;%1&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -197,6 +207,20 @@ inicio posterior pasa su palabra de comando a la calculadora abierta y termina.<
         <extracomment>Last part of numerette --help; %1 and %2 are the files&apos; paths. Lines stay within 80 columns.</extracomment>
         <translation>Archivos: la cinta y su respaldo en %1, la configuración en
 %2. Vea numerette(1).</translation>
+    </message>
+    <message>
+        <source>press one keypad key in the running calculator</source>
+        <extracomment>What an option does, in numerette --help: at most 62 columns. KEY stays as it is.</extracomment>
+        <translation>pulsa una tecla del teclado en la calculadora abierta</translation>
+    </message>
+    <message>
+        <source>--press takes the same key as its hot key (CTRL with the numeric keypad), for
+a shortcut of the desktop to run. KEY is one of:
+%1</source>
+        <extracomment>Part of numerette --help about --press; %1 is the list of key names, which stay as they are. Lines stay within 80 columns.</extracomment>
+        <translation>--press pulsa la misma tecla que su tecla de acceso rápido (CTRL con el teclado
+numérico), para que la ejecute un atajo del escritorio. KEY es una de:
+%1</translation>
     </message>
 </context>
 <context>

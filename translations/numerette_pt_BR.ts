@@ -90,6 +90,16 @@
         <extracomment>Ends the complaint about a wrong option; %1 is the command to type.</extracomment>
         <translation>Tente &apos;%1&apos; para mais informações.</translation>
     </message>
+    <message>
+        <source>unknown key &apos;%1&apos; for --press; the keys are:
+%2</source>
+        <translation>tecla desconhecida &apos;%1&apos; para --press; as teclas são:
+%2</translation>
+    </message>
+    <message>
+        <source>--press takes no command word (&apos;%1&apos;)</source>
+        <translation>--press não aceita palavra de comando (&apos;%1&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -197,6 +207,20 @@ execução posterior repassa seu comando à calculadora já aberta e termina.</t
         <extracomment>Last part of numerette --help; %1 and %2 are the files&apos; paths. Lines stay within 80 columns.</extracomment>
         <translation>Arquivos: a fita e seu backup em %1, as configurações em
 %2. Veja numerette(1).</translation>
+    </message>
+    <message>
+        <source>press one keypad key in the running calculator</source>
+        <extracomment>What an option does, in numerette --help: at most 62 columns. KEY stays as it is.</extracomment>
+        <translation>pressiona uma tecla do teclado na calculadora aberta</translation>
+    </message>
+    <message>
+        <source>--press takes the same key as its hot key (CTRL with the numeric keypad), for
+a shortcut of the desktop to run. KEY is one of:
+%1</source>
+        <extracomment>Part of numerette --help about --press; %1 is the list of key names, which stay as they are. Lines stay within 80 columns.</extracomment>
+        <translation>--press pressiona a mesma tecla que a sua tecla de atalho (CTRL com o teclado
+numérico), para um atalho da área de trabalho executar. KEY é uma de:
+%1</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,7 @@ int main(int argc, char* argv[])
     numerette::LocalInstanceChannel channel;
     numerette::SettingsStore settings;
     frmSysTray host(commandWord, channel, settings);
+    host.setPressedKey(commandLine.pressedKey);
     frmStart splash;
     host.setSplash(&splash);
     QObject::connect(&splash, &frmStart::hostDue, &host, &frmSysTray::load);
@@ -97,7 +98,8 @@ int main(int argc, char* argv[])
     // calculation in progress and the settings are written first.
     numerette::TerminationSignal termination;
     QObject::connect(&termination, &numerette::TerminationSignal::requested, &host, &frmSysTray::unloadHost);
-    if (numerette::showsSplash(commandWord))
+    // A key pressed from a desktop shortcut goes mostly to a running calculator: no splash.
+    if (numerette::showsSplash(commandWord) && commandLine.pressedKey.isEmpty())
         splash.show();
     return application.exec();
 }

@@ -163,6 +163,11 @@ bool frmCalcula::largeFontMode() const
     return m_layout->largeLayout();
 }
 
+void frmCalcula::pressFromOutside(const numerette::PressedKey& key)
+{
+    m_hotKeys->press(key);
+}
+
 void frmCalcula::connectHotKeys()
 {
     connect(m_hotKeys, &CalculatorHotKeys::hotKeyHandled, this, &frmCalcula::renderCaption);

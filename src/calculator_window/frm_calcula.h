@@ -13,6 +13,7 @@ class MidiOut;
 class NumLockSwitch;
 class PagePrinter;
 class PortWriter;
+struct PressedKey;
 class ProgramStarter;
 class SessionStart;
 class SettingsStore;
@@ -77,6 +78,8 @@ public:
     // The Options items that open the tool windows; the process hosting the calculator
     // shows the windows they ask for.
     ToolLaunchers& toolLaunchers() const { return *m_toolLaunchers; }
+    // A keypad key sent from outside (numerette --press), taking the hot keys' road.
+    void pressFromOutside(const numerette::PressedKey& key);
     // The click-to-paste window: the user's next click anywhere gets the clipboard pasted
     // into the field it lands on.
     void showPasteWindow();
