@@ -102,7 +102,7 @@ bool ensure(QSqlDatabase& db, QString* error)
 QString keepAside(const QString& path)
 {
     for (int copy = 1; copy <= MaxDamagedCopies; ++copy) {
-        const QString aside =
+        QString aside =
             path + QStringLiteral(".damaged") + (copy == 1 ? QString() : QStringLiteral(".%1").arg(copy));
         if (QFile::exists(aside))
             continue;
