@@ -72,6 +72,9 @@ HistoryWindow::HistoryWindow(HistoryWindowServices services, QWidget* parent)
     setWindowTitle(QLatin1Char(' ') + tr("Tape History"));
     buildControls();
     refresh();
+    // The window opens on the newest day's tape rather than on an empty one.
+    if (m_days->count() > 0)
+        m_days->setCurrentRow(0);
 }
 
 void HistoryWindow::buildControls()

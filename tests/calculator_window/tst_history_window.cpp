@@ -120,6 +120,8 @@ private slots:
         QCOMPARE(days->count(), 2);
         QVERIFY2(days->item(0)->text().contains(u"calculations: 2,"_s), qPrintable(days->item(0)->text()));
         QVERIFY2(days->item(0)->text().contains(u"2,477.00"_s), qPrintable(days->item(0)->text()));
+        // It opens on the newest day's tape.
+        QVERIFY2(history->shownTape().contains(u"2,469"_s), qPrintable(history->shownTape()));
         days->setCurrentRow(1);
         QVERIFY(history->shownTape().startsWith(u" 04/03/2024 "_s));
         QVERIFY(history->shownTape().contains(u"42.00 T"_s) || history->shownTape().contains(u"42 T"_s));
