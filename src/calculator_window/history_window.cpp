@@ -152,14 +152,21 @@ void HistoryWindow::buildControls()
         {"cmdApagarDia", tr("Delete Da&y..."), tr("Delete the day"), &HistoryWindow::deleteDay},
         {"cmdImportar", tr("&Import Backup File"), tr("Import the backup file"), &HistoryWindow::importBackup},
     };
-    auto* buttons = new QHBoxLayout;
+    // Two rows of four, so that the window fits a small screen at a large scale factor.
+    constexpr int ButtonsPerRow = 4;
+    auto* buttons = new QGridLayout;
+    int placed = 0;
+    const auto place = [&](QWidget* widget) {
+        buttons->addWidget(widget, placed / ButtonsPerRow, placed % ButtonsPerRow);
+        ++placed;
+    };
     for (const auto& command : commands) {
         QPushButton* b = button(this, command.name, command.caption, command.accessible);
         if (command.command)
             connect(b, &QPushButton::clicked, this, command.command);
         else
             connect(b, &QPushButton::clicked, this, &HistoryWindow::reenterValue);
-        buttons->addWidget(b);
+        place(b);
     }
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     close->setObjectName(QStringLiteral("cmdFechar"));
@@ -169,7 +176,7 @@ void HistoryWindow::buildControls()
         if (auto* push = qobject_cast<QPushButton*>(b))
             push->setAutoDefault(false);
     }
-    buttons->addWidget(close);
+    place(close);
 
     m_status = named(new QLabel(this), "lblEstado", tr("Status"));
     auto* layout = new QVBoxLayout(this);
