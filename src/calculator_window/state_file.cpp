@@ -118,7 +118,9 @@ std::optional<CalculatorStateRecord> recordOf(const QStringList& f, const StateF
         written = earlierSeparators(f, reader.locale);
     else if (f[7] == u"." || f[7] == u",")
         written = NumberLocale::withDecimal(f[7].front());
-    if (!date.isValid() || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6]))
+    // The file's dates are written with four-digit years; "yyyy" would also read a signed year.
+    const bool writableDate = date.isValid() && date.year() >= 1 && date.year() <= 9999;
+    if (!writableDate || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6]))
         return std::nullopt;
     const auto converted = [&](const QString& number) {
         return written->decimal == reader.locale.decimal ? number : withSeparatorsSwapped(number);
