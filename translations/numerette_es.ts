@@ -90,6 +90,16 @@
         <extracomment>Ends the complaint about a wrong option; %1 is the command to type.</extracomment>
         <translation>Pruebe &apos;%1&apos; para más información.</translation>
     </message>
+    <message>
+        <source>unknown key &apos;%1&apos; for --press; the keys are:
+%2</source>
+        <translation>tecla desconocida &apos;%1&apos; para --press; las teclas son:
+%2</translation>
+    </message>
+    <message>
+        <source>--press takes no command word (&apos;%1&apos;)</source>
+        <translation>--press no admite palabra de orden (&apos;%1&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -197,6 +207,20 @@ inicio posterior pasa su palabra de comando a la calculadora abierta y termina.<
         <extracomment>Last part of numerette --help; %1 and %2 are the files&apos; paths. Lines stay within 80 columns.</extracomment>
         <translation>Archivos: la cinta y su respaldo en %1, la configuración en
 %2. Vea numerette(1).</translation>
+    </message>
+    <message>
+        <source>press one keypad key in the running calculator</source>
+        <extracomment>What an option does, in numerette --help: at most 62 columns. KEY stays as it is.</extracomment>
+        <translation>pulsa una tecla del teclado en la calculadora abierta</translation>
+    </message>
+    <message>
+        <source>--press takes the same key as its hot key (CTRL with the numeric keypad), for
+a shortcut of the desktop to run. KEY is one of:
+%1</source>
+        <extracomment>Part of numerette --help about --press; %1 is the list of key names, which stay as they are. Lines stay within 80 columns.</extracomment>
+        <translation>--press pulsa la misma tecla que su tecla de acceso rápido (CTRL con el teclado
+numérico), para que la ejecute un atajo del escritorio. KEY es una de:
+%1</translation>
     </message>
 </context>
 <context>
@@ -414,6 +438,316 @@ Inicie Numerette desde una sesión de escritorio.
     <message>
         <source>The list could not be exported to the file:</source>
         <translation>No se pudo exportar la lista al archivo:</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Tape &amp;History...</source>
+        <translation>&amp;Historial de la Cinta...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Tape History</source>
+        <translation>Guardar &amp;Historial de la Cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Forever</source>
+        <translation>&amp;Para Siempre</translation>
+    </message>
+    <message>
+        <source>For a Number of &amp;Days...</source>
+        <translation>Por un Número de &amp;Días...</translation>
+    </message>
+    <message>
+        <source>&amp;Not at All</source>
+        <translation>&amp;No Guardar</translation>
+    </message>
+    <message>
+        <source>The tape history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>No se pudo leer el historial de la cinta; se guardó como %1 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The tape history cannot be kept: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>No se puede guardar el historial de la cinta: %1
+
+La lista de cálculos y su copia de seguridad funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be kept in the tape history: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>No se pudo guardar el cálculo en el historial de la cinta: %1
+
+La lista de cálculos y su copia de seguridad funcionan como antes.</translation>
+    </message>
+    <message>
+        <source>The tape history is switched off (Settings, Keep Tape History).</source>
+        <translation>El historial de la cinta está desactivado (Configuración, Guardar Historial de la Cinta).</translation>
+    </message>
+    <message>
+        <source>The tape history could not be opened.</source>
+        <translation>No se pudo abrir el historial de la cinta.</translation>
+    </message>
+    <message>
+        <source>Keep the tape history for how many days? (1 to %1)</source>
+        <translation>¿Guardar el historial de la cinta cuántos días? (1 a %1)</translation>
+    </message>
+    <message>
+        <source>The calculations from before %1 will be deleted from the tape history. Go on?</source>
+        <translation>Los cálculos anteriores al %1 se borrarán del historial de la cinta. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>For &amp;Days: %1...</source>
+        <translation>Por &amp;Días: %1...</translation>
+    </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Historial de la Cinta</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Tape History</source>
+        <translation>Historial de la Cinta</translation>
+    </message>
+    <message>
+        <source>Amount, or the lowest amount</source>
+        <translation>Importe, o el importe menor</translation>
+    </message>
+    <message>
+        <source>Highest amount</source>
+        <translation>Importe mayor</translation>
+    </message>
+    <message>
+        <source>Words of the labels and notes</source>
+        <translation>Palabras de las etiquetas y notas</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>From a day on</source>
+        <translation>A partir de un día</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Primer día</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Until a day</source>
+        <translation>Hasta un día</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Último día</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Importe:</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;a</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>Pa&amp;labras:</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Calculations found</source>
+        <translation>Cálculos encontrados</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>Día&amp;s:</translation>
+    </message>
+    <message>
+        <source>&amp;Calculations found:</source>
+        <translation>&amp;Cálculos encontrados:</translation>
+    </message>
+    <message>
+        <source>&amp;Tape:</source>
+        <translation>Cin&amp;ta:</translation>
+    </message>
+    <message>
+        <source>&amp;Re-enter Value</source>
+        <translation>&amp;Reintroducir Valor</translation>
+    </message>
+    <message>
+        <source>Re-enter the value into the calculator</source>
+        <translation>Reintroducir el valor en la calculadora</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Lines</source>
+        <translation>C&amp;opiar Líneas</translation>
+    </message>
+    <message>
+        <source>Copy lines</source>
+        <translation>Copiar líneas</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Export the tape shown</source>
+        <translation>Exportar la cinta mostrada</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt</source>
+        <translation>Impri&amp;mir</translation>
+    </message>
+    <message>
+        <source>Print the tape shown</source>
+        <translation>Imprimir la cinta mostrada</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Calculation...</source>
+        <translation>&amp;Eliminar Cálculo...</translation>
+    </message>
+    <message>
+        <source>Delete the calculation</source>
+        <translation>Borrar el cálculo</translation>
+    </message>
+    <message>
+        <source>Delete Da&amp;y...</source>
+        <translation>Elimi&amp;nar Día...</translation>
+    </message>
+    <message>
+        <source>Delete the day</source>
+        <translation>Borrar el día</translation>
+    </message>
+    <message>
+        <source>&amp;Import Backup File</source>
+        <translation>Im&amp;portar Copia de Seguridad</translation>
+    </message>
+    <message>
+        <source>Import the backup file</source>
+        <translation>Importar la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>The amount is no number.</source>
+        <translation>El importe no es un número.</translation>
+    </message>
+    <message>
+        <source>Type an amount or words, or choose the days to search.</source>
+        <translation>Escriba un importe o palabras, o elija los días a buscar.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>No calculation found.</source>
+        <translation>No se encontró ningún cálculo.</translation>
+    </message>
+    <message>
+        <source>Only the newest are shown.</source>
+        <translation>Solo se muestran los más recientes.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on an item or a total to re-enter its value.</source>
+        <translation>Ponga el cursor en un elemento o un total para reintroducir su valor.</translation>
+    </message>
+    <message>
+        <source>%1 re-entered into the calculator.</source>
+        <translation>%1 reintroducido en la calculadora.</translation>
+    </message>
+    <message>
+        <source>Copied.</source>
+        <translation>Copiado.</translation>
+    </message>
+    <message>
+        <source>Export from the History</source>
+        <translation>Exportar del Historial</translation>
+    </message>
+    <message>
+        <source>Exported.</source>
+        <translation>Exportado.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on the calculation to delete.</source>
+        <translation>Ponga el cursor en el cálculo a borrar.</translation>
+    </message>
+    <message>
+        <source>Delete this calculation of %1 from the history?
+
+%2</source>
+        <translation>¿Borrar este cálculo del %1 del historial?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calculation could not be deleted.</source>
+        <translation>No se pudo borrar el cálculo.</translation>
+    </message>
+    <message>
+        <source>The calculation was deleted.</source>
+        <translation>El cálculo se borró.</translation>
+    </message>
+    <message>
+        <source>Choose the day to delete.</source>
+        <translation>Elija el día a borrar.</translation>
+    </message>
+    <message>
+        <source>Delete every calculation of %1 from the history?</source>
+        <translation>¿Borrar todos los cálculos del %1 del historial?</translation>
+    </message>
+    <message>
+        <source>The day could not be deleted.</source>
+        <translation>No se pudo borrar el día.</translation>
+    </message>
+    <message>
+        <source>The day was deleted.</source>
+        <translation>El día se borró.</translation>
+    </message>
+    <message>
+        <source>The backup file could not be imported: %1</source>
+        <translation>No se pudo importar la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>%1  calculations: %2, totals: %3</source>
+        <translation>%1  cálculos: %2, totales: %3</translation>
+    </message>
+    <message>
+        <source>Calculations on this day: %1.</source>
+        <translation>Cálculos en este día: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations found: %1.</source>
+        <translation>Cálculos encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations imported from the backup file: %1; already in the history: %2.</source>
+        <translation>Cálculos importados de la copia de seguridad: %1; ya en el historial: %2.</translation>
     </message>
 </context>
 <context>
@@ -718,6 +1052,23 @@ Inicie Numerette desde una sesión de escritorio.
     <message>
         <source>Await the end of the print and then press OK to continue...</source>
         <translation>Espere a que termine la impresión y luego presione Aceptar para continuar...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <extracomment>Opens the print dialog: printer, copies, pages, or a PDF file</extracomment>
+        <translation>Imprimir en o&amp;tra impresora...</translation>
+    </message>
+    <message>
+        <source>(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)</source>
+        <translation>(LPT1, LPT2, COM1 a COM4, o un dispositivo de impresora como /dev/usb/lp0)</translation>
+    </message>
+    <message>
+        <source>No printer device was found.</source>
+        <translation>No se encontró ningún dispositivo de impresora.</translation>
+    </message>
+    <message>
+        <source>Printer devices found: %1</source>
+        <translation>Dispositivos de impresora encontrados: %1</translation>
     </message>
 </context>
 <context>
@@ -1502,6 +1853,54 @@ Para sumar desde el portapapeles, seleccione y copie (Ctrl+C) cualquier valor nu
     </message>
 </context>
 <context>
+    <name>PrintReport</name>
+    <message>
+        <source>The printing service (CUPS) is not running.
+Start it, for example with &quot;sudo systemctl start cups&quot;, and print again.</source>
+        <translation>El servicio de impresión (CUPS) no está en marcha.
+Inícielo, por ejemplo con &quot;sudo systemctl start cups&quot;, e imprima de nuevo.</translation>
+    </message>
+    <message>
+        <source>No printer is installed.
+Add one in the system&apos;s printer settings, or print to a PDF file with Print... in the Calculation List menu.</source>
+        <translation>No hay ninguna impresora instalada.
+Agregue una en la configuración de impresoras del sistema, o imprima en un archivo PDF con Imprimir... del menú Lista.</translation>
+    </message>
+    <message>
+        <source>%1 is not accepting jobs</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 no acepta trabajos</translation>
+    </message>
+    <message>
+        <source>
+Nothing was printed. Check the printer, or choose another with Print... in the Calculation List menu.</source>
+        <translation>
+No se imprimió nada. Revise la impresora, o elija otra con Imprimir... del menú Lista.</translation>
+    </message>
+    <message>
+        <source>%1 is stopped</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 está detenida</translation>
+    </message>
+    <message>
+        <source>
+The job waits in the printer&apos;s queue until the printer is started again in the system&apos;s printer settings.</source>
+        <translation>
+El trabajo espera en la cola de la impresora hasta que se la reanude en la configuración de impresoras del sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterPort</name>
+    <message>
+        <source>The paper-roll printer at %1 cannot be reached: %2.</source>
+        <translation>No se puede llegar a la impresora de rollo en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Only members of the group %1 may print on it: join it (for example with &quot;sudo usermod -aG %1 $USER&quot;), then log in again.</source>
+        <translation>Solo los miembros del grupo %1 pueden imprimir en ella: únase al grupo (por ejemplo con &quot;sudo usermod -aG %1 $USER&quot;) y luego vuelva a iniciar sesión.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>It is not a regular file.</source>
@@ -1553,6 +1952,46 @@ sus nombres.</translation>
         <source>It is better to offer no excuse than a bad one.</source>
         <extracomment>Quotation under the tape (the label wraps longer lines)</extracomment>
         <translation>Es mejor no dar ninguna excusa que dar una mala.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenLine</name>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Items: %1</source>
+        <extracomment>The count line of a closed calculation; %1 is its number of items</extracomment>
+        <translation>Elementos: %1</translation>
+    </message>
+    <message>
+        <source>End of calculation</source>
+        <translation>Fin del cálculo</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +2130,13 @@ See numerette-tape(1).</source>
         <extracomment>Last lines of numerette-tape --help; each within 80 columns.</extracomment>
         <translation>Estado de salida: 0 si tiene éxito, 2 por una opción o nombre de tecla erróneo.
 Véase numerette-tape(1).</translation>
+    </message>
+</context>
+<context>
+    <name>TapeView</name>
+    <message>
+        <source>Calculation list</source>
+        <translation>Lista de cálculos</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2438,38 @@ para llegar al peso normal</translation>
         <extracomment>Tooltip of a date field: the order it is typed in (month, day, year)</extracomment>
         <translation>mm/dd/aaaa</translation>
     </message>
+    <message>
+        <source>Years</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Semanas</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Count years</source>
+        <translation>Contar años</translation>
+    </message>
+    <message>
+        <source>Count months</source>
+        <translation>Contar meses</translation>
+    </message>
+    <message>
+        <source>Count weeks</source>
+        <translation>Contar semanas</translation>
+    </message>
+    <message>
+        <source>Count days</source>
+        <translation>Contar días</translation>
+    </message>
 </context>
 <context>
     <name>frmJuro</name>
@@ -2105,6 +2583,54 @@ para llegar al peso normal</translation>
         <extracomment>Title of the result frame; %1 is the weight class (THIN, NORMAL, OVERWEIGHT, FAT, OBESE)</extracomment>
         <translation>Resultado = %1</translation>
     </message>
+    <message>
+        <source>Obese above</source>
+        <translation>Obeso por encima de</translation>
+    </message>
+    <message>
+        <source>Fat above</source>
+        <translation>Gordo por encima de</translation>
+    </message>
+    <message>
+        <source>Overweight above</source>
+        <translation>Sobrepeso por encima de</translation>
+    </message>
+    <message>
+        <source>Medium weight</source>
+        <translation>Peso medio</translation>
+    </message>
+    <message>
+        <source>Thin below</source>
+        <translation>Delgado por debajo de</translation>
+    </message>
+    <message>
+        <source>Weight scale</source>
+        <translation>Escala de peso</translation>
+    </message>
+    <message>
+        <source>No result</source>
+        <translation>Sin resultado</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Delgado</translation>
+    </message>
+    <message>
+        <source>Normal weight</source>
+        <translation>Peso normal</translation>
+    </message>
+    <message>
+        <source>Overweight</source>
+        <translation>Sobrepeso</translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation>Gordo</translation>
+    </message>
+    <message>
+        <source>Obese</source>
+        <translation>Obeso</translation>
+    </message>
 </context>
 <context>
     <name>frmRegra</name>
@@ -2112,6 +2638,26 @@ para llegar al peso normal</translation>
         <source>I&amp;ncognita</source>
         <extracomment>Header of the column that chooses the unknown value; the English version shows this Portuguese word (&quot;unknown&quot;). The mnemonic is dropped when shown</extracomment>
         <translation>I&amp;ncógnita</translation>
+    </message>
+    <message>
+        <source>Quantity, row %1</source>
+        <translation>Cantidad, fila %1</translation>
+    </message>
+    <message>
+        <source>Description, row %1</source>
+        <translation>Descripción, fila %1</translation>
+    </message>
+    <message>
+        <source>Unknown in row %1</source>
+        <translation>Incógnita en la fila %1</translation>
+    </message>
+    <message>
+        <source>New quantity, row %1</source>
+        <translation>Nueva cantidad, fila %1</translation>
+    </message>
+    <message>
+        <source>New description, row %1</source>
+        <translation>Nueva descripción, fila %1</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,16 @@
         <extracomment>Ends the complaint about a wrong option; %1 is the command to type.</extracomment>
         <translation>Tente &apos;%1&apos; para mais informações.</translation>
     </message>
+    <message>
+        <source>unknown key &apos;%1&apos; for --press; the keys are:
+%2</source>
+        <translation>tecla desconhecida &apos;%1&apos; para --press; as teclas são:
+%2</translation>
+    </message>
+    <message>
+        <source>--press takes no command word (&apos;%1&apos;)</source>
+        <translation>--press não aceita palavra de comando (&apos;%1&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineHelp</name>
@@ -197,6 +207,20 @@ execução posterior repassa seu comando à calculadora já aberta e termina.</t
         <extracomment>Last part of numerette --help; %1 and %2 are the files&apos; paths. Lines stay within 80 columns.</extracomment>
         <translation>Arquivos: a fita e seu backup em %1, as configurações em
 %2. Veja numerette(1).</translation>
+    </message>
+    <message>
+        <source>press one keypad key in the running calculator</source>
+        <extracomment>What an option does, in numerette --help: at most 62 columns. KEY stays as it is.</extracomment>
+        <translation>pressiona uma tecla do teclado na calculadora aberta</translation>
+    </message>
+    <message>
+        <source>--press takes the same key as its hot key (CTRL with the numeric keypad), for
+a shortcut of the desktop to run. KEY is one of:
+%1</source>
+        <extracomment>Part of numerette --help about --press; %1 is the list of key names, which stay as they are. Lines stay within 80 columns.</extracomment>
+        <translation>--press pressiona a mesma tecla que a sua tecla de atalho (CTRL com o teclado
+numérico), para um atalho da área de trabalho executar. KEY é uma de:
+%1</translation>
     </message>
 </context>
 <context>
@@ -414,6 +438,316 @@ Inicie o Numerette a partir de uma sessão de área de trabalho.
     <message>
         <source>The list could not be exported to the file:</source>
         <translation>Não foi possível exportar a fita para o arquivo:</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>Tape &amp;History...</source>
+        <translation>&amp;Histórico da Fita...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Tape History</source>
+        <translation>Guardar &amp;Histórico da Fita</translation>
+    </message>
+    <message>
+        <source>&amp;Forever</source>
+        <translation>&amp;Para Sempre</translation>
+    </message>
+    <message>
+        <source>For a Number of &amp;Days...</source>
+        <translation>Por um Número de &amp;Dias...</translation>
+    </message>
+    <message>
+        <source>&amp;Not at All</source>
+        <translation>&amp;Não Guardar</translation>
+    </message>
+    <message>
+        <source>The tape history could not be read; it was kept as %1 and a new one started.</source>
+        <translation>O histórico da fita não pôde ser lido; ele foi guardado como %1 e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The tape history cannot be kept: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>O histórico da fita não pode ser guardado: %1
+
+A lista de cálculos e o seu backup funcionam como antes.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be kept in the tape history: %1
+
+The calculation list and its backup work as before.</source>
+        <translation>O cálculo não pôde ser guardado no histórico da fita: %1
+
+A lista de cálculos e o seu backup funcionam como antes.</translation>
+    </message>
+    <message>
+        <source>The tape history is switched off (Settings, Keep Tape History).</source>
+        <translation>O histórico da fita está desligado (Configurações, Guardar Histórico da Fita).</translation>
+    </message>
+    <message>
+        <source>The tape history could not be opened.</source>
+        <translation>O histórico da fita não pôde ser aberto.</translation>
+    </message>
+    <message>
+        <source>Keep the tape history for how many days? (1 to %1)</source>
+        <translation>Guardar o histórico da fita por quantos dias? (1 a %1)</translation>
+    </message>
+    <message>
+        <source>The calculations from before %1 will be deleted from the tape history. Go on?</source>
+        <translation>Os cálculos anteriores a %1 serão apagados do histórico da fita. Continuar?</translation>
+    </message>
+    <message>
+        <source>For &amp;Days: %1...</source>
+        <translation>Por &amp;Dias: %1...</translation>
+    </message>
+    <message>
+        <source>Tape History</source>
+        <translation>Histórico da Fita</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Tape History</source>
+        <translation>Histórico da Fita</translation>
+    </message>
+    <message>
+        <source>Amount, or the lowest amount</source>
+        <translation>Valor, ou o menor valor</translation>
+    </message>
+    <message>
+        <source>Highest amount</source>
+        <translation>Maior valor</translation>
+    </message>
+    <message>
+        <source>Words of the labels and notes</source>
+        <translation>Palavras dos rótulos e notas</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>De&amp;sde:</translation>
+    </message>
+    <message>
+        <source>From a day on</source>
+        <translation>A partir de um dia</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Primeiro dia</translation>
+    </message>
+    <message>
+        <source>&amp;Until:</source>
+        <translation>&amp;Até:</translation>
+    </message>
+    <message>
+        <source>Until a day</source>
+        <translation>Até um dia</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Último dia</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Procurar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>a&amp;té</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>Pa&amp;lavras:</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Calculations found</source>
+        <translation>Cálculos encontrados</translation>
+    </message>
+    <message>
+        <source>Tape</source>
+        <translation>Fita</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>D&amp;ias:</translation>
+    </message>
+    <message>
+        <source>&amp;Calculations found:</source>
+        <translation>&amp;Cálculos encontrados:</translation>
+    </message>
+    <message>
+        <source>&amp;Tape:</source>
+        <translation>&amp;Fita:</translation>
+    </message>
+    <message>
+        <source>&amp;Re-enter Value</source>
+        <translation>&amp;Reinserir Valor</translation>
+    </message>
+    <message>
+        <source>Re-enter the value into the calculator</source>
+        <translation>Reinserir o valor na calculadora</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Lines</source>
+        <translation>C&amp;opiar Linhas</translation>
+    </message>
+    <message>
+        <source>Copy lines</source>
+        <translation>Copiar linhas</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Export the tape shown</source>
+        <translation>Exportar a fita mostrada</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt</source>
+        <translation>I&amp;mprimir</translation>
+    </message>
+    <message>
+        <source>Print the tape shown</source>
+        <translation>Imprimir a fita mostrada</translation>
+    </message>
+    <message>
+        <source>D&amp;elete Calculation...</source>
+        <translation>Apa&amp;gar Cálculo...</translation>
+    </message>
+    <message>
+        <source>Delete the calculation</source>
+        <translation>Apagar o cálculo</translation>
+    </message>
+    <message>
+        <source>Delete Da&amp;y...</source>
+        <translation>Apagar &amp;Dia...</translation>
+    </message>
+    <message>
+        <source>Delete the day</source>
+        <translation>Apagar o dia</translation>
+    </message>
+    <message>
+        <source>&amp;Import Backup File</source>
+        <translation>Importar Ar&amp;quivo de Backup</translation>
+    </message>
+    <message>
+        <source>Import the backup file</source>
+        <translation>Importar o arquivo de backup</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Situação</translation>
+    </message>
+    <message>
+        <source>The amount is no number.</source>
+        <translation>O valor não é um número.</translation>
+    </message>
+    <message>
+        <source>Type an amount or words, or choose the days to search.</source>
+        <translation>Digite um valor ou palavras, ou escolha os dias a procurar.</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>No calculation found.</source>
+        <translation>Nenhum cálculo encontrado.</translation>
+    </message>
+    <message>
+        <source>Only the newest are shown.</source>
+        <translation>Só os mais recentes são mostrados.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on an item or a total to re-enter its value.</source>
+        <translation>Ponha o cursor num item ou num total para reinserir o seu valor.</translation>
+    </message>
+    <message>
+        <source>%1 re-entered into the calculator.</source>
+        <translation>%1 reinserido na calculadora.</translation>
+    </message>
+    <message>
+        <source>Copied.</source>
+        <translation>Copiado.</translation>
+    </message>
+    <message>
+        <source>Export from the History</source>
+        <translation>Exportar do Histórico</translation>
+    </message>
+    <message>
+        <source>Exported.</source>
+        <translation>Exportado.</translation>
+    </message>
+    <message>
+        <source>Put the cursor on the calculation to delete.</source>
+        <translation>Ponha o cursor no cálculo a apagar.</translation>
+    </message>
+    <message>
+        <source>Delete this calculation of %1 from the history?
+
+%2</source>
+        <translation>Apagar este cálculo de %1 do histórico?
+
+%2</translation>
+    </message>
+    <message>
+        <source>The calculation could not be deleted.</source>
+        <translation>O cálculo não pôde ser apagado.</translation>
+    </message>
+    <message>
+        <source>The calculation was deleted.</source>
+        <translation>O cálculo foi apagado.</translation>
+    </message>
+    <message>
+        <source>Choose the day to delete.</source>
+        <translation>Escolha o dia a apagar.</translation>
+    </message>
+    <message>
+        <source>Delete every calculation of %1 from the history?</source>
+        <translation>Apagar todos os cálculos de %1 do histórico?</translation>
+    </message>
+    <message>
+        <source>The day could not be deleted.</source>
+        <translation>O dia não pôde ser apagado.</translation>
+    </message>
+    <message>
+        <source>The day was deleted.</source>
+        <translation>O dia foi apagado.</translation>
+    </message>
+    <message>
+        <source>The backup file could not be imported: %1</source>
+        <translation>O arquivo de backup não pôde ser importado: %1</translation>
+    </message>
+    <message>
+        <source>%1  calculations: %2, totals: %3</source>
+        <translation>%1  cálculos: %2, totais: %3</translation>
+    </message>
+    <message>
+        <source>Calculations on this day: %1.</source>
+        <translation>Cálculos neste dia: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations found: %1.</source>
+        <translation>Cálculos encontrados: %1.</translation>
+    </message>
+    <message>
+        <source>Calculations imported from the backup file: %1; already in the history: %2.</source>
+        <translation>Cálculos importados do arquivo de backup: %1; já no histórico: %2.</translation>
     </message>
 </context>
 <context>
@@ -718,6 +1052,23 @@ Inicie o Numerette a partir de uma sessão de área de trabalho.
     <message>
         <source>Await the end of the print and then press OK to continue...</source>
         <translation>Aguarde o fim da impressão e então pressione OK para continuar...</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int...</source>
+        <extracomment>Opens the print dialog: printer, copies, pages, or a PDF file</extracomment>
+        <translation>Imprimir em &amp;Outra Impressora...</translation>
+    </message>
+    <message>
+        <source>(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)</source>
+        <translation>(LPT1, LPT2, COM1 a COM4, ou um dispositivo de impressora como /dev/usb/lp0)</translation>
+    </message>
+    <message>
+        <source>No printer device was found.</source>
+        <translation>Nenhum dispositivo de impressora foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Printer devices found: %1</source>
+        <translation>Dispositivos de impressora encontrados: %1</translation>
     </message>
 </context>
 <context>
@@ -1502,6 +1853,54 @@ Para somar a partir da área de transferência, selecione e copie (Ctrl+C) qualq
     </message>
 </context>
 <context>
+    <name>PrintReport</name>
+    <message>
+        <source>The printing service (CUPS) is not running.
+Start it, for example with &quot;sudo systemctl start cups&quot;, and print again.</source>
+        <translation>O serviço de impressão (CUPS) não está em execução.
+Inicie-o, por exemplo com &quot;sudo systemctl start cups&quot;, e imprima de novo.</translation>
+    </message>
+    <message>
+        <source>No printer is installed.
+Add one in the system&apos;s printer settings, or print to a PDF file with Print... in the Calculation List menu.</source>
+        <translation>Nenhuma impressora está instalada.
+Adicione uma nas configurações de impressoras do sistema, ou imprima em um arquivo PDF com Imprimir... no menu Fita.</translation>
+    </message>
+    <message>
+        <source>%1 is not accepting jobs</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 não está aceitando trabalhos</translation>
+    </message>
+    <message>
+        <source>
+Nothing was printed. Check the printer, or choose another with Print... in the Calculation List menu.</source>
+        <translation>
+Nada foi impresso. Verifique a impressora, ou escolha outra com Imprimir... no menu Fita.</translation>
+    </message>
+    <message>
+        <source>%1 is stopped</source>
+        <extracomment>%1 is the printer&apos;s queue name</extracomment>
+        <translation>%1 está parada</translation>
+    </message>
+    <message>
+        <source>
+The job waits in the printer&apos;s queue until the printer is started again in the system&apos;s printer settings.</source>
+        <translation>
+O trabalho aguarda na fila da impressora até que ela seja reativada nas configurações de impressoras do sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterPort</name>
+    <message>
+        <source>The paper-roll printer at %1 cannot be reached: %2.</source>
+        <translation>A impressora de bobina em %1 não pode ser alcançada: %2.</translation>
+    </message>
+    <message>
+        <source>Only members of the group %1 may print on it: join it (for example with &quot;sudo usermod -aG %1 $USER&quot;), then log in again.</source>
+        <translation>Só membros do grupo %1 podem imprimir nela: entre no grupo (por exemplo com &quot;sudo usermod -aG %1 $USER&quot;) e depois entre de novo na sessão.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>It is not a regular file.</source>
@@ -1553,6 +1952,46 @@ os nomes deles.</translation>
         <source>It is better to offer no excuse than a bad one.</source>
         <extracomment>Quotation under the tape (the label wraps longer lines)</extracomment>
         <translation>É melhor não dar desculpa alguma do que dar uma desculpa ruim.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenLine</name>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por cento</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Items: %1</source>
+        <extracomment>The count line of a closed calculation; %1 is its number of items</extracomment>
+        <translation>Itens: %1</translation>
+    </message>
+    <message>
+        <source>End of calculation</source>
+        <translation>Fim do cálculo</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +2130,13 @@ See numerette-tape(1).</source>
         <extracomment>Last lines of numerette-tape --help; each within 80 columns.</extracomment>
         <translation>Código de saída: 0 em caso de sucesso, 2 para opção ou nome de tecla inválido.
 Veja numerette-tape(1).</translation>
+    </message>
+</context>
+<context>
+    <name>TapeView</name>
+    <message>
+        <source>Calculation list</source>
+        <translation>Lista de cálculos</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2438,38 @@ para chegar ao peso normal</translation>
         <extracomment>Tooltip of a date field: the order it is typed in (month, day, year)</extracomment>
         <translation>mm/dd/aaaa</translation>
     </message>
+    <message>
+        <source>Years</source>
+        <translation>Anos</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Semanas</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Count years</source>
+        <translation>Contar anos</translation>
+    </message>
+    <message>
+        <source>Count months</source>
+        <translation>Contar meses</translation>
+    </message>
+    <message>
+        <source>Count weeks</source>
+        <translation>Contar semanas</translation>
+    </message>
+    <message>
+        <source>Count days</source>
+        <translation>Contar dias</translation>
+    </message>
 </context>
 <context>
     <name>frmJuro</name>
@@ -2105,6 +2583,54 @@ para chegar ao peso normal</translation>
         <extracomment>Title of the result frame; %1 is the weight class (THIN, NORMAL, OVERWEIGHT, FAT, OBESE)</extracomment>
         <translation>Resultado = %1</translation>
     </message>
+    <message>
+        <source>Obese above</source>
+        <translation>Obeso acima de</translation>
+    </message>
+    <message>
+        <source>Fat above</source>
+        <translation>Gordo acima de</translation>
+    </message>
+    <message>
+        <source>Overweight above</source>
+        <translation>Sobrepeso acima de</translation>
+    </message>
+    <message>
+        <source>Medium weight</source>
+        <translation>Peso médio</translation>
+    </message>
+    <message>
+        <source>Thin below</source>
+        <translation>Magro abaixo de</translation>
+    </message>
+    <message>
+        <source>Weight scale</source>
+        <translation>Escala de peso</translation>
+    </message>
+    <message>
+        <source>No result</source>
+        <translation>Sem resultado</translation>
+    </message>
+    <message>
+        <source>Thin</source>
+        <translation>Magro</translation>
+    </message>
+    <message>
+        <source>Normal weight</source>
+        <translation>Peso normal</translation>
+    </message>
+    <message>
+        <source>Overweight</source>
+        <translation>Sobrepeso</translation>
+    </message>
+    <message>
+        <source>Fat</source>
+        <translation>Gordo</translation>
+    </message>
+    <message>
+        <source>Obese</source>
+        <translation>Obeso</translation>
+    </message>
 </context>
 <context>
     <name>frmRegra</name>
@@ -2112,6 +2638,26 @@ para chegar ao peso normal</translation>
         <source>I&amp;ncognita</source>
         <extracomment>Header of the column that chooses the unknown value; the English version shows this Portuguese word (&quot;unknown&quot;). The mnemonic is dropped when shown</extracomment>
         <translation>I&amp;ncógnita</translation>
+    </message>
+    <message>
+        <source>Quantity, row %1</source>
+        <translation>Quantidade, linha %1</translation>
+    </message>
+    <message>
+        <source>Description, row %1</source>
+        <translation>Descrição, linha %1</translation>
+    </message>
+    <message>
+        <source>Unknown in row %1</source>
+        <translation>Incógnita na linha %1</translation>
+    </message>
+    <message>
+        <source>New quantity, row %1</source>
+        <translation>Nova quantidade, linha %1</translation>
+    </message>
+    <message>
+        <source>New description, row %1</source>
+        <translation>Nova descrição, linha %1</translation>
     </message>
 </context>
 <context>

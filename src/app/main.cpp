@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "accessible_program.h"
 #include "activation_return.h"
 #include "app_picture.h"
 #include "command_line.h"
@@ -71,6 +72,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Numeret"));
     QCoreApplication::setApplicationVersion(numerette::programVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("numerette"));
+    // The settings and data keep the old name above; the user hears the program's own.
+    numerette::announceProgramAs(QStringLiteral("Numerette"));
     QGuiApplication::setWindowIcon(appIcon());
     // The host decides when the process ends: a calculator closed to the notification area
     // leaves no window open.
@@ -84,6 +87,7 @@ int main(int argc, char* argv[])
     numerette::LocalInstanceChannel channel;
     numerette::SettingsStore settings;
     frmSysTray host(commandWord, channel, settings);
+    host.setPressedKey(commandLine.pressedKey);
     frmStart splash;
     host.setSplash(&splash);
     QObject::connect(&splash, &frmStart::hostDue, &host, &frmSysTray::load);
@@ -94,7 +98,8 @@ int main(int argc, char* argv[])
     // calculation in progress and the settings are written first.
     numerette::TerminationSignal termination;
     QObject::connect(&termination, &numerette::TerminationSignal::requested, &host, &frmSysTray::unloadHost);
-    if (numerette::showsSplash(commandWord))
+    // A key pressed from a desktop shortcut goes mostly to a running calculator: no splash.
+    if (numerette::showsSplash(commandWord) && commandLine.pressedKey.isEmpty())
         splash.show();
     return application.exec();
 }

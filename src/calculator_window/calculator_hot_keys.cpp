@@ -166,6 +166,15 @@ void CalculatorHotKeys::activated(int id)
     }
 }
 
+void CalculatorHotKeys::press(const numerette::PressedKey& key)
+{
+    if (key.road == numerette::PressedKey::Road::HotKey)
+        act(key.button);
+    else
+        pressAndRelease(key.button);
+    emit hotKeyHandled();
+}
+
 // What the button does as a hot key; in Add mode the plus and minus keys only set the sign,
 // and Enter adds where the equals key would total. Operator and total keys are shown released
 // afterwards: no key-up inside the window will release them.

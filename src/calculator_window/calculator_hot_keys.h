@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include "calculator.h"
+#include "pressed_key.h"
 
 namespace numerette {
 class GlobalHotKeys;
@@ -35,6 +36,10 @@ public:
     void registerActivationKey();
     // Every registration goes: the window is closing.
     void unregisterAll();
+
+    // A key pressed from outside the window (numerette --press): as its hot key, whether the
+    // hot keys are on or not.
+    void press(const numerette::PressedKey& key);
 
     bool hotKeysWanted() const;
     void setHotKeysWanted(bool on);

@@ -27,7 +27,7 @@ using numerette::ReplayRefusal;
 namespace {
 
 // A history of a full list is a few hundred kilobytes at most; anything larger is not one.
-constexpr qint64 MaxHistoryBytes = 4 * 1024 * 1024;
+constexpr qint64 MaxHistoryBytes = qint64(4) * 1024 * 1024;
 
 QString refusalMessage(ReplayRefusal refusal)
 {

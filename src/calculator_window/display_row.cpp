@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+
+#include <QAccessible>
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -11,6 +14,9 @@
 #include <QStyle>
 
 #include "calculator.h"
+#include "display_accessible.h"
+#include "number_text.h"
+#include "spoken_line.h"
 
 using numerette::LabelColour;
 
@@ -83,16 +89,23 @@ DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QLabel::customContextMenuRequested, this,
             [this](const QPoint& position) { emit formatMenuRequested(mapToGlobal(position)); });
-    m_counter->setAccessibleName(tr("Item count"));
+    // The labels' texts are their names, so that each change of them is told.
+    m_counter->setAccessibleDescription(tr("Item count"));
     m_counter->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    setTextColour(m_counter, QColor(0x4a, 0x55, 0x68));
+    setTextColour(m_counter, QColor(0x2b, 0x34, 0x42));
 
     m_display = addDisplay(QStringLiteral("lblVisor0"));
-    m_display->setAccessibleName(tr("Display"));
+    m_display->setAccessibleDescription(tr("Display"));
     m_timeDisplay = addDisplay(QStringLiteral("lblVisor2"));
-    m_timeDisplay->setAccessibleName(tr("Time display"));
+    m_timeDisplay->setAccessibleDescription(tr("Time display"));
     // Shown in time mode only, in the display's place.
     m_timeDisplay->hide();
+
+    // Reached with Tab, not by a click: a click on the display copies it.
+    setFocusPolicy(Qt::TabFocus);
+    DisplayAccessible::install();
+    setAccessibleName(tr("Display"));
+    m_readListLength = calculator.list().size();
 
     setLayoutScale(1.0);
 }
@@ -149,6 +162,45 @@ void DisplayRow::render()
     }
     fitText(m_display);
     fitText(m_timeDisplay);
+    updateReading();
+}
+
+QVariant DisplayRow::figureValue() const
+{
+    const QString& figure = shownDisplay()->text();
+    if (const auto value = numerette::ValueOf(figure, m_calculator.numberLocale()))
+        return value->toDouble();
+    return {};
+}
+
+// A key that wrote to the list is read as the line it wrote; any other that changed the
+// figure, as the figure. A render that changed neither (the row renders at a key's release
+// too) keeps the reading. Assistive technology hears of each change of the reading and of
+// the value.
+void DisplayRow::updateReading()
+{
+    const QString& list = m_calculator.list();
+    const QString& figure = shownDisplay()->text();
+    QString reading = m_reading;
+    if (list.size() > m_readListLength)
+        reading = SpokenLine::ofListEnd(list, m_calculator.dateOrder());
+    if (reading.isEmpty() || (list.size() <= m_readListLength && figure != m_readFigure))
+        reading = figure;
+    m_readListLength = list.size();
+    m_readFigure = figure;
+    const QVariant value = figureValue();
+    const bool readingChanged = reading != m_reading;
+    const bool valueChanged = value != m_readValue;
+    const QString before = std::exchange(m_reading, reading);
+    m_readValue = value;
+    if (readingChanged) {
+        QAccessibleTextUpdateEvent event(this, 0, before, m_reading);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (valueChanged) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 

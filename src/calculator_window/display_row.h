@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QMargins>
+#include <QVariant>
 
 #include "cached_picture.h"
 
@@ -11,7 +12,10 @@ class Calculator;
 }
 
 // The display row `lblVisor3`: a panel holding the item counter `lblVisor1`, the display
-// `lblVisor0` and, in time mode in its place, the time display `lblVisor2`.
+// `lblVisor0` and, in time mode in its place, the time display `lblVisor2`. The row holds
+// the keyboard focus while the calculator takes keys and passes every key on to the window;
+// assistive technology reads it as the display (see DisplayAccessible), the labels by their
+// texts.
 class DisplayRow : public QLabel {
     Q_OBJECT
 
@@ -19,6 +23,11 @@ public:
     explicit DisplayRow(const numerette::Calculator& calculator, QWidget* parent = nullptr);
 
     void render();
+    // What the last key did, as assistive technology reads the row: the figure shown, or,
+    // when the key wrote to the list, that line in words ("30 plus", "Total 42").
+    const QString& reading() const { return m_reading; }
+    // The number on the shown display; none when it shows no number.
+    QVariant figureValue() const;
     // 1 for the large layout the row is designed for; smaller for the normal layout.
     void setLayoutScale(double scale);
 
@@ -49,6 +58,7 @@ private:
     int spacing() const;
     QSize rowSize(QSize counter, QSize display) const;
     void placeTexts();
+    void updateReading();
 
     struct Heights {
         QFont font;
@@ -79,6 +89,11 @@ private:
     QSize m_toldMinimumSize;
     Fitted m_displayFitted;
     Fitted m_timeDisplayFitted;
+    QString m_reading;
+    QVariant m_readValue;
+    QString m_readFigure;
+    // The list's length when the reading was last taken: a longer list is a key that wrote.
+    qsizetype m_readListLength = 0;
     mutable Heights m_displayHeights;
     // The panel behind the texts, painted once per size.
     CachedPictures m_panel;

@@ -37,41 +37,74 @@ ExportCommand::ExportCommand(QWidget& window, numerette::Calculator& calculator,
     connect(item, &QAction::triggered, this, &ExportCommand::mnuExportar_Click);
 }
 
-void ExportCommand::mnuExportar_Click()
+QString askExportFile(QWidget& parent, const QString& title, numerette::SettingsStore& settings)
 {
-    const bool selection = m_calculator.listSelectionLength() > 0;
-    QFileDialog dialog(&m_window, QLatin1Char(' ') + (selection ? tr("Export Selection") : tr("Export")));
+    QFileDialog dialog(&parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Each file type's filter and the suffix it gives a name typed without one.
     const QList<QPair<QString, QString>> types{
         //: File type in the export dialog; keep the pattern in parentheses as it is.
-        {tr("CSV (*.csv)"), QStringLiteral("csv")},
+        {ExportCommand::tr("CSV (*.csv)"), QStringLiteral("csv")},
         //: File type in the export dialog; keep the pattern in parentheses as it is.
-        {tr("Spreadsheet (*.xlsx)"), QStringLiteral("xlsx")},
+        {ExportCommand::tr("Spreadsheet (*.xlsx)"), QStringLiteral("xlsx")},
         //: File type in the export dialog; keep the pattern in parentheses as it is.
-        {tr("PDF (*.pdf)"), QStringLiteral("pdf")},
+        {ExportCommand::tr("PDF (*.pdf)"), QStringLiteral("pdf")},
     };
     QStringList filters;
     for (const auto& [filter, suffix] : types)
         filters.append(filter);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(types.constFirst().second);
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, types](const QString& chosen) {
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, types](const QString& chosen) {
         for (const auto& [filter, suffix] : types) {
             if (filter == chosen)
                 dialog.setDefaultSuffix(suffix);
         }
     });
-    const QFileInfo start(numerette::saveDialogStartPath(m_settings.UltimoArq(), m_settings.UltimoPath()));
+    const QFileInfo start(numerette::saveDialogStartPath(settings.UltimoArq(), settings.UltimoPath()));
     dialog.selectFile(start.dir().filePath(start.completeBaseName() + QStringLiteral(".csv")));
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return {};
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) {
-        numerette::message_boxes::show(&m_window, QMessageBox::Critical, numerette::LoadMessage(numerette::Message::InvalidData));
-        return;
+        numerette::message_boxes::show(&parent, QMessageBox::Critical, numerette::LoadMessage(numerette::Message::InvalidData));
+        return {};
     }
-    exportTo(chosen.constFirst());
+    return chosen.constFirst();
+}
+
+bool exportListTo(QWidget& parent, numerette::SettingsStore& settings, const QString& path, const QString& list,
+                  numerette::tape::DateOrder order, const numerette::NumberLocale& locale, qsizetype from, qsizetype to)
+{
+    QByteArray bytes;
+    QString error;
+    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        const qsizetype first = numerette::tape::lineStartAt(list, from);
+        const qsizetype end = numerette::tape::nextLineStart(list, std::max(from, to - 1));
+        bytes = numerette::pdfDocument(list.mid(first, end - first), PdfPointSize);
+        if (bytes.isEmpty())
+            error = ExportCommand::tr("The PDF document could not be made.");
+    } else if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
+        bytes = numerette::tapeWorkbook(numerette::tapeRows(list, order, locale, from, to), &error);
+    } else {
+        bytes = numerette::tapeCsv(list, order, locale, from, to).toUtf8();
+    }
+    if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes, &error)) {
+        numerette::message_boxes::show(&parent, QMessageBox::Critical,
+                                       ExportCommand::tr("The list could not be exported to the file:")
+                                           + QStringLiteral("\r\n") + path + numerette::DoubleBreak + error);
+        return false;
+    }
+    settings.setUltimoPath(numerette::folderOfSavedFile(path));
+    return true;
+}
+
+void ExportCommand::mnuExportar_Click()
+{
+    const bool selection = m_calculator.listSelectionLength() > 0;
+    const QString path = askExportFile(m_window, QLatin1Char(' ') + (selection ? tr("Export Selection") : tr("Export")), m_settings);
+    if (!path.isEmpty())
+        exportTo(path);
 }
 
 bool ExportCommand::exportTo(const QString& path)
@@ -83,26 +116,5 @@ bool ExportCommand::exportTo(const QString& path)
         from = m_calculator.listSelectionStart();
         to = from + m_calculator.listSelectionLength();
     }
-    QByteArray bytes;
-    QString error;
-    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        const qsizetype first = numerette::tape::lineStartAt(list, from);
-        const qsizetype end = numerette::tape::nextLineStart(list, std::max(from, to - 1));
-        bytes = numerette::pdfDocument(list.mid(first, end - first), PdfPointSize);
-        if (bytes.isEmpty())
-            error = tr("The PDF document could not be made.");
-    } else if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
-        bytes = numerette::tapeWorkbook(
-            numerette::tapeRows(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to), &error);
-    } else {
-        bytes = numerette::tapeCsv(list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to).toUtf8();
-    }
-    if (bytes.isEmpty() || !numerette::files::replaceFile(path, bytes, &error)) {
-        numerette::message_boxes::show(&m_window, QMessageBox::Critical,
-                                       tr("The list could not be exported to the file:") + QStringLiteral("\r\n")
-                                           + path + numerette::DoubleBreak + error);
-        return false;
-    }
-    m_settings.setUltimoPath(numerette::folderOfSavedFile(path));
-    return true;
+    return exportListTo(m_window, m_settings, path, list, m_calculator.dateOrder(), m_calculator.numberLocale(), from, to);
 }

@@ -3,6 +3,9 @@
 
 #include <QObject>
 
+#include "calculation_list.h"
+#include "number_text.h"
+
 namespace numerette {
 class Calculator;
 class SettingsStore;
@@ -32,3 +35,12 @@ private:
     numerette::Calculator& m_calculator;
     numerette::SettingsStore& m_settings;
 };
+
+// The export's file dialog, titled `title`, starting where Save in File last saved: the path
+// chosen, or empty when the user cancelled.
+QString askExportFile(QWidget& parent, const QString& title, numerette::SettingsStore& settings);
+// Writes the lines of the list that overlap [from, to) to path as PDF, a workbook or CSV
+// (by the path's suffix), the numbers read with the list's separators. When the file could
+// not be made or written a message names it and says why; the folder is remembered when it was.
+bool exportListTo(QWidget& parent, numerette::SettingsStore& settings, const QString& path, const QString& list,
+                  numerette::tape::DateOrder order, const numerette::NumberLocale& locale, qsizetype from, qsizetype to);

@@ -22,6 +22,7 @@
 #include "correction_command.h"
 #include "display_row.h"
 #include "export_command.h"
+#include "history_command.h"
 #include "frm_paste.h"
 #include "key_sounds.h"
 #include "keypad.h"
@@ -56,6 +57,8 @@ bool isProgramWindow(const QWidget* window)
 {
     return window && !qobject_cast<const QMessageBox*>(window) && !qobject_cast<const QInputDialog*>(window);
 }
+
+constexpr int EscapeKey = 27;
 
 bool isListNavigation(int virtualKey)
 {
@@ -93,11 +96,16 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     layout->addWidget(m_keypad);
     layout->addWidget(m_quotation);
     setCentralWidget(column);
+    // Whatever gives the window the keys gives them to the display, which a screen reader
+    // follows; the keys go on from it to the window.
+    setFocusProxy(m_displayRow);
     m_menus = new CalculatorMenus(calculator, menuBar());
     m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
     new ListPrinting(*this, calculator, settings, m_menus->listMenu(), {services.pagePrinter, services.ports});
     new ExportCommand(*this, calculator, settings, m_menus->listMenu());
     new CorrectionCommand(*this, calculator, *m_tape, m_menus->listMenu(), m_launch.hostTag);
+    new HistoryCommand(*this, calculator, settings, services.pagePrinter, m_menus->listMenu(), m_menus->settingsMenu(),
+                       m_launch.hostTag);
     m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
     m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
 
@@ -153,6 +161,11 @@ frmCalcula::~frmCalcula() = default;
 bool frmCalcula::largeFontMode() const
 {
     return m_layout->largeLayout();
+}
+
+void frmCalcula::pressFromOutside(const numerette::PressedKey& key)
+{
+    m_hotKeys->press(key);
 }
 
 void frmCalcula::connectHotKeys()
@@ -238,10 +251,10 @@ void frmCalcula::switchNumLockOn()
     m_numLock.switchOn();
 }
 
-// The window itself holds the focus whenever the list does not: a menu bar entered from
-// the keyboard, a dialog or a tool window gives the keys back to the widget that had the
-// focus before, and with no such widget they would stay with the menu bar (whose
-// mnemonics then eat typed letters) or go nowhere.
+// The window (through its focus proxy, the display) holds the focus whenever the list does
+// not: a menu bar entered from the keyboard, a dialog or a tool window gives the keys back
+// to the widget that had the focus before, and with no such widget they would stay with the
+// menu bar (whose mnemonics then eat typed letters) or go nowhere.
 void frmCalcula::takeKeys()
 {
     setFocus(Qt::OtherFocusReason);
@@ -333,6 +346,12 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
         return;
     }
     const int virtualKey = numerette::keys::virtualKeyOf(*event);
+    // Esc leaves the list for the display; only from the display does it close the window.
+    if (virtualKey == EscapeKey && m_tape->hasFocus()) {
+        takeKeys();
+        event->accept();
+        return;
+    }
     if (isListNavigation(virtualKey))
         m_tape->setFocus();
     else if (m_tape->hasFocus())

@@ -13,6 +13,7 @@ class MidiOut;
 class NumLockSwitch;
 class PagePrinter;
 class PortWriter;
+struct PressedKey;
 class ProgramStarter;
 class SessionStart;
 class SettingsStore;
@@ -50,7 +51,8 @@ struct DesktopServices {
 
 // The calculator window: the calculation list on top, the display row, the keypad, the
 // quotation label and the menus. It renders the calculator's state and hands it every key
-// and command; it keeps no state of its own beyond its options.
+// and command; of its own it keeps only its options and where it stands in its life
+// (loaded, first activation done, a failed save or a load warning still to tell).
 //
 // Its life: constructing it loads the settings and the calculation saved at the last
 // close (a saved list from another day is backed up and a new one started); the first
@@ -70,11 +72,14 @@ public:
     bool backUpList(const QString& list);
     // Keeps a full list the user chose to erase and says where it went.
     bool keepErasedList(const QString& list);
-    // Switches NumLock on when "NumLock always ON" is checked; run after every key.
+    // Switches NumLock on when "NumLock always ON" is checked; run when that item is chosen
+    // (after every key, the key's release makes the same check against the key's own state).
     void ForceNumLock();
     // The Options items that open the tool windows; the process hosting the calculator
     // shows the windows they ask for.
     ToolLaunchers& toolLaunchers() const { return *m_toolLaunchers; }
+    // A keypad key sent from outside (numerette --press), taking the hot keys' road.
+    void pressFromOutside(const numerette::PressedKey& key);
     // The click-to-paste window: the user's next click anywhere gets the clipboard pasted
     // into the field it lands on.
     void showPasteWindow();

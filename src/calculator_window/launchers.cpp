@@ -34,7 +34,7 @@ QString donationPage()
 constexpr std::array DesktopCalculators{"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk",
                                         "xcalc"};
 
-QAction* addItem(QMenu* menu, QAction* before, const QString& name, const QString& caption, QKeySequence shortcut)
+QAction* addItem(QMenu* menu, QAction* before, const QString& name, const QString& caption, const QKeySequence& shortcut)
 {
     auto* item = new QAction(caption, menu);
     item->setObjectName(name);

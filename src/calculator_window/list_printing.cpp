@@ -37,6 +37,9 @@ const std::array<FontItem, 3> FontItems{{
     {QT_TRANSLATE_NOOP("ListPrinting", "Print with L&arge Fonts"), Qt::CTRL | Qt::Key_G, 12},
 }};
 
+// The print dialog prints in the medium size.
+constexpr int DialogPointSize = 10;
+
 // A serial printer pauses after the first 26 lines, then after every 25 more.
 constexpr int LinesBetweenPauses = 25;
 
@@ -61,6 +64,10 @@ ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, n
         item->setShortcut(FontItems[index].shortcut);
         connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
     }
+    //: Opens the print dialog: printer, copies, pages, or a PDF file
+    QAction* chosen = listMenu->addAction(tr("Pr&int..."));
+    chosen->setObjectName(QStringLiteral("mnuImprimirEscolha"));
+    connect(chosen, &QAction::triggered, this, &ListPrinting::mnuImprimirEscolha_Click);
     //: Prints the list on a roll-paper printer connected to a port
     QAction* roll = listMenu->addAction(tr("Print in Paper R&oll (Bobbin)"));
     roll->setObjectName(QStringLiteral("mnuMatricial"));
@@ -74,10 +81,45 @@ void ListPrinting::mnuImprimir_Click(int index)
 {
     if (m_printing || index < 0 || index >= int(FontItems.size()))
         return;
-    if (m_pagePrinter.printText(m_calculator.list(), FontItems[index].pointSize))
-        m_dialogs->showMessage(QMessageBox::Information, LoadMessage(Message::SentToPrinter));
-    else
-        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding));
+    printOnPages(FontItems[index].pointSize, numerette::PrinterChoice::Default);
+}
+
+std::optional<PrintNotice> printNotice(const numerette::PrintReport& report)
+{
+    using Outcome = numerette::PrintReport::Outcome;
+    switch (report.outcome) {
+    case Outcome::Printed:
+        return PrintNotice{QMessageBox::Information, LoadMessage(Message::SentToPrinter)};
+    case Outcome::Canceled:
+        return std::nullopt;
+    case Outcome::Failed:
+        return PrintNotice{QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding)};
+    default:
+        return PrintNotice{QMessageBox::Critical, numerette::printTroubleText(report)};
+    }
+}
+
+void ListPrinting::mnuImprimirEscolha_Click()
+{
+    if (m_printing)
+        return;
+    printOnPages(DialogPointSize, numerette::PrinterChoice::Dialog);
+}
+
+void ListPrinting::printOnPages(int pointSize, numerette::PrinterChoice choice)
+{
+    // The print dialog lets events run, during which the window may be deleted.
+    const QPointer<ListPrinting> alive(this);
+    m_printing = true;
+    const auto done = qScopeGuard([alive] {
+        if (alive)
+            alive->m_printing = false;
+    });
+    const numerette::PrintReport report = m_pagePrinter.printText(m_calculator.list(), pointSize, choice);
+    if (!alive)
+        return;
+    if (const std::optional<PrintNotice> notice = printNotice(report))
+        m_dialogs->showMessage(notice->icon, notice->text);
 }
 
 void ListPrinting::mnuMatricial_Click()
@@ -92,8 +134,7 @@ void ListPrinting::mnuMatricial_Click()
             alive->m_printing = false;
     });
 
-    const QString answer =
-        m_dialogs->askText(QLatin1Char(' ') + m_window.windowTitle(), LoadMessage(Message::PrinterPortPrompt), m_settings.Porta());
+    const QString answer = m_dialogs->askText(QLatin1Char(' ') + m_window.windowTitle(), portPrompt(), m_settings.Porta());
     if (!alive)
         return;
     const std::optional<PrinterPort> port = numerette::printerPortNamed(answer);
@@ -102,21 +143,38 @@ void ListPrinting::mnuMatricial_Click()
         return;
     }
     m_settings.setPorta(numerette::printerPortName(*port));
+    m_ports.setSerialSpeed(m_settings.Velocidade());
 
     switch (printOnRoll(*port)) {
     case RollResult::Sent:
         m_dialogs->showMessage(QMessageBox::Information, LoadMessage(Message::SentToPrinter));
         break;
-    case RollResult::Failed:
-        m_dialogs->showMessage(QMessageBox::Critical, LoadMessage(Message::PrinterNotResponding));
+    case RollResult::Failed: {
+        const QString failure = m_ports.failure();
+        m_dialogs->showMessage(QMessageBox::Critical,
+                               failure.isEmpty() ? LoadMessage(Message::PrinterNotResponding) : failure);
         break;
+    }
     case RollResult::Canceled:
     case RollResult::Gone:
         break;
     }
 }
 
-ListPrinting::RollResult ListPrinting::printOnRoll(PrinterPort port)
+// The warning and the question of message 176, then the ports it takes and the printer
+// devices there are.
+QString ListPrinting::portPrompt() const
+{
+    const QString paragraph = QStringLiteral("\r\n\r\n");
+    QStringList parts = LoadMessage(Message::PrinterPortPrompt).split(paragraph);
+    parts.last() = tr("(LPT1, LPT2, COM1 to COM4, or a printer device such as /dev/usb/lp0)");
+    const QStringList devices = m_ports.devices();
+    parts << (devices.isEmpty() ? tr("No printer device was found.")
+                                : tr("Printer devices found: %1").arg(devices.join(QLatin1String(", "))));
+    return parts.join(paragraph);
+}
+
+ListPrinting::RollResult ListPrinting::printOnRoll(const PrinterPort& port)
 {
     const QPointer<ListPrinting> alive(this);
     if (!m_ports.open(port, PortOpening::NewJob))

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
+#include <QMessageBox>
 #include <QObject>
 
 namespace numerette {
@@ -10,11 +12,21 @@ class Calculator;
 class PagePrinter;
 class PortWriter;
 class SettingsStore;
-enum class PrinterPort;
+enum class PrinterChoice;
+struct PrinterPort;
+struct PrintReport;
 }
 class PrintDialogs;
 class QMenu;
 class QWidget;
+
+// What to tell the user after a page print: "Sent to printer", or what went wrong and what to
+// do about it; nothing when the user canceled the print dialog.
+struct PrintNotice {
+    QMessageBox::Icon icon;
+    QString text;
+};
+std::optional<PrintNotice> printNotice(const numerette::PrintReport& report);
 
 // The services printing uses: the page printer and the printer ports the window was given,
 // and the dialogs; without dialogs (tests give their own) they are message boxes over the window.
@@ -36,18 +48,26 @@ public:
                  QMenu* listMenu, PrintingServices services);
     ~ListPrinting() override;
 
-    // Index 0..2: 8, 10 or 12 points. Message 16 when printed, 17 when not.
+    // Index 0..2: 8, 10 or 12 points, on the default printer; through the print dialog when
+    // printers exist but none is the default. Message 16 when the queue took the job, 17 when
+    // printing failed, and the service's or the queue's own reason when it gave one.
     void mnuImprimir_Click(int index);
-    // Asks for the port, proposing `Porta`, and stores a valid answer there; message 30 for
-    // one that is not LPT1, LPT2 or COM1 to COM4. A serial printer's buffer is small, so the
+    // "Print...": the print dialog (printer, copies, pages, a PDF file), medium size.
+    void mnuImprimirEscolha_Click();
+    // Asks for the port, listing the printer devices there are and proposing `Porta`, and
+    // stores a valid answer there; message 30 for one that is not LPT1, LPT2, COM1 to COM4 or
+    // a printer device. A serial line runs at the speed `Velocidade`. A serial printer's buffer is small, so the
     // port is closed after the first 26 lines and then every 25 until the user says the
     // printer is done; Cancel there ends the print silently. Message 16 when everything was
-    // sent, 17 when the port could not be opened or written.
+    // sent; when the port could not be opened or written, the device and the cause (message 17
+    // when the port gave none).
     void mnuMatricial_Click();
 
 private:
+    void printOnPages(int pointSize, numerette::PrinterChoice choice);
     enum class RollResult { Sent, Failed, Canceled, Gone };
-    RollResult printOnRoll(numerette::PrinterPort port);
+    RollResult printOnRoll(const numerette::PrinterPort& port);
+    QString portPrompt() const;
 
     QWidget& m_window;
     numerette::Calculator& m_calculator;

@@ -61,6 +61,7 @@ QuotationLabel::QuotationLabel(QWidget* parent)
     setFont(small);
     m_picture->setObjectName(QStringLiteral("Image2"));
     m_picture->setToolTip(tr("Next quotation"));
+    m_picture->setAccessibleName(m_picture->toolTip());
     m_picture->setGeometry(0, numerette::pixelsOf(PictureTopTwips), numerette::pixelsOf(PictureSizeTwips), numerette::pixelsOf(PictureSizeTwips));
     setLayoutScale(1.0);
     setText(quotation(1));

@@ -22,7 +22,7 @@ constexpr qsizetype EarlierFieldCount = 7;
 constexpr qsizetype FieldCount = 8;
 // Past this many damaged copies side by side, a new damaged file stays where it is.
 constexpr int MaxDamagedCopies = 999;
-constexpr qint64 ReadPieceBytes = 256 * 1024;
+constexpr qint64 ReadPieceBytes = qint64(256) * 1024;
 // The item counter's digits: three as written, more only on a list grown past its capacity.
 constexpr qsizetype MaxCounterDigits = 5;
 
@@ -118,7 +118,9 @@ std::optional<CalculatorStateRecord> recordOf(const QStringList& f, const StateF
         written = earlierSeparators(f, reader.locale);
     else if (f[7] == u"." || f[7] == u",")
         written = NumberLocale::withDecimal(f[7].front());
-    if (!date.isValid() || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6]))
+    // The file's dates are written with four-digit years; "yyyy" would also read a signed year.
+    const bool writableDate = date.isValid() && date.year() >= 1 && date.year() <= 9999;
+    if (!writableDate || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6]))
         return std::nullopt;
     const auto converted = [&](const QString& number) {
         return written->decimal == reader.locale.decimal ? number : withSeparatorsSwapped(number);
@@ -228,7 +230,7 @@ QString stateFilePath(int hostTag)
 QString keepAside(const QString& path)
 {
     for (int copy = 1; copy <= MaxDamagedCopies; ++copy) {
-        const QString aside = path + QStringLiteral(".damaged")
+        QString aside = path + QStringLiteral(".damaged")
             + (copy == 1 ? QString() : QLatin1Char('.') + QString::number(copy));
         if (QFile::rename(path, aside))
             return aside;

@@ -25,7 +25,13 @@ namespace {
 constexpr int FontPointSize = 14;
 constexpr int MostLinesRepaintedOneByOne = 50;
 constexpr int LinesKeepingShapes = 64;
+// The list is a paper roll: a white page with its inks in any desktop, light or dark, as a
+// real roll would be. Each ink, and the selection's, keeps WCAG AA contrast on the page.
+const QColor PageColour(255, 255, 255);
 const QColor LockedColour(0, 0, 255);
+const QColor EditColour(0, 0, 0);
+const QColor SelectionColour(0x1f, 0x4e, 0x96);
+const QColor SelectedTextColour(255, 255, 255);
 
 // Keys the list keeps for itself: scrolling and copying. Everything else is the
 // calculator's.
@@ -59,7 +65,9 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setUndoRedoEnabled(false);
     setLineWrapMode(NoWrap);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it from the display, so that a screen reader can read it line by line.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Calculation list"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The scroll bar moves at every item. Fusion, the look unless the desktop chose another,
@@ -118,7 +126,12 @@ void TapeView::render()
         return;
     m_lockedLook = locked;
     QPalette colours = palette();
-    colours.setColor(QPalette::Text, locked ? LockedColour : QColor(Qt::black));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, PageColour);
+        colours.setColor(group, QPalette::Text, locked ? LockedColour : EditColour);
+        colours.setColor(group, QPalette::Highlight, SelectionColour);
+        colours.setColor(group, QPalette::HighlightedText, SelectedTextColour);
+    }
     setPalette(colours);
     QFont shown = font();
     shown.setBold(locked);

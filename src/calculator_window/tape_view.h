@@ -21,7 +21,7 @@ class TapeView : public QPlainTextEdit {
 public:
     explicit TapeView(numerette::Calculator& calculator, QWidget* parent = nullptr);
 
-    // Follows the lock state: bold blue text while locked.
+    // Follows the lock state: bold blue text while locked, black while edited, on a white page.
     void render();
     // 1 for the large layout the view is designed for; smaller for the normal layout.
     void setLayoutScale(double scale);

@@ -17,6 +17,7 @@
 #include "keypad.h"
 #include "menu_entry.h"
 #include "menu_look.h"
+#include "menu_pictures.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "quotations.h"

@@ -120,6 +120,8 @@ void frmCalcula::applyMode()
             menu->menuAction()->setVisible(false);
         m_quotation->hide();
         m_displayRow->hide();
+        // With no display to hold the keys, the window holds them itself.
+        setFocusProxy(nullptr);
         m_layout->hideKeypadAtLoad();
     }
     m_calculator.setQuotationVisible(fullMode());

@@ -96,6 +96,10 @@ bool SettingsStore::NumLock() const { return flag(u"NumLock", true); }
 void SettingsStore::setNumLock(bool on) { storeFlag(u"NumLock", on); }
 QString SettingsStore::Porta() const { return text(u"Porta", QStringLiteral("LPT1")); }
 void SettingsStore::setPorta(const QString& port) { store(u"Porta", port); }
+int SettingsStore::Historico() const { return integer(u"Historico", KeepHistoryForever, KeepHistoryForever, MaxHistoryDays); }
+void SettingsStore::setHistorico(int days) { storeNumber(u"Historico", days); }
+int SettingsStore::Velocidade() const { return integer(u"Velocidade", 9600, 50, 4'000'000); }
+void SettingsStore::setVelocidade(int bitsPerSecond) { storeNumber(u"Velocidade", bitsPerSecond); }
 QString SettingsStore::UltimoArq() const { return text(u"UltimoArq", QStringLiteral("Numeret.txt")); }
 void SettingsStore::setUltimoArq(const QString& path) { store(u"UltimoArq", path); }
 QString SettingsStore::UltimoPath() const { return text(u"UltimoPath", QString()); }

@@ -72,6 +72,16 @@ public:
     void setNumLock(bool on);
     QString Porta() const;
     void setPorta(const QString& port);
+    // How many days the tape history keeps: KeepHistoryForever (the default), 0 for none
+    // (nothing more is archived), else 1 to MaxHistoryDays.
+    static constexpr int KeepHistoryForever = -1;
+    static constexpr int MaxHistoryDays = 36'500;
+    int Historico() const;
+    void setHistorico(int days);
+    // The speed of a serial paper-roll printer, in bits per second (8 data bits, no parity,
+    // one stop bit); 9600 unless set.
+    int Velocidade() const;
+    void setVelocidade(int bitsPerSecond);
     // The full path of the last saved list; "Numeret.txt" before the first save.
     QString UltimoArq() const;
     void setUltimoArq(const QString& path);

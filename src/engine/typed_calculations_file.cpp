@@ -28,7 +28,7 @@ std::optional<TypedCalculation> calculationOf(const QJsonObject& object)
         return std::nullopt;
     calculation.locale = NumberLocale::withDecimal(decimal.front());
     calculation.closed = true;
-    for (const QJsonValue& value : object.value(QLatin1String("items")).toArray()) {
+    for (const auto& value : object.value(QLatin1String("items")).toArray()) {
         const QJsonArray item = value.toArray();
         const int key = item.at(1).toInt();
         if (item.size() != 2 || !item.at(0).isString() || !ValueOf(item.at(0).toString(), calculation.locale)
@@ -77,7 +77,7 @@ std::vector<TypedCalculation> typedCalculationsFromJson(const QByteArray& json)
     if (root.value(QLatin1String("version")).toInt() != Version)
         return {};
     std::vector<TypedCalculation> calculations;
-    for (const QJsonValue& value : root.value(QLatin1String("calculations")).toArray()) {
+    for (const auto& value : root.value(QLatin1String("calculations")).toArray()) {
         if (const auto calculation = calculationOf(value.toObject()))
             calculations.push_back(*calculation);
     }

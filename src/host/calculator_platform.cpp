@@ -2,12 +2,12 @@
 #include "calculator_platform.h"
 
 #include <QCoreApplication>
-#include <QPrinter>
 
 #include "fluid_synth_midi_out.h"
 #include "menu_entry.h"
 #include "num_lock_switch.h"
 #include "page_printer.h"
+#include "print_service.h"
 #include "printer_port.h"
 #include "program_starter.h"
 #include "synthetic_input.h"
@@ -31,9 +31,8 @@ CalculatorPlatform systemCalculatorPlatform()
     platform.programs = std::make_unique<numerette::SystemProgramStarter>();
     platform.midi = std::make_unique<numerette::FluidSynthMidiOut>();
     platform.input = std::make_unique<numerette::X11SyntheticInput>();
-    platform.pagePrinter = std::make_unique<numerette::DefaultPagePrinter>();
+    platform.pagePrinter = std::make_unique<numerette::SystemPagePrinter>(std::make_unique<numerette::CupsPrintService>());
     platform.ports = std::make_unique<numerette::DevicePortWriter>();
     platform.sessionStart = std::make_unique<numerette::AutostartEntry>(QCoreApplication::applicationFilePath());
-    platform.printers = numerette::openDefaultPrinter;
     return platform;
 }

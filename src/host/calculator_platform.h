@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "frm_calcula.h"
-#include "frm_regra.h"
 
 namespace numerette {
 class GlobalHotKeys;
@@ -28,8 +27,6 @@ struct CalculatorPlatform {
     std::unique_ptr<numerette::PagePrinter> pagePrinter;
     std::unique_ptr<numerette::PortWriter> ports;
     std::unique_ptr<numerette::SessionStart> sessionStart;
-    // The printer of the rule-of-three window's image.
-    frmRegra::PrinterSource printers;
 
     CalculatorPlatform();
     CalculatorPlatform(CalculatorPlatform&&) noexcept;

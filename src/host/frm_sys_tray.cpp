@@ -20,6 +20,7 @@
 #include "instance_channel.h"
 #include "menu_entry.h"
 #include "message_catalogue.h"
+#include "pressed_key.h"
 #include "power_off.h"
 #include "schedule_commands.h"
 #include "schedule_dialogs.h"
@@ -103,7 +104,8 @@ void frmSysTray::load()
         establishValues();
 
     const StartupRoute route = numerette::routeStartup(
-        m_values.CommandWord, numerette::timeOfDayText(QTime::currentTime(), QLocale::system()), m_channel);
+        m_values.CommandWord, numerette::timeOfDayText(QTime::currentTime(), QLocale::system()), m_channel,
+        m_pressedKey);
     // The prepared calculator has taken the word (the route is that of a first instance).
     if (prepared)
         m_values.CommandWord.clear();
@@ -128,8 +130,15 @@ void frmSysTray::load()
         unloadHost();
         break;
     }
-    for (const QString& text : std::exchange(m_earlyHandOvers, {}))
-        runHandOver(text);
+    // The key of this start goes to the calculator it has just shown.
+    if (route.kind == StartupRoute::Kind::FirstInstance && !m_pressedKey.isEmpty())
+        runPressedKey(m_pressedKey);
+    for (const InstanceMessage& message : std::exchange(m_earlyMessages, {})) {
+        if (message.kind == InstanceMessage::Kind::PressKey)
+            runPressedKey(message.text);
+        else
+            runHandOver(message.text);
+    }
 }
 
 void frmSysTray::mnuSystray_Click()
@@ -210,7 +219,30 @@ void frmSysTray::lblDDE1_Change(const InstanceMessage& message)
     if (message.text.isEmpty())
         return;
     // Showing the calculator may open windows and dialogs; not inside the channel's delivery.
-    QTimer::singleShot(0, this, [this, text = message.text] { runHandOver(text); });
+    QTimer::singleShot(0, this, [this, message] {
+        if (m_unloading)
+            return;
+        // A start that found this process first while its splash still showed.
+        if (!m_loaded)
+            m_earlyMessages.append(message);
+        else if (message.kind == InstanceMessage::Kind::PressKey)
+            runPressedKey(message.text);
+        else
+            runHandOver(message.text);
+    });
+}
+
+// As a hot key would: the calculator stays where it is (minimized, behind other windows), and
+// only one closed to the notification area is shown again to take the key. A name this version
+// does not know is ignored.
+void frmSysTray::runPressedKey(const QString& name)
+{
+    const std::optional<numerette::PressedKey> key = numerette::pressedKeyNamed(name);
+    if (!key || m_unloading)
+        return;
+    if (!calculatorWindow())
+        mnuSystray_Click();
+    m_calculator->window().pressFromOutside(*key);
 }
 
 void frmSysTray::runHandOver(const QString& text)
@@ -218,11 +250,6 @@ void frmSysTray::runHandOver(const QString& text)
     const std::optional<HandOverCommand> command = numerette::handOverCommand(text);
     if (!command || m_unloading)
         return;
-    // A start that found this process first while its splash still showed.
-    if (!m_loaded) {
-        m_earlyHandOvers.append(text);
-        return;
-    }
     mnuSystray_Click();
     switch (*command) {
     case HandOverCommand::TimeMode:

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "calculator_owner.h"
+#include "instance_message.h"
 #include "host_services.h"
 #include "process_values.h"
 #include "tray_blink.h"
@@ -24,7 +25,6 @@ namespace numerette {
 class Calculator;
 class InstanceChannel;
 class SettingsStore;
-struct InstanceMessage;
 }
 
 // The hidden host of the process. Loading it decides what the process is (the first instance,
@@ -41,6 +41,9 @@ public:
 
     // The splash, which goes away once the calculator has read its state.
     void setSplash(QWidget* splash) { m_splash = splash; }
+    // The key of numerette --press, for the running instance or, when none runs, for the
+    // calculator this process shows; before load().
+    void setPressedKey(const QString& key) { m_pressedKey = key; }
     // Replaces the system's services; before load().
     void setServices(HostServices services);
 
@@ -85,6 +88,7 @@ signals:
 private:
     void lblDDE1_Change(const numerette::InstanceMessage& message);
     void runHandOver(const QString& text);
+    void runPressedKey(const QString& name);
     void becomeFirstInstance(bool showCalculator);
     void loadCalculator();
     // The calculator window, loaded afresh if it was closed to the notification area, and
@@ -108,8 +112,9 @@ private:
     bool m_loaded = false;
     // The calculator read its state before load(): the splash goes at load().
     bool m_splashUnloadDue = false;
-    // Hand-overs received before load(), run once the calculator shows.
-    QStringList m_earlyHandOvers;
+    QString m_pressedKey;
+    // Hand-overs and key presses received before load(), run once the calculator shows.
+    QList<numerette::InstanceMessage> m_earlyMessages;
     bool m_unloading = false;
     std::unique_ptr<HostedCalculator> m_calculator;
     QPointer<QWidget> m_splash;

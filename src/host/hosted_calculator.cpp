@@ -29,6 +29,6 @@ HostedCalculator::HostedCalculator(const numerette::ProcessValues& values, numer
     m_windowHost.attach(&m_window);
     connect(&m_window.toolLaunchers(), &ToolLaunchers::toolRequested, this,
             [this, &values, &settings](ToolWindow tool) {
-                showToolWindow(tool, m_window, m_calculator, values, settings, m_platform.printers);
+                showToolWindow(tool, m_window, m_calculator, values, settings, *m_platform.pagePrinter);
             });
 }

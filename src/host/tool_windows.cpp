@@ -23,7 +23,7 @@ void runModalToCalculator(QDialog& tool)
 
 void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& calculator,
                     const numerette::ProcessValues& values, numerette::SettingsStore& settings,
-                    const frmRegra::PrinterSource& printers)
+                    numerette::PagePrinter& printer)
 {
     switch (tool) {
     case ToolWindow::Dates: {
@@ -35,7 +35,7 @@ void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& 
         break;
     }
     case ToolWindow::RuleOfThree: {
-        frmRegra rule(calculator, printers, &window);
+        frmRegra rule(calculator, &printer, &window);
         rule.setStayOnTop(settings.Visivel());
         runModalToCalculator(rule);
         break;

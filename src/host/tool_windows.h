@@ -12,7 +12,7 @@ struct ProcessValues;
 }
 
 // Shows a tool window modally over the calculator; its report, if it writes one, goes into
-// the calculator's list as the window closes. The rule-of-three window prints on printers.
+// the calculator's list as the window closes. The rule-of-three window prints on printer.
 void showToolWindow(ToolWindow tool, frmCalcula& window, numerette::Calculator& calculator,
                     const numerette::ProcessValues& values, numerette::SettingsStore& settings,
-                    const frmRegra::PrinterSource& printers);
+                    numerette::PagePrinter& printer);

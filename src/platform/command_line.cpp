@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include "command_word.h"
+#include "pressed_key.h"
 
 namespace numerette {
 
@@ -48,6 +49,8 @@ constexpr std::array Options{
     HelpRow{"-h, --help", QT_TRANSLATE_NOOP("CommandLineHelp", "print this help and end")},
     //: What an option does, in numerette --help: at most 62 columns.
     HelpRow{"-v, --version", QT_TRANSLATE_NOOP("CommandLineHelp", "print the version and end")},
+    //: What an option does, in numerette --help: at most 62 columns. KEY stays as it is.
+    HelpRow{"--press KEY", QT_TRANSLATE_NOOP("CommandLineHelp", "press one keypad key in the running calculator")},
     //: What an option does, in numerette --help: at most 62 columns.
     HelpRow{"--", QT_TRANSLATE_NOOP("CommandLineHelp", "end of the options")},
 };
@@ -72,6 +75,7 @@ QString helpRows(const std::vector<std::pair<QString, QString>>& rows)
 std::vector<std::pair<QString, QString>> translatedRows(const auto& table)
 {
     std::vector<std::pair<QString, QString>> rows;
+    rows.reserve(std::size(table));
     for (const HelpRow& row : table)
         rows.emplace_back(QString::fromLatin1(row.name), translated(row.description));
     return rows;
@@ -107,6 +111,13 @@ QString helpText()
     text += QCoreApplication::translate("CommandLineHelp", "Qt's own options, such as %1 NAME or %2 NAME, are accepted too.")
                 .arg(QStringLiteral("-style"), QStringLiteral("-platform"))
           + u'\n';
+    //: Part of numerette --help about --press; %1 is the list of key names, which stay as they are.
+    //: Lines stay within 80 columns.
+    text += u'\n'
+          + QCoreApplication::translate("CommandLineHelp", "--press takes the same key as its hot key (CTRL with the numeric keypad), for\n"
+                                                           "a shortcut of the desktop to run. KEY is one of:\n%1")
+                .arg(pressedKeyNames())
+          + u'\n';
     //: Last part of numerette --help; %1 and %2 are the files' paths. Lines stay within
     //: 80 columns.
     text += u'\n'
@@ -135,6 +146,33 @@ void addQtOptions(QCommandLineParser& parser)
     }
 }
 
+QString usageError(const QString& complaint)
+{
+    return QStringLiteral("numerette: ") + complaint + u'\n'
+         //: Ends the complaint about a wrong option; %1 is the command to type.
+         + QCoreApplication::translate("CommandLine", "Try '%1' for more information.")
+               .arg(QStringLiteral("numerette --help"))
+         + u'\n';
+}
+
+StartupCommandLine pressCommandLine(const QString& key, const QStringList& words)
+{
+    using Action = StartupCommandLine::Action;
+    if (!pressedKeyNamed(key)) {
+        //: %1 is the key name as typed; %2 the list of key names. Both stay as they are.
+        return {Action::UsageError, {}, usageError(QCoreApplication::translate("CommandLine",
+                                                                               "unknown key '%1' for --press; the keys are:\n%2")
+                                                       .arg(key, pressedKeyNames())), {}};
+    }
+    if (!words.isEmpty()) {
+        //: %1 is the command word as typed.
+        return {Action::UsageError, {}, usageError(QCoreApplication::translate("CommandLine",
+                                                                               "--press takes no command word ('%1')")
+                                                       .arg(words.join(u' '))), {}};
+    }
+    return {Action::Start, {}, {}, key};
+}
+
 } // namespace
 
 StartupCommandLine parseStartupCommandLine(const QStringList& arguments)
@@ -147,21 +185,19 @@ StartupCommandLine parseStartupCommandLine(const QStringList& arguments)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
+    const QCommandLineOption press(QStringLiteral("press"), QString(), QStringLiteral("KEY"));
+    parser.addOption(press);
     addQtOptions(parser);
 
-    if (!parser.parse(arguments)) {
-        return {Action::UsageError, {},
-                QStringLiteral("numerette: ") + parser.errorText() + u'\n'
-                    //: Ends the complaint about a wrong option; %1 is the command to type.
-                    + QCoreApplication::translate("CommandLine", "Try '%1' for more information.")
-                          .arg(QStringLiteral("numerette --help"))
-                    + u'\n'};
-    }
+    if (!parser.parse(arguments))
+        return {Action::UsageError, {}, usageError(parser.errorText()), {}};
     if (parser.isSet(help))
-        return {Action::ShowHelp, {}, helpText()};
+        return {Action::ShowHelp, {}, helpText(), {}};
     if (parser.isSet(version))
-        return {Action::ShowVersion, {}, {}};
-    return {Action::Start, commandWordFrom(QStringList{arguments.value(0)} + parser.positionalArguments()), {}};
+        return {Action::ShowVersion, {}, {}, {}};
+    if (parser.isSet(press))
+        return pressCommandLine(parser.value(press), parser.positionalArguments());
+    return {Action::Start, commandWordFrom(QStringList{arguments.value(0)} + parser.positionalArguments()), {}, {}};
 }
 
 } // namespace numerette

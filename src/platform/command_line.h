@@ -19,12 +19,15 @@ struct StartupCommandLine {
     Action action = Action::Start;
     QString commandWord;
     QString text;
+    // --press KEY: a keypad key for the running calculator (or a new one), by its name; empty
+    // for a start without it.
+    QString pressedKey;
 };
 
 // arguments as main() receives them, the program's name first. The words after the options
 // form the command word exactly as before there were options: joined by blanks, leading blanks
 // removed. Qt's own options (-style NAME, -platform NAME, ...) pass through to the application.
-// "--" ends the options.
+// "--" ends the options. --press takes one key name and no command word.
 StartupCommandLine parseStartupCommandLine(const QStringList& arguments);
 
 } // namespace numerette

@@ -46,7 +46,7 @@ QString handOverText(const QString& commandWord, const QString& timeOfDay)
 }
 
 StartupRoute routeStartup(const QString& commandWord, const QString& timeOfDay,
-                          InstanceChannel& channel)
+                          InstanceChannel& channel, const QString& pressedKey)
 {
     using Role = InstanceChannel::Role;
     using Kind = StartupRoute::Kind;
@@ -64,6 +64,10 @@ StartupRoute routeStartup(const QString& commandWord, const QString& timeOfDay,
     }
     if (role == Role::First)
         return {Kind::FirstInstance, firstInstanceOpensCalculator(commandWord)};
+    if (!pressedKey.isEmpty()) {
+        channel.send({InstanceMessage::Kind::PressKey, pressedKey}, ChannelTimeoutMs);
+        return {Kind::HandedOver};
+    }
     if (commandWord.startsWith(u"outra"))
         return {Kind::SecondaryCalculator, true, commandWord.endsWith(u"tempo")};
     channel.send({InstanceMessage::Kind::HandOver, handOverText(commandWord, timeOfDay)},

@@ -37,14 +37,16 @@ struct StartupRoute {
     bool showCalculator = false;
     bool timeMode = false; // a secondary calculator whose word ends in "tempo"
 
-    // The tag of the host window: 2 marks a secondary calculator process, 0 any other.
+    // The tag of the host window: 2 marks a secondary calculator process, 1 any other.
     int hostTag() const { return kind == Kind::SecondaryCalculator ? 2 : 1; }
 };
 
 // Decides what this process becomes. Claims the first-instance role through the channel and
 // sends the close request and the hand-over on the way; timeOfDay is in the user's time format.
+// With a pressedKey (numerette --press) a running instance gets the key instead of a hand-over;
+// without one this process becomes the first instance and shows its calculator.
 StartupRoute routeStartup(const QString& commandWord, const QString& timeOfDay,
-                          InstanceChannel& channel);
+                          InstanceChannel& channel, const QString& pressedKey = {});
 
 // What the first instance does with a received hand-over text after showing its calculator.
 enum class HandOverCommand { ShowOnly, TimeMode, Interest, Weight };

@@ -97,7 +97,7 @@ struct FluidSynthMidiOut::Device {
                        effects, outCount, out);
     }
 
-    static void run(std::shared_ptr<Device> device, FluidSynthOptions options, QByteArray soundFont);
+    static void run(const std::shared_ptr<Device>& device, FluidSynthOptions options, const QByteArray& soundFont);
     // The worker's part once the output is open: load, then play what the owner queues.
     void play(fluid_settings_t* settings, const QByteArray& soundFont);
 
@@ -114,7 +114,7 @@ struct FluidSynthMidiOut::Device {
     std::atomic<fluid_synth_t*> synth{nullptr};
 };
 
-void FluidSynthMidiOut::Device::run(std::shared_ptr<Device> device, FluidSynthOptions options, QByteArray soundFont)
+void FluidSynthMidiOut::Device::run(const std::shared_ptr<Device>& device, FluidSynthOptions options, const QByteArray& soundFont)
 {
     silenceLibraries();
     SettingsHandle settings(new_fluid_settings());

@@ -18,7 +18,8 @@ constexpr qsizetype HeaderSize = 9;
 bool isKnownKind(char byte)
 {
     const auto kind = static_cast<InstanceMessage::Kind>(byte);
-    return kind == InstanceMessage::Kind::HandOver || kind == InstanceMessage::Kind::Close;
+    return kind == InstanceMessage::Kind::HandOver || kind == InstanceMessage::Kind::Close
+        || kind == InstanceMessage::Kind::PressKey;
 }
 
 DecodedInstanceMessage withStatus(DecodeStatus status)

@@ -12,11 +12,12 @@ namespace numerette {
 
 // What a starting process tells the first instance of the program.
 struct InstanceMessage {
-    enum class Kind : quint8 { HandOver = 1, Close = 2 };
+    enum class Kind : quint8 { HandOver = 1, Close = 2, PressKey = 3 };
 
     Kind kind = Kind::HandOver;
     // For a hand-over: the command word followed by the time of day. Words the receiver does
-    // not know pass through unchanged; interpreting them is the receiver's business.
+    // not know pass through unchanged; interpreting them is the receiver's business. For a key
+    // press: the key's name as numerette --press took it ("7", "{Enter}").
     QString text;
 
     friend bool operator==(const InstanceMessage&, const InstanceMessage&) = default;

@@ -1,66 +1,95 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include "print_report.h"
+
+class QPixmap;
 class QPrinter;
 
 namespace numerette {
 
-// The desktop's default printer, or nothing when there is none (Qt would otherwise quietly
-// print to a PDF file).
-std::unique_ptr<QPrinter> openDefaultPrinter();
+class PrintService;
 
-// Text on a page printer, line by line in the desktop's fixed-pitch font. Lines end with
-// CR LF; one too long for the page wraps, and a full page goes on to the next.
+// Where a print goes: to the default printer (through the print dialog when printers exist
+// but none is the default), or to the printer and the settings the user picks in the dialog.
+enum class PrinterChoice { Default, Dialog };
+
+// Documents on a page printer. Text goes line by line in the desktop's fixed-pitch font; lines
+// end with CR LF; one too long for the page wraps, and a full page goes on to the next. A
+// document of more than one page has its page number ("2/3") on the last line of every page.
 class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
 
-    // Prints the text as one document; false when there is no printer or printing failed.
-    virtual bool printText(const QString& text, int pointSize) = 0;
+    virtual PrintReport printText(const QString& text, int pointSize, PrinterChoice choice) = 0;
+    // A picture taken on a screen of screenDpi, at its size there, made smaller only when it
+    // does not fit the page; on the default printer.
+    virtual PrintReport printPicture(const QPixmap& picture, qreal screenDpi) = 0;
 };
 
-// The desktop's default printer. Without one nothing is printed and the print fails,
-// where Qt would quietly write a PDF file instead.
-class DefaultPagePrinter final : public PagePrinter {
+// The printers of the print service. Before a print it asks the service whether it runs and
+// which printer is the default; after one, whether the queue took the job, because the
+// printing toolkit reports success for a job the queue refused.
+class SystemPagePrinter final : public PagePrinter {
 public:
-    bool printText(const QString& text, int pointSize) override;
+    explicit SystemPagePrinter(std::unique_ptr<PrintService> service);
+    ~SystemPagePrinter() override;
+
+    PrintReport printText(const QString& text, int pointSize, PrinterChoice choice) override;
+    PrintReport printPicture(const QPixmap& picture, qreal screenDpi) override;
+
+private:
+    using Drawing = std::function<bool(QPrinter&)>;
+    PrintReport print(PrinterChoice choice, const Drawing& draw);
+    PrintReport printChosen(const Drawing& draw);
+    PrintReport printOnQueue(QPrinter& printer, const Drawing& draw);
+
+    std::unique_ptr<PrintService> m_service;
 };
 
 // A PDF file in place of the printer, drawn exactly as the printer gets it.
 class PdfPagePrinter final : public PagePrinter {
 public:
     explicit PdfPagePrinter(const QString& filePath);
-    bool printText(const QString& text, int pointSize) override;
+    PrintReport printText(const QString& text, int pointSize, PrinterChoice choice) override;
+    PrintReport printPicture(const QPixmap& picture, qreal screenDpi) override;
 
 private:
+    PrintReport printPdf(const std::function<bool(QPrinter&)>& draw) const;
+
     QString m_filePath;
 };
 
 // The text as a PDF document, drawn as PdfPagePrinter draws it; empty when it could not be made.
 QByteArray pdfDocument(const QString& text, int pointSize);
 
-// A printer for tests: it records every document, and fails them all when told to.
+// A printer for tests: it records every document and answers each with the same report.
 class FakePagePrinter final : public PagePrinter {
 public:
     struct Document {
         QString text;
         int pointSize;
+        PrinterChoice choice;
     };
 
-    bool printText(const QString& text, int pointSize) override;
+    PrintReport printText(const QString& text, int pointSize, PrinterChoice choice) override;
+    PrintReport printPicture(const QPixmap& picture, qreal screenDpi) override;
 
-    void setWorks(bool works) { m_works = works; }
+    void setReport(const PrintReport& report) { m_report = report; }
     const QList<Document>& documents() const { return m_documents; }
+    int pictures() const { return m_pictures; }
 
 private:
-    bool m_works = true;
+    PrintReport m_report{PrintReport::Outcome::Printed, {}, {}};
     QList<Document> m_documents;
+    int m_pictures = 0;
 };
 
 } // namespace numerette

@@ -5,17 +5,28 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace numerette {
 
-// The ports a paper-roll printer can hang on.
-enum class PrinterPort { Lpt1, Lpt2, Com1, Com2, Com3, Com4 };
+// A port a paper-roll printer can hang on: LPT1, LPT2, COM1 to COM4, or a printer device.
+struct PrinterPort {
+    // As the user names it and `Porta` keeps it: "LPT1", "/dev/usb/lp0".
+    QString name;
+    // The device file under /dev: "lp0", "usb/lp0", "ttyUSB0".
+    QString device;
+};
 
-// The port a name denotes ("LPT1", "lpt1", " COM2 "), or nothing.
+// The port a name denotes ("LPT1", "lpt1", " COM2 ", "/dev/usb/lp0", "/dev/ttyUSB1"), or
+// nothing. LPT1 and LPT2 are lp0 and lp1, COM1 to COM4 ttyS0 to ttyS3; a device path must be a
+// printer's: /dev/usb/lpN, /dev/lpN, /dev/ttyUSBN, /dev/ttyACMN or /dev/ttySN.
 std::optional<PrinterPort> printerPortNamed(const QString& name);
-// "LPT1" .. "COM4".
-QString printerPortName(PrinterPort port);
-bool isSerialPort(PrinterPort port);
+QString printerPortName(const PrinterPort& port);
+// A serial line: COM1 to COM4 and the tty devices.
+bool isSerialPort(const PrinterPort& port);
+// The printer devices that exist in folder (standing for /dev), as /dev paths in the order
+// above; a ttyS the kernel found no UART behind is left out.
+QStringList printerDevices(const QString& folder = QStringLiteral("/dev"));
 
 // How an open starts: a new job replaces what the port had; a job carried on after a
 // pause adds to it.
@@ -30,11 +41,23 @@ public:
     virtual bool open(PrinterPort port, PortOpening opening) = 0;
     // Writes every byte; false when the port is not open or the device failed.
     virtual bool write(const QByteArray& bytes) = 0;
+    // The speed a terminal device (a serial line) is set to at the next open.
+    virtual void setSerialSpeed(int bitsPerSecond) = 0;
+    // The printer devices there are, as printerDevices() lists them.
+    virtual QStringList devices() const = 0;
     virtual void close() = 0;
+    // Why the last open or write failed, naming the device and what the user can do; empty
+    // when nothing is known.
+    virtual QString failure() const = 0;
 };
 
-// The ports as device files: LPT1 and LPT2 are lp0 and lp1, COM1 to COM4 ttyS0 to ttyS3,
-// in /dev. The folder can be redirected, by the constructor or by the environment
+// "The paper-roll printer at /dev/lp0 cannot be reached: Permission denied." For a permission
+// failure it adds the group whose members may write the device.
+QString portFailureText(const QString& device, int errorNumber, const QString& group);
+
+// The ports as device files in /dev. A terminal device is set to raw mode (no line-end or
+// other changes of the bytes) at the serial speed, 8 data bits, no parity, one stop bit, no
+// flow control. The folder can be redirected, by the constructor or by the environment
 // variable NUMERETTE_PORT_DIR, so that a spooler's FIFOs or plain files stand in for the
 // devices; a missing file is then created, a new job truncates it and a continued job
 // appends to it.
@@ -50,14 +73,22 @@ public:
     DevicePortWriter(const DevicePortWriter&) = delete;
     DevicePortWriter& operator=(const DevicePortWriter&) = delete;
 
-    QString devicePath(PrinterPort port) const;
+    QString devicePath(const PrinterPort& port) const;
 
     bool open(PrinterPort port, PortOpening opening) override;
     bool write(const QByteArray& bytes) override;
+    void setSerialSpeed(int bitsPerSecond) override { m_speed = bitsPerSecond; }
+    QStringList devices() const override { return printerDevices(m_folder); }
     void close() override;
+    QString failure() const override { return m_failure; }
 
 private:
+    void noteFailure(const QString& device, int errorNumber);
+
     QString m_folder;
+    QString m_failure;
+    PrinterPort m_port;
+    int m_speed = 9600;
     bool m_redirected;
     int m_fd = -1;
 };
@@ -67,8 +98,12 @@ class FakePortWriter final : public PortWriter {
 public:
     bool open(PrinterPort, PortOpening) override;
     bool write(const QByteArray& bytes) override;
+    void setSerialSpeed(int bitsPerSecond) override { speed = bitsPerSecond; }
+    QStringList devices() const override { return {}; }
     void close() override { m_open = false; }
+    QString failure() const override { return {}; }
     QByteArray sent;
+    int speed = 0;
 
 private:
     bool m_open = false;

@@ -13,13 +13,18 @@ namespace {
 constexpr int BandDevicePixels = 95;
 constexpr int SliderOverhang = 2;
 
-// Copying a picture taller than the threshold goes to the thread pool as well.
+// Copying a picture taller than the threshold goes to the thread pool as well. The picture is
+// put on whole device pixels: at a fractional pixel ratio a part's place may fall between two,
+// and each band would then be blended into the rows around its edges, a seam at every joint.
 void drawInBands(QPainter& painter, QPoint at, const QImage& picture)
 {
     const qreal ratio = picture.devicePixelRatio();
+    const QTransform toDevice = painter.deviceTransform();
+    const QPointF device = toDevice.map(QPointF(at));
+    const QPointF origin = toDevice.inverted().map(QPointF(std::round(device.x()), std::round(device.y())));
     for (int row = 0; row < picture.height(); row += BandDevicePixels) {
         const QRect source(0, row, picture.width(), std::min(BandDevicePixels, picture.height() - row));
-        painter.drawImage(QRectF(at + QPointF(0, row / ratio), source.size() / ratio), picture, source);
+        painter.drawImage(QRectF(origin + QPointF(0, row / ratio), QSizeF(source.size()) / ratio), picture, source);
     }
 }
 
@@ -71,30 +76,30 @@ const QImage& CachedScrollBarStyle::picture(Picture& kept, const QStyleOptionSli
 }
 
 // Each band is drawn whole on a picture of its own and copied in: the style sets clips of its
-// own while it draws, so a clip on the painter would not hold it to the band.
+// own while it draws, so a clip on the painter would not hold it to the band. Bands start at
+// whole device rows, so that at a fractional pixel ratio each band's pixels lie on the grid of
+// the whole picture; bands of whole logical rows would start between device rows and leave a
+// seam at each joint.
 QImage CachedScrollBarStyle::paintedInBands(const QStyleOptionSlider& option, const QRect& area, qreal ratio,
                                             const QWidget* widget) const
 {
-    const auto devicePixels = [ratio](QSize size) {
-        return QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
-    };
-    QImage whole(devicePixels(area.size()), QImage::Format_ARGB32_Premultiplied);
+    const QSize wholeSize(int(std::ceil(area.width() * ratio)), int(std::ceil(area.height() * ratio)));
+    QImage whole(wholeSize, QImage::Format_ARGB32_Premultiplied);
     whole.setDevicePixelRatio(ratio);
     whole.fill(Qt::transparent);
     QPainter wholePainter(&whole);
     wholePainter.setCompositionMode(QPainter::CompositionMode_Source);
-    const int bandHeight = std::max(1, int(BandDevicePixels / ratio));
-    for (int offset = 0; offset < area.height(); offset += bandHeight) {
-        const QRect band(area.left(), area.top() + offset, area.width(), std::min(bandHeight, area.height() - offset));
-        QImage picture(devicePixels(band.size()), QImage::Format_ARGB32_Premultiplied);
+    for (int row = 0; row < wholeSize.height(); row += BandDevicePixels) {
+        QImage picture(wholeSize.width(), std::min(BandDevicePixels, wholeSize.height() - row),
+                       QImage::Format_ARGB32_Premultiplied);
         picture.setDevicePixelRatio(ratio);
         picture.fill(Qt::transparent);
         {
             QPainter bandPainter(&picture);
-            bandPainter.translate(-band.topLeft());
+            bandPainter.translate(-QPointF(area.topLeft()) - QPointF(0, row / ratio));
             QProxyStyle::drawComplexControl(CC_ScrollBar, &option, &bandPainter, widget);
         }
-        drawInBands(wholePainter, band.topLeft() - area.topLeft(), picture);
+        wholePainter.drawImage(QPointF(0, row / ratio), picture);
     }
     return whole;
 }

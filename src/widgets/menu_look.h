@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QIcon>
-
+class QPalette;
 class QWidget;
 
 namespace numerette {
 
-// The menus' own look: flat light menus with an icon column and a framed highlight.
-// Applies to a menu bar and every menu it holds.
+// The menus' own look: flat menus with an icon column and a framed highlight, light or dark
+// after the application's palette, and following a change of it. Applies to a menu bar and
+// every menu it holds.
 void applyMenuLook(QWidget& menuBar);
 
-// The menu image list: a small picture per index. An index with no picture gives a null icon.
-QIcon menuImage(int index);
+// Whether a palette is a dark one: its window is darker than the window's text.
+bool paletteIsDark(const QPalette& palette);
 
 } // namespace numerette

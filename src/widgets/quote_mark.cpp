@@ -13,9 +13,12 @@ constexpr int Grid = 24;
 } // namespace
 
 QuoteMark::QuoteMark(QWidget* parent)
-    : QWidget(parent)
+    : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    // Pressed by the mouse or by assistive technology; the keyboard's Tab stays with the
+    // calculator's display and list.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void QuoteMark::paintEvent(QPaintEvent*)
@@ -45,12 +48,12 @@ void QuoteMark::paintEvent(QPaintEvent*)
 
 void QuoteMark::mousePressEvent(QMouseEvent* event)
 {
+    QAbstractButton::mousePressEvent(event);
     event->accept();
 }
 
 void QuoteMark::mouseReleaseEvent(QMouseEvent* event)
 {
+    QAbstractButton::mouseReleaseEvent(event);
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
 }

@@ -187,7 +187,7 @@ void TstFrmCalcula::menuBarGivesTheKeysBack()
     QTRY_VERIFY(!QApplication::activePopupWidget());
     QCOMPARE(QApplication::focusWidget(), window.menuBar());
     QTest::keyClick(window.menuBar(), Qt::Key_Escape);
-    QCOMPARE(QApplication::focusWidget(), &window);
+    QVERIFY(window.hasFocus());
 
     QTest::keyClicks(QApplication::focusWidget(), u"so12+3="_s);
     QVERIFY(!QApplication::activePopupWidget());
@@ -214,7 +214,7 @@ void TstFrmCalcula::editModeSurvivesTheMenuBar()
     // Ending edit mode gives the keys back to the calculator.
     QTest::keyClick(tape(), Qt::Key_F2);
     QVERIFY(!m_fixture->calculator.editMode());
-    QCOMPARE(QApplication::focusWidget(), &window);
+    QVERIFY(window.hasFocus());
 }
 
 // Ctrl+V works as soon as a number is on the clipboard, whenever the Options menu was last

@@ -212,24 +212,28 @@ void TstStateFile::foreignFieldsKeepTheList_data()
 {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("fieldCount");
 
-    QTest::newRow("total") << 2 << u"abc"_s;
-    QTest::newRow("pending operator") << 3 << u"abc"_s;
-    QTest::newRow("entry") << 4 << u"1x"_s;
-    QTest::newRow("display") << 5 << QString();
-    QTest::newRow("40-digit counter") << 6 << QString(40, u'9');
-    QTest::newRow("counter with a sign") << 6 << u"-01"_s;
-    QTest::newRow("date that is no date") << 0 << u"2024-02-30"_s;
-    QTest::newRow("short date in a new file") << 0 << u"05/03/2024"_s;
-    QTest::newRow("separator") << 7 << u";"_s;
+    QTest::newRow("total") << 2 << u"abc"_s << 8;
+    QTest::newRow("pending operator") << 3 << u"abc"_s << 8;
+    QTest::newRow("entry") << 4 << u"1x"_s << 8;
+    QTest::newRow("display") << 5 << QString() << 8;
+    QTest::newRow("40-digit counter") << 6 << QString(40, u'9') << 8;
+    QTest::newRow("counter with a sign") << 6 << u"-01"_s << 8;
+    QTest::newRow("date that is no date") << 0 << u"2024-02-30"_s << 8;
+    QTest::newRow("short date in a new file") << 0 << u"05/03/2024"_s << 8;
+    QTest::newRow("separator") << 7 << u";"_s << 8;
+    QTest::newRow("signed year in an earlier file") << 0 << u"03/05/-2024"_s << 7;
 }
 
 void TstStateFile::foreignFieldsKeepTheList()
 {
     QFETCH(int, field);
     QFETCH(QString, value);
+    QFETCH(int, fieldCount);
     QStringList fields{u"2024-03-05"_s, u"L\r\n"_s, u"5"_s, u"+"_s, u"0"_s, u"5"_s, u"001"_s, u"."_s};
     fields[field] = value;
+    fields.resize(fieldCount);
     writeBytes(path(), (u'"' + fields.join(u"\",\""_s) + u"\"\r\n"_s).toUtf8());
 
     const numerette::StateFileContents read = numerette::loadStateFile(path(), English);

@@ -650,6 +650,8 @@ void TstWindowLifecycle::fullListQuestion()
 // again without a word, and once a save has worked a new failure is told again.
 void TstWindowLifecycle::failedSaveIsToldOnceAndTriedAgain()
 {
+    // The tape history would tell of its own failed writes; this is about the state file's.
+    m_settings->setHistorico(0);
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());
     const auto type = [&session](const QString& keys) {

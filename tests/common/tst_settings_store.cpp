@@ -70,6 +70,7 @@ const std::map<QString, Accessor>& keys()
         {u"Backup"_s, flagKey(&S::Backup, &S::setBackup)},
         {u"NumLock"_s, flagKey(&S::NumLock, &S::setNumLock)},
         {u"Porta"_s, textKey(&S::Porta, &S::setPorta)},
+        {u"Velocidade"_s, numberKey(&S::Velocidade, &S::setVelocidade)},
         {u"UltimoArq"_s, textKey(&S::UltimoArq, &S::setUltimoArq)},
         {u"UltimoPath"_s, textKey(&S::UltimoPath, &S::setUltimoPath)},
     };
@@ -126,6 +127,7 @@ void TstSettingsStore::defaults_data()
         {"MenuXP", u"True"_s},       {"Sons", u"3"_s},             {"Instrumento", u"0"_s},
         {"Visivel", u"True"_s},      {"Backup", u"True"_s},        {"NumLock", u"True"_s},
         {"Porta", u"LPT1"_s},        {"UltimoArq", u"Numeret.txt"_s}, {"UltimoPath", QString()},
+        {"Velocidade", u"9600"_s},
     };
     QCOMPARE(std::size(rows), keys().size());
     for (const auto& [key, expected] : rows)

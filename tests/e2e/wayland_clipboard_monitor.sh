@@ -10,26 +10,7 @@
 set -uo pipefail
 
 readonly program=$1
-readonly SkipStatus=77
-
-skip() {
-    echo "skipped: $*" >&2
-    exit "$SkipStatus"
-}
-
-fail() {
-    echo "$*" >&2
-    exit 1
-}
-
-# A python3 that has the D-Bus module: a version manager's python3 may lack the distribution's.
-python_with_dbus() {
-    local python
-    for python in python3 /usr/bin/python3; do
-        "$python" -c 'import dbus' 2>/dev/null && { echo "$python"; return 0; }
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/wayland_common.sh"
 
 if [[ -z ${NUMERETTE_IN_MUTTER:-} ]]; then
     for tool in mutter wl-copy dbus-run-session timeout; do

@@ -99,6 +99,8 @@ private slots:
     void startWordOpensItsTool_data();
     void startWordOpensItsTool();
     void handOverRestoresMinimizedCalculator();
+    void keysPressedFromOutside();
+    void pressedKeyOfAFirstStart();
     void closeRequestEndsProcess();
     void parkedCalculatorComesBackFresh();
     void closingCalculatorWithoutTrayEnds();
@@ -333,6 +335,38 @@ void TstFrmSysTray::handOverRestoresMinimizedCalculator()
     QTRY_VERIFY(!window->isMinimized());
     QCOMPARE(process->host.calculatorWindow(), window.data());
     QVERIFY(window->isVisible());
+}
+
+// As hot keys: a minimized calculator stays minimized, one in the notification area comes
+// back to take the key, and a name this version does not know does nothing.
+void TstFrmSysTray::keysPressedFromOutside()
+{
+    auto process = start(u"systray"_s);
+    process->host.load();
+    QVERIFY(!process->host.calculatorWindow());
+    for (const QString& key : {u"5"_s, u"+"_s, u"{Esc}"_s, u"3"_s, u"="_s})
+        process->channel.deliver({InstanceMessage::Kind::PressKey, key});
+    QTRY_VERIFY(process->host.calculator() && process->host.calculator()->list().contains(u"8 T"_s));
+    QPointer<frmCalcula> window = process->host.calculatorWindow();
+    QVERIFY(window->isVisible());
+
+    window->showMinimized();
+    process->channel.deliver({InstanceMessage::Kind::PressKey, u"7"_s});
+    QTRY_COMPARE(process->host.calculator()->display(), u"7"_s);
+    QVERIFY(window->isMinimized());
+    QCOMPARE(process->host.calculatorWindow(), window.data());
+    QCOMPARE(process->unloaded.count(), 0);
+}
+
+// Without a running calculator the start opens one, and the key goes to it.
+void TstFrmSysTray::pressedKeyOfAFirstStart()
+{
+    auto process = start(u""_s);
+    process->host.setPressedKey(u"9"_s);
+    process->host.load();
+    QVERIFY(process->host.calculatorWindow());
+    QCOMPARE(process->host.calculator()->display(), u"9"_s);
+    QVERIFY(process->channel.deliveredMessages().isEmpty());
 }
 
 void TstFrmSysTray::closeRequestEndsProcess()

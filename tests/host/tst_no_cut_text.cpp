@@ -8,7 +8,9 @@
 //
 // The language is a parameter: NUMERETTE_TEST_LANGUAGE names a locale such as "pt_BR";
 // the program's translation and Qt's own are loaded for it, and the pictures go to a
-// gallery folder of that name.
+// gallery folder of that name. NUMERETTE_TEST_PALETTE=dark runs the windows in a dark
+// desktop palette, and QT_SCALE_FACTOR at a scale factor; their pictures go to the gallery
+// folders "dark" and "scale-" and the factor.
 #include <functional>
 #include <memory>
 #include <utility>
@@ -30,6 +32,7 @@
 
 #include "calculator_hot_keys.h"
 #include "calculator_session.h"
+#include "dark_palette.h"
 #include "frm_data.h"
 #include "frm_juro.h"
 #include "frm_paste.h"
@@ -123,7 +126,14 @@ void TstNoCutText::initTestCase()
         QVERIFY2(numerette::shippedLanguages().contains(language), qPrintable(language));
         numerette::installTranslations(locale);
     }
-    m_gallery.setPath(QStringLiteral(NUMERETTE_GALLERY_DIR) + u'/' + (language.isEmpty() ? u"en"_s : language));
+    QString folder = language.isEmpty() ? u"en"_s : language;
+    if (qEnvironmentVariable("NUMERETTE_TEST_PALETTE") == u"dark"_s) {
+        QApplication::setPalette(numerette::testing::darkPalette());
+        folder = u"dark"_s;
+    }
+    if (const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR"); !scale.isEmpty())
+        folder = u"scale-"_s + scale;
+    m_gallery.setPath(QStringLiteral(NUMERETTE_GALLERY_DIR) + u'/' + folder);
     QVERIFY(m_gallery.mkpath(u"."_s));
 }
 

@@ -17,6 +17,8 @@ class TstCommandLine : public QObject {
 private slots:
     void parse_data();
     void parse();
+    void press_data();
+    void press();
     void helpAndVersionLeaveARunningInstanceAlone_data();
     void helpAndVersionLeaveARunningInstanceAlone();
 };
@@ -63,6 +65,36 @@ void TstCommandLine::parse()
     QVERIFY2(result.text.contains(text), qPrintable(result.text));
 }
 
+void TstCommandLine::press_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after the program's name
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("pressedKey");
+    QTest::addColumn<QString>("text"); // a piece of the error text
+
+    const QString none;
+    QTest::newRow("a digit") << QStringList{u"--press"_s, u"7"_s} << Action::Start << u"7"_s << none;
+    QTest::newRow("a braced name, joined") << QStringList{u"--press={M+}"_s} << Action::Start << u"{M+}"_s << none;
+    QTest::newRow("minus as the value") << QStringList{u"--press"_s, u"-"_s} << Action::Start << u"-"_s << none;
+    QTest::newRow("unknown key named, with the list")
+        << QStringList{u"--press"_s, u"{Esc}"_s} << Action::UsageError << none
+        << u"numerette: unknown key '{Esc}' for --press; the keys are:\n0-9 + -"_s;
+    QTest::newRow("no key") << QStringList{u"--press"_s} << Action::UsageError << none << u"press"_s;
+    QTest::newRow("with a command word") << QStringList{u"--press"_s, u"7"_s, u"juro"_s} << Action::UsageError
+                                         << none << u"'juro'"_s;
+}
+
+void TstCommandLine::press()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, text);
+    const auto result = numerette::parseStartupCommandLine(QStringList{u"numerette"_s} + arguments);
+    QTEST(result.action, "action");
+    QTEST(result.pressedKey, "pressedKey");
+    QVERIFY2(result.text.contains(text), qPrintable(result.text));
+    QVERIFY(result.commandWord.isEmpty());
+}
+
 void TstCommandLine::helpAndVersionLeaveARunningInstanceAlone_data()
 {
     QTest::addColumn<QString>("argument");
@@ -72,6 +104,7 @@ void TstCommandLine::helpAndVersionLeaveARunningInstanceAlone_data()
     QTest::newRow("--help") << u"--help"_s << 0 << u"Usage: numerette [OPTION] [COMMAND-WORD]\n"_s;
     QTest::newRow("--version") << u"--version"_s << 0 << u"numerette " NUMERETTE_VERSION "\n"_s;
     QTest::newRow("unknown option") << u"--bogus"_s << 2 << u"numerette: Unknown option 'bogus'."_s;
+    QTest::newRow("unknown key for --press") << u"--press {Esc}"_s << 2 << u"unknown key '{Esc}' for --press"_s;
     // As the log-in entry starts it: no abort, but the program's own words and status 1.
     QTest::newRow("start without a display") << u"systray"_s << 1
                                              << u"numerette: no display to open the calculator on."_s;
@@ -100,7 +133,7 @@ void TstCommandLine::helpAndVersionLeaveARunningInstanceAlone()
     environment.remove(u"QT_QPA_PLATFORM"_s);
     environment.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
     program.setProcessEnvironment(environment);
-    program.start(QString::fromUtf8(NUMERETTE_PATH), {argument});
+    program.start(QString::fromUtf8(NUMERETTE_PATH), argument.split(u' '));
     QVERIFY(program.waitForFinished());
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), exitCode);

@@ -20,7 +20,11 @@ QStringList describe(const QList<InstanceMessage>& messages)
 {
     QStringList texts;
     for (const InstanceMessage& message : messages)
-        texts << (message.kind == InstanceMessage::Kind::Close ? u"close"_s : message.text);
+        switch (message.kind) {
+        case InstanceMessage::Kind::Close: texts << u"close"_s; break;
+        case InstanceMessage::Kind::PressKey: texts << u"press "_s + message.text; break;
+        case InstanceMessage::Kind::HandOver: texts << message.text; break;
+        }
     return texts;
 }
 
@@ -36,6 +40,8 @@ private slots:
     void showsSplash();
     void route_data();
     void route();
+    void routeOfAPressedKey_data();
+    void routeOfAPressedKey();
     void handOverCommand_data();
     void handOverCommand();
     void handOverOfAHugeWordStillFitsAMessage();
@@ -167,6 +173,37 @@ void TstCommandWord::route()
     QTEST(route.timeMode, "timeMode");
     QTEST(describe(channel.deliveredMessages()), "delivered");
     QTEST(channel.isFirst(), "holdsFirst");
+}
+
+void TstCommandWord::routeOfAPressedKey_data()
+{
+    QTest::addColumn<bool>("otherRunning");
+    QTest::addColumn<bool>("otherReachable");
+    QTest::addColumn<StartupRoute::Kind>("kind");
+    QTest::addColumn<bool>("showCalculator");
+    QTest::addColumn<QStringList>("delivered");
+
+    using K = StartupRoute::Kind;
+    QTest::newRow("alone: a calculator of its own") << false << true << K::FirstInstance << true << QStringList{};
+    QTest::newRow("running: the key instead of a hand-over")
+        << true << true << K::HandedOver << false << QStringList{u"press {Enter}"_s};
+    QTest::newRow("running instance unreachable: lost silently")
+        << true << false << K::HandedOver << false << QStringList{};
+}
+
+void TstCommandWord::routeOfAPressedKey()
+{
+    QFETCH(bool, otherRunning);
+    QFETCH(bool, otherReachable);
+    FakeInstanceChannel channel;
+    channel.setOtherInstanceRunning(otherRunning);
+    channel.setOtherInstanceReachable(otherReachable);
+
+    const StartupRoute route = numerette::routeStartup(QString(), Time, channel, u"{Enter}"_s);
+
+    QTEST(route.kind, "kind");
+    QTEST(route.showCalculator, "showCalculator");
+    QTEST(describe(channel.deliveredMessages()), "delivered");
 }
 
 void TstCommandWord::handOverCommand_data()

@@ -48,6 +48,8 @@ void TstInstanceMessage::roundTrip_data()
     QTest::newRow("hand-over of a word and a time") << handOver << u"juro14:30:05"_s;
     QTest::newRow("empty hand-over") << handOver << QString();
     QTest::newRow("close request") << int(Kind::Close) << QString();
+    QTest::newRow("key press") << int(Kind::PressKey) << u"{Enter}"_s;
+    QTest::newRow("key press of a name the receiver does not know") << int(Kind::PressKey) << u"{Esc}"_s;
     QTest::newRow("unknown word passes as it is") << handOver << u"xyzzy 12:00:00"_s;
     QTest::newRow("tab, line break and NUL") << handOver << u"row1\tcol2\r\n\0end"_s;
     QTest::newRow("non-ASCII and signs") << handOver << u"ação × ÷ € 😀"_s;
@@ -104,6 +106,7 @@ void TstInstanceMessage::garbage_data()
     QTest::newRow("wrong first byte") << "X"_ba << invalid;
     QTest::newRow("a web request") << "GET / HTTP/1.1\r\n\r\n"_ba << invalid;
     QTest::newRow("kind zero") << frame(0, "juro"_ba) << invalid;
+    QTest::newRow("kind four, one past the key press") << frame(4, "7"_ba) << invalid;
     QTest::newRow("kind 255, before the length arrives") << "NUM9\xff"_ba << invalid;
     QTest::newRow("length one over the cap, nothing sent")
         << frame(handOver, MaxInstanceMessageText + 1, {}) << invalid;

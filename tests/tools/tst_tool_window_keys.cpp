@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <functional>
 #include <map>
-#include <memory>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,50 +10,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "calculator.h"
-#include "calculator_host.h"
-#include "frm_data.h"
-#include "frm_juro.h"
-#include "frm_peso.h"
-#include "frm_regra.h"
-#include "tool_prompts.h"
+#include "tool_window_fixture.h"
 
 using namespace numerette;
 using namespace Qt::StringLiterals;
+using tool_window_fixture::Fixture;
+using tool_window_fixture::ToolWindow;
 
 namespace {
-
-// The four tool windows, over fake prompts, each with the push button a test presses
-// (one whose click shows at most a recorded message).
-struct ToolWindow {
-    std::unique_ptr<QDialog> window;
-    QString button;
-};
-
-struct Fixture {
-    CalculatorHost host;
-    Calculator calculator{host};
-    FakeToolPrompts prompts;
-
-    ToolWindow open(const QString& name)
-    {
-        if (name == u"dates")
-            return {std::make_unique<frmData>(calculator, u"dd/mm/yyyy"_s), u"cmdCalcula3"_s};
-        if (name == u"interest") {
-            auto window = std::make_unique<frmJuro>(calculator, u"dd/mm/yyyy"_s);
-            window->setPrompts(prompts, prompts);
-            return {std::move(window), u"cmdAjuda"_s};
-        }
-        if (name == u"rule of three") {
-            auto window = std::make_unique<frmRegra>(calculator, frmRegra::PrinterSource());
-            window->setPrompts(prompts);
-            return {std::move(window), u"cmdExemplo"_s};
-        }
-        auto window = std::make_unique<frmPeso>(calculator);
-        window->setPrompts(prompts);
-        return {std::move(window), u"cmdHomem"_s};
-    }
-};
 
 // The Alt letter of every control that has one: buttons, check and option boxes, and the
 // labels that lead to a field.

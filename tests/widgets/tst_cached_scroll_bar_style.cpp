@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -46,6 +47,8 @@ class TstCachedScrollBarStyle : public QObject {
 private slots:
     void looksLikeFusion_data();
     void looksLikeFusion();
+    void noBandSeams_data();
+    void noBandSeams();
 };
 
 using Change = std::function<void(QScrollBar&)>;
@@ -105,6 +108,64 @@ void TstCachedScrollBarStyle::looksLikeFusion()
         const QString found = difference(plain.grab().toImage(), bar.grab().toImage());
         QVERIFY2(found.isEmpty(), qPrintable(QString::fromLatin1(name) + u": " + found));
     }
+}
+
+void TstCachedScrollBarStyle::noBandSeams_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::newRow("at the start") << 0;
+    QTest::newRow("in the middle") << 500;
+    QTest::newRow("at the end") << 1000;
+}
+
+// At any scale factor (the test runs under several), wherever Fusion draws two rows of a
+// long bar alike, the kept pictures draw them alike too: no joint of two bands shows.
+void TstCachedScrollBarStyle::noBandSeams()
+{
+    QFETCH(int, value);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    CachedScrollBarStyle cached;
+    QScrollBar plain(Qt::Vertical);
+    QScrollBar bar(Qt::Vertical);
+    plain.setStyle(fusion.get());
+    bar.setStyle(&cached);
+    for (QScrollBar* each : {&plain, &bar}) {
+        each->setRange(0, 1000);
+        each->setPageStep(400);
+        each->setValue(value);
+        each->resize(each->sizeHint().width(), 613);
+    }
+    const QImage expected = plain.grab().toImage();
+    const QImage actual = bar.grab().toImage();
+    QCOMPARE(actual.size(), expected.size());
+    const auto row = [](const QImage& image, int y) {
+        return QByteArrayView(image.constScanLine(y), image.bytesPerLine());
+    };
+    // Between the arrows, which Fusion places from pictures of its own.
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    const qreal ratio = bar.devicePixelRatioF();
+    const QRect up = cached.subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, &bar);
+    const QRect down = cached.subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, &bar);
+    QVERIFY(down.top() > up.bottom());
+    QStringList seams;
+    // The pictures are put on whole device pixels, so an edge of the slider may come a row
+    // from where Fusion puts it; a seam is a step within rows Fusion draws all alike.
+    const auto uniform = [&](int from, int to) {
+        for (int y = from; y < to; ++y) {
+            if (row(expected, y) != row(expected, y + 1))
+                return false;
+        }
+        return true;
+    };
+    for (int y = int((up.bottom() + 2) * ratio); y + 2 < int(down.top() * ratio); ++y) {
+        if (row(actual, y) != row(actual, y + 1) && uniform(y - 1, y + 2))
+            seams << QString::number(y);
+    }
+    QVERIFY2(seams.isEmpty(), qPrintable(QStringLiteral("at a pixel ratio of %1, rows differ from the next below: %2")
+                                             .arg(ratio)
+                                             .arg(seams.join(u' '))));
 }
 
 QTEST_MAIN(TstCachedScrollBarStyle)

@@ -69,7 +69,7 @@ QString indexed(const char* name, int index)
 
 } // namespace
 
-frmData::frmData(numerette::Calculator& calculator, QString dateFormat, QWidget* parent)
+frmData::frmData(numerette::Calculator& calculator, const QString& dateFormat, QWidget* parent)
     : QDialog(parent)
     , m_calculator(calculator)
     , m_style(numerette::dates::dateStyleOf(dateFormat, numerette::dates::dateSeparatorOf(QLocale::system())))
@@ -114,13 +114,21 @@ void frmData::buildControls()
     }
     const std::array<const char*, numerette::dates::UnitCount> resultNames{"txtAnos", "txtMeses", "txtSemanas",
                                                                            "txtDias"};
+    // The boxes and fields have no captions of their own (the buttons beside them name the
+    // units), so assistive technology is told what each one is.
+    const std::array<QString, numerette::dates::UnitCount> unitNames{tr("Years"), tr("Months"), tr("Weeks"),
+                                                                      tr("Days")};
+    const std::array<QString, numerette::dates::UnitCount> useNames{tr("Count years"), tr("Count months"),
+                                                                     tr("Count weeks"), tr("Count days")};
     for (int i = 0; i < numerette::dates::UnitCount; ++i) {
         m_check[i] = new QCheckBox(this);
+        m_check[i]->setAccessibleName(useNames[i]);
         m_check[i]->setObjectName(indexed("Check1", i));
         m_check[i]->setChecked(true);
         m_check[i]->setCursor(Qt::PointingHandCursor);
         m_results[i] = new QLineEdit(this);
         m_results[i]->setObjectName(QLatin1String(resultNames[i]));
+        m_results[i]->setAccessibleName(unitNames[i]);
         // A count the window calculates is shown whole, even past what may be typed.
         numerette::limitTypedLength(*m_results[i], ResultLengths[i]);
         m_results[i]->installEventFilter(this);

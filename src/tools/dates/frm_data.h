@@ -26,7 +26,7 @@ class frmData : public QDialog {
 
 public:
     // `dateFormat` is "dd/mm/yyyy" or "mm/dd/yyyy", after the user's short-date order.
-    frmData(numerette::Calculator& calculator, QString dateFormat, QWidget* parent = nullptr);
+    frmData(numerette::Calculator& calculator, const QString& dateFormat, QWidget* parent = nullptr);
 
     // For a calculator in large-font mode: twice the normal width and 1.9 times its height,
     // every control's measures and font doubled, centred on the screen. Called once, before

@@ -31,8 +31,11 @@ constexpr int DaysLength = 2;
 // How much of the count and days fields is selected when they take the focus.
 constexpr int CountSelection = 2;
 constexpr int DaysSelection = 3;
-// The fields that may hold the sought value stand out.
+// The fields that may hold the sought value stand out: light yellow, with a dark text of
+// their own, as the desktop's text colour may be a light one.
 const QColor SoughtFieldColour(255, 255, 204);
+const QColor SoughtTextColour(0, 0, 0);
+const QColor SoughtDisabledTextColour(0x70, 0x70, 0x60);
 
 QLineEdit* field(const QString& name, int maxLength, Qt::Alignment alignment, QWidget* parent)
 {
@@ -62,6 +65,9 @@ void highlight(QLineEdit& edit)
 {
     QPalette palette = edit.palette();
     palette.setColor(QPalette::Base, SoughtFieldColour);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Text, SoughtTextColour);
+    palette.setColor(QPalette::Disabled, QPalette::Text, SoughtDisabledTextColour);
     edit.setPalette(palette);
 }
 

@@ -9,8 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -18,9 +16,11 @@
 
 #include "calculator.h"
 #include "decimal_field.h"
+#include "exclusive_choice.h"
 #include "field_looks.h"
 #include "typed_length.h"
 #include "message_catalogue.h"
+#include "page_printer.h"
 
 using namespace numerette;
 using namespace numerette::rule_of_three;
@@ -81,14 +81,14 @@ private:
     frmRegra& m_window;
 };
 
-frmRegra::frmRegra(Calculator& calculator, PrinterSource printers, QWidget* parent)
+frmRegra::frmRegra(Calculator& calculator, numerette::PagePrinter* printer, QWidget* parent)
     : ToolDialog(parent)
     , m_sheet(calculator.numberLocale().withThousandsGrouping())
     , m_decimal(calculator.DecimalSeparator())
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(Message::RuleOfThreeTitle)))
     , m_prompts(m_messageBoxes.get())
     , m_rendering(std::make_unique<RenderingPrompts>(*this))
-    , m_printerSource(std::move(printers))
+    , m_printer(printer)
 {
     setObjectName(QStringLiteral("frmRegra"));
     setWindowTitle(LoadMessage(Message::RuleOfThreeTitle));
@@ -176,6 +176,8 @@ void frmRegra::buildRows(QGridLayout& grid)
         fitCharacters(*row.txtCond2, DescriptionLength);
         row.optInc = new QRadioButton(this);
         row.optInc->setObjectName(indexed("optInc", i));
+        // The window lets one row at most be sought, choosing and clearing it itself.
+        readAsExclusiveChoice(*row.optInc);
         row.optInc->setAutoExclusive(false);
         row.optInc->setCursor(Qt::PointingHandCursor);
         row.imgVal = label(indexed("imgVal", i), QString(), this);
@@ -188,8 +190,19 @@ void frmRegra::buildRows(QGridLayout& grid)
         grid.addWidget(row.imgVal, line, 3);
         grid.addWidget(row.txtValor2, line, 4);
         grid.addWidget(row.txtCond2, line, 5);
+        nameRow(row, i + 1);
         connectRow(i);
     }
+}
+
+// Only the first row has captions beside it; every field says its column and its row.
+void frmRegra::nameRow(RowWidgets& row, int number)
+{
+    row.txtValor->setAccessibleName(tr("Quantity, row %1").arg(number));
+    row.txtCond->setAccessibleName(tr("Description, row %1").arg(number));
+    row.optInc->setAccessibleName(tr("Unknown in row %1").arg(number));
+    row.txtValor2->setAccessibleName(tr("New quantity, row %1").arg(number));
+    row.txtCond2->setAccessibleName(tr("New description, row %1").arg(number));
 }
 
 void frmRegra::connectRow(int i)
@@ -302,30 +315,18 @@ void frmRegra::cmdCalcular_Click()
 
 void frmRegra::cmdImprimir_Click()
 {
-    if (printImage()) {
+    using Outcome = numerette::PrintReport::Outcome;
+    const numerette::PrintReport report =
+        m_printer ? m_printer->printPicture(grab(), logicalDpiX()) : numerette::PrintReport{};
+    if (report.outcome == Outcome::Printed) {
         m_prompts->show(PromptIcon::Information, LoadMessage(Message::SentToPrinter));
         return;
     }
-    m_prompts->show(PromptIcon::Critical, LoadMessage(Message::PrinterNotResponding));
+    if (report.outcome == Outcome::Canceled)
+        return;
+    const QString trouble = numerette::printTroubleText(report);
+    m_prompts->show(PromptIcon::Critical, trouble.isEmpty() ? LoadMessage(Message::PrinterNotResponding) : trouble);
     close();
-}
-
-bool frmRegra::printImage()
-{
-    const std::unique_ptr<QPrinter> printer = m_printerSource ? m_printerSource() : nullptr;
-    if (!printer)
-        return false;
-    const QPixmap image = grab();
-    QPainter painter;
-    if (!painter.begin(printer.get()))
-        return false;
-    // The window at its size on the screen, made smaller only when it does not fit the page.
-    const QRect page = painter.viewport();
-    const double screenScale = double(printer->resolution()) / logicalDpiX();
-    const double fit = std::min({screenScale, double(page.width()) / image.width(),
-                                 double(page.height()) / image.height()});
-    painter.drawPixmap(QRect(0, 0, int(image.width() * fit), int(image.height() * fit)), image);
-    return painter.end();
 }
 
 void frmRegra::playExample(const Example& example)

@@ -13,12 +13,12 @@
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QPrinter;
 class QPushButton;
 class QRadioButton;
 
 namespace numerette {
 class Calculator;
+class PagePrinter;
 }
 
 // The rule-of-three window: six quantities of a base situation and of a new one, the
@@ -28,11 +28,8 @@ class frmRegra : public numerette::ToolDialog {
     Q_OBJECT
 
 public:
-    // The printer to print on, or nothing when there is none.
-    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
-
-    // Prints on what printers gives; an empty source means there is no printer.
-    frmRegra(numerette::Calculator& calculator, PrinterSource printers, QWidget* parent = nullptr);
+    // Prints on printer; without one, printing fails.
+    frmRegra(numerette::Calculator& calculator, numerette::PagePrinter* printer, QWidget* parent = nullptr);
     ~frmRegra() override;
 
     // Message boxes go through `prompts` from now on (tests record them).
@@ -64,10 +61,10 @@ private:
     void buildRows(QGridLayout& grid);
     void orderTabs();
     QPushButton* addButton(const QString& name, const QString& caption);
+    static void nameRow(RowWidgets& row, int number);
     void connectRow(int i);
     void render();
     void playExample(const numerette::rule_of_three::Example& example);
-    bool printImage();
 
     numerette::rule_of_three::Sheet m_sheet;
     QChar m_decimal;
@@ -81,5 +78,5 @@ private:
     std::unique_ptr<numerette::ToolPrompts> m_messageBoxes;
     numerette::ToolPrompts* m_prompts;
     std::unique_ptr<RenderingPrompts> m_rendering;
-    PrinterSource m_printerSource;
+    numerette::PagePrinter* m_printer;
 };

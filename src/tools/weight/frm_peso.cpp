@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "calculator.h"
+#include "one_accessible_object.h"
 #include "decimal_field.h"
 #include "field_looks.h"
 #include "typed_length.h"
@@ -167,23 +168,26 @@ QGroupBox* frmPeso::buildResult()
     m_frame1 = new QGroupBox(this);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     auto* form = new QFormLayout(m_frame1);
-    const auto addLimit = [&](const char* name, const char* labelName, const QString& caption) {
+    // The captions end in a comparison sign; the fields' accessible names say it in words.
+    const auto addLimit = [&](const char* name, const char* labelName, const QString& caption, const QString& spoken) {
         QLineEdit* edit = limitField(QLatin1String(name), m_frame1);
+        edit->setAccessibleName(spoken);
         auto* label = new QLabel(caption, m_frame1);
         label->setObjectName(QString::fromUtf8(labelName));
+        label->setBuddy(edit);
         form->addRow(label, edit);
         return edit;
     };
     //: Caption of the weight above which one is obese
-    m_txtObeso = addLimit("txtObeso", "lblObeso", tr("Obese >"));
+    m_txtObeso = addLimit("txtObeso", "lblObeso", tr("Obese >"), tr("Obese above"));
     //: Caption of the weight above which one is fat
-    m_txtGordo = addLimit("txtGordo", "lblGordo", tr("Fat >"));
+    m_txtGordo = addLimit("txtGordo", "lblGordo", tr("Fat >"), tr("Fat above"));
     //: Caption of the weight above which one is overweight
-    m_txtSobrepeso = addLimit("txtSobrepeso", "lblSobrepeso", tr("Overweight >"));
+    m_txtSobrepeso = addLimit("txtSobrepeso", "lblSobrepeso", tr("Overweight >"), tr("Overweight above"));
     //: Caption of the medium (ideal) weight
-    m_txtIdeal = addLimit("txtIdeal", "lblMédia", tr("Medium ="));
+    m_txtIdeal = addLimit("txtIdeal", "lblMédia", tr("Medium ="), tr("Medium weight"));
     //: Caption of the weight below which one is thin
-    m_txtMagro = addLimit("txtMagro", "lblMagro", tr("Thin <"));
+    m_txtMagro = addLimit("txtMagro", "lblMagro", tr("Thin <"), tr("Thin below"));
     form->addRow(buildScale());
     m_lblResultado = new QLabel(m_frame1);
     m_lblResultado->setObjectName(QStringLiteral("lblResultado"));
@@ -194,8 +198,13 @@ QGroupBox* frmPeso::buildResult()
 
 QWidget* frmPeso::buildScale()
 {
-    auto* scale = new QWidget(m_frame1);
+    m_scale = new QWidget(m_frame1);
+    QWidget* scale = m_scale;
     scale->setObjectName(QStringLiteral("scale"));
+    // Its tick marks and arrow mean one thing, which band the weight falls in.
+    readAsOneObject(*scale);
+    scale->setAccessibleName(tr("Weight scale"));
+    scale->setAccessibleDescription(tr("No result"));
     scale->setFixedSize(pixelsOf(3600), 3 * ScaleRowHeight);
     auto* lblMedidor = scaleLabel(QStringLiteral("lblMedidor"), QStringLiteral("| | | | | | | | x | | | | | | | |"), scale);
     lblMedidor->setGeometry(0, 0, pixelsOf(3600), ScaleRowHeight);
@@ -230,6 +239,19 @@ void frmPeso::placeArrow(int twips)
     m_arrowTwips = twips;
     // The scale starts at the arrow's lowest position.
     m_imgSeta->setGeometry(pixelsOf(twips - ArrowMinTwips), 2 * ScaleRowHeight, pixelsOf(300), ScaleRowHeight);
+}
+
+// Where the arrow points, as the scale is read aloud.
+QString frmPeso::bandName(WeightClass weightClass)
+{
+    switch (weightClass) {
+    case WeightClass::Thin: return tr("Thin");
+    case WeightClass::Normal: return tr("Normal weight");
+    case WeightClass::Overweight: return tr("Overweight");
+    case WeightClass::Fat: return tr("Fat");
+    case WeightClass::Obese: return tr("Obese");
+    }
+    return {};
 }
 
 Sex frmPeso::sex() const
@@ -267,6 +289,7 @@ void frmPeso::cmdHomem_Click()
     m_txtGordo->setText(result.limits.fat);
     m_txtObeso->setText(result.limits.obese);
     placeArrow(result.arrowTwips);
+    m_scale->setAccessibleDescription(bandName(result.weightClass));
     //: Title of the result frame; %1 is the weight class (THIN, NORMAL, OVERWEIGHT, FAT, OBESE)
     m_frame1->setTitle(tr("Result = %1").arg(classWord(result.weightClass)));
     m_lblResultado->setText(QString(result.advice).replace(u'\r', u'\n'));
@@ -281,6 +304,7 @@ void frmPeso::clearResult()
     m_frame1->setTitle(QString());
     m_lblResultado->clear();
     placeArrow(0);
+    m_scale->setAccessibleDescription(tr("No result"));
     m_reported.reset();
 }
 

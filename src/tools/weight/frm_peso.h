@@ -52,6 +52,7 @@ private:
     void layOutScale();
     void sexChosen();
     void placeArrow(int twips);
+    static QString bandName(numerette::weight::WeightClass weightClass);
     void clearResult();
     numerette::weight::Sex sex() const;
 
@@ -79,6 +80,7 @@ private:
     QLineEdit* m_txtGordo = nullptr;
     QLineEdit* m_txtObeso = nullptr;
     QGroupBox* m_frame1 = nullptr;
+    QWidget* m_scale = nullptr;
     QLabel* m_lblResultado = nullptr;
     QLabel* m_lblMin = nullptr;
     QLabel* m_lblTol1 = nullptr;

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -15,6 +14,7 @@
 #include "calculator_host.h"
 #include "frm_regra.h"
 #include "message_catalogue.h"
+#include "page_printer.h"
 
 using namespace numerette;
 using namespace Qt::StringLiterals;
@@ -22,10 +22,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct Fixture {
-    explicit Fixture(QChar decimal = u'.', frmRegra::PrinterSource printers = {})
+    explicit Fixture(QChar decimal = u'.', PagePrinter* printer = nullptr)
     {
         calculator.setNumberLocale(NumberLocale::withDecimal(decimal));
-        window.emplace(calculator, std::move(printers));
+        window.emplace(calculator, printer);
         window->setPrompts(prompts);
         window->show();
     }
@@ -75,7 +75,8 @@ private slots:
     void valueFieldsTakeNumbersOnly_data();
     void valueFieldsTakeNumbersOnly();
     void printsTheWindowImage();
-    void withoutPrinterReportsAndCloses();
+    void printFailures_data();
+    void printFailures();
 };
 
 void TstFrmRegra::opensWithTheFirstRowOnly()
@@ -256,23 +257,49 @@ void TstFrmRegra::printsTheWindowImage()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(u"regra.pdf"_s);
-    Fixture f(u'.', [file] {
-        auto printer = std::make_unique<QPrinter>();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(file);
-        return printer;
-    });
+    PdfPagePrinter printer(file);
+    Fixture f(u'.', &printer);
     f.window->cmdImprimir_Click();
     QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Information, LoadMessage(Message::SentToPrinter)}));
     QVERIFY(QFileInfo(file).size() > 1000);
     QVERIFY(f.window->isVisible());
 }
 
-void TstFrmRegra::withoutPrinterReportsAndCloses()
+void TstFrmRegra::printFailures_data()
 {
-    Fixture f(u'.', [] { return std::unique_ptr<QPrinter>(); });
+    using Outcome = PrintReport::Outcome;
+    QTest::addColumn<bool>("hasPrinter");
+    QTest::addColumn<PrintReport>("report");
+    QTest::addColumn<QString>("message");
+    const PrintReport refused{Outcome::Refused, u"PDF"_s, u"out of paper"_s};
+    const PrintReport down{Outcome::ServiceDown, {}, {}};
+    QTest::newRow("no printer") << false << PrintReport{} << LoadMessage(Message::PrinterNotResponding);
+    QTest::newRow("printing failed") << true << PrintReport{Outcome::Failed, u"PDF"_s, {}}
+                                     << LoadMessage(Message::PrinterNotResponding);
+    QTest::newRow("queue refused the job") << true << refused << printTroubleText(refused);
+    QTest::newRow("service not running") << true << down << printTroubleText(down);
+    QTest::newRow("print dialog canceled") << true << PrintReport{Outcome::Canceled, {}, {}} << QString();
+}
+
+// A print that did not reach a printer says why and closes the window; a canceled dialog
+// says nothing and keeps it.
+void TstFrmRegra::printFailures()
+{
+    QFETCH(bool, hasPrinter);
+    QFETCH(PrintReport, report);
+    QFETCH(QString, message);
+    FakePagePrinter printer;
+    printer.setReport(report);
+    Fixture f(u'.', hasPrinter ? &printer : nullptr);
     f.window->cmdImprimir_Click();
-    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Critical, LoadMessage(Message::PrinterNotResponding)}));
+    QCOMPARE(printer.pictures(), hasPrinter ? 1 : 0);
+    if (message.isEmpty()) {
+        QVERIFY(f.prompts.shown.isEmpty());
+        QVERIFY(f.window->isVisible());
+        return;
+    }
+    QCOMPARE(f.prompts.shown.last(), (FakeToolPrompts::Shown{PromptIcon::Critical, message}));
+    QVERIFY(message.contains(report.reason));
     QVERIFY(!f.window->isVisible());
 }
 

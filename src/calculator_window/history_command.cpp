@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history_command.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDate>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "calculation_archiver.h"
+#include "calculator.h"
+#include "history_window.h"
+#include "list_files.h"
+#include "message_boxes.h"
+#include "private_files.h"
+#include "settings_store.h"
+#include "tape_archive.h"
+
+using numerette::SettingsStore;
+
+namespace {
+
+// Larger files are no backup this program wrote (it warns from 3.2 MB on).
+constexpr qint64 MaxImportedBackupBytes = 256LL * 1024 * 1024;
+const QString BackupImportedFact = QStringLiteral("backup-imported");
+
+QString archivePath()
+{
+    return numerette::files::dataFilePath(QStringLiteral("numeret-history.sqlite"));
+}
+
+} // namespace
+
+HistoryCommand::HistoryCommand(QWidget& window, numerette::Calculator& calculator, SettingsStore& settings,
+                               numerette::PagePrinter& printer, QMenu* listMenu, QMenu* settingsMenu, int hostTag)
+    : QObject(&window)
+    , m_window(window)
+    , m_calculator(calculator)
+    , m_settings(settings)
+    , m_printer(printer)
+    , m_hostTag(hostTag)
+    , m_archive(std::make_unique<numerette::history::TapeArchive>())
+{
+    QAction* open = listMenu->addAction(tr("Tape &History..."));
+    open->setObjectName(QStringLiteral("mnuHistorico"));
+    open->setShortcut(Qt::CTRL | Qt::Key_H);
+    connect(open, &QAction::triggered, this, &HistoryCommand::mnuHistorico_Click);
+
+    QMenu* keep = settingsMenu->addMenu(tr("&Keep Tape History"));
+    keep->setObjectName(QStringLiteral("mnuGuardarHistorico"));
+    auto* group = new QActionGroup(keep);
+    m_forever = keep->addAction(tr("&Forever"));
+    m_forever->setObjectName(QStringLiteral("mnuHistoricoSempre"));
+    m_days = keep->addAction(tr("For a Number of &Days..."));
+    m_days->setObjectName(QStringLiteral("mnuHistoricoDias"));
+    m_none = keep->addAction(tr("&Not at All"));
+    m_none->setObjectName(QStringLiteral("mnuHistoricoNao"));
+    for (QAction* item : {m_forever, m_days, m_none}) {
+        item->setCheckable(true);
+        group->addAction(item);
+    }
+    connect(m_forever, &QAction::triggered, this, &HistoryCommand::keepForever);
+    connect(m_days, &QAction::triggered, this, &HistoryCommand::mnuHistoricoDias_Click);
+    connect(m_none, &QAction::triggered, this, &HistoryCommand::keepNone);
+    checkRetention();
+    if (m_settings.Historico() != 0)
+        openArchive();
+}
+
+HistoryCommand::~HistoryCommand() = default;
+
+HistoryWindow* HistoryCommand::historyWindow() const
+{
+    return m_historyWindow;
+}
+
+void HistoryCommand::checkRetention()
+{
+    const int days = m_settings.Historico();
+    m_forever->setChecked(days == SettingsStore::KeepHistoryForever);
+    m_none->setChecked(days == 0);
+    m_days->setChecked(days > 0);
+    m_days->setText(days > 0 ? tr("For &Days: %1...").arg(days) : tr("For a Number of &Days..."));
+}
+
+void HistoryCommand::openArchive()
+{
+    if (m_archive->isOpen())
+        return;
+    const QString path = archivePath();
+    if (path.isEmpty())
+        return;
+    const numerette::history::TapeArchive::Opening opening = m_archive->open(path);
+    if (opening.damaged)
+        tell(tr("The tape history could not be read; it was kept as %1 and a new one started.")
+                 .arg(opening.keptAs.isEmpty() ? path : opening.keptAs));
+    if (!opening.opened) {
+        tell(tr("The tape history cannot be kept: %1\n\nThe calculation list and its backup work as before.")
+                 .arg(opening.error));
+        return;
+    }
+    m_archiver = new numerette::history::CalculationArchiver(m_calculator, *m_archive, m_hostTag, this);
+    connect(m_archiver, &numerette::history::CalculationArchiver::archiveFailed, this, [this](const QString& error) {
+        tell(tr("The calculation could not be kept in the tape history: %1\n\nThe calculation list and its backup "
+                "work as before.")
+                 .arg(error));
+    });
+    connect(m_archiver, &numerette::history::CalculationArchiver::archived, this, [this] {
+        if (m_historyWindow)
+            m_historyWindow->refresh();
+    });
+    // Once the window has loaded: a list restored from another day has been backed up by
+    // then, and comes in with the rest of the file.
+    if (m_hostTag == 1 && m_archive->fact(BackupImportedFact).isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            if (m_archive->isOpen() && m_archive->fact(BackupImportedFact).isEmpty() && importBackup().error.isEmpty())
+                m_archive->setFact(BackupImportedFact, QDate::currentDate().toString(Qt::ISODate));
+        });
+    }
+    removeExpired();
+    // What the list holds already (restored from the last run) is archived now.
+    m_archiver->archiveClosedBlocks();
+}
+
+numerette::history::ImportResult HistoryCommand::importBackup()
+{
+    numerette::history::ImportResult result;
+    QString error;
+    const auto bytes = numerette::files::readRegularFile(numerette::backupFilePath(), MaxImportedBackupBytes, &error);
+    if (!bytes) {
+        result.error = error;
+        return result;
+    }
+    return numerette::history::importBackup(*m_archive, numerette::history::backupText(*bytes),
+                                            m_calculator.numberLocale(), m_calculator.dateOrder());
+}
+
+void HistoryCommand::removeExpired()
+{
+    const int days = m_settings.Historico();
+    if (days > 0 && m_archive->isOpen())
+        m_archive->removeBefore(QDate::currentDate().addDays(1 - days));
+}
+
+// Told without waiting and without holding the keys: the calculator goes on while the
+// message is up, and a message of the calculator's own (a failed save) stays its own.
+void HistoryCommand::tell(const QString& text)
+{
+    if (m_historyWindow)
+        m_historyWindow->tell(text);
+    auto* box = new QMessageBox(QMessageBox::Warning, QLatin1Char(' ') + tr("Tape History"), text, QMessageBox::Ok,
+                                &m_window);
+    box->setObjectName(QStringLiteral("msgHistorico"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    QTimer::singleShot(0, box, [box] { box->show(); });
+}
+
+void HistoryCommand::mnuHistorico_Click()
+{
+    if (!m_archive->isOpen()) {
+        numerette::message_boxes::show(&m_window, QMessageBox::Information,
+                                       m_settings.Historico() == 0
+                                           ? tr("The tape history is switched off (Settings, Keep Tape History).")
+                                           : tr("The tape history could not be opened."));
+        return;
+    }
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow({*m_archive, m_calculator, m_settings, m_printer, [this] { return importBackup(); }},
+                                            &m_window);
+        m_historyWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_historyWindow->setWindowFlag(Qt::Window);
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
+}
+
+void HistoryCommand::keepForever()
+{
+    m_settings.setHistorico(SettingsStore::KeepHistoryForever);
+    checkRetention();
+    openArchive();
+}
+
+void HistoryCommand::mnuHistoricoDias_Click()
+{
+    const int current = m_settings.Historico();
+    const QString answer = numerette::message_boxes::inputBox(
+        &m_window, QStringLiteral(" Numerette"), tr("Keep the tape history for how many days? (1 to %1)").arg(SettingsStore::MaxHistoryDays),
+        QString::number(current > 0 ? current : 365));
+    bool ok = false;
+    const int days = answer.trimmed().toInt(&ok);
+    if (!ok || days < 1 || days > SettingsStore::MaxHistoryDays) {
+        checkRetention();
+        return;
+    }
+    keepDays(days);
+}
+
+void HistoryCommand::keepDays(int days)
+{
+    openArchive();
+    const QDate first = QDate::currentDate().addDays(1 - days);
+    const auto older = m_archive->isOpen() ? m_archive->days() : QList<numerette::history::ArchivedDay>();
+    const bool deletes = !older.isEmpty() && older.constLast().day < first;
+    if (deletes
+        && !numerette::message_boxes::askYesNo(
+            &m_window, tr("The calculations from before %1 will be deleted from the tape history. Go on?")
+                           .arg(QLocale().toString(first, QLocale::ShortFormat)),
+            QMessageBox::Warning, QMessageBox::No)) {
+        checkRetention();
+        return;
+    }
+    m_settings.setHistorico(days);
+    checkRetention();
+    removeExpired();
+    if (m_historyWindow)
+        m_historyWindow->refresh();
+}
+
+// Nothing more is archived; what the history holds stays until the user deletes it.
+void HistoryCommand::keepNone()
+{
+    m_settings.setHistorico(0);
+    checkRetention();
+    if (m_historyWindow)
+        m_historyWindow->close();
+    delete m_archiver;
+    m_archiver = nullptr;
+    m_archive->close();
+}

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+
+#include <QObject>
+#include <QPointer>
+
+#include "backup_import.h"
+
+namespace numerette {
+class Calculator;
+class PagePrinter;
+class SettingsStore;
+namespace history {
+class CalculationArchiver;
+class TapeArchive;
+}
+}
+class HistoryWindow;
+class QAction;
+class QMenu;
+class QWidget;
+
+// The tape history around the calculator window: the archive beside the state file, which
+// every closed calculation goes into; "Tape &History..." (`mnuHistorico`, Ctrl+H, in
+// "Calculation &List"), which opens the history window; and "Keep Tape &History" in
+// "&Settings": forever (the default), a number of days, or not at all. The first time the
+// main calculator opens a new archive, the backup file is imported into it. A damaged archive
+// (kept aside) and a failed write are told once; the tape and the backup file go on working
+// without the archive. The archive is closed when the window goes.
+class HistoryCommand : public QObject {
+    Q_OBJECT
+
+public:
+    HistoryCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+                   numerette::PagePrinter& printer, QMenu* listMenu, QMenu* settingsMenu, int hostTag);
+    ~HistoryCommand() override;
+
+    void mnuHistorico_Click();
+    HistoryWindow* historyWindow() const;
+    numerette::history::TapeArchive& archive() const { return *m_archive; }
+    numerette::history::ImportResult importBackup();
+
+    // The three retention items; a shorter time that would delete days asks first.
+    void keepForever();
+    void keepDays(int days);
+    void keepNone();
+    void mnuHistoricoDias_Click();
+
+private:
+    void openArchive();
+    void removeExpired();
+    void tell(const QString& text);
+    void checkRetention();
+
+    QWidget& m_window;
+    numerette::Calculator& m_calculator;
+    numerette::SettingsStore& m_settings;
+    numerette::PagePrinter& m_printer;
+    int m_hostTag;
+    std::unique_ptr<numerette::history::TapeArchive> m_archive;
+    numerette::history::CalculationArchiver* m_archiver = nullptr;
+    QPointer<HistoryWindow> m_historyWindow;
+    QAction* m_forever = nullptr;
+    QAction* m_days = nullptr;
+    QAction* m_none = nullptr;
+};

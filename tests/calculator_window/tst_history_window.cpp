@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QtTest>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "archived_calculation.h"
+#include "history_command.h"
+#include "history_window.h"
+#include "key_script.h"
+#include "private_files.h"
+#include "tape_archive.h"
+#include "window_fixture.h"
+
+using namespace Qt::StringLiterals;
+using numerette::SettingsStore;
+
+namespace {
+
+void type(numerette::Calculator& calculator, const QString& keys)
+{
+    QString error;
+    const bool closed = false;
+    numerette::runTapeSteps(calculator, *numerette::parseTapeKeys(keys, error), closed);
+}
+
+// The blocks of a tape typed the day before the fixture's today.
+QList<numerette::history::ArchivedCalculation> dayBefore(const QString& keys)
+{
+    struct Yesterday : numerette::CalculatorHost {
+        QDate today() const override { return QDate(2024, 3, 4); }
+    } host;
+    numerette::Calculator calculator(host);
+    calculator.setWindowVisible(true);
+    calculator.clearList();
+    type(calculator, keys);
+    numerette::history::TapeReading reading;
+    reading.closedAt = QDateTime(QDate(2024, 3, 4), QTime(17, 0));
+    return numerette::history::closedBlocks(calculator.list(), reading);
+}
+
+// Answers the message boxes that open while it lives with `answer`, keeping their texts.
+struct MessageBoxes {
+    explicit MessageBoxes(QMessageBox::StandardButton answer = QMessageBox::Ok)
+    {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this, answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts.append(box->text());
+                box->done(answer);
+            }
+        });
+        timer.start(10);
+    }
+    QTimer timer;
+    QStringList texts;
+};
+
+QString keysOf(const QKeySequence& shortcut)
+{
+    return shortcut.toString(QKeySequence::PortableText);
+}
+
+} // namespace
+
+class TestHistoryWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Ctrl+H is the history's alone: no other item of any menu of the window has it.
+    void openedByAShortcutNoOtherItemUses()
+    {
+        WindowFixture f;
+        auto* item = f.window.findChild<QAction*>(u"mnuHistorico"_s);
+        QVERIFY(item);
+        QCOMPARE(keysOf(item->shortcut()), u"Ctrl+H"_s);
+        QStringList others;
+        for (QAction* action : f.window.findChildren<QAction*>()) {
+            if (action != item && !action->shortcut().isEmpty())
+                others.append(keysOf(action->shortcut()));
+        }
+        QVERIFY(!others.isEmpty());
+        QVERIFY2(!others.contains(keysOf(item->shortcut())), qPrintable(others.join(u", "_s)));
+        QCOMPARE(others.removeDuplicates(), 0);
+        item->trigger();
+        auto* history = f.window.findChild<HistoryWindow*>();
+        QVERIFY(history);
+        QVERIFY(history->isVisible());
+        // Every control a screen reader reaches has a name.
+        for (QWidget* control : history->findChildren<QWidget*>()) {
+            if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(history)
+                && !qobject_cast<QAbstractButton*>(control) && control->objectName().startsWith(u"txt"_s))
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+
+    void daysSearchReentryAndDeletion()
+    {
+        WindowFixture f;
+        auto* command = f.window.findChild<HistoryCommand*>();
+        QVERIFY(command);
+        QVERIFY(command->archive().isOpen());
+        QVERIFY(command->archive().add(dayBefore(u"40+2="_s)));
+        type(f.calculator, u"5+3="_s);
+        type(f.calculator, u"1234.5*2="_s);
+        QCOMPARE(command->archive().calculationCount(), 3);
+
+        command->mnuHistorico_Click();
+        HistoryWindow* history = command->historyWindow();
+        auto* days = history->findChild<QListWidget*>(u"lstDias"_s);
+        QCOMPARE(days->count(), 2);
+        QVERIFY2(days->item(0)->text().contains(u"calculations: 2,"_s), qPrintable(days->item(0)->text()));
+        QVERIFY2(days->item(0)->text().contains(u"2,477.00"_s), qPrintable(days->item(0)->text()));
+        // It opens on the newest day's tape.
+        QVERIFY2(history->shownTape().contains(u"2,469"_s), qPrintable(history->shownTape()));
+        days->setCurrentRow(1);
+        QVERIFY(history->shownTape().startsWith(u" 04/03/2024 "_s));
+        QVERIFY(history->shownTape().contains(u"42.00 T"_s) || history->shownTape().contains(u"42 T"_s));
+
+        // An amount as the keypad reads it finds its day, and the view jumps to it.
+        history->findChild<QLineEdit*>(u"txtValor"_s)->setText(u"1,234.5"_s);
+        history->search();
+        auto* results = history->findChild<QListWidget*>(u"lstResultados"_s);
+        QCOMPARE(results->count(), 1);
+        QCOMPARE(history->currentCalculation(), 0);
+        QVERIFY(history->shownTape().startsWith(u" 05/03/2024 "_s));
+
+        // Re-entered from the total the caret is in.
+        QVERIFY(history->reenterValue());
+        QCOMPARE(f.calculator.entry().text(), u"2469"_s);
+
+        history->copyLines();
+        QVERIFY2(QApplication::clipboard()->text().contains(u"1,234.5 \u00D7"_s),
+                 qPrintable(QApplication::clipboard()->text()));
+        QCOMPARE(f.calculator.LastClipboardText(), QApplication::clipboard()->text());
+
+        {
+            MessageBoxes answers(QMessageBox::No);
+            history->deleteCalculation();
+            QCOMPARE(answers.texts.size(), 1);
+        }
+        QCOMPARE(command->archive().calculationCount(), 3);
+        {
+            MessageBoxes answers(QMessageBox::Yes);
+            history->deleteCalculation();
+        }
+        QCOMPARE(command->archive().calculationCount(), 2);
+        QVERIFY(history->shownTape().isEmpty());
+    }
+
+    // The window's Alt letters each lead to one control.
+    void mnemonicsAreUnique()
+    {
+        WindowFixture f;
+        auto* command = f.window.findChild<HistoryCommand*>();
+        command->mnuHistorico_Click();
+        QStringList letters;
+        const QRegularExpression mnemonic(u"&([^&])"_s);
+        for (QWidget* control : command->historyWindow()->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(control))
+                text = label->text();
+            else if (auto* pressable = qobject_cast<QAbstractButton*>(control))
+                text = pressable->text();
+            const auto match = mnemonic.match(text);
+            if (match.hasMatch())
+                letters.append(match.captured(1).toLower());
+        }
+        QVERIFY(letters.size() > 10);
+        QCOMPARE(letters.removeDuplicates(), 0);
+    }
+
+    void exportsTheTapeShown()
+    {
+        WindowFixture f;
+        type(f.calculator, u"5+3="_s);
+        auto* command = f.window.findChild<HistoryCommand*>();
+        command->mnuHistorico_Click();
+        HistoryWindow* history = command->historyWindow();
+        history->showDay(QDate(2024, 3, 5));
+        // The dialog proposes the last saved name, as a CSV file, in the last folder.
+        f.settings.setUltimoArq(f.folder.dir.filePath(u"day.txt"_s));
+        f.settings.setUltimoPath(f.folder.dir.path() + u'/');
+        const QString path = f.folder.dir.filePath(u"day.csv"_s);
+        QTimer::singleShot(50, history, [] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        history->exportShown();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString csv = QString::fromUtf8(file.readAll());
+        QVERIFY2(csv.contains(u"2024-03-05,total,8,T"_s), qPrintable(csv));
+    }
+
+    // A shorter time that deletes days asks first; No keeps everything.
+    void keptForSomeDays()
+    {
+        WindowFixture f;
+        auto* command = f.window.findChild<HistoryCommand*>();
+        QVERIFY(command->archive().add(dayBefore(u"40+2="_s)));
+        {
+            MessageBoxes answers(QMessageBox::No);
+            command->keepDays(1);
+            QCOMPARE(answers.texts.size(), 1);
+        }
+        QCOMPARE(f.settings.Historico(), SettingsStore::KeepHistoryForever);
+        QCOMPARE(command->archive().calculationCount(), 1);
+        {
+            MessageBoxes answers(QMessageBox::Yes);
+            command->keepDays(1);
+        }
+        QCOMPARE(f.settings.Historico(), 1);
+        QCOMPARE(command->archive().calculationCount(), 0);
+        QVERIFY(f.window.findChild<QAction*>(u"mnuHistoricoDias"_s)->isChecked());
+    }
+
+    void printsTheTapeShown()
+    {
+        WindowFixture f;
+        type(f.calculator, u"5+3="_s);
+        auto* command = f.window.findChild<HistoryCommand*>();
+        command->mnuHistorico_Click();
+        HistoryWindow* history = command->historyWindow();
+        history->showDay(QDate(2024, 3, 5));
+        MessageBoxes answers;
+        history->printShown();
+        QCOMPARE(f.desktop.pagePrinter.documents().size(), 1);
+        QCOMPARE(f.desktop.pagePrinter.documents()[0].text, history->shownTape());
+        QCOMPARE(answers.texts.size(), 1);
+    }
+
+    void damagedArchiveIsKeptAsideAndTold()
+    {
+        DataFolder folder;
+        const QString path = numerette::files::dataFilePath(u"numeret-history.sqlite"_s);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("no database at all");
+        }
+        numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
+        FakeCalculatorOwner owner;
+        RecordingHost host;
+        numerette::Calculator calculator{host};
+        FakeDesktop desktop;
+        frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};
+        QTRY_VERIFY(window.findChild<QMessageBox*>(u"msgHistorico"_s));
+        QVERIFY(window.findChild<QMessageBox*>(u"msgHistorico"_s)->text().contains(u".damaged"_s));
+        QVERIFY(QFile::exists(path + u".damaged"_s));
+        type(calculator, u"5+3="_s);
+        QCOMPARE(window.findChild<HistoryCommand*>()->archive().calculationCount(), 1);
+    }
+
+    // Not at all: nothing more is archived, and what was kept stays.
+    void switchedOff()
+    {
+        WindowFixture f;
+        type(f.calculator, u"5+3="_s);
+        auto* command = f.window.findChild<HistoryCommand*>();
+        command->keepNone();
+        QCOMPARE(f.settings.Historico(), 0);
+        QVERIFY(!command->archive().isOpen());
+        type(f.calculator, u"1+1="_s);
+        command->keepForever();
+        QCOMPARE(command->archive().calculationCount(), 2);  // the list's blocks, archived on reopening
+        QVERIFY(f.window.findChild<QAction*>(u"mnuHistoricoSempre"_s)->isChecked());
+    }
+};
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_history_window.moc"
