@@ -119,6 +119,7 @@ int main(int argc, char* argv[])
     calculator.setDateOrder(options.dateOrder);
     calculator.chooseNumberFormat(options.formatIndex);
     calculator.setRoundingMode(options.rounding);
+    calculator.setTaxRate(options.taxRate);
     if (options.addMode)
         calculator.mnuEnter_Click();
     calculator.setInsertText(options.insertText);

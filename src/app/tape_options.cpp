@@ -48,7 +48,7 @@ bool knownFormat(int index)
 }
 
 // A new option is one more row; help and parsing follow from it.
-const std::array<TapeOption, 9> Options{{
+const std::array<TapeOption, 10> Options{{
     //: Stands for the number given to --format in numerette-tape --help.
     {"format", QT_TRANSLATE_NOOP("TapeCommandLine", "N"), nullptr,
      //: What --format does, in numerette-tape --help: at most 55 columns.
@@ -83,6 +83,21 @@ const std::array<TapeOption, 9> Options{{
          //: numerette-tape's complaint about --rounding's value: %1 is the option, %2 what was given.
          return translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 takes half-up, half-even, up or down, not '%2'"))
              .arg(QStringLiteral("--rounding"), value);
+     }},
+    //: Stands for the percentage given to --tax-rate in numerette-tape --help.
+    {"tax-rate", QT_TRANSLATE_NOOP("TapeCommandLine", "PERCENT"), nullptr,
+     //: What --tax-rate does, in numerette-tape --help: at most 55 columns. {Tax+} and {Tax-}
+     //: are key names and stay as they are.
+     QT_TRANSLATE_NOOP("TapeCommandLine", "the rate of {Tax+} and {Tax-} (0, the keys off, unless given)"),
+     [](TapeOptions& o, const QString& value) -> std::optional<QString> {
+         const auto rate = Decimal::fromPlainText(value);
+         if (rate && !rate->isNegative() && *rate < Decimal(1000)) {
+             o.taxRate = *rate;
+             return std::nullopt;
+         }
+         //: numerette-tape's complaint about --tax-rate's value: %1 is the option, %2 what was given.
+         return translated(QT_TRANSLATE_NOOP("TapeCommandLine", "%1 takes a percentage from 0 to 999, not '%2'"))
+             .arg(QStringLiteral("--tax-rate"), value);
      }},
     {"decimal", nullptr, ",|.",
      //: What --decimal does, in numerette-tape --help: at most 55 columns.
@@ -255,7 +270,7 @@ QString tapeHelpText()
                                          "key names: %1\n"
                                          "%2. %3 ends the run, as it closes the calculator."))
                 .arg(QStringLiteral("{Enter} {Esc} {Backspace} {Delete} {NumLock} {Neg} {CE} {M+} {M-} {MC} {MR}"),
-                     QStringLiteral("{Time} {Undo} {Redo} {Clear}"), QStringLiteral("{Esc}"));
+                     QStringLiteral("{Time} {Undo} {Redo} {Clear} {GT} {Tax+} {Tax-} {Margin}"), QStringLiteral("{Esc}"));
     //: numerette-tape --help; %1 is a command line that stays as it is.
     text += QStringLiteral("\n\n")
           + translated(QT_TRANSLATE_NOOP("TapeCommandLine", "Example: %1"))

@@ -16,6 +16,7 @@ struct TapeOptions {
     int formatIndex = StandardFormatIndex;
     bool addMode = false;
     RoundingMode rounding = RoundingMode::HalfUp;
+    Decimal taxRate;
     QChar decimal = QLatin1Char('.');
     tape::DateOrder dateOrder = tape::DateOrder::DayMonthYear;
     QDate today = QDate::currentDate();

@@ -195,8 +195,15 @@ void Keypad::render()
     // Time mode has neither decimals nor a memory register.
     for (const Button numberOnly : {Button::Virgula, Button::MC, Button::MR, Button::Mmais, Button::Mmenos})
         key(numberOnly)->setEnabled(!m_calculator.timeMode());
-    if (title() != m_calculator.memory()) {
-        setTitle(m_calculator.memory());
+    // The grand total stands after the memory register while it holds a total.
+    const QString grandTotal = m_calculator.grandTotalText();
+    QString shown = m_calculator.memory();
+    if (!grandTotal.isEmpty()) {
+        //: The grand total above the keys; %1 is its value. GT is what the grand-total key is called.
+        shown += (shown.isEmpty() ? QString() : QStringLiteral("    ")) + tr("GT %1").arg(grandTotal);
+    }
+    if (title() != shown) {
+        setTitle(shown);
         reserveTitleSpace();
     }
 

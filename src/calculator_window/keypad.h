@@ -13,7 +13,7 @@ class QGridLayout;
 class XPButton;
 
 // The keypad frame `fraTeclado`: the owner-drawn keys, laid out in five columns, with the
-// memory register as the frame's title. In Add mode the plus key is the tall ENTER key
+// memory register (and the grand total while it holds one) as the frame's title. In Add mode the plus key is the tall ENTER key
 // beside the minus and equals keys; in Result mode it is a plus key level with equals.
 class Keypad : public QGroupBox {
     Q_OBJECT

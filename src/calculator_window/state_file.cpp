@@ -20,6 +20,8 @@ namespace {
 // locale's order.
 constexpr qsizetype EarlierFieldCount = 7;
 constexpr qsizetype FieldCount = 8;
+constexpr qsizetype GrandTotalFieldCount = 9;
+constexpr int MaxGrandTotalCount = 99'999;
 // Past this many damaged copies side by side, a new damaged file stays where it is.
 constexpr int MaxDamagedCopies = 999;
 constexpr qint64 ReadPieceBytes = qint64(256) * 1024;
@@ -107,6 +109,27 @@ bool isPendingOperator(const QString& text)
     return operators.contains(text);
 }
 
+// The ninth field: empty, or a count of at least one and the sum.
+std::optional<GrandTotalRegister> grandTotalOf(const QString& field)
+{
+    if (field.isEmpty())
+        return GrandTotalRegister{};
+    const qsizetype blank = field.indexOf(u' ');
+    bool counted = false;
+    const int count = blank > 0 ? field.left(blank).toInt(&counted) : 0;
+    const QStringView digits = QStringView(field).left(blank);
+    const bool plainDigits = std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const auto sum = blank > 0 ? Decimal::fromPlainText(QStringView(field).sliced(blank + 1)) : std::nullopt;
+    if (!counted || !plainDigits || count < 1 || count > MaxGrandTotalCount || !sum)
+        return std::nullopt;
+    return GrandTotalRegister{*sum, count};
+}
+
+QString grandTotalField(const GrandTotalRegister& grandTotal)
+{
+    return QString::number(grandTotal.count) + u' ' + grandTotal.value.toPlainText();
+}
+
 // The record of parsed fields, its numbers in the reader's separators; nothing when a field
 // is not what the calculator writes.
 std::optional<CalculatorStateRecord> recordOf(const QStringList& f, const StateFileReader& reader)
@@ -120,12 +143,15 @@ std::optional<CalculatorStateRecord> recordOf(const QStringList& f, const StateF
         written = NumberLocale::withDecimal(f[7].front());
     // The file's dates are written with four-digit years; "yyyy" would also read a signed year.
     const bool writableDate = date.isValid() && date.year() >= 1 && date.year() <= 9999;
-    if (!writableDate || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6]))
+    const auto grandTotal = grandTotalOf(f.size() == GrandTotalFieldCount ? f[8] : QString());
+    if (!writableDate || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6])
+        || !grandTotal)
         return std::nullopt;
     const auto converted = [&](const QString& number) {
         return written->decimal == reader.locale.decimal ? number : withSeparatorsSwapped(number);
     };
-    return CalculatorStateRecord{date, f[1], converted(f[2]), f[3], converted(f[4]), converted(f[5]), f[6]};
+    return CalculatorStateRecord{date,       f[1], converted(f[2]), f[3], converted(f[4]), converted(f[5]),
+                                 f[6],       *grandTotal};
 }
 
 QString quoted(const QString& field)
@@ -141,13 +167,15 @@ struct FieldSpan {
     qsizetype to;
 };
 
-// Seven or eight quoted fields separated by commas; after the last one only CR LF or nothing.
+// Seven, eight or nine quoted fields separated by commas; after the last one only CR LF or
+// nothing.
 std::optional<QList<FieldSpan>> fieldSpans(QStringView text)
 {
     QList<FieldSpan> spans;
     qsizetype at = 0;
-    while (spans.size() < FieldCount) {
-        if (spans.size() == EarlierFieldCount && (at == text.size() || text.sliced(at) == u"\r\n"))
+    while (spans.size() < GrandTotalFieldCount) {
+        const bool mayEnd = spans.size() == EarlierFieldCount || spans.size() == FieldCount;
+        if (mayEnd && (at == text.size() || text.sliced(at) == u"\r\n"))
             break;
         if (!spans.isEmpty() && (at >= text.size() || text[at++] != u','))
             return std::nullopt;
@@ -267,8 +295,10 @@ std::optional<CalculatorStateRecord> readStateFile(const QString& path, const St
 bool writeStateFile(const QString& path, const CalculatorStateRecord& record, const NumberLocale& locale,
                     QString* error)
 {
-    const std::array fields{record.date.toString(Qt::ISODate), record.list, record.total, record.pendingOperator,
-                            record.entry, record.display, record.counter, QString(locale.decimal)};
+    QStringList fields{record.date.toString(Qt::ISODate), record.list, record.total, record.pendingOperator,
+                       record.entry, record.display, record.counter, QString(locale.decimal)};
+    if (record.grandTotal.count > 0)
+        fields.append(grandTotalField(record.grandTotal));
     QStringList quotedFields;
     for (const QString& field : fields)
         quotedFields.append(quoted(field));

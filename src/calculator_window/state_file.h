@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "calculation_list.h"
+#include "grand_total.h"
 #include "number_text.h"
 
 namespace numerette {
@@ -21,6 +22,7 @@ struct CalculatorStateRecord {
     QString entry;
     QString display;
     QString counter;
+    GrandTotalRegister grandTotal{};
 
     bool operator==(const CalculatorStateRecord&) const = default;
 };
@@ -55,7 +57,9 @@ struct StateFileContents {
 // LF; a double quote inside a field is doubled. Eight fields: the date as yyyy-MM-dd, the
 // list, the total, the pending operator, the entry, the display, the counter, and the
 // decimal separator the numbers were written with ("." or ","), so that neither a change
-// of the locale's date order nor of its separators misreads the file.
+// of the locale's date order nor of its separators misreads the file. A ninth field holds
+// the grand total while it holds any total: the number of totals, a blank and the sum as
+// plain text with "." ("3 1234.5"); without it the grand total is empty.
 // Files of seven fields, from earlier versions, keep loading: their date is the locale's
 // short date, taken for today when it reads as today in either order; their numbers are
 // read with whichever separators they were plainly written with.

@@ -196,6 +196,7 @@ void frmCalcula::restoreSavedCalculation()
     }
     m_calculator.restoreCalculation(saved->total, saved->pendingOperator, saved->entry, saved->display,
                                     saved->counter);
+    m_calculator.restoreGrandTotal(saved->grandTotal);
 }
 
 void frmCalcula::Form_Activate()
@@ -313,7 +314,7 @@ bool frmCalcula::writeCalculation(QString* error)
     const CalculatorStateRecord record{QDate::currentDate(),       m_calculator.list(),
                                        m_calculator.total(),       m_calculator.PendingOperator(),
                                        m_calculator.entry().text(), m_calculator.display(),
-                                       m_calculator.counter()};
+                                       m_calculator.counter(),     m_calculator.grandTotal()};
     return numerette::writeStateFile(numerette::stateFilePath(m_launch.hostTag), record,
                                      m_calculator.numberLocale(), error);
 }

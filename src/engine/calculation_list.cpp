@@ -93,6 +93,12 @@ QString totalLine(const QString& total)
     return QString(ValueColumns - shown.size(), QLatin1Char(' ')) + shown + mark;
 }
 
+QString figureLine(const QString& value, const QString& marker)
+{
+    const QString shown = value.left(MaxValueLength);
+    return QString(ValueColumns - shown.size(), QLatin1Char(' ')) + shown + marker;
+}
+
 QString formatDate(QDate date, DateOrder order)
 {
     return date.toString(order == DateOrder::DayMonthYear ? QStringLiteral("dd/MM/yyyy")

@@ -31,6 +31,16 @@ inline const QString Times = QStringLiteral(" \u00D7");
 inline const QString Divide = QStringLiteral(" \u00F7");
 inline const QString Percent = QStringLiteral(" %");
 inline const QString Equals = QStringLiteral(" =");
+// The lines of the business keys: a grand total, the net amount, tax and gross amount of
+// the tax keys, and the cost, margin, selling price and profit of the margin key.
+inline const QString GrandTotal = QStringLiteral(" G");
+inline const QString Net = QStringLiteral(" N");
+inline const QString Tax = QStringLiteral(" X");
+inline const QString Gross = QStringLiteral(" B");
+inline const QString Cost = QStringLiteral(" C");
+inline const QString Margin = QStringLiteral(" M");
+inline const QString Sell = QStringLiteral(" S");
+inline const QString Profit = QStringLiteral(" P");
 } // namespace marker
 
 enum class DateOrder { DayMonthYear, MonthDayYear };
@@ -55,6 +65,9 @@ TailEdit appended(const QString& list, const QString& text);
 // The lines of a total block and of a cleared list, each without its CR LF.
 QString countLine(const QString& counter);
 QString totalLine(const QString& total);
+// A line of a business key: the value right-aligned in 24 columns, cut to 22 characters, and
+// its marker.
+QString figureLine(const QString& value, const QString& marker);
 QString dateHeader(QDate date, DateOrder order, const QString& weekdayName);
 QString formatDate(QDate date, DateOrder order);
 

@@ -359,6 +359,8 @@ void Calculator::clearList()
     const QDate today = m_host.today();
     setList(tape::dateHeader(today, m_dateOrder, m_host.weekdayName(today)) + tape::LineBreak + tape::Separator
             + tape::LineBreak);
+    // The totals it summed are gone from the list with it.
+    m_grandTotal = {};
     LimpaTudo();
     emit calculationClosed();
 }

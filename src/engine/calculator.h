@@ -11,6 +11,7 @@
 #include "calculation_list.h"
 #include "calculator_host.h"
 #include "entry_box.h"
+#include "grand_total.h"
 #include "keyboard_map.h"
 #include "keypad_button.h"
 #include "list_editor.h"
@@ -20,6 +21,7 @@
 namespace numerette {
 
 enum class LabelColour { Blue, Red };
+
 enum class EditCommandResult { Started, Ended, NotEditable };
 
 // The eleven number formats, by their menu index.
@@ -84,6 +86,11 @@ public:
     // away from zero, unless the user chose otherwise).
     void setRoundingMode(RoundingMode mode) { m_roundingMode = mode; }
     RoundingMode roundingMode() const { return m_roundingMode; }
+    // The rate of the tax keys in percent; zero turns them off.
+    void setTaxRate(const Decimal& percent) { m_taxRate = percent; }
+    const Decimal& taxRate() const { return m_taxRate; }
+    // Totals go to the clipboard without grouping separators ("1234.56").
+    void setPlainClipboard(bool on) { m_plainClipboard = on; }
     void mnuEnter_Click();
     void mnuIgual_Click();
     void setInsertText(bool on);
@@ -115,6 +122,8 @@ public:
     // Puts back the running calculation saved with the list at the last close.
     void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
+    // The grand total kept with the list at the last close.
+    void restoreGrandTotal(const GrandTotalRegister& grandTotal);
     // The total block after the write `edit` (an item line, a marker, or nothing).
     void WriteTotal(const tape::TailEdit& edit);
     // A corrected calculation written whole after a closed list (calculator_correction.cpp):
@@ -173,6 +182,9 @@ public:
     const QString& timeDisplay() const { return m_visor[2]; }
     const QString& total() const { return m_total; }
     const QString& memory() const { return m_memoryRegister.text(); }
+    const GrandTotalRegister& grandTotal() const { return m_grandTotal; }
+    // The grand total as the display would show it; empty while it holds no total.
+    QString grandTotalText() const;
     const QString& caption() const { return m_caption; }
     LabelColour displayColour() const { return m_visorColour[0]; }
     LabelColour timeDisplayColour() const { return m_visorColour[2]; }
@@ -229,6 +241,17 @@ private:
     QString formatStep(const Decimal& value) const;
     QString valueColumn() const;
 
+    // The business keys (calculator_business.cpp).
+    bool businessKey(int code);
+    void grandTotalKey();
+    void taxKey(bool added);
+    void marginKey();
+    void totalRunningCalculation();
+    void writeFigures(const QString& lines, const QString& result);
+    QString figureText(const Decimal& value) const;
+    void addToGrandTotal();
+    void putTotalOnClipboard(const QString& total);
+
     void commitStep();
     void applyPercentage();
     void applyListCaretRule();
@@ -262,6 +285,9 @@ private:
     std::array<LabelColour, 3> m_visorColour{LabelColour::Blue, LabelColour::Blue, LabelColour::Blue};
     QString m_total = QStringLiteral("0");
     MemoryRegister m_memoryRegister;
+    GrandTotalRegister m_grandTotal;
+    Decimal m_taxRate;
+    bool m_plainClipboard = false;
     QString m_caption;
     std::bitset<ButtonCount> m_pressed;
 

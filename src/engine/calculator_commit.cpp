@@ -81,13 +81,18 @@ void Calculator::WriteTotal(const tape::TailEdit& edit)
 {
     ApplyPendingOperation();
     m_pendingOperator.clear();
+    addToGrandTotal();
     m_host.clearClipboard();
     if (m_timeMode) {
         if (const auto clock = ConvertTime(m_total, m_locale))
             setTotal(*clock);
     }
-    m_host.setClipboardText(m_pendingClipboardText.isEmpty() ? m_total : m_pendingClipboardText);
-    m_lastClipboardText = m_host.clipboardText();
+    if (m_pendingClipboardText.isEmpty()) {
+        putTotalOnClipboard(m_total);
+    } else {
+        m_host.setClipboardText(m_pendingClipboardText);
+        m_lastClipboardText = m_host.clipboardText();
+    }
     m_pendingClipboardText.clear();
     if (m_timeMode) {
         if (const auto seconds = ConvertTime(m_total, m_locale))

@@ -27,6 +27,10 @@ void Calculator::Form_KeyPress(int& code)
         m_host.closeWindow();
         return;
     }
+    if (businessKey(code)) {
+        code = 0;
+        return;
+    }
     code = m_keyboardMap.character(code, m_insertText);
     if (code == keycode::Quote) {
         code = 0;

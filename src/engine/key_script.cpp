@@ -25,6 +25,10 @@ const QHash<QString, TapeStep>& namedSteps()
         {QStringLiteral("Undo"), TapeCommand::Undo},
         {QStringLiteral("Redo"), TapeCommand::Redo},
         {QStringLiteral("Clear"), TapeCommand::Clear},
+        {QStringLiteral("GT"), TypedKey{0, false, keycode::GrandTotal}},
+        {QStringLiteral("Tax+"), TypedKey{0, false, keycode::TaxAdded}},
+        {QStringLiteral("Tax-"), TypedKey{0, false, keycode::TaxTakenOut}},
+        {QStringLiteral("Margin"), TypedKey{0, false, keycode::Margin}},
     };
     return steps;
 }

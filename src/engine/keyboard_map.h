@@ -12,6 +12,12 @@ constexpr int Backspace = 8;
 constexpr int Enter = 13;
 constexpr int Esc = 27;
 constexpr int Quote = 34;
+// The business keys, sent by their shortcuts and key names; no typed character reaches these
+// codes (the private-use area of Unicode).
+constexpr int GrandTotal = 0xE000;
+constexpr int TaxAdded = 0xE001;
+constexpr int TaxTakenOut = 0xE002;
+constexpr int Margin = 0xE003;
 } // namespace keycode
 
 // What a key going down does before its character reaches the dispatcher.

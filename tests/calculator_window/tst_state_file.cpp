@@ -129,6 +129,20 @@ void TstStateFile::recordFormat()
     CalculatorStateRecord record{QDate(2024, 12, 31), u"L\r\n"_s, u"1,5"_s, u"+"_s, u"0"_s, u"1,5"_s, u"002"_s};
     QVERIFY(numerette::writeStateFile(path(), record, Comma));
     QCOMPARE(contentsOf(path()), "\"2024-12-31\",\"L\r\n\",\"1,5\",\"+\",\"0\",\"1,5\",\"002\",\",\"\r\n");
+
+    // A grand total holding totals is a ninth field, its sum in plain text whatever the
+    // separators, and reads back as it was.
+    record.grandTotal = {*numerette::Decimal::fromPlainText(u"-1234.5"), 3};
+    QVERIFY(numerette::writeStateFile(path(), record, Comma));
+    QCOMPARE(contentsOf(path()),
+             "\"2024-12-31\",\"L\r\n\",\"1,5\",\"+\",\"0\",\"1,5\",\"002\",\",\",\"3 -1234.5\"\r\n");
+    const StateFileReader reader{Comma, DateOrder::DayMonthYear, QDate(2024, 12, 31)};
+    QCOMPARE(numerette::readStateFile(path(), reader), std::optional(record));
+    // An empty ninth field is an empty grand total.
+    writeBytes(path(), "\"2024-12-31\",\"L\r\n\",\"1,5\",\"+\",\"0\",\"1,5\",\"002\",\",\",\"\"\r\n");
+    const auto read = numerette::readStateFile(path(), reader);
+    QVERIFY(read);
+    QCOMPARE(read->grandTotal, numerette::GrandTotalRegister{});
 }
 
 // Read where the other separators are in use, the numbers are what they were written as;
@@ -224,6 +238,12 @@ void TstStateFile::foreignFieldsKeepTheList_data()
     QTest::newRow("short date in a new file") << 0 << u"05/03/2024"_s << 8;
     QTest::newRow("separator") << 7 << u";"_s << 8;
     QTest::newRow("signed year in an earlier file") << 0 << u"03/05/-2024"_s << 7;
+    QTest::newRow("grand total of no totals") << 8 << u"0 5"_s << 9;
+    QTest::newRow("grand total without its sum") << 8 << u"2"_s << 9;
+    QTest::newRow("grand total count with a sign") << 8 << u"+2 5"_s << 9;
+    QTest::newRow("grand total sum that is no number") << 8 << u"2 5x"_s << 9;
+    QTest::newRow("grand total sum with a comma") << 8 << u"2 5,5"_s << 9;
+    QTest::newRow("grand total with a leading blank") << 8 << u" 2 5"_s << 9;
 }
 
 void TstStateFile::foreignFieldsKeepTheList()
@@ -231,7 +251,7 @@ void TstStateFile::foreignFieldsKeepTheList()
     QFETCH(int, field);
     QFETCH(QString, value);
     QFETCH(int, fieldCount);
-    QStringList fields{u"2024-03-05"_s, u"L\r\n"_s, u"5"_s, u"+"_s, u"0"_s, u"5"_s, u"001"_s, u"."_s};
+    QStringList fields{u"2024-03-05"_s, u"L\r\n"_s, u"5"_s, u"+"_s, u"0"_s, u"5"_s, u"001"_s, u"."_s, u"1 5"_s};
     fields[field] = value;
     fields.resize(fieldCount);
     writeBytes(path(), (u'"' + fields.join(u"\",\""_s) + u"\"\r\n"_s).toUtf8());
@@ -254,7 +274,7 @@ void TstStateFile::damagedFileIsKeptAside_data()
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("truncated inside the list") << good.left(17);
     QTest::newRow("truncated after six fields") << good.left(good.lastIndexOf(','));
-    QTest::newRow("nine fields") << QByteArray(good).insert(good.size() - 2, ",\".\",\"x\"");
+    QTest::newRow("ten fields") << QByteArray(good).insert(good.size() - 2, ",\".\",\"1 5\",\"x\"");
     QTest::newRow("unquoted field") << QByteArray("\"05/03/2024\",L,\"5\",\"+\",\"0\",\"5\",\"001\"\r\n");
     QTest::newRow("text after the record") << good + good;
     static const char binary[] = "\"\xff\xfe\x00\x01\",\"\x80\",\"\",\"\",\"\",\"\",\"\"\r\n";

@@ -57,6 +57,12 @@ struct Machine {
                 calc.setDateOrder(tape::DateOrder::MonthDayYear);
             else if (word == u"parked")
                 parked = true;
+            else if (word.startsWith(u"tax"))
+                calc.setTaxRate(*Decimal::fromPlainText(word.mid(3)));
+            else if (word == u"plainclip")
+                calc.setPlainClipboard(true);
+            else if (word == u"halfeven")
+                calc.setRoundingMode(RoundingMode::HalfEven);
             else
                 format = word.toInt();
         }
@@ -99,6 +105,7 @@ struct Machine {
         if (key == u"timemode") return onOff(calc.timeMode());
         if (key == u"closed") return onOff(host.closed);
         if (key == u"backups") return QString::number(host.backups.size());
+        if (key == u"gt") return calc.grandTotalText() + u'/' + QString::number(calc.grandTotal().count);
         return u"unknown"_s;
     }
 
@@ -286,6 +293,68 @@ void TestCalculator::keys_data()
     QTest::newRow("new item uses up a redo entry")
         << "" << "5+3-{Undo}7+{Redo}" << "5 +|7 +" << "total=12 counter=002 redo=off";
     QTest::newRow("undo after a total is disabled") << "" << "5+3={Undo}" << "5 +|3 =|002|8 T|===" << "undo=off";
+
+    // The grand total: every total adds to it; its key writes it with the count of totals and
+    // empties it, and leaves it shown as a result to take up.
+    QTest::newRow("totals add to the grand total")
+        << "20" << "5+3=10-2.5=" << "5.00 +|3.00 =|002|8.00 T|===|10.00 -|2.50 =|002|7.50 T|==="
+        << "gt=15.50/2 display=7.50";
+    QTest::newRow("GT writes and empties it")
+        << "20" << "5+3=10+={GT}" << "5.00 +|3.00 =|002|8.00 T|===|10.00 =|001|10.00 T|===|002|18.00 G|==="
+        << "gt=/0 display=18.00 total=0.00 clip=18.00 undo=off pending=+";
+    QTest::newRow("GT totals a running calculation first")
+        << "" << "5=7+2{GT}" << "7 +|2 =|002|9 T|===|001|9 G|===" << "gt=/0 display=9";
+    QTest::newRow("GT with no total held writes nothing") << "" << "5+3{Undo}{GT}" << "" << "gt=/0 display=0";
+    QTest::newRow("GT result is taken up by the next key")
+        << "" << "5+3={GT}+2=" << "5 +|3 =|002|8 T|===|001|8 G|===|8 +|2 =|002|10 T|===" << "gt=10/1";
+    QTest::newRow("undo inside a calculation leaves the grand total")
+        << "" << "5+3=4+6-{Undo}=" << "5 +|3 =|002|8 T|===|4 =|001|4 T|===" << "gt=12/2";
+    QTest::newRow("undo and redo before a total: the total counts once")
+        << "" << "4+6+{Undo}{Redo}=" << "4 +|6 =|002|10 T|===" << "gt=10/1 undo=off";
+    QTest::newRow("undo after GT changes nothing")
+        << "" << "5+3={GT}{Undo}{Redo}" << "5 +|3 =|002|8 T|===|001|8 G|===" << "gt=/0 display=8";
+    QTest::newRow("clearing the list clears the grand total") << "" << "5+3={Clear}" << "" << "gt=/0";
+    QTest::newRow("a percentage total counts") << "" << "200+10%" << "200 +|10 %|002|220 T|===" << "gt=220/1";
+    QTest::newRow("a time total stays out") << "" << "{Time}10000+5=" << "01:00:00 +|00:00:05 =|002|01:00:05 T|===" << "gt=/0";
+    QTest::newRow("grand total sums negative totals")
+        << "" << "5-8=1-1=" << "5 -|8 =|002|-3 T|===|1 -|1 =|002|0. T|===" << "gt=-3/2";
+    QTest::newRow("plain clipboard drops the grouping")
+        << "20 plainclip" << "1234+1=" << "1,234.00 +|1.00 =|002|1,235.00 T|===" << "clip=1235.00";
+    QTest::newRow("plain clipboard with the decimal comma")
+        << "20 plainclip comma" << "1234+1={GT}" << "1.234,00 +|1,00 =|002|1.235,00 T|===|001|1.235,00 G|==="
+        << "clip=1235,00";
+
+    // Tax keys: net, tax and gross, rounded to the format's decimals.
+    QTest::newRow("tax keys off at rate 0") << "20" << "100{Tax+}{Tax-}" << "" << "display=100.00 entry=100";
+    QTest::newRow("Tax+ on a typed figure")
+        << "20 tax19" << "100.05{Tax+}" << "100.05 N|19.01 X|119.06 B|===" << "display=119.06 clip=119.06 total=0.00";
+    QTest::newRow("Tax- on a typed figure")
+        << "20 tax19" << "119.06{Tax-}" << "119.06 B|19.01 X|100.05 N|===" << "display=100.05 clip=100.05";
+    QTest::newRow("Tax+ totals the running calculation first")
+        << "20 tax10" << "100+50{Tax+}" << "100.00 +|50.00 =|002|150.00 T|===|150.00 N|15.00 X|165.00 B|==="
+        << "display=165.00 gt=150.00/1";
+    QTest::newRow("Tax+ on the last result") << "tax7.5" << "5+3={Tax+}"
+                                             << "5 +|3 =|002|8 T|===|8 N|0.6 X|8.6 B|===" << "display=8.6";
+    QTest::newRow("Tax+ tie in half even") << "20 tax10 halfeven" << "0.25{Tax+}" << "0.25 N|0.02 X|0.27 B|===" << "";
+    QTest::newRow("Tax+ tie in half up") << "20 tax10" << "0.25{Tax+}" << "0.25 N|0.03 X|0.28 B|===" << "";
+    QTest::newRow("Tax+ on a negative figure")
+        << "20 tax10" << "{Neg}0.25{Tax+}" << "-0.25 N|-0.03 X|-0.28 B|===" << "";
+    QTest::newRow("Tax+ result is taken up by +")
+        << "tax10" << "100{Tax+}+1=" << "100 N|10 X|110 B|===|110 +|1 =|002|111 T|===" << "display=111";
+    QTest::newRow("tax keys do nothing in time mode") << "tax10" << "{Time}100{Tax+}" << "" << "timemode=on";
+
+    // Margin on the selling price: the running total is the cost, the figure typed the margin.
+    QTest::newRow("margin 25 % on 100")
+        << "20" << "100+25{Margin}" << "100.00 =|001|100.00 T|===|100.00 C|25.00 M|133.33 S|33.33 P|==="
+        << "display=133.33 clip=133.33 gt=100.00/1";
+    QTest::newRow("margin in add mode")
+        << "20 add" << "80{Enter}20{Enter}50{Margin}"
+        << "80.00 +|20.00 =|002|100.00 T|===|100.00 C|50.00 M|200.00 S|100.00 P|===" << "display=200.00";
+    QTest::newRow("margin of 100 % or more writes nothing")
+        << "" << "100+100{Margin}" << "100 +" << "display=100 entry=100";
+    QTest::newRow("margin needs a running total") << "" << "25{Margin}" << "" << "display=25";
+    QTest::newRow("negative margin sells below cost")
+        << "" << "100+{Neg}25{Margin}" << "100 =|001|100 T|===|100 C|-25 M|80 S|-20 P|===" << "display=80";
 }
 
 void TestCalculator::keys()
