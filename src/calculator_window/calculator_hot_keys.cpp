@@ -9,6 +9,7 @@
 #include <QMessageBox>
 
 #include "global_hot_keys.h"
+#include "keyboard_map.h"
 #include "message_boxes.h"
 
 using numerette::Button;
@@ -55,6 +56,21 @@ constexpr std::array<HotKey, 23> HotKeys{{
 
 } // namespace
 
+namespace {
+
+// The business keys work while the window has the focus; they are listed after the hot keys.
+QString businessKeyHelp()
+{
+    QStringList lines;
+    for (const numerette::BusinessKey& key : numerette::BusinessKeys)
+        lines.append(QCoreApplication::translate("HotKeyHelp", key.help));
+    //: Heading of the hot-key help above the keys of the calculator window itself
+    return QStringLiteral("\r\n\r\n") + QCoreApplication::translate("HotKeyHelp", "Keys of the calculator window:")
+        + QStringLiteral("\r\n\r\n") + lines.join(u'\r');
+}
+
+} // namespace
+
 QString hotKeyHelpText()
 {
     const QString db = QStringLiteral("\r\n\r\n");
@@ -72,7 +88,8 @@ QString hotKeyHelpText()
         + QCoreApplication::translate("HotKeyHelp", "CTRL+ALT+ENTER = Make the number typed a negative") + cr
         + QCoreApplication::translate("HotKeyHelp", "CTRL+INSERT = Paste number copied from another document") + cr
         + QCoreApplication::translate("HotKeyHelp", "CTRL+ENTER = Calculation total") + cr
-        + QCoreApplication::translate("HotKeyHelp", "CTRL+SPACE = to minimize, or to restore the calculator");
+        + QCoreApplication::translate("HotKeyHelp", "CTRL+SPACE = to minimize, or to restore the calculator")
+        + businessKeyHelp();
 }
 
 void ShowHotKeyHelp(QWidget* parent)

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "calculator.h"
+#include "business_keys.h"
 #include "calculator_hot_keys.h"
 #include "calculator_menus.h"
 #include "clipboard_monitor.h"
@@ -111,6 +112,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
 
     m_hotKeys = new CalculatorHotKeys(*this, calculator, services.hotKeys, m_menus->settingsMenu());
     m_keySounds = new KeySounds(*this, calculator, settings, services.midi, m_menus->settingsMenu());
+    new BusinessKeys(*this, calculator, settings, m_menus->settingsMenu());
     const auto mainMenus = m_menus->mainMenus();
     m_launchers = new Launchers(*this, calculator, services.programs, m_launch.isSecondary(), mainMenus[0],
                                 mainMenus[2]);

@@ -100,6 +100,12 @@ int SettingsStore::Historico() const { return integer(u"Historico", KeepHistoryF
 void SettingsStore::setHistorico(int days) { storeNumber(u"Historico", days); }
 int SettingsStore::Velocidade() const { return integer(u"Velocidade", 9600, 50, 4'000'000); }
 void SettingsStore::setVelocidade(int bitsPerSecond) { storeNumber(u"Velocidade", bitsPerSecond); }
+QString SettingsStore::Arredondamento() const { return text(u"Arredondamento", QStringLiteral("half-up")).trimmed(); }
+void SettingsStore::setArredondamento(const QString& word) { store(u"Arredondamento", word); }
+QString SettingsStore::Imposto() const { return text(u"Imposto", QStringLiteral("0")).trimmed(); }
+void SettingsStore::setImposto(const QString& percent) { store(u"Imposto", percent); }
+bool SettingsStore::CopiaSemGrupo() const { return flag(u"CopiaSemGrupo", false); }
+void SettingsStore::setCopiaSemGrupo(bool on) { storeFlag(u"CopiaSemGrupo", on); }
 QString SettingsStore::UltimoArq() const { return text(u"UltimoArq", QStringLiteral("Numeret.txt")); }
 void SettingsStore::setUltimoArq(const QString& path) { store(u"UltimoArq", path); }
 QString SettingsStore::UltimoPath() const { return text(u"UltimoPath", QString()); }

@@ -82,6 +82,16 @@ public:
     // one stop bit); 9600 unless set.
     int Velocidade() const;
     void setVelocidade(int bitsPerSecond);
+    // The rounding mode of the arithmetic by its word ("half-up", the default, "half-even",
+    // "up", "down"); the caller turns a word it does not know into the default.
+    QString Arredondamento() const;
+    void setArredondamento(const QString& word);
+    // The tax keys' rate in percent as plain text with "." ("19.5"); "0" (the keys off) unless set.
+    QString Imposto() const;
+    void setImposto(const QString& percent);
+    // Totals go to the clipboard without grouping separators.
+    bool CopiaSemGrupo() const;
+    void setCopiaSemGrupo(bool on);
     // The full path of the last saved list; "Numeret.txt" before the first save.
     QString UltimoArq() const;
     void setUltimoArq(const QString& path);

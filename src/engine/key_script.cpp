@@ -9,27 +9,28 @@ namespace {
 
 const QHash<QString, TapeStep>& namedSteps()
 {
-    static const QHash<QString, TapeStep> steps{
-        {QStringLiteral("Enter"), TypedKey{13, false, 13}},
-        {QStringLiteral("Esc"), TypedKey{27, false, 27}},
-        {QStringLiteral("Backspace"), TypedKey{8, false, 8}},
-        {QStringLiteral("Delete"), TypedKey{46, false, 0}},
-        {QStringLiteral("NumLock"), TypedKey{144, false, 0}},
-        {QStringLiteral("Neg"), Button::Neg},
-        {QStringLiteral("CE"), Button::CE},
-        {QStringLiteral("M+"), Button::Mmais},
-        {QStringLiteral("M-"), Button::Mmenos},
-        {QStringLiteral("MC"), Button::MC},
-        {QStringLiteral("MR"), Button::MR},
-        {QStringLiteral("Time"), TapeCommand::Time},
-        {QStringLiteral("Undo"), TapeCommand::Undo},
-        {QStringLiteral("Redo"), TapeCommand::Redo},
-        {QStringLiteral("Clear"), TapeCommand::Clear},
-        {QStringLiteral("GT"), TypedKey{0, false, keycode::GrandTotal}},
-        {QStringLiteral("Tax+"), TypedKey{0, false, keycode::TaxAdded}},
-        {QStringLiteral("Tax-"), TypedKey{0, false, keycode::TaxTakenOut}},
-        {QStringLiteral("Margin"), TypedKey{0, false, keycode::Margin}},
-    };
+    static const QHash<QString, TapeStep> steps = [] {
+        QHash<QString, TapeStep> named{
+            {QStringLiteral("Enter"), TypedKey{13, false, 13}},
+            {QStringLiteral("Esc"), TypedKey{27, false, 27}},
+            {QStringLiteral("Backspace"), TypedKey{8, false, 8}},
+            {QStringLiteral("Delete"), TypedKey{46, false, 0}},
+            {QStringLiteral("NumLock"), TypedKey{144, false, 0}},
+            {QStringLiteral("Neg"), Button::Neg},
+            {QStringLiteral("CE"), Button::CE},
+            {QStringLiteral("M+"), Button::Mmais},
+            {QStringLiteral("M-"), Button::Mmenos},
+            {QStringLiteral("MC"), Button::MC},
+            {QStringLiteral("MR"), Button::MR},
+            {QStringLiteral("Time"), TapeCommand::Time},
+            {QStringLiteral("Undo"), TapeCommand::Undo},
+            {QStringLiteral("Redo"), TapeCommand::Redo},
+            {QStringLiteral("Clear"), TapeCommand::Clear},
+        };
+        for (const BusinessKey& key : BusinessKeys)
+            named.insert(QLatin1String(key.name), TypedKey{0, false, key.code});
+        return named;
+    }();
     return steps;
 }
 

@@ -4,8 +4,26 @@
 #include <optional>
 
 #include <QChar>
+#include <QtGlobal>
 
 namespace numerette {
+
+const std::array<BusinessKey, 4> BusinessKeys{{
+    {keycode::GrandTotal, 'G', "GT",
+     //: Hot-key help line; CTRL and SHIFT are the keys' names. GT is the grand-total key.
+     QT_TRANSLATE_NOOP("HotKeyHelp", "CTRL+SHIFT+G = Grand total (GT) of the totals: write it and start it again")},
+    {keycode::TaxAdded, 'T', "Tax+",
+     //: Hot-key help line; CTRL and SHIFT are the keys' names.
+     QT_TRANSLATE_NOOP("HotKeyHelp", "CTRL+SHIFT+T = Tax+: add the tax to the figure (net, tax, gross)")},
+    {keycode::TaxTakenOut, 'N', "Tax-",
+     //: Hot-key help line; CTRL and SHIFT are the keys' names.
+     QT_TRANSLATE_NOOP("HotKeyHelp", "CTRL+SHIFT+N = Tax-: take the tax out of the figure (gross, tax, net)")},
+    {keycode::Margin, 'M', "Margin",
+     //: Hot-key help line; CTRL and SHIFT are the keys' names. The margin is a share of the selling price.
+     QT_TRANSLATE_NOOP("HotKeyHelp",
+                       "CTRL+SHIFT+M = Selling price: cost + margin % (margin on the selling price), with the profit")},
+}};
+
 namespace {
 
 namespace vk {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include "keypad_button.h"
 
 namespace numerette {
@@ -19,6 +21,17 @@ constexpr int TaxAdded = 0xE001;
 constexpr int TaxTakenOut = 0xE002;
 constexpr int Margin = 0xE003;
 } // namespace keycode
+
+// The business keys: the code each sends to the dispatcher, the letter that types it with
+// Ctrl+Shift (a combination no menu, hot key or typed character uses), its braced name in
+// numerette-tape, and the line the hot-key help gives it (translated in "HotKeyHelp").
+struct BusinessKey {
+    int code;
+    char letter;
+    const char* name;
+    const char* help;
+};
+extern const std::array<BusinessKey, 4> BusinessKeys;
 
 // What a key going down does before its character reaches the dispatcher.
 enum class KeyDownAction {
