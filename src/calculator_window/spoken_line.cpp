@@ -20,6 +20,32 @@ QStringView lineBefore(const QString& list, qsizetype end)
 
 } // namespace
 
+// A line of the business keys: what the figure is, then the figure.
+QString SpokenLine::figureWords(const numerette::tape::FigureParts& figure)
+{
+    namespace marker = numerette::tape::marker;
+    const QChar mark = figure.mark;
+    QString word;
+    if (mark == marker::GrandTotal.back())
+        word = tr("Grand total");
+    else if (mark == marker::Net.back())
+        word = tr("Net");
+    else if (mark == marker::Tax.back())
+        word = tr("Tax");
+    else if (mark == marker::Gross.back())
+        word = tr("Gross");
+    else if (mark == marker::Cost.back())
+        word = tr("Cost");
+    else if (mark == marker::Margin.back())
+        //: Spoken before the margin in percent of the selling price
+        word = tr("Margin percent");
+    else if (mark == marker::Sell.back())
+        word = tr("Selling price");
+    else
+        word = tr("Profit");
+    return word + QLatin1Char(' ') + figure.value;
+}
+
 QString SpokenLine::of(QStringView line, DateOrder order)
 {
     switch (numerette::tape::lineShape(line, order)) {
@@ -54,6 +80,8 @@ QString SpokenLine::of(QStringView line, DateOrder order)
     case LineKind::Count:
         //: The count line of a closed calculation; %1 is its number of items
         return tr("Items: %1").arg(line.trimmed().toInt());
+    case LineKind::Figure:
+        return figureWords(*numerette::tape::figureParts(line));
     case LineKind::Separator:
         return tr("End of calculation");
     default:

@@ -18,4 +18,7 @@ public:
     // ends with a closed calculation. Empty when the list ends in nothing spoken (a
     // separator that closes no calculation).
     static QString ofListEnd(const QString& list, numerette::tape::DateOrder order);
+
+private:
+    static QString figureWords(const numerette::tape::FigureParts& figure);
 };

@@ -75,6 +75,18 @@ bool isTotalLine(QStringView line)
         && !line.left(ValueColumns).trimmed().isEmpty();
 }
 
+bool isFigureMark(QChar c)
+{
+    static const QString marks = [] {
+        QString letters;
+        for (const QString& marker : {marker::GrandTotal, marker::Net, marker::Tax, marker::Gross, marker::Cost,
+                                      marker::Margin, marker::Sell, marker::Profit})
+            letters += marker.back();
+        return letters;
+    }();
+    return marks.contains(c);
+}
+
 bool isSeparatorLine(QStringView line)
 {
     const QStringView bare = line.trimmed();
@@ -97,16 +109,34 @@ LineKind lineShape(QStringView line, DateOrder order)
         return LineKind::Total;
     if (itemParts(line))
         return LineKind::Item;
+    if (figureParts(line))
+        return LineKind::Figure;
     return line.size() == TapeColumns ? LineKind::Report : LineKind::Text;
+}
+
+std::optional<FigureParts> figureParts(QStringView line)
+{
+    if (line.size() != TapeColumns || line.at(24) != u' ' || !isFigureMark(line.at(25)))
+        return std::nullopt;
+    const QStringView value = line.left(ValueColumns).trimmed();
+    if (!isValueText(value))
+        return std::nullopt;
+    return FigureParts{value.toString(), line.at(25)};
 }
 
 namespace {
 
-// Free text is at most 25 columns wide; the tools write whole 26-column lines.
-LineKind outsideCalculation(const TapeLine& line)
+// Free text is at most 25 columns wide; the tools write whole 26-column lines. The business
+// keys write figures, the grand total below the count of its totals.
+LineKind outsideCalculation(const QList<TapeLine>& lines, qsizetype i)
 {
-    if (line.kind == LineKind::Header || line.kind == LineKind::Separator)
+    const TapeLine& line = lines[i];
+    if (line.kind == LineKind::Header || line.kind == LineKind::Separator || line.kind == LineKind::Figure)
         return line.kind;
+    const bool countOfGrandTotal = line.kind == LineKind::Count && i + 1 < lines.size()
+        && lines[i + 1].kind == LineKind::Figure && lines[i + 1].text.back() == marker::GrandTotal.back();
+    if (countOfGrandTotal)
+        return LineKind::Count;
     return line.text.size() == TapeColumns ? LineKind::Report : LineKind::Text;
 }
 
@@ -127,7 +157,7 @@ void settleBlock(QList<TapeLine>& lines, qsizetype first, qsizetype end, bool op
         TapeLine& line = lines[i];
         const bool inCalculation = running || (count >= 0 && i <= count + 1);
         if (!inCalculation)
-            line.kind = outsideCalculation(line);
+            line.kind = outsideCalculation(lines, i);
         else if (i < count && line.kind != LineKind::Item && line.kind != LineKind::Divider)
             line.kind = line.kind == LineKind::Header ? LineKind::Header : LineKind::Text;
     }

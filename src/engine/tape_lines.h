@@ -14,7 +14,9 @@
 // shape and from the lines around it.
 namespace numerette::tape {
 
-enum class LineKind { Header, Item, Count, Total, Separator, Divider, Text, Report };
+// Figure: a line of the business keys, a value and a marker letter (grand total G, net N,
+// tax X, gross B, cost C, margin M, selling price S, profit P).
+enum class LineKind { Header, Item, Count, Total, Separator, Divider, Text, Report, Figure };
 
 // An item line taken apart: its value text as shown, the operator character of its marker
 // ("+", "-", "×", "÷", "%", "=") and the label typed in insert-text mode, if any.
@@ -30,6 +32,13 @@ std::optional<ItemParts> itemParts(QStringView line);
 // The kind a line has by its shape alone; readLines confirms items, counts and totals by
 // the block they stand in.
 LineKind lineShape(QStringView line, DateOrder order);
+
+// A figure line taken apart: its value text as shown and its marker letter.
+struct FigureParts {
+    QString value;
+    QChar mark;
+};
+std::optional<FigureParts> figureParts(QStringView line);
 
 int operatorKeyOf(QChar op, bool addMode);
 QChar operatorOf(int key);

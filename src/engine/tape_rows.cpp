@@ -65,6 +65,12 @@ TapeRow rowOf(const tape::TapeLine& line, const NumberLocale& locale)
         value = plainValue(line.text.left(tape::ValueColumns).trimmed(), locale);
         row.op = line.text.right(1);
         break;
+    case LineKind::Figure:
+        if (const auto parts = tape::figureParts(line.text)) {
+            value = plainValue(parts->value, locale);
+            row.op = parts->mark;
+        }
+        break;
     default:
         row.label = line.text.trimmed();
         return row;
@@ -102,6 +108,7 @@ QString kindName(LineKind kind)
     case LineKind::Count: return QStringLiteral("count");
     case LineKind::Total: return QStringLiteral("total");
     case LineKind::Report: return QStringLiteral("report");
+    case LineKind::Figure: return QStringLiteral("figure");
     default: return QStringLiteral("text");
     }
 }

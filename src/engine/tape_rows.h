@@ -17,11 +17,11 @@ struct TapeRow {
     // A plain number ("-1234.5": digits, an optional leading "-", "." for decimals), a
     // duration ("01:30:00"), or empty. Nothing else: a line whose value is neither is a text.
     QString value;
-    QString op;     // + - * / % = for items, T or E for totals
+    QString op;     // + - * / % = for items, T or E for totals, the marker letter for figures
     QString label;  // an item's label, the text of other lines, as the list has it
 };
 
-// The rows of the list's lines: header, item, count, total, text, report. Separators and
+// The rows of the list's lines: header, item, count, total, text, report, figure. Separators and
 // dividers only draw the tape and get no row. Numbers are read with `locale`, the separators
 // the list was written with. With a range, only the lines that overlap the list positions
 // [from, to) get rows; they are read in the context of the whole list, so a selection keeps
@@ -29,7 +29,8 @@ struct TapeRow {
 QList<TapeRow> tapeRows(const QString& list, tape::DateOrder order, const NumberLocale& locale, qsizetype from = 0,
                         qsizetype to = -1);
 
-// The kind as the exports name it: "header", "item", "count", "total", "text", "report".
+// The kind as the exports name it: "header", "item", "count", "total", "text", "report",
+// "figure".
 QString kindName(tape::LineKind kind);
 
 // True for a value that is a duration rather than a number.

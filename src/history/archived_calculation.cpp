@@ -38,6 +38,7 @@ void takeLine(ArchivedCalculation& block, const tape::TapeLine& line, const Numb
         break;
     case LineKind::Text:
     case LineKind::Report:
+    case LineKind::Figure:
         if (!line.text.trimmed().isEmpty())
             block.notes += (block.notes.isEmpty() ? QString() : QStringLiteral("\n")) + line.text.trimmed();
         break;

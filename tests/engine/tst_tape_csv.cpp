@@ -113,6 +113,17 @@ void TestTapeCsv::lines_data()
         << u' ' + u"=SUM(A1)"_s.leftJustified(12) + u"5 +"_s.rightJustified(13) + u'|' + u' '
                + u"-2+3"_s.leftJustified(12) + u"3 ="_s.rightJustified(13) + u"|002|8 T"_s
         << QChar(u'.') << ",item,5,+, =SUM(A1)|,item,3,=, -2+3|,count,2,,|,total,8,T,";
+    // The figures of the business keys, the grand total below the count of its totals.
+    QTest::newRow("grand total")
+        << "8 T|===|002|1,018.00 G|===" << QChar(u'.') << ",report,,,8 T|,count,2,,|,figure,1018.00,G,";
+    QTest::newRow("tax added")
+        << "100,05 N|19,01 X|119,06 B|===" << QChar(u',') << ",figure,100.05,N,|,figure,19.01,X,|,figure,119.06,B,";
+    QTest::newRow("margin")
+        << "100 C|25 M|133.33 S|33.33 P|===" << QChar(u'.')
+        << ",figure,100,C,|,figure,25,M,|,figure,133.33,S,|,figure,33.33,P,";
+    QTest::newRow("a count above no grand total is a report") << "002|18 N|===" << QChar(u'.') << ",report,,,002|,figure,18,N,";
+    QTest::newRow("a figure marker after words is a report")
+        << "CAPITAL          1,000 G|===" << QChar(u'.') << ",report,,,\"CAPITAL          1,000 G\"";
     QTest::newRow("count of forty digits")
         << u"5 =|1"_s + QString(39, u'0') + u"|5 T"_s << QChar(u'.')
         << u",item,5,=,|,count,1"_s + QString(39, u'0') + u",,|,total,5,T,"_s;
