@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BusinessKeys</name>
+    <message>
+        <source>&amp;Rounding</source>
+        <extracomment>Submenu of the Settings menu: how each step of a calculation rounds its result</extracomment>
+        <translation>&amp;Redondeo</translation>
+    </message>
+    <message>
+        <source>Copy Totals without &amp;Grouping</source>
+        <extracomment>Item of the Settings menu: totals go to the clipboard as plain numbers, &quot;1234.56&quot;</extracomment>
+        <translation>Copiar Totales sin Separador de Mi&amp;les</translation>
+    </message>
+    <message>
+        <source>&amp;Tax Rate (%1 %)...</source>
+        <extracomment>Item of the Settings menu; %1 is the rate in percent, 0 while the tax keys are off</extracomment>
+        <translation>&amp;Tasa del Impuesto (%1 %)...</translation>
+    </message>
+    <message>
+        <source> Tax Rate</source>
+        <translation> Tasa del Impuesto</translation>
+    </message>
+    <message>
+        <source>The tax rate in percent for Tax+ (CTRL+SHIFT+T) and Tax- (CTRL+SHIFT+N).
+0 turns the tax keys off.</source>
+        <extracomment>Prompt of the tax-rate box. Tax+ and Tax- are the keys&apos; names; CTRL and SHIFT the keyboard&apos;s.</extracomment>
+        <translation>La tasa del impuesto, en porcentaje, para Tax+ (CTRL+SHIFT+T) y Tax- (CTRL+SHIFT+N).
+0 desactiva las teclas de impuesto.</translation>
+    </message>
+    <message>
+        <source>The tax rate must be a number from 0 to 999.</source>
+        <translation>La tasa del impuesto debe ser un número de 0 a 999.</translation>
+    </message>
+</context>
+<context>
     <name>CalculatorHotKeys</name>
     <message>
         <source>&amp;HotKeys (CTRL + Numeric Keyboard)</source>
@@ -789,6 +822,31 @@ La lista de cálculos y su copia de seguridad funcionan como antes.</translation
         <source>CTRL+SPACE = to minimize, or to restore the calculator</source>
         <translation>CTRL+SPACE = Minimizar o restaurar la calculadora</translation>
     </message>
+    <message>
+        <source>Keys of the calculator window:</source>
+        <extracomment>Heading of the hot-key help above the keys of the calculator window itself</extracomment>
+        <translation>Teclas de la ventana de la calculadora:</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+G = Grand total (GT) of the totals: write it and start it again</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names. GT is the grand-total key.</extracomment>
+        <translation>CTRL+SHIFT+G = Total general (GT) de los totales: lo escribe y empieza de nuevo</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+T = Tax+: add the tax to the figure (net, tax, gross)</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names.</extracomment>
+        <translation>CTRL+SHIFT+T = Tax+: suma el impuesto a la cifra (neto, impuesto, bruto)</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+N = Tax-: take the tax out of the figure (gross, tax, net)</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names.</extracomment>
+        <translation>CTRL+SHIFT+N = Tax-: quita el impuesto de la cifra (bruto, impuesto, neto)</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+M = Selling price: cost + margin % (margin on the selling price), with the profit</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names. The margin is a share of the selling price.</extracomment>
+        <translation>CTRL+SHIFT+M = Precio de venta: costo + margen % (margen sobre el precio de venta), con la ganancia</translation>
+    </message>
 </context>
 <context>
     <name>InterestReport</name>
@@ -921,6 +979,11 @@ La lista de cálculos y su copia de seguridad funcionan como antes.</translation
     <message>
         <source>Enter</source>
         <translation>Enter</translation>
+    </message>
+    <message>
+        <source>GT %1</source>
+        <extracomment>The grand total above the keys; %1 is its value. GT is what the grand-total key is called.</extracomment>
+        <translation>GT %1</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +2018,29 @@ sus nombres.</translation>
     </message>
 </context>
 <context>
+    <name>RoundingMode</name>
+    <message>
+        <source>Round &amp;Half Up (Standard)</source>
+        <extracomment>Rounding of each step of the arithmetic: a half goes away from zero (2.5 to 3).</extracomment>
+        <translation>Redondear &amp;Mitad hacia Arriba (Estándar)</translation>
+    </message>
+    <message>
+        <source>Round Half to &amp;Even</source>
+        <extracomment>Rounding of each step: a half goes to the even neighbour (2.5 to 2, 3.5 to 4).</extracomment>
+        <translation>Redondear Mitad al &amp;Par</translation>
+    </message>
+    <message>
+        <source>Round &amp;Up</source>
+        <extracomment>Rounding of each step: any dropped fraction goes away from zero (2.01 to 3).</extracomment>
+        <translation>Redondear hacia &amp;Arriba</translation>
+    </message>
+    <message>
+        <source>Round &amp;Down (Cut)</source>
+        <extracomment>Rounding of each step: dropped decimals are cut (2.99 to 2).</extracomment>
+        <translation>Redondear hacia A&amp;bajo (Truncar)</translation>
+    </message>
+</context>
+<context>
     <name>SpokenLine</name>
     <message>
         <source>plus</source>
@@ -1992,6 +2078,39 @@ sus nombres.</translation>
     <message>
         <source>End of calculation</source>
         <translation>Fin del cálculo</translation>
+    </message>
+    <message>
+        <source>Grand total</source>
+        <translation>Total general</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Impuesto</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Bruto</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>Margin percent</source>
+        <extracomment>Spoken before the margin in percent of the selling price</extracomment>
+        <translation>Margen en porcentaje</translation>
+    </message>
+    <message>
+        <source>Selling price</source>
+        <translation>Precio de venta</translation>
+    </message>
+    <message>
+        <source>Profit</source>
+        <translation>Ganancia</translation>
     </message>
 </context>
 <context>
@@ -2130,6 +2249,31 @@ See numerette-tape(1).</source>
         <extracomment>Last lines of numerette-tape --help; each within 80 columns.</extracomment>
         <translation>Estado de salida: 0 si tiene éxito, 2 por una opción o nombre de tecla erróneo.
 Véase numerette-tape(1).</translation>
+    </message>
+    <message>
+        <source>how each step rounds the total (half-up unless given)</source>
+        <extracomment>What --rounding does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation>cómo redondea cada paso el total (half-up por defecto)</translation>
+    </message>
+    <message>
+        <source>%1 takes half-up, half-even, up or down, not &apos;%2&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint about --rounding&apos;s value: %1 is the option, %2 what was given.</extracomment>
+        <translation>%1 acepta half-up, half-even, up o down, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <extracomment>Stands for the percentage given to --tax-rate in numerette-tape --help.</extracomment>
+        <translation>PORCENTAJE</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage from 0 to 999, not &apos;%2&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint about --tax-rate&apos;s value: %1 is the option, %2 what was given.</extracomment>
+        <translation>%1 acepta un porcentaje de 0 a 999, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>rate of {Tax+} and {Tax-} in % (0, the default: off)</source>
+        <extracomment>What --tax-rate does, in numerette-tape --help: at most 55 columns. {Tax+} and {Tax-} are key names and stay as they are.</extracomment>
+        <translation>tasa de {Tax+} y {Tax-} en % (0, por defecto: apagadas)</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,39 @@
     </message>
 </context>
 <context>
+    <name>BusinessKeys</name>
+    <message>
+        <source>&amp;Rounding</source>
+        <extracomment>Submenu of the Settings menu: how each step of a calculation rounds its result</extracomment>
+        <translation>A&amp;rredondamento</translation>
+    </message>
+    <message>
+        <source>Copy Totals without &amp;Grouping</source>
+        <extracomment>Item of the Settings menu: totals go to the clipboard as plain numbers, &quot;1234.56&quot;</extracomment>
+        <translation>Copiar Totais sem Separador de Mi&amp;lhar</translation>
+    </message>
+    <message>
+        <source>&amp;Tax Rate (%1 %)...</source>
+        <extracomment>Item of the Settings menu; %1 is the rate in percent, 0 while the tax keys are off</extracomment>
+        <translation>&amp;Taxa do Imposto (%1 %)...</translation>
+    </message>
+    <message>
+        <source> Tax Rate</source>
+        <translation> Taxa do Imposto</translation>
+    </message>
+    <message>
+        <source>The tax rate in percent for Tax+ (CTRL+SHIFT+T) and Tax- (CTRL+SHIFT+N).
+0 turns the tax keys off.</source>
+        <extracomment>Prompt of the tax-rate box. Tax+ and Tax- are the keys&apos; names; CTRL and SHIFT the keyboard&apos;s.</extracomment>
+        <translation>A taxa do imposto, em porcentagem, para Tax+ (CTRL+SHIFT+T) e Tax- (CTRL+SHIFT+N).
+0 desliga as teclas de imposto.</translation>
+    </message>
+    <message>
+        <source>The tax rate must be a number from 0 to 999.</source>
+        <translation>A taxa do imposto deve ser um número de 0 a 999.</translation>
+    </message>
+</context>
+<context>
     <name>CalculatorHotKeys</name>
     <message>
         <source>&amp;HotKeys (CTRL + Numeric Keyboard)</source>
@@ -789,6 +822,31 @@ A lista de cálculos e o seu backup funcionam como antes.</translation>
         <source>CTRL+SPACE = to minimize, or to restore the calculator</source>
         <translation>CTRL+SPACE = Minimizar ou restaurar a calculadora</translation>
     </message>
+    <message>
+        <source>Keys of the calculator window:</source>
+        <extracomment>Heading of the hot-key help above the keys of the calculator window itself</extracomment>
+        <translation>Teclas da janela da calculadora:</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+G = Grand total (GT) of the totals: write it and start it again</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names. GT is the grand-total key.</extracomment>
+        <translation>CTRL+SHIFT+G = Total geral (GT) dos totais: escreve-o e começa de novo</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+T = Tax+: add the tax to the figure (net, tax, gross)</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names.</extracomment>
+        <translation>CTRL+SHIFT+T = Tax+: soma o imposto ao valor (líquido, imposto, bruto)</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+N = Tax-: take the tax out of the figure (gross, tax, net)</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names.</extracomment>
+        <translation>CTRL+SHIFT+N = Tax-: tira o imposto do valor (bruto, imposto, líquido)</translation>
+    </message>
+    <message>
+        <source>CTRL+SHIFT+M = Selling price: cost + margin % (margin on the selling price), with the profit</source>
+        <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names. The margin is a share of the selling price.</extracomment>
+        <translation>CTRL+SHIFT+M = Preço de venda: custo + margem % (margem sobre o preço de venda), com o lucro</translation>
+    </message>
 </context>
 <context>
     <name>InterestReport</name>
@@ -921,6 +979,11 @@ A lista de cálculos e o seu backup funcionam como antes.</translation>
     <message>
         <source>Enter</source>
         <translation>Enter</translation>
+    </message>
+    <message>
+        <source>GT %1</source>
+        <extracomment>The grand total above the keys; %1 is its value. GT is what the grand-total key is called.</extracomment>
+        <translation>GT %1</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +2018,29 @@ os nomes deles.</translation>
     </message>
 </context>
 <context>
+    <name>RoundingMode</name>
+    <message>
+        <source>Round &amp;Half Up (Standard)</source>
+        <extracomment>Rounding of each step of the arithmetic: a half goes away from zero (2.5 to 3).</extracomment>
+        <translation>Arredondar &amp;Metade para Cima (Padrão)</translation>
+    </message>
+    <message>
+        <source>Round Half to &amp;Even</source>
+        <extracomment>Rounding of each step: a half goes to the even neighbour (2.5 to 2, 3.5 to 4).</extracomment>
+        <translation>Arredondar Metade para o &amp;Par</translation>
+    </message>
+    <message>
+        <source>Round &amp;Up</source>
+        <extracomment>Rounding of each step: any dropped fraction goes away from zero (2.01 to 3).</extracomment>
+        <translation>Arredondar para &amp;Cima</translation>
+    </message>
+    <message>
+        <source>Round &amp;Down (Cut)</source>
+        <extracomment>Rounding of each step: dropped decimals are cut (2.99 to 2).</extracomment>
+        <translation>Arredondar para &amp;Baixo (Cortar)</translation>
+    </message>
+</context>
+<context>
     <name>SpokenLine</name>
     <message>
         <source>plus</source>
@@ -1992,6 +2078,39 @@ os nomes deles.</translation>
     <message>
         <source>End of calculation</source>
         <translation>Fim do cálculo</translation>
+    </message>
+    <message>
+        <source>Grand total</source>
+        <translation>Total geral</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Imposto</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Bruto</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Custo</translation>
+    </message>
+    <message>
+        <source>Margin percent</source>
+        <extracomment>Spoken before the margin in percent of the selling price</extracomment>
+        <translation>Margem em porcentagem</translation>
+    </message>
+    <message>
+        <source>Selling price</source>
+        <translation>Preço de venda</translation>
+    </message>
+    <message>
+        <source>Profit</source>
+        <translation>Lucro</translation>
     </message>
 </context>
 <context>
@@ -2130,6 +2249,31 @@ See numerette-tape(1).</source>
         <extracomment>Last lines of numerette-tape --help; each within 80 columns.</extracomment>
         <translation>Código de saída: 0 em caso de sucesso, 2 para opção ou nome de tecla inválido.
 Veja numerette-tape(1).</translation>
+    </message>
+    <message>
+        <source>how each step rounds the total (half-up unless given)</source>
+        <extracomment>What --rounding does, in numerette-tape --help: at most 55 columns.</extracomment>
+        <translation>como cada passo arredonda o total (half-up por padrão)</translation>
+    </message>
+    <message>
+        <source>%1 takes half-up, half-even, up or down, not &apos;%2&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint about --rounding&apos;s value: %1 is the option, %2 what was given.</extracomment>
+        <translation>%1 aceita half-up, half-even, up ou down, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>PERCENT</source>
+        <extracomment>Stands for the percentage given to --tax-rate in numerette-tape --help.</extracomment>
+        <translation>PORCENTAGEM</translation>
+    </message>
+    <message>
+        <source>%1 takes a percentage from 0 to 999, not &apos;%2&apos;</source>
+        <extracomment>numerette-tape&apos;s complaint about --tax-rate&apos;s value: %1 is the option, %2 what was given.</extracomment>
+        <translation>%1 aceita uma porcentagem de 0 a 999, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>rate of {Tax+} and {Tax-} in % (0, the default: off)</source>
+        <extracomment>What --tax-rate does, in numerette-tape --help: at most 55 columns. {Tax+} and {Tax-} are key names and stay as they are.</extracomment>
+        <translation>taxa de {Tax+} e {Tax-} em % (0, o padrão: desligadas)</translation>
     </message>
 </context>
 <context>

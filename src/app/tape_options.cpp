@@ -88,7 +88,7 @@ const std::array<TapeOption, 10> Options{{
     {"tax-rate", QT_TRANSLATE_NOOP("TapeCommandLine", "PERCENT"), nullptr,
      //: What --tax-rate does, in numerette-tape --help: at most 55 columns. {Tax+} and {Tax-}
      //: are key names and stay as they are.
-     QT_TRANSLATE_NOOP("TapeCommandLine", "the rate of {Tax+} and {Tax-} (0, the keys off, unless given)"),
+     QT_TRANSLATE_NOOP("TapeCommandLine", "rate of {Tax+} and {Tax-} in % (0, the default: off)"),
      [](TapeOptions& o, const QString& value) -> std::optional<QString> {
          const auto rate = Decimal::fromPlainText(value);
          if (rate && !rate->isNegative() && *rate < Decimal(1000)) {
