@@ -18,6 +18,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "business_keys.h"
 #include "calculation_list.h"
 #include "calculator.h"
 #include "fake_calculator_owner.h"
@@ -67,6 +68,7 @@ private slots:
     void numberFormatMenuFollowsTheChoice();
     void longNumbersFitTheDisplay();
     void dialogOfAKeyShowsTheKeysResultSoFar();
+    void businessKeysAndTheirSettings();
 
 private:
     template <typename T>
@@ -460,6 +462,40 @@ void TstFrmCalcula::dialogOfAKeyShowsTheKeysResultSoFar()
     QTest::keyClicks(&f.window, u"5*3="_s);
     QCOMPARE(shown, u"15"_s);
     QVERIFY(timeDisplayShown);
+}
+
+// The business keys' settings are stored as they are chosen and read back at the next load;
+// their Ctrl+Shift shortcuts reach the dispatcher, and the grand total shows above the keys.
+void TstFrmCalcula::businessKeysAndTheirSettings()
+{
+    numerette::SettingsStore& settings = m_fixture->settings;
+    Calculator& calculator = m_fixture->calculator;
+    QCOMPARE(child<QAction>(u"mnuArredonda0"_s)->isChecked(), true);
+    trigger(u"mnuArredonda1"_s);
+    QCOMPARE(settings.Arredondamento(), u"half-even"_s);
+    QCOMPARE(calculator.roundingMode(), numerette::RoundingMode::HalfEven);
+    trigger(u"mnuCopiaSimples"_s);
+    QVERIFY(settings.CopiaSemGrupo());
+
+    settings.setImposto(u"10"_s);
+    settings.setArredondamento(u"no such mode"_s);
+    m_fixture->window.findChild<BusinessKeys*>()->loadSettings();
+    QCOMPARE(child<QAction>(u"mnuImposto"_s)->text(), u"&Tax Rate (10 %)..."_s);
+    QCOMPARE(calculator.roundingMode(), numerette::RoundingMode::HalfUp);
+    QVERIFY(child<QAction>(u"mnuArredonda0"_s)->isChecked());
+
+    QGroupBox* keypad = child<QGroupBox>(u"fraTeclado"_s);
+    QTest::keyClicks(&m_fixture->window, u"1000+234="_s);
+    QCOMPARE(m_fixture->host.m_clipboard, u"1234"_s);
+    QCOMPARE(keypad->title(), u"GT 1,234"_s);
+    QTest::keyClicks(&m_fixture->window, u"100"_s);
+    QTest::keyClick(&m_fixture->window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY2(calculator.list().endsWith(u"110 B\r\n =========================\r\n"_s), qPrintable(calculator.list()));
+    QTest::keyClick(&m_fixture->window, Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY2(calculator.list().endsWith(u" 001                      \r\n                   1,234 G\r\n =========================\r\n"_s),
+             qPrintable(calculator.list()));
+    QCOMPARE(keypad->title(), QString());
+    verifyTapeMirrorsList();
 }
 
 QTEST_MAIN(TstFrmCalcula)
