@@ -128,8 +128,9 @@ public:
     void WriteTotal(const tape::TailEdit& edit);
     // A corrected calculation written whole after a closed list (calculator_correction.cpp):
     // its lines go on the list, the calculator is reset and shows `total`, which goes to the
-    // clipboard like any total.
-    void appendCorrection(const QString& lines, const QString& total);
+    // clipboard like any total. `replacedTotal` is the total it corrects while the grand
+    // total holds that one (empty otherwise): the grand total then holds `total` in its place.
+    void appendCorrection(const QString& lines, const QString& total, const QString& replacedTotal = QString());
     void ApplyPendingOperation();
 
     // --- Free text, search, grouping and copy (calculator_list_edit.cpp) ------------------

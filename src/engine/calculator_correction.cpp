@@ -3,15 +3,20 @@
 
 namespace numerette {
 
-void Calculator::appendCorrection(const QString& lines, const QString& total)
+void Calculator::appendCorrection(const QString& lines, const QString& total, const QString& replacedTotal)
 {
+    const auto replaced = valueOf(replacedTotal);
+    const auto corrected = valueOf(total);
+    const auto change = replaced && corrected ? corrected->minus(*replaced) : std::nullopt;
+    const auto grandTotal = change && m_grandTotal.count > 0 ? m_grandTotal.value.plus(*change) : std::nullopt;
+    if (grandTotal && !replacedTotal.isEmpty())
+        m_grandTotal.value = *grandTotal;
     // A number typed but not yet on the list would otherwise be added by the commit step.
     setEntryText(QStringLiteral("0"));
     changeList(tape::appended(m_list, lines));
     LimpaTudo();
     m_host.clearClipboard();
-    m_host.setClipboardText(total);
-    m_lastClipboardText = m_host.clipboardText();
+    putTotalOnClipboard(total);
     // As after a total: the result shows, and the next operator key can take it up.
     if (!m_timeMode)
         setVisor(0, total.left(tape::MaxValueLength));

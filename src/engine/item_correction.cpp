@@ -58,6 +58,26 @@ QString inSeparators(const QString& entry, const NumberLocale& from, const Numbe
     return converted;
 }
 
+// The total of a calculation while the grand total holds it: no grand total has been written
+// below it since, and it is an amount written whole. Empty otherwise.
+QString totalInGrandTotal(const Calculator& calculator, const TypedCalculation& calculation)
+{
+    if (calculator.grandTotal().count == 0 || calculation.timeMode)
+        return {};
+    std::optional<QString> total;
+    for (const tape::TapeLine& line : tape::readLines(calculator.list(), calculator.dateOrder())) {
+        if (line.position < calculation.start)
+            continue;
+        if (!total) {
+            if (line.kind == tape::LineKind::Total)
+                total = line.text.endsWith(u'T') ? line.text.left(tape::ValueColumns).trimmed() : QString();
+        } else if (line.kind == tape::LineKind::Figure && line.text.back() == tape::marker::GrandTotal.back()) {
+            return {};
+        }
+    }
+    return total.value_or(QString());
+}
+
 } // namespace
 
 KeypadEntry keypadEntry(QStringView characters, int formatIndex, const NumberLocale& locale)
@@ -203,13 +223,14 @@ CorrectionResult correctItem(Calculator& calculator, TypedCalculations& history,
         calculator.Form_KeyPress(code);
         calculator.releaseButton(Button::Igual);
     }
+    const QString replacedTotal = totalInGrandTotal(calculator, corrected);
     const QString header = tape::correctionHeader(index + 1, int(corrected.items.size())) + tape::LineBreak;
     corrected.items[std::size_t(index)] = replacement;
     corrected.start = calculator.list().size() + header.size();
     corrected.end = corrected.start + replayed->lines.size();
     corrected.closed = true;
     corrected.lines = replayed->lines;
-    calculator.appendCorrection(header + replayed->lines, replayed->total);
+    calculator.appendCorrection(header + replayed->lines, replayed->total, replacedTotal);
     history.adopt(std::move(corrected));
     return CorrectionResult::Done;
 }

@@ -98,6 +98,8 @@ class TestItemCorrection : public QObject {
 
 private slots:
     void corrections_data();
+    void correctionReplacesItsTotalInTheGrandTotal_data();
+    void correctionReplacesItsTotalInTheGrandTotal();
     void corrections();
     void refusals_data();
     void refusals();
@@ -187,6 +189,42 @@ void TestItemCorrection::corrections()
     // Nothing already on the list was rewritten, but for the marker the = key changes.
     const qsizetype kept = before.size() - (tape::isClosed(before) ? 0 : tape::LineLength);
     QCOMPARE(m.calc.list().left(kept), before.left(kept));
+}
+
+// The grand total holds each total once: a corrected calculation's new total takes the place
+// of the one it corrects, unless a grand total written since has taken that one away.
+void TestItemCorrection::correctionReplacesItsTotalInTheGrandTotal_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("againAt"); // a line of the correction corrected in turn (its first item to 1), or -1
+    QTest::addColumn<QString>("grandTotal");
+
+    QTest::newRow("the only total") << "5+3=" << 3 << 1 << "4" << -1 << "9/1";
+    QTest::newRow("one of two totals") << "5+3=10+=" << 2 << 0 << "7" << -1 << "20/2";
+    QTest::newRow("a running calculation") << "5+3+" << 2 << 0 << "6" << -1 << "9/1";
+    QTest::newRow("a correction corrected again") << "5+3=" << 3 << 1 << "4" << 8 << "5/1";
+    QTest::newRow("written by GT since") << "5+3={GT}" << 3 << 1 << "4" << -1 << "/0";
+    QTest::newRow("before a written grand total") << "5+3={GT}2+2=" << 3 << 1 << "4" << -1 << "4/1";
+}
+
+void TestItemCorrection::correctionReplacesItsTotalInTheGrandTotal()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, line);
+    QFETCH(int, item);
+    QFETCH(QString, entry);
+    QFETCH(int, againAt);
+    QFETCH(QString, grandTotal);
+    Machine m;
+    m.type(keys);
+    // The first item keeps its "+", the last its "=".
+    QCOMPARE(m.correct(line, item, entry, item == 0 ? '+' : '='), CorrectionResult::Done);
+    if (againAt >= 0)
+        QCOMPARE(m.correct(againAt, 0, u"1"_s, '+'), CorrectionResult::Done);
+    QCOMPARE(m.calc.grandTotalText() + u'/' + QString::number(m.calc.grandTotal().count), grandTotal);
 }
 
 void TestItemCorrection::refusals_data()
