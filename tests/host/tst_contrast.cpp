@@ -26,6 +26,7 @@
 #include "frm_peso.h"
 #include "frm_regra.h"
 #include "menu_look.h"
+#include "sample_history.h"
 #include "settings_store.h"
 #include "tool_prompts.h"
 
@@ -75,6 +76,8 @@ private slots:
     void menusFollowPaletteChange();
     void toolWindows_data();
     void toolWindows();
+    void historyWindow_data();
+    void historyWindow();
 
 private:
     void checkWindowAndMenus(Session& session);
@@ -248,6 +251,28 @@ void TstContrast::toolWindows()
     for (QLineEdit* field : window->findChildren<QLineEdit*>())
         field->deselect();
     const QStringList low = lowContrastTexts(*window, LeastContrast);
+    QVERIFY2(low.isEmpty(), qPrintable(report(QString::fromLatin1(QTest::currentDataTag()), low)));
+}
+
+void TstContrast::historyWindow_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void TstContrast::historyWindow()
+{
+    QFETCH(bool, dark);
+    setApplicationPalette(dark);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    numerette::testing::SampleHistory history(session.calculator, *m_settings, &session.window);
+    history.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&history.window()));
+    for (QLineEdit* field : history.window().findChildren<QLineEdit*>())
+        field->deselect();
+    const QStringList low = lowContrastTexts(history.window(), LeastContrast);
     QVERIFY2(low.isEmpty(), qPrintable(report(QString::fromLatin1(QTest::currentDataTag()), low)));
 }
 

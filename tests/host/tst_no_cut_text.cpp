@@ -41,6 +41,7 @@
 #include "languages.h"
 #include "message_catalogue.h"
 #include "mnemonics.h"
+#include "sample_history.h"
 #include "schedule_dialogs.h"
 #include "settings_store.h"
 #include "synthetic_input.h"
@@ -296,6 +297,10 @@ void TstNoCutText::toolWindows_data()
             show(window, name);
         });
     }
+    QTest::newRow("tape history") << Open([this, show](numerette::Calculator& c, QWidget* parent) {
+        numerette::testing::SampleHistory history(c, *m_settings, parent);
+        show(history.window(), u"tape history"_s);
+    });
 }
 
 void TstNoCutText::toolWindows()
