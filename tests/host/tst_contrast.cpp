@@ -28,6 +28,7 @@
 #include "menu_look.h"
 #include "sample_history.h"
 #include "settings_store.h"
+#include "shown_menus.h"
 #include "tool_prompts.h"
 
 using namespace Qt::StringLiterals;
@@ -107,22 +108,8 @@ void TstContrast::cleanup()
 void TstContrast::checkWindowAndMenus(Session& session)
 {
     QStringList low = lowContrastTexts(session.window, LeastContrast);
-    for (QAction* top : session.window.menuBar()->actions()) {
-        QMenu* menu = top->menu();
-        if (!menu || !top->isVisible())
-            continue;
-        QList<QMenu*> menus{menu};
-        for (QAction* item : menu->actions()) {
-            if (item->menu())
-                menus << item->menu();
-        }
-        for (QMenu* shown : menus) {
-            shown->popup(session.window.mapToGlobal(QPoint(0, 0)));
-            QVERIFY(QTest::qWaitForWindowExposed(shown));
-            low << lowContrastMenuTexts(*shown, LeastContrast);
-            shown->hide();
-        }
-    }
+    QVERIFY(numerette::testing::withEachMenuShown(
+        session.window, [&low](QMenu& shown) { low << lowContrastMenuTexts(shown, LeastContrast); }));
     QVERIFY2(low.isEmpty(), qPrintable(report(QString::fromLatin1(QTest::currentDataTag()), low)));
 }
 
