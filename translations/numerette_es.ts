@@ -767,8 +767,10 @@ La lista de cálculos y su copia de seguridad funcionan como antes.</translation
         <translation>No se pudo importar la copia de seguridad: %1</translation>
     </message>
     <message>
-        <source>%1  calculations: %2, totals: %3</source>
-        <translation>%1  cálculos: %2, totales: %3</translation>
+        <source>%1
+calculations: %2, totals: %3</source>
+        <translation>%1
+cálculos: %2, totales: %3</translation>
     </message>
     <message>
         <source>Calculations on this day: %1.</source>

@@ -767,8 +767,10 @@ A lista de cálculos e o seu backup funcionam como antes.</translation>
         <translation>O arquivo de backup não pôde ser importado: %1</translation>
     </message>
     <message>
-        <source>%1  calculations: %2, totals: %3</source>
-        <translation>%1  cálculos: %2, totais: %3</translation>
+        <source>%1
+calculations: %2, totals: %3</source>
+        <translation>%1
+cálculos: %2, totais: %3</translation>
     </message>
     <message>
         <source>Calculations on this day: %1.</source>

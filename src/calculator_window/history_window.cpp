@@ -196,7 +196,8 @@ void HistoryWindow::refresh()
     for (const numerette::history::ArchivedDay& day : m_services.archive.days()) {
         const QString sum = numerette::FormatPicture(Decimal::fromDouble15(day.totalSum).value_or(Decimal()),
                                                      u"#,##0.00", numbers);
-        auto* item = new QListWidgetItem(tr("%1  calculations: %2, totals: %3")
+        // Two lines, so that the row fits the list at any scale and in every language.
+        auto* item = new QListWidgetItem(tr("%1\ncalculations: %2, totals: %3")
                                              .arg(locale.toString(day.day, QLocale::ShortFormat) + QLatin1Char(' ')
                                                       + locale.dayName(day.day.dayOfWeek(), QLocale::ShortFormat))
                                              .arg(day.calculations)

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#include "damaged_copy.h"
 #include "private_files.h"
 #include "time_text.h"
 
@@ -22,8 +23,6 @@ constexpr qsizetype EarlierFieldCount = 7;
 constexpr qsizetype FieldCount = 8;
 constexpr qsizetype GrandTotalFieldCount = 9;
 constexpr int MaxGrandTotalCount = 99'999;
-// Past this many damaged copies side by side, a new damaged file stays where it is.
-constexpr int MaxDamagedCopies = 999;
 constexpr qint64 ReadPieceBytes = qint64(256) * 1024;
 // The item counter's digits: three as written, more only on a list grown past its capacity.
 constexpr qsizetype MaxCounterDigits = 5;
@@ -254,20 +253,6 @@ QString stateFilePath(int hostTag)
     return files::dataFilePath(QStringLiteral("numeret") + QString::number(hostTag) + QStringLiteral(".fita"));
 }
 
-// The rename refuses to replace a file that exists, so no earlier copy is ever lost.
-QString keepAside(const QString& path)
-{
-    for (int copy = 1; copy <= MaxDamagedCopies; ++copy) {
-        QString aside = path + QStringLiteral(".damaged")
-            + (copy == 1 ? QString() : QLatin1Char('.') + QString::number(copy));
-        if (QFile::rename(path, aside))
-            return aside;
-        if (!QFileInfo::exists(aside) && !QFileInfo(aside).isSymLink())
-            return {};
-    }
-    return {};
-}
-
 StateFileContents loadStateFile(const QString& path, const StateFileReader& reader)
 {
     // A dangling link is something there too, not a missing file.
@@ -277,13 +262,13 @@ StateFileContents loadStateFile(const QString& path, const StateFileReader& read
     const std::optional<QStringList> fields = parseFile(file);
     file.close();
     if (!fields)
-        return {std::nullopt, true, false, keepAside(path)};
+        return {std::nullopt, true, false, files::keepDamagedCopy(path)};
     if (std::optional<CalculatorStateRecord> record = recordOf(*fields, reader))
         return {std::move(record), false, false, QString()};
     CalculatorStateRecord listOnly;
     listOnly.date = reader.today;
     listOnly.list = fields->at(1);
-    return {std::move(listOnly), true, true, keepAside(path)};
+    return {std::move(listOnly), true, true, files::keepDamagedCopy(path)};
 }
 
 std::optional<CalculatorStateRecord> readStateFile(const QString& path, const StateFileReader& reader)

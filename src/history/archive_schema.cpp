@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive_schema.h"
 
+#include "damaged_copy.h"
+
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -9,9 +11,6 @@
 
 namespace numerette::history::schema {
 namespace {
-
-// Past this many damaged copies side by side, a new damaged file stays where it is.
-constexpr int MaxDamagedCopies = 20;
 
 const QStringList Statements{
     QStringLiteral("CREATE TABLE facts (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
@@ -101,20 +100,14 @@ bool ensure(QSqlDatabase& db, QString* error)
 
 QString keepAside(const QString& path)
 {
-    for (int copy = 1; copy <= MaxDamagedCopies; ++copy) {
-        QString aside =
-            path + QStringLiteral(".damaged") + (copy == 1 ? QString() : QStringLiteral(".%1").arg(copy));
-        if (QFile::exists(aside))
-            continue;
-        if (!QFile::rename(path, aside))
-            return {};
-        for (const QString& companion : {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
-            if (QFile::exists(path + companion))
-                QFile::rename(path + companion, aside + companion);
-        }
-        return aside;
+    const QString aside = files::keepDamagedCopy(path);
+    if (aside.isEmpty())
+        return {};
+    for (const QString& companion : {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
+        if (QFile::exists(path + companion))
+            QFile::rename(path + companion, aside + companion);
     }
-    return {};
+    return aside;
 }
 
 } // namespace numerette::history::schema

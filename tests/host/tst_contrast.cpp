@@ -26,7 +26,9 @@
 #include "frm_peso.h"
 #include "frm_regra.h"
 #include "menu_look.h"
+#include "sample_history.h"
 #include "settings_store.h"
+#include "shown_menus.h"
 #include "tool_prompts.h"
 
 using namespace Qt::StringLiterals;
@@ -75,6 +77,8 @@ private slots:
     void menusFollowPaletteChange();
     void toolWindows_data();
     void toolWindows();
+    void historyWindow_data();
+    void historyWindow();
 
 private:
     void checkWindowAndMenus(Session& session);
@@ -104,22 +108,8 @@ void TstContrast::cleanup()
 void TstContrast::checkWindowAndMenus(Session& session)
 {
     QStringList low = lowContrastTexts(session.window, LeastContrast);
-    for (QAction* top : session.window.menuBar()->actions()) {
-        QMenu* menu = top->menu();
-        if (!menu || !top->isVisible())
-            continue;
-        QList<QMenu*> menus{menu};
-        for (QAction* item : menu->actions()) {
-            if (item->menu())
-                menus << item->menu();
-        }
-        for (QMenu* shown : menus) {
-            shown->popup(session.window.mapToGlobal(QPoint(0, 0)));
-            QVERIFY(QTest::qWaitForWindowExposed(shown));
-            low << lowContrastMenuTexts(*shown, LeastContrast);
-            shown->hide();
-        }
-    }
+    QVERIFY(numerette::testing::withEachMenuShown(
+        session.window, [&low](QMenu& shown) { low << lowContrastMenuTexts(shown, LeastContrast); }));
     QVERIFY2(low.isEmpty(), qPrintable(report(QString::fromLatin1(QTest::currentDataTag()), low)));
 }
 
@@ -248,6 +238,28 @@ void TstContrast::toolWindows()
     for (QLineEdit* field : window->findChildren<QLineEdit*>())
         field->deselect();
     const QStringList low = lowContrastTexts(*window, LeastContrast);
+    QVERIFY2(low.isEmpty(), qPrintable(report(QString::fromLatin1(QTest::currentDataTag()), low)));
+}
+
+void TstContrast::historyWindow_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void TstContrast::historyWindow()
+{
+    QFETCH(bool, dark);
+    setApplicationPalette(dark);
+    Session session(*m_settings, m_owner);
+    QVERIFY(session.show());
+    numerette::testing::SampleHistory history(session.calculator, *m_settings, &session.window);
+    history.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&history.window()));
+    for (QLineEdit* field : history.window().findChildren<QLineEdit*>())
+        field->deselect();
+    const QStringList low = lowContrastTexts(history.window(), LeastContrast);
     QVERIFY2(low.isEmpty(), qPrintable(report(QString::fromLatin1(QTest::currentDataTag()), low)));
 }
 

@@ -41,8 +41,10 @@
 #include "languages.h"
 #include "message_catalogue.h"
 #include "mnemonics.h"
+#include "sample_history.h"
 #include "schedule_dialogs.h"
 #include "settings_store.h"
+#include "shown_menus.h"
 #include "synthetic_input.h"
 #include "text_fit.h"
 #include "tool_prompts.h"
@@ -174,23 +176,10 @@ void TstNoCutText::inspect(QWidget& window, const QString& name)
 void TstNoCutText::inspectMenus(Session& session, const QString& name)
 {
     QStringList cut;
-    for (QAction* top : session.window.menuBar()->actions()) {
-        QMenu* menu = top->menu();
-        if (!menu || !top->isVisible())
-            continue;
-        QList<QMenu*> menus{menu};
-        for (QAction* item : menu->actions()) {
-            if (item->menu())
-                menus << item->menu();
-        }
-        for (QMenu* shown : menus) {
-            shown->popup(session.window.mapToGlobal(QPoint(0, 0)));
-            QVERIFY(QTest::qWaitForWindowExposed(shown));
-            keepPicture(*shown, name + u" menu "_s + shown->objectName());
-            cut << cutMenuTexts(*shown);
-            shown->hide();
-        }
-    }
+    QVERIFY(numerette::testing::withEachMenuShown(session.window, [&](QMenu& shown) {
+        keepPicture(shown, name + u" menu "_s + shown.objectName());
+        cut << cutMenuTexts(shown);
+    }));
     QVERIFY2(cut.isEmpty(), qPrintable(name + u":\n  "_s + cut.join(u"\n  "_s)));
 }
 
@@ -296,6 +285,10 @@ void TstNoCutText::toolWindows_data()
             show(window, name);
         });
     }
+    QTest::newRow("tape history") << Open([this, show](numerette::Calculator& c, QWidget* parent) {
+        numerette::testing::SampleHistory history(c, *m_settings, parent);
+        show(history.window(), u"tape history"_s);
+    });
 }
 
 void TstNoCutText::toolWindows()
