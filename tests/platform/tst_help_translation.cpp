@@ -85,7 +85,8 @@ void TstHelpTranslation::typedWordsStayUntranslated_data()
         << QStringList{u"  --format N"_s, u"  --add "_s, u"  --decimal ,|. "_s, u"  --date-order dmy|mdy "_s,
                        u"  --today YYYY-MM-DD "_s, u"  --insert-text "_s, u"  --state "_s, u"  --csv "_s,
                        u"  -h, --help "_s, u"  --version "_s, u"{Enter} {Esc} {Backspace} {Delete} {NumLock}"_s,
-                       u"{Time} {Undo} {Redo} {Clear}. {Esc} "_s, u"numerette-tape --format 20 \"5+3-2=\""_s}
+                       u"{Time} {Undo} {Redo} {Clear} {GT} {Tax+} {Tax-} {Margin}. {Esc} "_s, u"  --tax-rate "_s,
+                       u"numerette-tape --format 20 \"5+3-2=\""_s}
         << u"PRINT THIS HELP AND END"_s;
     const auto complaint = [](const QStringList& arguments) {
         return numerette::parseTapeCommandLine(arguments).error;
