@@ -56,6 +56,7 @@ private slots:
     void editModeSurvivesTheMenuBar();
     void pasteFollowsTheClipboard();
     void menuMnemonicsAreUnique();
+    void shortcutsAreUnique();
     void tapeShowsTotalBlockAndFollowsUndo();
     void tapeAppliesEditsInPlace();
     void keysTypedInTheTapeReachTheCalculator();
@@ -256,6 +257,26 @@ void TstFrmCalcula::menuMnemonicsAreUnique()
         }
     }
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u"; "_s)));
+}
+
+// No two actions of the window (menu items and the business keys) share a shortcut, and
+// none takes the global hot key that shows the calculator.
+void TstFrmCalcula::shortcutsAreUnique()
+{
+    QMap<QString, QStringList> owners;
+    for (const QAction* action : m_fixture->window.findChildren<QAction*>()) {
+        for (const QKeySequence& shortcut : action->shortcuts())
+            owners[shortcut.toString()] << action->objectName();
+    }
+    QStringList clashes;
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
+        if (it.value().size() > 1)
+            clashes << it.key() + u": "_s + it.value().join(u", "_s);
+    }
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u"; "_s)));
+    QVERIFY(!owners.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C).toString()));
+    for (const char* key : {"Ctrl+Shift+G", "Ctrl+Shift+T", "Ctrl+Shift+N", "Ctrl+Shift+M"})
+        QVERIFY2(owners.contains(QLatin1String(key)), key);
 }
 
 void TstFrmCalcula::tapeShowsTotalBlockAndFollowsUndo()
