@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "calculator_hot_keys.h"
+#include "fake_global_hot_keys.h"
 #include "list_files.h"
 #include "quotations.h"
 #include "window_fixture.h"
@@ -165,7 +166,8 @@ void TstWindowTexts::everyLineOfTheHotKeyHelpIsTranslated()
 {
     m_translator = std::make_unique<MarkingTranslator>();
     QCoreApplication::installTranslator(m_translator.get());
-    const QStringList lines = hotKeyHelpText().split(QRegularExpression(u"[\r\n]+"_s), Qt::SkipEmptyParts);
+    const numerette::FakeGlobalHotKeys keys;
+    const QStringList lines = hotKeyHelpText(keys).split(QRegularExpression(u"[\r\n]+"_s), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 9);
     for (const QString& line : lines)
         QVERIFY2(line.startsWith(Mark), qPrintable(line));
