@@ -151,6 +151,8 @@ void PortalGlobalHotKeys::sessionCreated(const QString& session)
                               // desktop's settings.
                               if (response == portal::Response::Ended)
                                   fail();
+                              else if (response == portal::Response::Cancelled)
+                                  bound(count, {});
                               else
                                   bound(count, portal::shortcutsOf(results));
                           });
