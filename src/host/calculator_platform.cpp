@@ -33,9 +33,8 @@ namespace {
 std::unique_ptr<numerette::GlobalHotKeys> systemHotKeys()
 {
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        const QDBusConnection bus = QDBusConnection::sessionBus();
-        if (numerette::PortalGlobalHotKeys::isOffered(bus))
-            return std::make_unique<numerette::PortalGlobalHotKeys>(bus);
+        if (auto portal = numerette::PortalGlobalHotKeys::open(QDBusConnection::sessionBus()))
+            return portal;
     }
     return std::make_unique<numerette::X11GlobalHotKeys>();
 }

@@ -27,21 +27,34 @@ QDBusMessage portalCall(const QString& method)
 
 } // namespace
 
-PortalGlobalHotKeys::PortalGlobalHotKeys(const QDBusConnection& bus, QObject* parent)
-    : GlobalHotKeys(parent)
-    , m_bus(bus)
+// A program outside a sandbox tells the portal its application id, by which the desktop keeps
+// the keys the user assigned, before anything else it asks; portals older than 1.18 have no
+// registry and answer with an error that changes nothing.
+std::unique_ptr<PortalGlobalHotKeys> PortalGlobalHotKeys::open(const QDBusConnection& bus)
 {
-    portal::registerTypes();
-    // A program outside a sandbox tells the portal its application id, by which the desktop
-    // keeps the keys the user assigned; portals older than 1.18 have no registry, and
-    // answer with an error that changes nothing.
+    if (!bus.isConnected())
+        return nullptr;
     const QString appId = QGuiApplication::desktopFileName();
     if (!appId.isEmpty()) {
         QDBusMessage registration = QDBusMessage::createMethodCall(
             Service, DesktopPath, QStringLiteral("org.freedesktop.host.portal.Registry"), QStringLiteral("Register"));
         registration << appId << QVariantMap();
-        m_bus.send(registration);
+        bus.send(registration);
     }
+    QDBusMessage get = QDBusMessage::createMethodCall(Service, DesktopPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << Interface << QStringLiteral("version");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, OfferTimeout);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()
+        || reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt() < 1)
+        return nullptr;
+    return std::make_unique<PortalGlobalHotKeys>(bus);
+}
+
+PortalGlobalHotKeys::PortalGlobalHotKeys(const QDBusConnection& bus)
+    : m_bus(bus)
+{
+    portal::registerTypes();
     m_bus.connect(Service, DesktopPath, Interface, QStringLiteral("Activated"), this,
                   SLOT(shortcutActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     m_bus.connect(Service, DesktopPath, Interface, QStringLiteral("ShortcutsChanged"), this,
@@ -51,19 +64,6 @@ PortalGlobalHotKeys::PortalGlobalHotKeys(const QDBusConnection& bus, QObject* pa
 PortalGlobalHotKeys::~PortalGlobalHotKeys()
 {
     closeSession();
-}
-
-bool PortalGlobalHotKeys::isOffered(const QDBusConnection& bus)
-{
-    if (!bus.isConnected())
-        return false;
-    QDBusMessage get = QDBusMessage::createMethodCall(Service, DesktopPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
-    get << Interface << QStringLiteral("version");
-    const QDBusMessage reply = bus.call(get, QDBus::Block, OfferTimeout);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    return reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt() >= 1;
 }
 
 std::optional<int> PortalGlobalHotKeys::registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers,

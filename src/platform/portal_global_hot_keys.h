@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QDBusConnection>
@@ -23,12 +24,12 @@ class PortalGlobalHotKeys final : public GlobalHotKeys {
     Q_OBJECT
 
 public:
-    explicit PortalGlobalHotKeys(const QDBusConnection& bus, QObject* parent = nullptr);
-    ~PortalGlobalHotKeys() override;
-
-    // True when the session bus has a portal with the GlobalShortcuts interface. Waits for
+    // The global shortcuts of the session bus's portal, or nothing when it has none. Waits for
     // the portal's answer, a few seconds at most.
-    static bool isOffered(const QDBusConnection& bus);
+    static std::unique_ptr<PortalGlobalHotKeys> open(const QDBusConnection& bus);
+    // On a bus whose portal has the interface, as open() found it.
+    explicit PortalGlobalHotKeys(const QDBusConnection& bus);
+    ~PortalGlobalHotKeys() override;
 
     std::optional<int> registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers,
                                       const HotKeyAction& action) override;

@@ -22,6 +22,7 @@ MAIN_IFACE = 'org.freedesktop.portal.GlobalShortcuts'
 SYSTEM_BUS = False
 
 REQUEST_IFACE = 'org.freedesktop.portal.Request'
+REGISTRY_IFACE = 'org.freedesktop.host.portal.Registry'
 SESSION_IFACE = 'org.freedesktop.portal.Session'
 
 
@@ -48,6 +49,12 @@ def _respond(mock, path, response, results):
 
 def _request_path(sender, options):
     return f'{MAIN_OBJ}/request/{_sender_element(sender)}/{options["handle_token"]}'
+
+
+# A program outside a sandbox names its application id here before it asks anything else.
+@dbus.service.method(REGISTRY_IFACE, in_signature='sa{sv}', out_signature='')
+def Register(self, _app_id, _options):
+    pass
 
 
 @dbus.service.method(MAIN_IFACE, in_signature='a{sv}', out_signature='o', sender_keyword='sender')

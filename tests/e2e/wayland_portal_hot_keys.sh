@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Hot keys through the desktop's global shortcuts in a headless mutter session, with a
 # python3-dbusmock GlobalShortcuts portal on the session bus (global_shortcuts_portal.py):
-# the calculator binds its named actions with their preferred keys, and a shortcut the desktop
-# activates, the keypad 9 among them on a key the user chose instead, acts on the tape as the
-# hot key does; under XWayland (the xcb plugin) and under Qt's Wayland plugin.
+# the calculator names its application id first, binds its named actions with their
+# preferred keys, and a shortcut the desktop activates, the keypad 9 among them on a key the
+# user chose instead, acts on the tape as the hot key does; under XWayland (the xcb plugin)
+# and under Qt's Wayland plugin.
 #   wayland_portal_hot_keys.sh PATH-TO-NUMERETTE
 # Runs itself inside `dbus-run-session -- mutter --headless` with a private HOME and runtime
 # folder; skips (status 77) when mutter, Xwayland, python3-dbusmock or qt6-wayland is missing.
@@ -50,11 +51,16 @@ mock_log=$XDG_RUNTIME_DIR/portal.log
 "$python" -m dbusmock --session -t "$here/global_shortcuts_portal.py" -l "$mock_log" \
     -p '{"assigned": {"keypad-9": "Ctrl+Alt+9"}}' >/dev/null 2>&1 &
 started+=("$!")
+# Owned before the calculator asks, or the bus would start the installed portal instead.
+portal_owned() {
+    "$python" -c 'import dbus, sys
+sys.exit(0 if dbus.SessionBus().name_has_owner("org.freedesktop.portal.Desktop") else 1)' 2>/dev/null
+}
 for (( i = 0; i < 100; i++ )); do
-    [[ -s $mock_log ]] || "$python" -c 'import dbus, sys
-sys.exit(0 if dbus.SessionBus().name_has_owner("org.freedesktop.portal.Desktop") else 1)' 2>/dev/null && break
+    portal_owned && break
     sleep 0.1
 done
+portal_owned || fail "the stand-in portal did not start"
 
 # The saved calculation on one line, for a failure's message.
 tape() {
@@ -83,6 +89,9 @@ for plugin in xcb wayland; do
         tail -n +"$((calls_before + 1))" "$mock_log" | grep -q BindShortcuts && break
         sleep 0.1
     done
+    first_call=$(tail -n +"$((calls_before + 1))" "$mock_log" | head -n 1)
+    [[ $first_call == *'Register "numerette"'* ]] \
+        || fail "$plugin: the calculator did not name its application id first: $first_call"
     bound=$(tail -n +"$((calls_before + 1))" "$mock_log" | grep BindShortcuts)
     [[ -n $bound ]] || fail "$plugin: the calculator bound no shortcuts at the portal"
     for trigger in "'keypad-5'" CTRL+KP_5 CTRL+KP_Add CTRL+ALT+Return CTRL+SHIFT+c; do
