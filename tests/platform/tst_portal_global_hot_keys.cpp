@@ -143,11 +143,13 @@ private:
 
 void TstPortalGlobalHotKeys::initTestCase()
 {
-    if (!QDBusConnection::sessionBus().isConnected())
+    // Without an address libdbus would start a bus of its own that outlives the test.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") || !QDBusConnection::sessionBus().isConnected())
         QSKIP("no session bus");
     portal::registerTypes();
     m_portalBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"fake-portal"_s);
-    QVERIFY(m_portalBus.registerService(Service));
+    if (!m_portalBus.registerService(Service))
+        QSKIP("the session bus has a portal of its own; run the test on a private bus");
 }
 
 void TstPortalGlobalHotKeys::init()
