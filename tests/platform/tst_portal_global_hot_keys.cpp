@@ -159,9 +159,12 @@ void TstPortalGlobalHotKeys::init()
     m_keys = std::make_unique<PortalGlobalHotKeys>(QDBusConnection::sessionBus());
 }
 
+// The client closes its session as it goes; the close reaches this test's portal, not the next.
 void TstPortalGlobalHotKeys::cleanup()
 {
     m_keys.reset();
+    if (!m_portal->session.isEmpty())
+        QTRY_VERIFY(m_portal->closed.contains(m_portal->session));
     m_portalBus.unregisterObject(DesktopPath, QDBusConnection::UnregisterTree);
     m_portal.reset();
 }
