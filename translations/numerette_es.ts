@@ -49,6 +49,21 @@
         <extracomment>Keys typed with CTRL on the numeric keypad reach the calculator even when it is minimized; CTRL is the key&apos;s name</extracomment>
         <translation>Teclas de &amp;acceso rápido (CTRL + teclado numérico)</translation>
     </message>
+    <message>
+        <source>&amp;HotKeys (CTRL + Numeric Keyboard, in X11 windows only)</source>
+        <extracomment>As &quot;&amp;HotKeys (CTRL + Numeric Keyboard)&quot;, in a Wayland session: the keys arrive only while a window of an X11 program has the focus</extracomment>
+        <translation>Teclas de &amp;acceso rápido (CTRL + teclado numérico, solo en ventanas X11)</translation>
+    </message>
+    <message>
+        <source>&amp;HotKeys (desktop shortcuts)</source>
+        <extracomment>The hot keys are the global shortcuts the user assigns in the desktop&apos;s settings</extracomment>
+        <translation>Teclas de &amp;acceso rápido (atajos del escritorio)</translation>
+    </message>
+    <message>
+        <source>&amp;HotKeys (not available in this session)</source>
+        <extracomment>No hot keys can reach the calculator in this desktop session</extracomment>
+        <translation>Teclas de &amp;acceso rápido (no disponibles en esta sesión)</translation>
+    </message>
 </context>
 <context>
     <name>CalculatorMenus</name>
@@ -786,6 +801,61 @@ cálculos: %2, totales: %3</translation>
     </message>
 </context>
 <context>
+    <name>HotKeyAction</name>
+    <message>
+        <source>Digit %1</source>
+        <translation>Dígito %1</translation>
+    </message>
+    <message>
+        <source>Add the number (Result mode: the result)</source>
+        <translation>Sumar el número (modo Resultado: el resultado)</translation>
+    </message>
+    <message>
+        <source>Total (Result mode: change the sign)</source>
+        <translation>Total (modo Resultado: cambiar el signo)</translation>
+    </message>
+    <message>
+        <source>Plus (Add mode: make the number positive)</source>
+        <translation>Más (modo Suma: hacer positivo el número)</translation>
+    </message>
+    <message>
+        <source>Minus (Add mode: make the number negative)</source>
+        <translation>Menos (modo Suma: hacer negativo el número)</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Decimal separator</source>
+        <translation>Separador decimal</translation>
+    </message>
+    <message>
+        <source>Clear calculator screen or clear tape</source>
+        <translation>Borrar el visor de la calculadora o borrar la cinta</translation>
+    </message>
+    <message>
+        <source>Clear the last number that was typed</source>
+        <translation>Borrar el último número escrito</translation>
+    </message>
+    <message>
+        <source>Paste number copied from another document</source>
+        <translation>Pegar un número copiado de otro documento</translation>
+    </message>
+    <message>
+        <source>Minimize or restore the calculator</source>
+        <translation>Minimizar o restaurar la calculadora</translation>
+    </message>
+    <message>
+        <source>Bring up the calculator</source>
+        <translation>Traer la calculadora al frente</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHelp</name>
     <message>
         <source>Now it&apos;s possible to use the calculator with a minimized view, by using the HotKeys.</source>
@@ -848,6 +918,30 @@ cálculos: %2, totales: %3</translation>
         <source>CTRL+SHIFT+M = Selling price: cost + margin % (margin on the selling price), with the profit</source>
         <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names. The margin is a share of the selling price.</extracomment>
         <translation>CTRL+SHIFT+M = Precio de venta: costo + margen % (margen sobre el precio de venta), con la ganancia</translation>
+    </message>
+    <message>
+        <source>To press a key from anywhere, bind the command &quot;numerette --press KEY&quot; to a shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>Para pulsar una tecla desde cualquier lugar, asigne el comando &quot;numerette --press KEY&quot; a un atajo en la configuración del teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>In this Wayland session the HotKeys reach the calculator only while an X11 window has the focus.</source>
+        <translation>En esta sesión Wayland las teclas de acceso rápido llegan a la calculadora solo mientras una ventana X11 tiene el foco.</translation>
+    </message>
+    <message>
+        <source>This session cannot deliver HotKeys to the calculator.</source>
+        <translation>Esta sesión no puede entregar teclas de acceso rápido a la calculadora.</translation>
+    </message>
+    <message>
+        <source>The HotKeys are the desktop&apos;s global shortcuts: assign or change them in its keyboard settings.</source>
+        <translation>Las teclas de acceso rápido son los atajos globales del escritorio: asígnelas o cámbielas en su configuración del teclado.</translation>
+    </message>
+    <message>
+        <source>No key is assigned yet.</source>
+        <translation>Todavía no hay ninguna tecla asignada.</translation>
+    </message>
+    <message>
+        <source>Assigned now:</source>
+        <translation>Asignadas ahora:</translation>
     </message>
 </context>
 <context>

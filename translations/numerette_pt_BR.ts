@@ -49,6 +49,21 @@
         <extracomment>Keys typed with CTRL on the numeric keypad reach the calculator even when it is minimized; CTRL is the key&apos;s name</extracomment>
         <translation>Teclas de &amp;Atalho (CTRL + Teclado Numérico)</translation>
     </message>
+    <message>
+        <source>&amp;HotKeys (CTRL + Numeric Keyboard, in X11 windows only)</source>
+        <extracomment>As &quot;&amp;HotKeys (CTRL + Numeric Keyboard)&quot;, in a Wayland session: the keys arrive only while a window of an X11 program has the focus</extracomment>
+        <translation>Teclas de &amp;Atalho (CTRL + Teclado Numérico, só em janelas X11)</translation>
+    </message>
+    <message>
+        <source>&amp;HotKeys (desktop shortcuts)</source>
+        <extracomment>The hot keys are the global shortcuts the user assigns in the desktop&apos;s settings</extracomment>
+        <translation>Teclas de &amp;Atalho (atalhos da área de trabalho)</translation>
+    </message>
+    <message>
+        <source>&amp;HotKeys (not available in this session)</source>
+        <extracomment>No hot keys can reach the calculator in this desktop session</extracomment>
+        <translation>Teclas de &amp;Atalho (indisponíveis nesta sessão)</translation>
+    </message>
 </context>
 <context>
     <name>CalculatorMenus</name>
@@ -786,6 +801,61 @@ cálculos: %2, totais: %3</translation>
     </message>
 </context>
 <context>
+    <name>HotKeyAction</name>
+    <message>
+        <source>Digit %1</source>
+        <translation>Dígito %1</translation>
+    </message>
+    <message>
+        <source>Add the number (Result mode: the result)</source>
+        <translation>Somar o número (modo Resultado: o resultado)</translation>
+    </message>
+    <message>
+        <source>Total (Result mode: change the sign)</source>
+        <translation>Total (modo Resultado: trocar o sinal)</translation>
+    </message>
+    <message>
+        <source>Plus (Add mode: make the number positive)</source>
+        <translation>Mais (modo Soma: tornar o número positivo)</translation>
+    </message>
+    <message>
+        <source>Minus (Add mode: make the number negative)</source>
+        <translation>Menos (modo Soma: tornar o número negativo)</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Decimal separator</source>
+        <translation>Separador decimal</translation>
+    </message>
+    <message>
+        <source>Clear calculator screen or clear tape</source>
+        <translation>Limpar o visor da calculadora ou limpar a fita</translation>
+    </message>
+    <message>
+        <source>Clear the last number that was typed</source>
+        <translation>Apagar o último número digitado</translation>
+    </message>
+    <message>
+        <source>Paste number copied from another document</source>
+        <translation>Colar número copiado de outro documento</translation>
+    </message>
+    <message>
+        <source>Minimize or restore the calculator</source>
+        <translation>Minimizar ou restaurar a calculadora</translation>
+    </message>
+    <message>
+        <source>Bring up the calculator</source>
+        <translation>Trazer a calculadora para a frente</translation>
+    </message>
+</context>
+<context>
     <name>HotKeyHelp</name>
     <message>
         <source>Now it&apos;s possible to use the calculator with a minimized view, by using the HotKeys.</source>
@@ -848,6 +918,30 @@ cálculos: %2, totais: %3</translation>
         <source>CTRL+SHIFT+M = Selling price: cost + margin % (margin on the selling price), with the profit</source>
         <extracomment>Hot-key help line; CTRL and SHIFT are the keys&apos; names. The margin is a share of the selling price.</extracomment>
         <translation>CTRL+SHIFT+M = Preço de venda: custo + margem % (margem sobre o preço de venda), com o lucro</translation>
+    </message>
+    <message>
+        <source>To press a key from anywhere, bind the command &quot;numerette --press KEY&quot; to a shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>Para pressionar uma tecla de qualquer lugar, associe o comando &quot;numerette --press KEY&quot; a um atalho nas configurações de teclado da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>In this Wayland session the HotKeys reach the calculator only while an X11 window has the focus.</source>
+        <translation>Nesta sessão Wayland as teclas de atalho chegam à calculadora só enquanto uma janela X11 tem o foco.</translation>
+    </message>
+    <message>
+        <source>This session cannot deliver HotKeys to the calculator.</source>
+        <translation>Esta sessão não consegue entregar teclas de atalho à calculadora.</translation>
+    </message>
+    <message>
+        <source>The HotKeys are the desktop&apos;s global shortcuts: assign or change them in its keyboard settings.</source>
+        <translation>As teclas de atalho são os atalhos globais da área de trabalho: atribua-as ou altere-as nas configurações de teclado dela.</translation>
+    </message>
+    <message>
+        <source>No key is assigned yet.</source>
+        <translation>Nenhuma tecla foi atribuída ainda.</translation>
+    </message>
+    <message>
+        <source>Assigned now:</source>
+        <translation>Atribuídas agora:</translation>
     </message>
 </context>
 <context>

@@ -114,8 +114,8 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_keySounds = new KeySounds(*this, calculator, settings, services.midi, m_menus->settingsMenu());
     new BusinessKeys(*this, calculator, settings, m_menus->settingsMenu());
     const auto mainMenus = m_menus->mainMenus();
-    m_launchers = new Launchers(*this, calculator, services.programs, m_launch.isSecondary(), mainMenus[0],
-                                mainMenus[2]);
+    m_launchers = new Launchers(*this, calculator, services.programs, services.hotKeys, m_launch.isSecondary(),
+                                mainMenus[0], mainMenus[2]);
     connectHotKeys();
     addPasteItem(mainMenus[0]);
     new ListEditing(*this, calculator, *m_tape, *m_keySounds, m_menus->listMenu(), mainMenus[0]);

@@ -46,11 +46,12 @@ QAction* addItem(QMenu* menu, QAction* before, const QString& name, const QStrin
 } // namespace
 
 Launchers::Launchers(QWidget& window, numerette::Calculator& calculator, numerette::ProgramStarter& programs,
-                     bool secondary, QMenu* optionsMenu, QMenu* helpMenu)
+                     const numerette::GlobalHotKeys& hotKeys, bool secondary, QMenu* optionsMenu, QMenu* helpMenu)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_programs(programs)
+    , m_hotKeys(hotKeys)
     , m_secondary(secondary)
 {
     addOptionsItems(optionsMenu);
@@ -109,7 +110,7 @@ void Launchers::mnuWindows_Click()
 
 void Launchers::mnuAjuda_Click()
 {
-    ShowHotKeyHelp(&m_window);
+    ShowHotKeyHelp(&m_window, m_hotKeys);
     if (numerette::message_boxes::askYesNo(&m_window, numerette::LoadMessage(numerette::Message::HandlingTips), QMessageBox::Information))
         openWebSite();
 }

@@ -5,6 +5,7 @@
 
 namespace numerette {
 class Calculator;
+class GlobalHotKeys;
 class ProgramStarter;
 }
 class QMenu;
@@ -19,7 +20,7 @@ class Launchers : public QObject {
 public:
     // `secondary`: this calculator is itself the second one, which opens no other.
     Launchers(QWidget& window, numerette::Calculator& calculator, numerette::ProgramStarter& programs,
-              bool secondary, QMenu* optionsMenu, QMenu* helpMenu);
+              const numerette::GlobalHotKeys& hotKeys, bool secondary, QMenu* optionsMenu, QMenu* helpMenu);
 
     void mnuOutra_Click();
     void mnuWindows_Click();
@@ -44,5 +45,6 @@ private:
     QWidget& m_window;
     numerette::Calculator& m_calculator;
     numerette::ProgramStarter& m_programs;
+    const numerette::GlobalHotKeys& m_hotKeys;
     bool m_secondary;
 };

@@ -216,7 +216,7 @@ void frmCalcula::Form_Activate()
         m_calculator.mnuTempo_Click();
     // A first mini-mode start explains the hot keys, the only keypad it has.
     if (!fullMode() && !m_settings.isMiniHeightStored())
-        QTimer::singleShot(0, this, [this] { ShowHotKeyHelp(this); });
+        QTimer::singleShot(0, this, [this] { m_hotKeys->showHelp(); });
     // The weight and interest windows open once this activation is over, not inside it.
     if (m_launch.commandWord == QLatin1String("peso"))
         QTimer::singleShot(0, this, [this] { m_toolLaunchers->open(ToolWindow::Weight); });

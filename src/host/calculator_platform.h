@@ -37,7 +37,8 @@ struct CalculatorPlatform {
     DesktopServices desktop() const;
 };
 
-// The desktop's own: hot keys, NumLock and synthetic input through X11, notes through
+// The desktop's own: hot keys through the desktop's global shortcuts in a Wayland session
+// that offers them, else through X11; NumLock and synthetic input through X11, notes through
 // FluidSynth, the default printer, the printer ports in /dev and the autostart entry of
 // this program.
 CalculatorPlatform systemCalculatorPlatform();

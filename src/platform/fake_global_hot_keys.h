@@ -18,8 +18,16 @@ class FakeGlobalHotKeys final : public GlobalHotKeys {
 public:
     using GlobalHotKeys::GlobalHotKeys;
 
-    std::optional<int> registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
+    std::optional<int> registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers,
+                                      const HotKeyAction& action) override;
     void unregisterHotKey(int id) override;
+    HotKeyDelivery delivery() const override { return m_delivery; }
+    std::vector<AssignedHotKey> assignedHotKeys() const override { return m_assigned; }
+
+    // As the desktop would answer: where the keys come from, and what the user assigned.
+    void setDelivery(HotKeyDelivery delivery, std::vector<AssignedHotKey> assigned = {});
+    // The action registered for this key, or nothing.
+    std::optional<HotKeyAction> actionOf(Qt::Key key, Qt::KeyboardModifiers modifiers) const;
 
     void setOwnedElsewhere(Qt::Key key, Qt::KeyboardModifiers modifiers);
     bool isRegistered(Qt::Key key, Qt::KeyboardModifiers modifiers) const;
@@ -31,7 +39,13 @@ private:
     using Combination = std::pair<int, int>;
     static Combination combination(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
-    std::map<int, Combination> m_registered;
+    struct Registration {
+        Combination combination;
+        HotKeyAction action;
+    };
+    std::map<int, Registration> m_registered;
+    HotKeyDelivery m_delivery = HotKeyDelivery::XDisplay;
+    std::vector<AssignedHotKey> m_assigned;
     std::set<Combination> m_ownedElsewhere;
     int m_nextId = 1;
 };

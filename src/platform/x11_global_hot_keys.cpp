@@ -142,7 +142,8 @@ void X11GlobalHotKeys::readKeyboardMap()
     m_mapping = std::move(mapping);
 }
 
-std::optional<int> X11GlobalHotKeys::registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+std::optional<int> X11GlobalHotKeys::registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers,
+                                                    const HotKeyAction&)
 {
     if (!m_display)
         return std::nullopt;
@@ -153,6 +154,15 @@ std::optional<int> X11GlobalHotKeys::registerHotKey(Qt::Key key, Qt::KeyboardMod
     const int id = m_nextId++;
     m_hotKeys.emplace(id, std::move(hotKey));
     return id;
+}
+
+// XWayland gives an X11 client the keys only while one of the X11 windows has the focus.
+HotKeyDelivery X11GlobalHotKeys::delivery() const
+{
+    if (!m_display)
+        return HotKeyDelivery::Unavailable;
+    return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? HotKeyDelivery::XDisplay
+                                                          : HotKeyDelivery::XWaylandWindows;
 }
 
 void X11GlobalHotKeys::unregisterHotKey(int id)

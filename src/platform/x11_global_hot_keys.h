@@ -27,8 +27,10 @@ public:
     explicit X11GlobalHotKeys(QObject* parent = nullptr);
     ~X11GlobalHotKeys() override;
 
-    std::optional<int> registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers) override;
+    std::optional<int> registerHotKey(Qt::Key key, Qt::KeyboardModifiers modifiers,
+                                      const HotKeyAction& action) override;
     void unregisterHotKey(int id) override;
+    HotKeyDelivery delivery() const override;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 

@@ -75,6 +75,10 @@ private slots:
     void pasteTakesOnlyANumber();
     void hotKeyCommandIsStoredAtClose();
     void numLockForcedAfterKeysWithoutATotal();
+    void hotKeyItemSaysWhereTheKeysComeFrom_data();
+    void hotKeyItemSaysWhereTheKeysComeFrom();
+    void wishOutlivesASessionWithoutHotKeys();
+    void desktopShortcutsAreNamedActions();
 };
 
 void TstCalculatorHotKeys::minimizedCaption_data()
@@ -260,6 +264,58 @@ void TstCalculatorHotKeys::numLockForcedAfterKeysWithoutATotal()
     QCOMPARE(f.calculator.list(), before);
     QTest::keyClick(f.window.get(), Qt::Key_NumLock);
     QVERIFY2(f.calculator.list().contains(u"5 T"_s), qPrintable(QString(f.calculator.list()).remove(u'\r')));
+}
+
+void TstCalculatorHotKeys::hotKeyItemSaysWhereTheKeysComeFrom_data()
+{
+    using numerette::HotKeyDelivery;
+    QTest::addColumn<HotKeyDelivery>("delivery");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("X display") << HotKeyDelivery::XDisplay << u"&HotKeys (CTRL + Numeric Keyboard)"_s << true;
+    QTest::newRow("XWayland") << HotKeyDelivery::XWaylandWindows
+                              << u"&HotKeys (CTRL + Numeric Keyboard, in X11 windows only)"_s << true;
+    QTest::newRow("desktop shortcuts") << HotKeyDelivery::DesktopShortcuts << u"&HotKeys (desktop shortcuts)"_s
+                                       << true;
+    QTest::newRow("nothing delivers them") << HotKeyDelivery::Unavailable
+                                           << u"&HotKeys (not available in this session)"_s << false;
+}
+
+// The item follows the desktop's answer, which may come after the window is up.
+void TstCalculatorHotKeys::hotKeyItemSaysWhereTheKeysComeFrom()
+{
+    QFETCH(numerette::HotKeyDelivery, delivery);
+    QFETCH(QString, caption);
+    QFETCH(bool, on);
+    Fixture f;
+    f.hotKeys.setDelivery(delivery);
+    const auto* item = f.window->findChild<QAction*>(u"mnuHotKey"_s);
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->isEnabled(), on);
+    QCOMPARE(item->isChecked(), on);
+}
+
+// Hot keys wanted, in a session that cannot deliver them: shown off, stored on.
+void TstCalculatorHotKeys::wishOutlivesASessionWithoutHotKeys()
+{
+    Fixture f;
+    f.owner.tray = false;
+    f.hotKeys.setDelivery(numerette::HotKeyDelivery::Unavailable);
+    f.window->close();
+    QVERIFY(f.settings.HotKey());
+}
+
+void TstCalculatorHotKeys::desktopShortcutsAreNamedActions()
+{
+    Fixture f;
+    const auto five = f.hotKeys.actionOf(Qt::Key_5, CtrlKeypad);
+    const auto activation = f.hotKeys.actionOf(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const auto total = f.hotKeys.actionOf(Qt::Key_Return, CtrlAlt);
+    QVERIFY(five && activation && total);
+    QCOMPARE(five->name, u"keypad-5"_s);
+    QCOMPARE(five->description, u"Digit 5"_s);
+    QCOMPARE(activation->name, u"activate"_s);
+    QCOMPARE(total->name, u"alt-enter"_s);
 }
 
 QTEST_MAIN(TstCalculatorHotKeys)

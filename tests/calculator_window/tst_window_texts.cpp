@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "calculator_hot_keys.h"
+#include "fake_global_hot_keys.h"
 #include "list_files.h"
 #include "quotations.h"
 #include "window_fixture.h"
@@ -70,6 +71,7 @@ private slots:
     void translatedQuotationPlacesTheAuthorByItsLines();
     void everyMenuItemIsTranslated();
     void everyKeyNameIsTranslated();
+    void everyLineOfTheHotKeyHelpIsTranslated_data();
     void everyLineOfTheHotKeyHelpIsTranslated();
     void backupHeadingIsTranslated();
 
@@ -161,14 +163,43 @@ void TstWindowTexts::everyKeyNameIsTranslated()
     QVERIFY(named >= 14);
 }
 
+void TstWindowTexts::everyLineOfTheHotKeyHelpIsTranslated_data()
+{
+    using numerette::HotKeyDelivery;
+    QTest::addColumn<HotKeyDelivery>("delivery");
+    QTest::addColumn<std::vector<numerette::AssignedHotKey>>("assigned");
+    QTest::addColumn<QStringList>("lastLines");
+    const std::vector<numerette::AssignedHotKey> none;
+    QTest::newRow("X display") << HotKeyDelivery::XDisplay << none << QStringList();
+    QTest::newRow("XWayland") << HotKeyDelivery::XWaylandWindows << none << QStringList{Mark};
+    QTest::newRow("no hot keys") << HotKeyDelivery::Unavailable << none << QStringList{Mark};
+    QTest::newRow("desktop shortcuts, none assigned") << HotKeyDelivery::DesktopShortcuts << none << QStringList{Mark};
+    // The keys are the desktop's own words.
+    QTest::newRow("desktop shortcuts, two assigned")
+        << HotKeyDelivery::DesktopShortcuts
+        << std::vector<numerette::AssignedHotKey>{{Mark + u"Digit 5"_s, u"Ctrl+Alt+5"_s}, {Mark + u"Total"_s, u"F9"_s}}
+        << QStringList{Mark, u"Ctrl+Alt+5 = "_s + Mark + u"Digit 5"_s, u"F9 = "_s + Mark + u"Total"_s};
+}
+
 void TstWindowTexts::everyLineOfTheHotKeyHelpIsTranslated()
 {
+    QFETCH(numerette::HotKeyDelivery, delivery);
+    QFETCH(std::vector<numerette::AssignedHotKey>, assigned);
+    QFETCH(QStringList, lastLines);
     m_translator = std::make_unique<MarkingTranslator>();
     QCoreApplication::installTranslator(m_translator.get());
-    const QStringList lines = hotKeyHelpText().split(QRegularExpression(u"[\r\n]+"_s), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 14);
-    for (const QString& line : lines)
-        QVERIFY2(line.startsWith(Mark), qPrintable(line));
+    numerette::FakeGlobalHotKeys keys;
+    keys.setDelivery(delivery, assigned);
+    const QStringList lines = hotKeyHelpText(keys).split(QRegularExpression(u"[\r\n]+"_s), Qt::SkipEmptyParts);
+    // The hot keys, where they come from, then the heading and the four keys of the window.
+    constexpr qsizetype HotKeyLines = 9;
+    constexpr qsizetype WindowKeyLines = 5;
+    QCOMPARE(lines.size(), HotKeyLines + lastLines.size() + WindowKeyLines);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype delivered = i - HotKeyLines;
+        const QString start = delivered >= 0 && delivered < lastLines.size() ? lastLines.at(delivered) : Mark;
+        QVERIFY2(lines.at(i).startsWith(start), qPrintable(lines.at(i)));
+    }
 }
 
 void TstWindowTexts::backupHeadingIsTranslated()

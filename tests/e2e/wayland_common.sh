@@ -21,3 +21,14 @@ python_with_dbus() {
     done
     return 1
 }
+
+# Makes a scratch folder with an empty HOME and a private runtime folder, points the session's
+# folders into it, and removes it at exit; its path goes into $scratch.
+private_home() {
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/numerette-wayland.XXXXXX") || exit 1
+    trap 'rm -rf "$scratch"' EXIT
+    mkdir -m 700 "$scratch/runtime" "$scratch/home"
+    export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/runtime
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
+    export XDG_CACHE_HOME=$HOME/.cache XDG_STATE_HOME=$HOME/.local/state
+}

@@ -319,7 +319,7 @@ void TstNoCutText::messageAndInputBoxes_data()
     QTest::newRow("add mode note") << item(u"mnuEnter"_s);
     QTest::newRow("menu look") << item(u"mnuXP"_s);
     QTest::newRow("search") << item(u"mnuLocalizar"_s);
-    QTest::newRow("hot keys help") << Open([](Session& s) { ShowHotKeyHelp(&s.window); });
+    QTest::newRow("hot keys help") << Open([](Session& s) { ShowHotKeyHelp(&s.window, s.desktop.hotKeys); });
     QTest::newRow("tool message") << Open([](Session& s) {
         numerette::MessageBoxPrompts(&s.window, numerette::LoadMessage(numerette::Message::RuleOfThreeTitle))
             .show(numerette::PromptIcon::Exclamation, numerette::LoadMessage(numerette::Message::ExampleOneClosing));
