@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QHash>
 #include <QLibrary>
+
+#include "library_functions.h"
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -32,13 +34,6 @@ struct XlsxWriter {
     decltype(&::lxw_strerror) errorText;
 };
 
-template <typename Function>
-bool resolve(QLibrary& library, const char* name, Function& function)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
-
 // Loaded on the first call and kept; null when the library or a function is missing (why,
 // in loadError).
 const XlsxWriter* xlsxWriter(QString* loadError)
@@ -48,18 +43,18 @@ const XlsxWriter* xlsxWriter(QString* loadError)
         QLibrary library(QStringLiteral(NUMERETTE_XLSXWRITER_LIBRARY));
         library.setLoadHints(QLibrary::PreventUnloadHint);
         XlsxWriter functions{};
-        const bool complete = library.load() && resolve(library, "workbook_new_opt", functions.newWorkbook)
-            && resolve(library, "workbook_add_worksheet", functions.addWorksheet)
-            && resolve(library, "workbook_add_format", functions.addFormat)
-            && resolve(library, "workbook_close", functions.close)
-            && resolve(library, "format_set_bold", functions.setBold)
-            && resolve(library, "format_set_num_format", functions.setNumberFormat)
-            && resolve(library, "worksheet_write_string", functions.writeString)
-            && resolve(library, "worksheet_write_number", functions.writeNumber)
-            && resolve(library, "worksheet_write_datetime", functions.writeDate)
-            && resolve(library, "worksheet_set_column", functions.setColumn)
-            && resolve(library, "worksheet_freeze_panes", functions.freezePanes)
-            && resolve(library, "lxw_strerror", functions.errorText);
+        const bool complete = library.load() && resolveFunction(library, "workbook_new_opt", functions.newWorkbook)
+            && resolveFunction(library, "workbook_add_worksheet", functions.addWorksheet)
+            && resolveFunction(library, "workbook_add_format", functions.addFormat)
+            && resolveFunction(library, "workbook_close", functions.close)
+            && resolveFunction(library, "format_set_bold", functions.setBold)
+            && resolveFunction(library, "format_set_num_format", functions.setNumberFormat)
+            && resolveFunction(library, "worksheet_write_string", functions.writeString)
+            && resolveFunction(library, "worksheet_write_number", functions.writeNumber)
+            && resolveFunction(library, "worksheet_write_datetime", functions.writeDate)
+            && resolveFunction(library, "worksheet_set_column", functions.setColumn)
+            && resolveFunction(library, "worksheet_freeze_panes", functions.freezePanes)
+            && resolveFunction(library, "lxw_strerror", functions.errorText);
         if (!complete) {
             error = library.errorString();
             return std::nullopt;

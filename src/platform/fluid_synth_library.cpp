@@ -5,16 +5,11 @@
 
 #include <QLibrary>
 
+#include "library_functions.h"
+
 namespace numerette {
 
 namespace {
-
-template <typename Function>
-bool resolve(QLibrary& library, const char* name, Function& function)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
 
 std::optional<FluidSynthLibrary> load()
 {
@@ -24,28 +19,28 @@ std::optional<FluidSynthLibrary> load()
     if (!library.load())
         return std::nullopt;
     FluidSynthLibrary functions{};
-    const bool complete = resolve(library, "new_fluid_settings", functions.newSettings)
-        && resolve(library, "delete_fluid_settings", functions.deleteSettings)
-        && resolve(library, "fluid_settings_setnum", functions.setNumber)
-        && resolve(library, "fluid_settings_setint", functions.setInteger)
-        && resolve(library, "fluid_settings_setstr", functions.setString)
-        && resolve(library, "new_fluid_audio_driver2", functions.newAudioDriver)
-        && resolve(library, "delete_fluid_audio_driver", functions.deleteAudioDriver)
-        && resolve(library, "new_fluid_synth", functions.newSynth)
-        && resolve(library, "delete_fluid_synth", functions.deleteSynth)
-        && resolve(library, "fluid_synth_sfload", functions.loadSoundFont)
-        && resolve(library, "fluid_synth_noteon", functions.noteOn)
-        && resolve(library, "fluid_synth_noteoff", functions.noteOff)
-        && resolve(library, "fluid_synth_program_change", functions.programChange)
-        && resolve(library, "fluid_synth_process", functions.process)
-        && resolve(library, "fluid_set_log_function", functions.setLogFunction);
+    const bool complete = resolveFunction(library, "new_fluid_settings", functions.newSettings)
+        && resolveFunction(library, "delete_fluid_settings", functions.deleteSettings)
+        && resolveFunction(library, "fluid_settings_setnum", functions.setNumber)
+        && resolveFunction(library, "fluid_settings_setint", functions.setInteger)
+        && resolveFunction(library, "fluid_settings_setstr", functions.setString)
+        && resolveFunction(library, "new_fluid_audio_driver2", functions.newAudioDriver)
+        && resolveFunction(library, "delete_fluid_audio_driver", functions.deleteAudioDriver)
+        && resolveFunction(library, "new_fluid_synth", functions.newSynth)
+        && resolveFunction(library, "delete_fluid_synth", functions.deleteSynth)
+        && resolveFunction(library, "fluid_synth_sfload", functions.loadSoundFont)
+        && resolveFunction(library, "fluid_synth_noteon", functions.noteOn)
+        && resolveFunction(library, "fluid_synth_noteoff", functions.noteOff)
+        && resolveFunction(library, "fluid_synth_program_change", functions.programChange)
+        && resolveFunction(library, "fluid_synth_process", functions.process)
+        && resolveFunction(library, "fluid_set_log_function", functions.setLogFunction);
     if (!complete)
         return std::nullopt;
     // Already in the process when the library uses ALSA: loading it again only finds it.
     QLibrary alsa(QStringLiteral("asound"), 2);
     alsa.setLoadHints(QLibrary::PreventUnloadHint);
     if (alsa.load())
-        resolve(alsa, "snd_lib_error_set_handler", functions.setAlsaErrorHandler);
+        resolveFunction(alsa, "snd_lib_error_set_handler", functions.setAlsaErrorHandler);
     return functions;
 }
 
