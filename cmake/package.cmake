@@ -23,7 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, libqt6sql6-sqlite")
+# FluidSynth, libxlsxwriter and libcups are loaded when first used, not linked: the library
+# scan does not see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, libqt6sql6-sqlite, libfluidsynth3, libxlsxwriter4, libcups2")
 # Qt's own dialogs in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # GNOME as installed has no notification area for the icon; this extension gives it one.

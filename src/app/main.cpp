@@ -38,13 +38,15 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const numerette::StartupCommandLine commandLine = [&] {
-        // Help and usage errors speak the user's language, without needing a display.
+    using Action = numerette::StartupCommandLine::Action;
+    numerette::StartupCommandLine commandLine = numerette::parseStartupCommandLine(arguments);
+    if (commandLine.action == Action::ShowHelp || commandLine.action == Action::UsageError) {
+        // Help and usage errors speak the user's language, without needing a display; an
+        // ordinary start reads the same words without the translations it loads below.
         const QCoreApplication reader(argc, argv);
         numerette::installTranslations();
-        return numerette::parseStartupCommandLine(arguments);
-    }();
-    using Action = numerette::StartupCommandLine::Action;
+        commandLine = numerette::parseStartupCommandLine(arguments);
+    }
     switch (commandLine.action) {
     case Action::ShowHelp:
         return printAndEnd(stdout, commandLine.text, 0);

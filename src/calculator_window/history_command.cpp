@@ -8,8 +8,10 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "archived_calculation.h"
 #include "calculation_archiver.h"
 #include "calculator.h"
+#include "first_paint.h"
 #include "history_window.h"
 #include "list_files.h"
 #include "message_boxes.h"
@@ -64,8 +66,41 @@ HistoryCommand::HistoryCommand(QWidget& window, numerette::Calculator& calculato
     connect(m_days, &QAction::triggered, this, &HistoryCommand::mnuHistoricoDias_Click);
     connect(m_none, &QAction::triggered, this, &HistoryCommand::keepNone);
     checkRetention();
-    if (m_settings.Historico() != 0)
-        openArchive();
+    // Opening checks the whole file, which takes a noticeable time once it holds a year of
+    // calculations: it waits until the window has been shown and painted, unless a
+    // calculation closes, or a command needs the history, before.
+    m_openingDue = m_settings.Historico() != 0;
+    if (m_openingDue) {
+        whenFirstPainted(m_window, this, [this] { openIfDue(); });
+        connect(&m_calculator, &numerette::Calculator::calculationClosed, this, [this] {
+            if (m_openingDue && listHoldsCalculations())
+                openIfDue();
+        });
+    }
+}
+
+void HistoryCommand::openIfDue()
+{
+    if (!m_openingDue)
+        return;
+    m_openingDue = false;
+    openArchive();
+}
+
+// A list cleared as the window loads (a list of another day) holds nothing to archive yet:
+// the opening need not wait on it.
+bool HistoryCommand::listHoldsCalculations() const
+{
+    numerette::history::TapeReading reading;
+    reading.locale = m_calculator.numberLocale();
+    reading.dateOrder = m_calculator.dateOrder();
+    return !numerette::history::closedBlocks(m_calculator.list(), reading).isEmpty();
+}
+
+numerette::history::TapeArchive& HistoryCommand::archive()
+{
+    openIfDue();
+    return *m_archive;
 }
 
 HistoryCommand::~HistoryCommand() = default;
@@ -86,6 +121,7 @@ void HistoryCommand::checkRetention()
 
 void HistoryCommand::openArchive()
 {
+    m_openingDue = false;
     if (m_archive->isOpen())
         return;
     const QString path = archivePath();
@@ -114,8 +150,12 @@ void HistoryCommand::openArchive()
     // then, and comes in with the rest of the file.
     if (m_hostTag == 1 && m_archive->fact(BackupImportedFact).isEmpty()) {
         QTimer::singleShot(0, this, [this] {
-            if (m_archive->isOpen() && m_archive->fact(BackupImportedFact).isEmpty() && importBackup().error.isEmpty())
+            if (m_archive->isOpen() && m_archive->fact(BackupImportedFact).isEmpty() && importBackup().error.isEmpty()) {
                 m_archive->setFact(BackupImportedFact, QDate::currentDate().toString(Qt::ISODate));
+                // The history window may have opened the archive, and shown it before this.
+                if (m_historyWindow)
+                    m_historyWindow->refresh();
+            }
         });
     }
     removeExpired();
@@ -159,6 +199,7 @@ void HistoryCommand::tell(const QString& text)
 
 void HistoryCommand::mnuHistorico_Click()
 {
+    openIfDue();
     if (!m_archive->isOpen()) {
         numerette::message_boxes::show(&m_window, QMessageBox::Information,
                                        m_settings.Historico() == 0
@@ -224,6 +265,7 @@ void HistoryCommand::keepDays(int days)
 void HistoryCommand::keepNone()
 {
     m_settings.setHistorico(0);
+    m_openingDue = false;
     checkRetention();
     if (m_historyWindow)
         m_historyWindow->close();

@@ -28,7 +28,7 @@ class QWidget;
 // "&Settings": forever (the default), a number of days, or not at all. The first time the
 // main calculator opens a new archive, the backup file is imported into it. A damaged archive
 // (kept aside) and a failed write are told once; the tape and the backup file go on working
-// without the archive. The archive is closed when the window goes.
+// without the archive. The archive opens once the window is up, and closes when the window goes.
 class HistoryCommand : public QObject {
     Q_OBJECT
 
@@ -39,7 +39,8 @@ public:
 
     void mnuHistorico_Click();
     HistoryWindow* historyWindow() const;
-    numerette::history::TapeArchive& archive() const { return *m_archive; }
+    // The archive, opened first if its opening is still due.
+    numerette::history::TapeArchive& archive();
     numerette::history::ImportResult importBackup();
 
     // The three retention items; a shorter time that would delete days asks first.
@@ -49,6 +50,8 @@ public:
     void mnuHistoricoDias_Click();
 
 private:
+    void openIfDue();
+    bool listHoldsCalculations() const;
     void openArchive();
     void removeExpired();
     void tell(const QString& text);
@@ -65,4 +68,6 @@ private:
     QAction* m_forever = nullptr;
     QAction* m_days = nullptr;
     QAction* m_none = nullptr;
+    // The archive is to open once the window has been painted, or when first needed before.
+    bool m_openingDue = false;
 };

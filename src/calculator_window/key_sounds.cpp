@@ -130,8 +130,16 @@ void KeySounds::renderChecks()
     m_musical->setChecked(m_mode == SoundMode::Musical);
 }
 
+// The load's choice is made without the user: as in a window not yet shown, nothing is asked,
+// told or stored, even when the window is already up.
+bool KeySounds::shownToUser() const
+{
+    return m_window.isVisible() && !m_applyingStoredMode;
+}
+
 void KeySounds::applyStoredMode()
 {
+    m_applyingStoredMode = true;
     m_openedByCommand = false;
     switch (m_settings.Sons()) {
     case SoundMode::None: mnuSemSom_Click(); break;
@@ -143,6 +151,7 @@ void KeySounds::applyStoredMode()
         }
         break;
     }
+    m_applyingStoredMode = false;
     renderChecks();
 }
 
@@ -163,7 +172,7 @@ void KeySounds::mnuSemSom_Click()
 
 void KeySounds::mnuBeep_Click()
 {
-    const bool visible = m_window.isVisible();
+    const bool visible = shownToUser();
     if (m_mode == SoundMode::None && !openDevice())
         return;
     if (m_mode != SoundMode::None && visible)
@@ -176,7 +185,7 @@ void KeySounds::mnuBeep_Click()
 
 void KeySounds::mnuSom_Click()
 {
-    const bool visible = m_window.isVisible();
+    const bool visible = shownToUser();
     if (m_mode != SoundMode::None && visible)
         silence();
     if (m_mode == SoundMode::None && !openDevice())
@@ -203,7 +212,7 @@ bool KeySounds::openDevice()
     m_openedByCommand = true;
     if (m_midi.open())
         return true;
-    if (m_window.isVisible())
+    if (shownToUser())
         numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::SoundCardError));
     mnuSemSom_Click();
     return false;
@@ -216,7 +225,7 @@ void KeySounds::outputLost()
 {
     m_mode = SoundMode::None;
     renderChecks();
-    if (m_openedByCommand && m_window.isVisible())
+    if (m_openedByCommand && shownToUser())
         numerette::message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::SoundCardError));
 }
 

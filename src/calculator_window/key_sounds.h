@@ -32,7 +32,8 @@ public:
     KeySounds(QWidget& window, const numerette::Calculator& calculator, numerette::SettingsStore& settings,
               numerette::MidiOut& midi, QMenu* settingsMenu);
 
-    // The window's load: the stored mode, without a question or a message.
+    // The window's load: the stored mode, without a question or a message (also when the
+    // window is shown by then).
     void applyStoredMode();
     // The window's close: the device is closed until the next load.
     void closeDevice();
@@ -54,6 +55,7 @@ private:
                  void (KeySounds::*command)());
     void renderChecks();
     bool takesKeys() const;
+    bool shownToUser() const;
     void noteOff(int index);
 
     QWidget& m_window;
@@ -70,4 +72,5 @@ private:
     int m_lastKeyCode = 0;
     // The device was last opened by a command of the user, not by the window's load.
     bool m_openedByCommand = false;
+    bool m_applyingStoredMode = false;
 };

@@ -19,6 +19,7 @@
 #include "calculator_menus.h"
 #include "clipboard_monitor.h"
 #include "display_row.h"
+#include "first_paint.h"
 #include "key_sounds.h"
 #include "list_commands.h"
 #include "message_boxes.h"
@@ -96,7 +97,9 @@ void frmCalcula::Form_Load()
                 m_layout->SetupMenuIcons();
         }
     }
-    m_keySounds->applyStoredMode();
+    // The sound device opens once the window is on the screen: its library, its audio output
+    // and its soundfont take tens of milliseconds, done by the time the user types.
+    whenFirstPainted(*this, m_keySounds, [this] { m_keySounds->applyStoredMode(); });
     if (!fullMode() || m_settings.Visivel())
         m_options->setAlwaysOnTop(true);
     if (fullMode()) {

@@ -14,8 +14,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include <alsa/asoundlib.h>
-#include <fluidsynth.h>
+#include "fluid_synth_library.h"
 
 namespace numerette {
 
@@ -25,12 +24,13 @@ constexpr double SampleRate = 44100.0;
 // fluidsynth's default of 0.2 is barely audible next to other programs.
 constexpr double Gain = 0.5;
 
-template <typename T, void (*Delete)(T*)>
+template <typename T>
 struct CDeleter {
-    void operator()(T* handle) const { Delete(handle); }
+    void (*destroy)(T*) = nullptr;
+    void operator()(T* handle) const { destroy(handle); }
 };
-using SettingsHandle = std::unique_ptr<fluid_settings_t, CDeleter<fluid_settings_t, delete_fluid_settings>>;
-using DriverHandle = std::unique_ptr<fluid_audio_driver_t, CDeleter<fluid_audio_driver_t, delete_fluid_audio_driver>>;
+using SettingsHandle = std::unique_ptr<fluid_settings_t, CDeleter<fluid_settings_t>>;
+using DriverHandle = std::unique_ptr<fluid_audio_driver_t, CDeleter<fluid_audio_driver_t>>;
 
 // How long the owner waits for the worker's answer: enough for an output that is there or
 // plainly missing (a few milliseconds), short enough for the window not to freeze.
@@ -41,13 +41,14 @@ void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) { }
 
 // Without a sound card every failed open prints a screenful of ALSA and fluidsynth errors;
 // open() reports the failure, and the program says what it means.
-void silenceLibraries()
+void silenceLibraries(const FluidSynthLibrary& fluid)
 {
     static std::once_flag silenced;
-    std::call_once(silenced, [] {
+    std::call_once(silenced, [&fluid] {
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, nullptr, nullptr);
-        snd_lib_error_set_handler(ignoreAlsaError);
+            fluid.setLogFunction(level, nullptr, nullptr);
+        if (fluid.setAlsaErrorHandler)
+            fluid.setAlsaErrorHandler(ignoreAlsaError);
     });
 }
 
@@ -56,22 +57,23 @@ bool isNote(std::uint32_t message)
     return (message & 0xE0) == 0x80;
 }
 
-void play(fluid_synth_t* synth, std::uint32_t message)
+void play(const FluidSynthLibrary& fluid, fluid_synth_t* synth, std::uint32_t message)
 {
     const int channel = int(message & 0x0F);
     const int data1 = int((message >> 8) & 0x7F);
     const int data2 = int((message >> 16) & 0x7F);
     switch (message & 0xF0) {
-    case 0x80: fluid_synth_noteoff(synth, channel, data1); break;
+    case 0x80: fluid.noteOff(synth, channel, data1); break;
     // A note-on with velocity 0 ends the note.
-    case 0x90: fluid_synth_noteon(synth, channel, data1, data2); break;
-    case 0xC0: fluid_synth_program_change(synth, channel, data1); break;
+    case 0x90: fluid.noteOn(synth, channel, data1, data2); break;
+    case 0xC0: fluid.programChange(synth, channel, data1); break;
     default: break;
     }
 }
 
 // The buffers come zeroed: without a synthesizer they stay silent.
-int process(fluid_synth_t* synth, int frames, int effectCount, float* effects[], int outCount, float* out[])
+int process(const FluidSynthLibrary& fluid, fluid_synth_t* synth, int frames, int effectCount, float* effects[],
+            int outCount, float* out[])
 {
     if (!synth)
         return FLUID_OK;
@@ -79,9 +81,9 @@ int process(fluid_synth_t* synth, int frames, int effectCount, float* effects[],
     // into the dry output.
     if (effectCount == 0) {
         float* mixed[] = {out[0], out[1], out[0], out[1]};
-        return fluid_synth_process(synth, frames, 4, mixed, outCount, out);
+        return fluid.process(synth, frames, 4, mixed, outCount, out);
     }
-    return fluid_synth_process(synth, frames, effectCount, effects, outCount, out);
+    return fluid.process(synth, frames, effectCount, effects, outCount, out);
 }
 
 } // namespace
@@ -91,16 +93,23 @@ struct FluidSynthMidiOut::Device {
     enum class Stage { Opening, Open, Failed };
 
     // Runs on the audio driver's thread.
-    static int renderInto(void* device, int frames, int effectCount, float* effects[], int outCount, float* out[])
+    static int renderInto(void* opaque, int frames, int effectCount, float* effects[], int outCount, float* out[])
     {
-        return process(static_cast<Device*>(device)->synth.load(std::memory_order_acquire), frames, effectCount,
-                       effects, outCount, out);
+        const auto* device = static_cast<Device*>(opaque);
+        return process(device->fluid, device->synth.load(std::memory_order_acquire), frames, effectCount, effects,
+                       outCount, out);
+    }
+
+    explicit Device(const FluidSynthLibrary& library)
+        : fluid(library)
+    {
     }
 
     static void run(const std::shared_ptr<Device>& device, FluidSynthOptions options, const QByteArray& soundFont);
     // The worker's part once the output is open: load, then play what the owner queues.
     void play(fluid_settings_t* settings, const QByteArray& soundFont);
 
+    const FluidSynthLibrary& fluid;
     // Both sides; the worker answers through `changed`.
     std::mutex mutex;
     std::condition_variable changed;
@@ -116,18 +125,19 @@ struct FluidSynthMidiOut::Device {
 
 void FluidSynthMidiOut::Device::run(const std::shared_ptr<Device>& device, FluidSynthOptions options, const QByteArray& soundFont)
 {
-    silenceLibraries();
-    SettingsHandle settings(new_fluid_settings());
-    DriverHandle driver;
+    const FluidSynthLibrary& fluid = device->fluid;
+    silenceLibraries(fluid);
+    SettingsHandle settings(fluid.newSettings(), {fluid.deleteSettings});
+    DriverHandle driver(nullptr, {fluid.deleteAudioDriver});
     if (settings) {
-        fluid_settings_setnum(settings.get(), "synth.sample-rate", SampleRate);
-        fluid_settings_setnum(settings.get(), "synth.gain", Gain);
-        fluid_settings_setint(settings.get(), "synth.verbose", options.logEvents ? 1 : 0);
+        fluid.setNumber(settings.get(), "synth.sample-rate", SampleRate);
+        fluid.setNumber(settings.get(), "synth.gain", Gain);
+        fluid.setInteger(settings.get(), "synth.verbose", options.logEvents ? 1 : 0);
         // A sound server that takes the connection and never answers holds this thread here.
         for (const QByteArray& name : std::as_const(options.audioDrivers)) {
-            if (fluid_settings_setstr(settings.get(), "audio.driver", name.constData()) != FLUID_OK)
+            if (fluid.setString(settings.get(), "audio.driver", name.constData()) != FLUID_OK)
                 continue;
-            driver.reset(new_fluid_audio_driver2(settings.get(), &Device::renderInto, device.get()));
+            driver.reset(fluid.newAudioDriver(settings.get(), &Device::renderInto, device.get()));
             if (driver)
                 break;
         }
@@ -143,7 +153,7 @@ void FluidSynthMidiOut::Device::run(const std::shared_ptr<Device>& device, Fluid
     // The output stops before the synthesizer it plays goes.
     driver.reset();
     if (fluid_synth_t* loaded = device->synth.exchange(nullptr))
-        delete_fluid_synth(loaded);
+        fluid.deleteSynth(loaded);
     {
         std::lock_guard lock(device->mutex);
         device->finished = true;
@@ -153,9 +163,9 @@ void FluidSynthMidiOut::Device::run(const std::shared_ptr<Device>& device, Fluid
 
 void FluidSynthMidiOut::Device::play(fluid_settings_t* settings, const QByteArray& soundFont)
 {
-    if (fluid_synth_t* loading = new_fluid_synth(settings)) {
-        if (fluid_synth_sfload(loading, soundFont.constData(), 1) == FLUID_FAILED)
-            delete_fluid_synth(loading);
+    if (fluid_synth_t* loading = fluid.newSynth(settings)) {
+        if (fluid.loadSoundFont(loading, soundFont.constData(), 1) == FLUID_FAILED)
+            fluid.deleteSynth(loading);
         else
             synth.store(loading, std::memory_order_release);
     }
@@ -168,7 +178,7 @@ void FluidSynthMidiOut::Device::play(fluid_settings_t* settings, const QByteArra
         lock.unlock();
         if (fluid_synth_t* loaded = synth.load(std::memory_order_acquire)) {
             for (const std::uint32_t message : batch)
-                numerette::play(loaded, message);
+                numerette::play(fluid, loaded, message);
         }
         lock.lock();
         played += batch.size();
@@ -194,8 +204,11 @@ bool FluidSynthMidiOut::open()
                                         [](const QString& path) { return QFileInfo(path).isFile(); });
     if (soundFont == m_options.soundFonts.cend())
         return false;
+    const FluidSynthLibrary* fluid = FluidSynthLibrary::get();
+    if (!fluid)
+        return false;
 
-    auto device = std::make_shared<Device>();
+    auto device = std::make_shared<Device>(*fluid);
     std::thread(&Device::run, device, m_options, QFile::encodeName(*soundFont)).detach();
     Device::Stage stage;
     {
@@ -295,7 +308,7 @@ void FluidSynthMidiOut::render(int frames, float* left, float* right)
         });
     }
     float* out[] = {left, right};
-    process(m_device->synth.load(std::memory_order_acquire), frames, 0, nullptr, 2, out);
+    process(m_device->fluid, m_device->synth.load(std::memory_order_acquire), frames, 0, nullptr, 2, out);
 }
 
 } // namespace numerette

@@ -255,6 +255,8 @@ private slots:
         numerette::Calculator calculator{host};
         FakeDesktop desktop;
         frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};
+        // The archive opens once the window is up.
+        window.show();
         QTRY_VERIFY(window.findChild<QMessageBox*>(u"msgHistorico"_s));
         QVERIFY(window.findChild<QMessageBox*>(u"msgHistorico"_s)->text().contains(u".damaged"_s));
         QVERIFY(QFile::exists(path + u".damaged"_s));

@@ -379,6 +379,8 @@ void TstKeySounds::windowKeysSoundAndDialogsSilence()
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The device opens once the window has painted.
+    QTRY_VERIFY(midi.isOpen());
     midi.clearMessages();
 
     QTest::keyPress(&window, Qt::Key_Z);
