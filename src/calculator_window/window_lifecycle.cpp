@@ -6,7 +6,6 @@
 #include <optional>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLayout>
@@ -58,7 +57,7 @@ void frmCalcula::Form_Load()
         return;
     }
     m_loaded = true;
-    QGuiApplication::clipboard()->clear();
+    m_monitor->clearClipboard();
     m_calculator.chooseNumberFormat(m_settings.Formato());
     applyMode();
     if (m_settings.CalcEnter())
@@ -223,7 +222,7 @@ void frmCalcula::Form_Activate()
         QTimer::singleShot(0, this, [this] { m_toolLaunchers->open(ToolWindow::Interest); });
     m_launch.commandWord.clear();
     // What was on the clipboard before the calculator opened is not a number to add.
-    const QString clipboardText = QGuiApplication::clipboard()->text();
+    const QString clipboardText = m_monitor->clipboardText();
     if (!numerette::ValueOf(clipboardText, m_calculator.numberLocale()))
         m_calculator.setLastClipboardText(clipboardText);
     m_startupDone = true;
