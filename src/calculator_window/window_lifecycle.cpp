@@ -266,13 +266,16 @@ void frmCalcula::Form_QueryUnload()
     // it in: it still goes off, and a second start brings the calculator back.
     const bool keptResident = m_owner.alarmArmed() || m_owner.shutdownArmed()
         || (m_options->stayInTray() && m_owner.trayAvailable());
-    if (!m_owner.calculatorParked() && keptResident) {
-        m_owner.startTrayBlink();
-        m_owner.setCalculatorParked(true);
-        m_calculator.setCalculatorParked(true);
-    } else {
+    if (m_owner.calculatorParked() || !(keptResident || m_options->stayInTray())) {
         m_owner.unloadHost();
+        return;
     }
+    m_owner.setCalculatorParked(true);
+    m_calculator.setCalculatorParked(true);
+    if (keptResident)
+        m_owner.startTrayBlink();
+    else
+        m_owner.parkedWithoutTray();
 }
 
 void frmCalcula::storeWindowSettings()
