@@ -30,8 +30,16 @@ if [[ -z ${NUMERETTE_IN_SWAY:-} ]]; then
     trap 'rm -rf "$scratch"' EXIT
     chmod 755 "$scratch"
     use_private_session_folders "$scratch"
+    # The unprivileged user may not reach the build (a checkout under /root): it then runs copies.
+    script=$0 run_program=$program run_target=$target
+    if (( EUID == 0 )) && ! "${as_user[@]}" test -x "$program" -a -x "$target" -a -r "$0"; then
+        mkdir "$scratch/bin"
+        cp "$program" "$target" "$0" "$(dirname "${BASH_SOURCE[0]}")/wayland_common.sh" "$scratch/bin/"
+        chmod -R a+rX "$scratch/bin"
+        script=$scratch/bin/${0##*/} run_program=$scratch/bin/${program##*/} run_target=$scratch/bin/${target##*/}
+    fi
     # sway's exec runs its command through a shell; a ';' would end sway's own command.
-    printf 'xwayland enable\nexec %q %q %q\n' "$0" "$program" "$target" >"$scratch/sway.config"
+    printf 'xwayland enable\nexec %q %q %q\n' "$script" "$run_program" "$run_target" >"$scratch/sway.config"
     (( EUID == 0 )) && chown -R 65534:65534 "$scratch/runtime" "$scratch/home"
     export NUMERETTE_IN_SWAY=1 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
     unset QT_QPA_PLATFORM
