@@ -60,17 +60,17 @@ public:
         connect(own, &QClipboard::dataChanged, this, [this, own] {
             // Under Qt's Wayland plugin the change of the selection that this offer makes
             // is announced again, with the same text.
-            if (!own->ownsClipboard() || own->text() == m_text)
-                return;
-            m_text = own->text();
-            m_selection->setText(m_text);
+            if (own->ownsClipboard() && own->text() != m_text)
+                offer(own->text());
         });
     }
     QString clipboardText() const override { return m_text; }
+    // Offered to the session as the change of Qt's clipboard announces it, or else here.
     void setClipboardText(const QString& text) override
     {
-        m_text = text;
         QGuiApplication::clipboard()->setText(text);
+        if (text != m_text)
+            offer(text);
     }
     void clearClipboard() override
     {
@@ -80,6 +80,12 @@ public:
     }
 
 private:
+    void offer(const QString& text)
+    {
+        m_text = text;
+        m_selection->setText(text);
+    }
+
     std::unique_ptr<numerette::WaylandSelection> m_selection;
     QString m_text;
 };

@@ -3,7 +3,8 @@
 # The clipboard monitor in a headless sway session while a native Wayland window (the text
 # field PATH-TO-PASTE-TARGET under Qt's Wayland plugin) has the focus: a number copied by a
 # native Wayland client (wl-copy) is added exactly once and removed from the clipboard, a
-# different one is taken next, and the first one copied again is added again. Sway hands a
+# different one is taken next, and the first one copied again is added again; a column's total
+# and two columns' products are left on the clipboard for the native window. Sway hands a
 # Wayland selection to X11 clients only when one of them takes the focus, so this is the
 # calculator's data-control watch at work; it runs through XWayland (the xcb plugin) and under
 # Qt's Wayland plugin.
@@ -97,6 +98,11 @@ for platform in xcb wayland; do
     printf '10\n20\n30\n' | wl-copy || fail "$platform: wl-copy of a column failed"
     sleep 2
     [[ $(clipboard) == 302 ]] || fail "$platform: after a copied column the clipboard holds '$(clipboard)', not the total 302"
+    # Two columns are multiplied row by row; the products are left on the clipboard.
+    printf '2\t3\n4\t5\n' | wl-copy || fail "$platform: wl-copy of two columns failed"
+    sleep 2
+    [[ $(clipboard | tr -d '\r') == $'6.00\n20.00' ]] \
+        || fail "$platform: after two copied columns the clipboard holds '$(clipboard)', not their products"
     [[ $(focused_app) == paste_target ]] || fail "$platform: the native window lost the focus to '$(focused_app)'"
 
     kill "$field"
