@@ -76,7 +76,8 @@ struct WaylandSelection::Session {
     // Offers introduced and not yet named by a selection event, with their MIME types.
     std::map<zwlr_data_control_offer_v1*, QStringList> offers;
     zwlr_data_control_offer_v1* selection = nullptr;
-    // The first selection event tells what was copied before the program started.
+    // Until the compositor has answered the creation of the device: a selection event then
+    // tells what was copied before the program started (some compositors send none).
     bool atStart = true;
     // The selection this process set last, while it stands, and its text.
     zwlr_data_control_source_v1* ownSource = nullptr;
@@ -158,6 +159,14 @@ void registryGlobalRemove(void* /*data*/, wl_registry* /*registry*/, uint32_t /*
 
 const wl_registry_listener RegistryListener {registryGlobal, registryGlobalRemove};
 
+void startAnswered(void* data, wl_callback* callback, uint32_t /*time*/)
+{
+    static_cast<Session*>(data)->atStart = false;
+    wl_callback_destroy(callback);
+}
+
+const wl_callback_listener StartListener {startAnswered};
+
 } // namespace
 
 // The thread has ended by now, and the objects that lived in it are gone.
@@ -187,6 +196,7 @@ void WaylandSelection::Session::start()
     QObject::connect(notifier, &QSocketNotifier::activated, context.get(), [this] { dispatch(); });
     device = zwlr_data_control_manager_v1_get_data_device(manager, seat);
     zwlr_data_control_device_v1_add_listener(device, &DeviceListener, this);
+    wl_callback_add_listener(wl_display_sync(display), &StartListener, this);
     wl_display_flush(display);
 }
 
@@ -208,11 +218,10 @@ void WaylandSelection::Session::takeSelection(zwlr_data_control_offer_v1* offer)
     if (selection && selection != offer)
         zwlr_data_control_offer_v1_destroy(selection);
     selection = offer;
-    if (offer && std::exchange(atStart, false)) {
+    if (atStart) {
         offers.erase(offer);
         return;
     }
-    atStart = false;
     if (!offer)
         return tell({});
     QStringList types;
