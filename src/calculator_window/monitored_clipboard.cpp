@@ -54,23 +54,33 @@ public:
     {
         connect(m_selection.get(), &numerette::WaylandSelection::changed, this, [this](const QString& text) {
             m_text = text;
+            m_offered = text;
             emit changed();
         });
         QClipboard* own = QGuiApplication::clipboard();
         connect(own, &QClipboard::dataChanged, this, [this, own] {
-            // Under Qt's Wayland plugin the change of the selection that this offer makes
-            // is announced again, with the same text.
-            if (own->ownsClipboard() && own->text() != m_text)
-                offer(own->text());
+            if (own->ownsClipboard())
+                m_text = own->text();
         });
+        // Offered once the write that changed Qt's clipboard has run its course: an X11
+        // compositor bridge takes the X selection for the offer at once, and a program that
+        // reads back what it just wrote would then be answered through the bridge. The same
+        // text is not offered twice (Qt's Wayland plugin announces the change the offer makes).
+        connect(
+            own, &QClipboard::dataChanged, this,
+            [this, own] {
+                if (!own->ownsClipboard() || own->text() == m_offered)
+                    return;
+                m_offered = own->text();
+                m_selection->setText(m_offered);
+            },
+            Qt::QueuedConnection);
     }
     QString clipboardText() const override { return m_text; }
-    // Offered to the session as the change of Qt's clipboard announces it, or else here.
     void setClipboardText(const QString& text) override
     {
+        m_text = text;
         QGuiApplication::clipboard()->setText(text);
-        if (text != m_text)
-            offer(text);
     }
     void clearClipboard() override
     {
@@ -80,14 +90,11 @@ public:
     }
 
 private:
-    void offer(const QString& text)
-    {
-        m_text = text;
-        m_selection->setText(text);
-    }
-
     std::unique_ptr<numerette::WaylandSelection> m_selection;
+    // What the monitor takes the clipboard to hold, and the text the session's selection
+    // was last known to hold.
     QString m_text;
+    QString m_offered;
 };
 
 } // namespace
