@@ -2935,6 +2935,19 @@ On GNOME the AppIndicator extension (package gnome-shell-extension-appindicator)
         <translation>Este escritorio no tiene área de notificación para el icono de Numerette; por eso la calculadora espera minimizada.
 En GNOME, la extensión AppIndicator (paquete gnome-shell-extension-appindicator) añade una; Numerette muestra su icono en ella a partir de su próximo inicio.</translation>
     </message>
+    <message>
+        <source>Closing the window minimizes it too, while &quot;Stay on System Tray when Exit&quot; is checked in the Settings menu; uncheck it to end Numerette by closing its window.</source>
+        <translation>Cerrar la ventana también la minimiza mientras «Permanecer en el área de notificación al salir» esté marcado en el menú Configuración; desmárquelo para terminar Numerette al cerrar su ventana.</translation>
+    </message>
+    <message>
+        <source>A notification area has appeared</source>
+        <extracomment>Summary of the desktop notification when a notification area appears after the calculator was minimized for want of one.</extracomment>
+        <translation>Ha aparecido un área de notificación</translation>
+    </message>
+    <message>
+        <source>Numerette shows its icon there from its next start. Until then the calculator keeps waiting minimized when it is closed.</source>
+        <translation>Numerette muestra su icono en ella a partir de su próximo inicio. Hasta entonces, la calculadora sigue esperando minimizada cuando se cierra.</translation>
+    </message>
 </context>
 <context>
     <name>numerette::Calculator</name>

@@ -2935,6 +2935,19 @@ On GNOME the AppIndicator extension (package gnome-shell-extension-appindicator)
         <translation>Esta área de trabalho não tem área de notificação para o ícone do Numerette; por isso a calculadora espera minimizada.
 No GNOME, a extensão AppIndicator (pacote gnome-shell-extension-appindicator) acrescenta uma; o Numerette mostra seu ícone nela a partir da próxima vez que for iniciado.</translation>
     </message>
+    <message>
+        <source>Closing the window minimizes it too, while &quot;Stay on System Tray when Exit&quot; is checked in the Settings menu; uncheck it to end Numerette by closing its window.</source>
+        <translation>Fechar a janela também a minimiza enquanto “Manter na Área de Notificação ao Sair” estiver marcado no menu Configurações; desmarque-o para encerrar o Numerette ao fechar a janela.</translation>
+    </message>
+    <message>
+        <source>A notification area has appeared</source>
+        <extracomment>Summary of the desktop notification when a notification area appears after the calculator was minimized for want of one.</extracomment>
+        <translation>Uma área de notificação apareceu</translation>
+    </message>
+    <message>
+        <source>Numerette shows its icon there from its next start. Until then the calculator keeps waiting minimized when it is closed.</source>
+        <translation>O Numerette mostra seu ícone nela a partir da próxima inicialização. Até lá, a calculadora continua esperando minimizada quando é fechada.</translation>
+    </message>
 </context>
 <context>
     <name>numerette::Calculator</name>

@@ -29,6 +29,10 @@ public:
     // Parking needs a notification area to come back from; without one, closing the
     // calculator ends the process.
     virtual bool trayAvailable() const = 0;
+    // The calculator was closed with "Stay on System Tray when Exit" checked where there is no
+    // notification area to park in, and has parked all the same: the host brings it back
+    // minimized, so that no process is left that nobody can reach.
+    virtual void parkedWithoutTray() = 0;
     // The tray icon starts blinking when the calculator parks in the notification area.
     virtual void startTrayBlink() = 0;
     // Ends the process (unloads the host window and every other window).

@@ -2,8 +2,6 @@
 #include "clipboard_monitor.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QWidget>
@@ -12,35 +10,8 @@
 #include "clipboard_reading.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
+#include "monitored_clipboard.h"
 #include "settings_store.h"
-
-namespace {
-
-// The system clipboard, marking its own writes so that the change they announce is not
-// taken for a copy made elsewhere.
-class SystemClipboard final : public numerette::ClipboardPort {
-public:
-    explicit SystemClipboard(bool& writing)
-        : m_writing(writing)
-    {
-    }
-    QString clipboardText() const override { return QGuiApplication::clipboard()->text(); }
-    void setClipboardText(const QString& text) override
-    {
-        const QScopedValueRollback writing(m_writing, true);
-        QGuiApplication::clipboard()->setText(text);
-    }
-    void clearClipboard() override
-    {
-        const QScopedValueRollback writing(m_writing, true);
-        QGuiApplication::clipboard()->clear();
-    }
-
-private:
-    bool& m_writing;
-};
-
-} // namespace
 
 ClipboardMonitor::ClipboardMonitor(QWidget& window, numerette::Calculator& calculator,
                                    numerette::SettingsStore& settings, bool secondary, QMenu* settingsMenu)
@@ -48,6 +19,7 @@ ClipboardMonitor::ClipboardMonitor(QWidget& window, numerette::Calculator& calcu
     , m_window(window)
     , m_calculator(calculator)
     , m_secondary(secondary)
+    , m_clipboard(secondary ? MonitoredClipboard::qtClipboard(this) : MonitoredClipboard::create(this))
 {
     m_item = new QAction(tr("&Monitor Clipboard"), settingsMenu);
     m_item->setObjectName(QStringLiteral("mnuMonit"));
@@ -62,12 +34,20 @@ ClipboardMonitor::ClipboardMonitor(QWidget& window, numerette::Calculator& calcu
 
     connect(m_item, &QAction::triggered, this, &ClipboardMonitor::mnuMonit_Click);
     connect(m_item, &QAction::triggered, this, [&settings](bool on) { settings.setMonitor(on); });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
-        if (m_writing)
-            return;
+    connect(m_clipboard, &MonitoredClipboard::changed, this, [this] {
         m_changed = true;
         emit clipboardChanged();
     });
+}
+
+QString ClipboardMonitor::clipboardText() const
+{
+    return m_clipboard->clipboardText();
+}
+
+void ClipboardMonitor::clearClipboard()
+{
+    m_clipboard->clearClipboard();
 }
 
 bool ClipboardMonitor::isOn() const
@@ -83,8 +63,7 @@ void ClipboardMonitor::setOn(bool on)
 // What the clipboard holds now is not taken up.
 void ClipboardMonitor::mnuMonit_Click(bool checked)
 {
-    SystemClipboard clipboard(m_writing);
-    m_taker.passOver(clipboard);
+    m_taker.passOver(*m_clipboard);
     if (checked)
         numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(numerette::Message::ClipboardMonitorHelp));
 }
@@ -97,8 +76,7 @@ void ClipboardMonitor::tick()
     if (m_secondary || !isOn() || m_calculator.calculatorParked())
         return;
     const QScopedValueRollback reading(m_reading, true);
-    SystemClipboard clipboard(m_writing);
-    switch (m_taker.read(m_calculator, clipboard)) {
+    switch (m_taker.read(m_calculator, *m_clipboard)) {
     case numerette::ClipboardReading::InvalidSelection:
         numerette::message_boxes::show(&m_window, QMessageBox::Warning, numerette::LoadMessage(numerette::Message::InvalidClipboardSelection));
         break;

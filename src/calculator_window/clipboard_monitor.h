@@ -9,6 +9,7 @@ namespace numerette {
 class Calculator;
 class SettingsStore;
 }
+class MonitoredClipboard;
 class QAction;
 class QMenu;
 class QWidget;
@@ -17,13 +18,19 @@ class QWidget;
 // other programs are added to the running calculation, each copy once (see ClipboardTaker
 // and readClipboard). The clipboard is only read after it changed: its change signal marks
 // the change and starts the window's 50 ms `Timer1`, which takes it up, so the monitor costs
-// nothing while nothing is copied. A secondary calculator never reads the clipboard.
+// nothing while nothing is copied. A secondary calculator never reads the clipboard. The
+// clipboard is the one MonitoredClipboard chooses, which under a Wayland session can be the
+// session's selection rather than Qt's clipboard.
 class ClipboardMonitor : public QObject {
     Q_OBJECT
 
 public:
     ClipboardMonitor(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
                      bool secondary, QMenu* settingsMenu);
+
+    // The clipboard as the monitor sees it, and clearing it (the calculator's load).
+    QString clipboardText() const;
+    void clearClipboard();
 
     bool isOn() const;
     // Checks the item without storing the setting (load, opening a second calculator).
@@ -46,10 +53,9 @@ private:
     numerette::Calculator& m_calculator;
     QAction* m_item;
     bool m_secondary;
+    MonitoredClipboard* m_clipboard;
     bool m_changed = false;
     // Set while a reading runs: a message box it opens lets ticks run.
     bool m_reading = false;
-    // Set while the monitor itself writes the clipboard.
-    bool m_writing = false;
     numerette::ClipboardTaker m_taker;
 };

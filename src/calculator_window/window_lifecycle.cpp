@@ -6,7 +6,6 @@
 #include <optional>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLayout>
@@ -59,7 +58,7 @@ void frmCalcula::Form_Load()
         return;
     }
     m_loaded = true;
-    QGuiApplication::clipboard()->clear();
+    m_monitor->clearClipboard();
     m_calculator.chooseNumberFormat(m_settings.Formato());
     applyMode();
     if (m_settings.CalcEnter())
@@ -227,7 +226,7 @@ void frmCalcula::Form_Activate()
         QTimer::singleShot(0, this, [this] { m_toolLaunchers->open(ToolWindow::Interest); });
     m_launch.commandWord.clear();
     // What was on the clipboard before the calculator opened is not a number to add.
-    const QString clipboardText = QGuiApplication::clipboard()->text();
+    const QString clipboardText = m_monitor->clipboardText();
     if (!numerette::ValueOf(clipboardText, m_calculator.numberLocale()))
         m_calculator.setLastClipboardText(clipboardText);
     m_startupDone = true;
@@ -271,13 +270,16 @@ void frmCalcula::Form_QueryUnload()
     // it in: it still goes off, and a second start brings the calculator back.
     const bool keptResident = m_owner.alarmArmed() || m_owner.shutdownArmed()
         || (m_options->stayInTray() && m_owner.trayAvailable());
-    if (!m_owner.calculatorParked() && keptResident) {
-        m_owner.startTrayBlink();
-        m_owner.setCalculatorParked(true);
-        m_calculator.setCalculatorParked(true);
-    } else {
+    if (m_owner.calculatorParked() || !(keptResident || m_options->stayInTray())) {
         m_owner.unloadHost();
+        return;
     }
+    m_owner.setCalculatorParked(true);
+    m_calculator.setCalculatorParked(true);
+    if (keptResident)
+        m_owner.startTrayBlink();
+    else
+        m_owner.parkedWithoutTray();
 }
 
 void frmCalcula::storeWindowSettings()

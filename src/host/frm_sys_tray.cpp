@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -161,19 +163,59 @@ frmCalcula& frmSysTray::shownCalculator()
     return m_calculator->window();
 }
 
-// A start for the notification area on a desktop that has none (GNOME as installed): the icon
-// alone would leave a process nobody can reach. The calculator waits minimized instead, where
-// the taskbar or the overview finds it, and the user is told how to get the icon.
+// A start for the notification area, or a close to it, on a desktop that has none (GNOME as
+// installed): the icon alone would leave a process nobody can reach. The calculator waits
+// minimized instead, where the taskbar or the overview finds it, and the user is told once how
+// to get the icon.
 void frmSysTray::showWithoutTray()
 {
     shownCalculator().showMinimized();
+    if (std::exchange(m_noTrayTold, true))
+        return;
+    watchForTrayHost();
     m_services.notifications->notify(
         //: Summary of the desktop notification at a start for the notification area when the
         //: desktop has none.
         tr("Numerette is minimized"),
         tr("This desktop has no notification area for Numerette's icon, so the calculator waits "
            "minimized instead.\nOn GNOME the AppIndicator extension (package "
-           "gnome-shell-extension-appindicator) adds one; Numerette shows its icon there from its next start."));
+           "gnome-shell-extension-appindicator) adds one; Numerette shows its icon there from its next start.")
+            + u'\n'
+            + tr("Closing the window minimizes it too, while \"Stay on System Tray when Exit\" is checked in "
+                 "the Settings menu; uncheck it to end Numerette by closing its window."));
+}
+
+// Runs once the close has run its course, so that the window shown is not the one closing.
+void frmSysTray::parkedWithoutTray()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (m_calculatorParked && !m_unloading)
+            showWithoutTray();
+    });
+}
+
+// A notification area that starts later is looked for again: an X11 one takes the icon at once,
+// and the next close parks the calculator there. Qt settles on the StatusNotifierItem protocol
+// only at the start of a process, so a host of that kind (the AppIndicator extension switched
+// on, a panel started) gets the icon from the next start, which the user is told.
+void frmSysTray::watchForTrayHost()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    auto* watcher = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
+                                            QDBusServiceWatcher::WatchForRegistration, this);
+    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, [this, watcher] {
+        watcher->deleteLater();
+        if (trayAvailable())
+            return;
+        m_services.notifications->notify(
+            //: Summary of the desktop notification when a notification area appears after the
+            //: calculator was minimized for want of one.
+            tr("A notification area has appeared"),
+            tr("Numerette shows its icon there from its next start. Until then the calculator keeps "
+               "waiting minimized when it is closed."));
+    });
 }
 
 // A calculator closed to the notification area is gone for good: the show command loads a

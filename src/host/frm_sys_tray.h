@@ -76,6 +76,7 @@ public:
     bool alarmArmed() const override;
     bool shutdownArmed() const override;
     bool trayAvailable() const override;
+    void parkedWithoutTray() override;
     void startTrayBlink() override;
     void unloadHost() override;
     void unloadSplash() override;
@@ -95,6 +96,7 @@ private:
     // taking keys.
     frmCalcula& shownCalculator();
     void showWithoutTray();
+    void watchForTrayHost();
     void establishValues();
     void addTrayIcon();
     void setTrayIconShown(bool shown);
@@ -126,4 +128,6 @@ private:
     QIcon m_trayPicture;
     QIcon m_trayBlank;
     numerette::TrayBlink m_blink;
+    // The user was told that the calculator waits minimized for want of a notification area.
+    bool m_noTrayTold = false;
 };

@@ -10,6 +10,7 @@ struct FakeCalculatorOwner : CalculatorOwner {
     bool alarmArmed() const override { return alarm; }
     bool shutdownArmed() const override { return shutdown; }
     bool trayAvailable() const override { return tray; }
+    void parkedWithoutTray() override { ++parksWithoutTray; }
     void startTrayBlink() override { ++blinks; }
     void unloadHost() override { ++unloads; }
     void unloadSplash() override { ++splashUnloads; }
@@ -21,6 +22,7 @@ struct FakeCalculatorOwner : CalculatorOwner {
     bool shutdown = false;
     bool tray = true;
     int blinks = 0;
+    int parksWithoutTray = 0;
     int unloads = 0;
     int splashUnloads = 0;
     int hostHides = 0;

@@ -23,7 +23,8 @@ message_box() {
 }
 
 mkdir -p "$HOME/.config/Numeret"
-printf '[Conf]\nMonitor=True\n' >"$HOME/.config/Numeret/Numeret.ini"
+# Esc ends the program, which saves the list once more as it stands.
+printf '[Conf]\nMonitor=True\nmnuSystray=False\n' >"$HOME/.config/Numeret/Numeret.ini"
 launch
 calculator_window "$pid" >/dev/null || fail "the calculator shows no window"
 sleep 0.5

@@ -66,7 +66,8 @@ copy_text() {
 
 start_window_manager "$window_manager"
 mkdir -p "$HOME/.config/Numeret"
-printf '[Conf]\nCalcEnter=False\nHotKey=False\nInserirTexto=True\nVisivel=False\n' >"$HOME/.config/Numeret/Numeret.ini"
+# Esc ends the program at the end: the calculator does not wait for a notification area.
+printf '[Conf]\nCalcEnter=False\nHotKey=False\nInserirTexto=True\nVisivel=False\nmnuSystray=False\n' >"$HOME/.config/Numeret/Numeret.ini"
 
 launch
 calculator=$pid

@@ -47,6 +47,9 @@ done
 
 # --- Without a tray -----------------------------------------------------------------------------
 icon=
+settings=$HOME/.config/Numeret/Numeret.ini
+mkdir -p "${settings%/*}"
+printf '[Conf]\nmnuSystray=False\n' >"$settings"
 "$program" &
 pid=$!
 started+=("$pid")
@@ -56,19 +59,52 @@ xdotool windowfocus --sync "$window"
 xdotool key Escape
 ends_within "$pid" 10 || fail "without a tray, closing the calculator did not end the process"
 
+# With "Stay on System Tray when Exit" checked, closing brings the calculator back minimized.
+printf '[Conf]\nmnuSystray=True\n' >"$settings"
+"$program" &
+pid=$!
+started+=("$pid")
+window=$(visible_calculator "$pid")
+[[ -n $window ]] || fail "without a tray the calculator did not show"
+xdotool windowfocus --sync "$window"
+xdotool key Escape
+for (( i = 0; i < 100; i++ )); do
+    shows_minimized "$pid" && break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null || fail "closing to a missing tray ended the process"
+shows_minimized "$pid" || fail "closing to a missing tray did not bring the calculator back minimized"
+
+# A tray host that starts later takes the icon, and the next close parks the calculator there.
+start_tray_host || fail "the tray host did not start"
+icon=$(tray_icon_window "$pid") || fail "the tray host started later did not take the icon"
+sleep 3
+xdotool mousemove --window "$icon" 11 11 click 1
+window=$(visible_calculator "$pid")
+[[ -n $window ]] || fail "the minimized calculator could not be restored"
+xdotool windowfocus --sync "$window"
+xdotool key Escape
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "closing with a tray that started later ended the process"
+shows_minimized "$pid" && fail "with a tray that started later, closing minimized the calculator again"
+"$program" fechar
+ends_within "$pid" 10 || fail "the parked calculator did not end on a close request"
+kill "$tray_host" 2>/dev/null
+wait "$tray_host" 2>/dev/null
+for (( i = 0; i < 50; i++ )); do
+    xwininfo -name panel >/dev/null 2>&1 || break
+    sleep 0.1
+done
+
 "$program" systray &
 pid=$!
 started+=("$pid")
 # Minimized, it carries the display as its caption: found by its minimized state instead.
-minimized=
 for (( i = 0; i < 100; i++ )); do
-    for window in $(xdotool search --all --pid "$pid" 2>/dev/null); do
-        xprop -id "$window" WM_HINTS 2>/dev/null | grep -q "Iconic" && minimized=$window
-    done
-    [[ -n $minimized ]] && break
+    shows_minimized "$pid" && break
     sleep 0.1
 done
-[[ -n $minimized ]] || fail "systray without a tray did not show the calculator minimized"
+shows_minimized "$pid" || fail "systray without a tray did not show the calculator minimized"
 "$program" fechar
 ends_within "$pid" 10 || fail "the minimized calculator did not end on a close request"
 echo "tray: all checks passed"

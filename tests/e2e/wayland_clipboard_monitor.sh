@@ -17,15 +17,10 @@ if [[ -z ${NUMERETTE_IN_MUTTER:-} ]]; then
         command -v "$tool" >/dev/null || skip "$tool is not installed"
     done
     python_with_dbus >/dev/null || skip "python3-dbus is not installed"
-    compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so' >/dev/null \
-        || skip "Qt's Wayland plugin (qt6-wayland) is not installed"
+    have_qt_wayland_plugin || skip "Qt's Wayland plugin (qt6-wayland) is not installed"
     scratch=$(mktemp -d "${TMPDIR:-/tmp}/numerette-wayland.XXXXXX") || exit 1
     trap 'rm -rf "$scratch"' EXIT
-    mkdir -m 700 "$scratch/runtime" "$scratch/home"
-    export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/runtime
-    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
-    export XDG_CACHE_HOME=$HOME/.cache XDG_STATE_HOME=$HOME/.local/state
-    unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+    use_private_session_folders "$scratch"
     export NUMERETTE_IN_MUTTER=1 QT_QPA_PLATFORM=wayland
     # The session ends with this script's inner run; the bound keeps a stuck compositor from
     # holding the test.
@@ -39,20 +34,7 @@ if [[ -z ${NUMERETTE_IN_MUTTER:-} ]]; then
 fi
 
 # --- Inside the session ---------------------------------------------------------------------------
-started=()
-end_started() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-}
-trap end_started EXIT
-
-fail() {
-    echo "fail: $*"
-    exit 1
-}
+in_session
 
 # The headless seat has no keyboard until a remote-desktop session gives it one, and without
 # a keyboard wl-copy cannot set the selection. The session lives as long as its client; its
@@ -79,18 +61,7 @@ for (( i = 0; i < 100; i++ )); do
 done
 grep -q ready "$keyboard_out" || fail "no remote-desktop keyboard: $(cat "$keyboard_out")"
 
-mkdir -p "$HOME/.config/Numeret"
-printf '[Conf]\nMonitor=True\n' >"$HOME/.config/Numeret/Numeret.ini"
-"$program" &
-calculator=$!
-started+=("$calculator")
-# The instance socket appears as the first instance loads, right before its window shows.
-for (( i = 0; i < 100; i++ )); do
-    compgen -G "$XDG_RUNTIME_DIR/numerette-*" >/dev/null && break
-    sleep 0.1
-done
-compgen -G "$XDG_RUNTIME_DIR/numerette-*" >/dev/null || fail "the calculator did not start"
-sleep 1
+start_monitoring_calculator
 
 # Each copy takes the focus for a moment; the calculator, focused again, is offered the
 # selection. A copy read again and again shows within the pause as thousands of items.
@@ -99,16 +70,7 @@ for number in 77 88 77; do
     sleep 2
 done
 
-"$program" fechar
-for (( i = 0; i < 100; i++ )); do
-    kill -0 "$calculator" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$calculator" 2>/dev/null && fail "the calculator did not end on a close request"
-saved=$(find "$HOME" -name numeret1.fita -print -quit)
-[[ -n $saved ]] || fail "the calculator saved no calculation"
-sevens=$(grep -c ' 77 +' "$saved")
-eights=$(grep -c ' 88 +' "$saved")
-(( sevens == 2 && eights == 1 )) \
-    || fail "77 was added $sevens times (2 expected) and 88 $eights times (1 expected)"
+close_and_count_lines '77 +' '88 +'
+(( line_counts[0] == 2 && line_counts[1] == 1 )) \
+    || fail "77 was added ${line_counts[0]} times (2 expected) and 88 ${line_counts[1]} times (1 expected)"
 echo "result: wayland clipboard monitor: all checks passed"

@@ -25,10 +25,11 @@ if [[ -z ${NUMERETTE_IN_MUTTER:-} ]]; then
         command -v "$tool" >/dev/null || skip "$tool is not installed"
     done
     python_with_dbusmock >/dev/null || skip "python3-dbusmock is not installed"
-    compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so' >/dev/null \
-        || skip "Qt's Wayland plugin (qt6-wayland) is not installed"
-    private_home
-    unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
+    have_qt_wayland_plugin || skip "Qt's Wayland plugin (qt6-wayland) is not installed"
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/numerette-wayland.XXXXXX") || exit 1
+    trap 'rm -rf "$scratch"' EXIT
+    use_private_session_folders "$scratch"
+    unset QT_QPA_PLATFORM
     export NUMERETTE_IN_MUTTER=1
     timeout 100 dbus-run-session -- mutter --headless --wayland --virtual-monitor 1280x1024 \
         -- "$0" "$program" >"$scratch/session.log" 2>&1

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QPointer>
 #include <QSignalSpy>
@@ -104,6 +106,8 @@ private slots:
     void closeRequestEndsProcess();
     void parkedCalculatorComesBackFresh();
     void closingCalculatorWithoutTrayEnds();
+    void closingToAMissingTrayMinimizes();
+    void trayHostAppearingLaterIsTold();
     void systrayStartWithoutTray_data();
     void systrayStartWithoutTray();
 
@@ -417,12 +421,60 @@ void TstFrmSysTray::parkedCalculatorComesBackFresh()
 void TstFrmSysTray::closingCalculatorWithoutTrayEnds()
 {
     auto process = start(u""_s);
+    process->settings.setMnuSystray(false);
     process->trayPresent = false;
     process->host.load();
     QVERIFY(!process->host.trayAvailable());
     process->host.calculatorWindow()->close();
     QCOMPARE(process->unloaded.count(), 1);
     QVERIFY(!process->channel.isFirst());
+}
+
+// "Stay on System Tray when Exit" without a notification area: each close brings the calculator
+// back minimized, told once; a notification area there by the next close takes it.
+void TstFrmSysTray::closingToAMissingTrayMinimizes()
+{
+    auto process = start(u""_s);
+    process->settings.setMnuSystray(true);
+    process->trayPresent = false;
+    process->host.load();
+    for (int close = 0; close < 2; ++close) {
+        process->host.calculatorWindow()->close();
+        QTRY_VERIFY(process->host.calculatorWindow() && process->host.calculatorWindow()->isVisible());
+        QVERIFY(process->host.calculatorWindow()->isMinimized());
+        QVERIFY(!process->host.calculator()->calculatorParked());
+        QCOMPARE(process->unloaded.count(), 0);
+        QCOMPARE(process->notifications->sent().size(), 1);
+    }
+
+    process->trayPresent = true;
+    process->host.calculatorWindow()->close();
+    QTest::qWait(50);
+    QVERIFY(process->host.calculatorParked());
+    QVERIFY(!process->host.calculatorWindow());
+    QCOMPARE(process->unloaded.count(), 0);
+    QCOMPARE(process->notifications->sent().size(), 1);
+}
+
+// A StatusNotifierItem host that registers later can have the icon only from the next start
+// (Qt settles on the protocol once per process): the user waiting for it is told so.
+void TstFrmSysTray::trayHostAppearingLaterIsTold()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        QSKIP("no session bus");
+    const QString watcher = u"org.kde.StatusNotifierWatcher"_s;
+    if (bus.interface()->isServiceRegistered(watcher))
+        QSKIP("a StatusNotifierItem watcher already runs on this session bus");
+    auto process = start(u"systray"_s);
+    process->trayPresent = false;
+    process->host.load();
+    QCOMPARE(process->notifications->sent().size(), 1);
+
+    QVERIFY(bus.registerService(watcher));
+    QTRY_COMPARE(process->notifications->sent().size(), 2);
+    QVERIFY(process->notifications->sent().last().body.contains(u"next start"_s));
+    bus.unregisterService(watcher);
 }
 
 void TstFrmSysTray::systrayStartWithoutTray_data()
