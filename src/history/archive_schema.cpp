@@ -100,7 +100,7 @@ bool ensure(QSqlDatabase& db, QString* error)
 
 QString keepAside(const QString& path)
 {
-    const QString aside = files::keepDamagedCopy(path);
+    QString aside = files::keepDamagedCopy(path);
     if (aside.isEmpty())
         return {};
     for (const QString& companion : {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")}) {
