@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_command.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QDate>
@@ -165,6 +167,7 @@ void HistoryCommand::openArchiveNow()
 
 void HistoryCommand::archiveChecked(const numerette::history::TapeArchive::Opening& checked)
 {
+    const bool windowAsked = std::exchange(m_windowAsked, false);
     const QString path = m_check->path();
     numerette::history::TapeArchive::Opening opening = checked;
     if (checked.opened) {
@@ -201,10 +204,8 @@ void HistoryCommand::archiveChecked(const numerette::history::TapeArchive::Openi
     }
     removeExpired();
     m_archiver->release();
-    if (m_windowAsked && !m_leaving) {
-        m_windowAsked = false;
+    if (windowAsked && !m_leaving)
         mnuHistorico_Click();
-    }
 }
 
 numerette::history::ImportResult HistoryCommand::importBackup()
@@ -315,8 +316,8 @@ void HistoryCommand::keepDays(int days)
 void HistoryCommand::keepNone()
 {
     // What closed while the history was kept is written before it stops.
-    m_check->finish();
     m_windowAsked = false;
+    m_check->finish();
     m_settings.setHistorico(0);
     m_openingDue = false;
     checkRetention();
