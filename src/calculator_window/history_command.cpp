@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_command.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QDate>
@@ -8,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "archive_check.h"
 #include "archived_calculation.h"
 #include "calculation_archiver.h"
 #include "calculator.h"
@@ -43,7 +46,9 @@ HistoryCommand::HistoryCommand(QWidget& window, numerette::Calculator& calculato
     , m_printer(printer)
     , m_hostTag(hostTag)
     , m_archive(std::make_unique<numerette::history::TapeArchive>())
+    , m_check(new numerette::history::ArchiveCheck(this))
 {
+    connect(m_check, &numerette::history::ArchiveCheck::checked, this, &HistoryCommand::archiveChecked);
     QAction* open = listMenu->addAction(tr("Tape &History..."));
     open->setObjectName(QStringLiteral("mnuHistorico"));
     open->setShortcut(Qt::CTRL | Qt::Key_H);
@@ -99,11 +104,20 @@ bool HistoryCommand::listHoldsCalculations() const
 
 numerette::history::TapeArchive& HistoryCommand::archive()
 {
-    openIfDue();
+    if (m_openingDue || m_check->isRunning())
+        openArchiveNow();
     return *m_archive;
 }
 
-HistoryCommand::~HistoryCommand() = default;
+// Closing during the check: it is waited for, and what closed meanwhile is written, with
+// nothing told any more.
+HistoryCommand::~HistoryCommand()
+{
+    m_leaving = true;
+    if (m_archiver)
+        disconnect(m_archiver, nullptr, this, nullptr);
+    m_check->finish();
+}
 
 HistoryWindow* HistoryCommand::historyWindow() const
 {
@@ -119,23 +133,16 @@ void HistoryCommand::checkRetention()
     m_days->setText(days > 0 ? tr("For &Days: %1...").arg(days) : tr("For a Number of &Days..."));
 }
 
+// Starts the check of the file; the archiver keeps what closes meanwhile, starting with what
+// the list holds already (restored from the last run).
 void HistoryCommand::openArchive()
 {
     m_openingDue = false;
-    if (m_archive->isOpen())
+    if (m_archive->isOpen() || m_check->isRunning())
         return;
     const QString path = archivePath();
     if (path.isEmpty())
         return;
-    const numerette::history::TapeArchive::Opening opening = m_archive->open(path);
-    if (opening.damaged)
-        tell(tr("The tape history could not be read; it was kept as %1 and a new one started.")
-                 .arg(opening.keptAs.isEmpty() ? path : opening.keptAs));
-    if (!opening.opened) {
-        tell(tr("The tape history cannot be kept: %1\n\nThe calculation list and its backup work as before.")
-                 .arg(opening.error));
-        return;
-    }
     m_archiver = new numerette::history::CalculationArchiver(m_calculator, *m_archive, m_hostTag, this);
     connect(m_archiver, &numerette::history::CalculationArchiver::archiveFailed, this, [this](const QString& error) {
         tell(tr("The calculation could not be kept in the tape history: %1\n\nThe calculation list and its backup "
@@ -146,9 +153,46 @@ void HistoryCommand::openArchive()
         if (m_historyWindow)
             m_historyWindow->refresh();
     });
+    m_archiver->hold();
+    m_archiver->archiveClosedBlocks();
+    m_check->start(path);
+}
+
+// For the commands that need the archive at once: waits for the check.
+void HistoryCommand::openArchiveNow()
+{
+    openArchive();
+    m_check->finish();
+}
+
+void HistoryCommand::archiveChecked(const numerette::history::TapeArchive::Opening& checked)
+{
+    const bool windowAsked = std::exchange(m_windowAsked, false);
+    const QString path = m_check->path();
+    numerette::history::TapeArchive::Opening opening = checked;
+    if (checked.opened) {
+        // Checked whole just now; what could happen to the file since shows at the schema's read.
+        const auto reopening = m_archive->open(path, numerette::history::TapeArchive::Check::Skip);
+        opening.opened = reopening.opened;
+        opening.error = reopening.error;
+        if (reopening.damaged) {
+            opening.damaged = true;
+            opening.keptAs = reopening.keptAs;
+        }
+    }
+    if (opening.damaged)
+        tell(tr("The tape history could not be read; it was kept as %1 and a new one started.")
+                 .arg(opening.keptAs.isEmpty() ? path : opening.keptAs));
+    if (!opening.opened) {
+        tell(tr("The tape history cannot be kept: %1\n\nThe calculation list and its backup work as before.")
+                 .arg(opening.error));
+        delete m_archiver;
+        m_archiver = nullptr;
+        return;
+    }
     // Once the window has loaded: a list restored from another day has been backed up by
     // then, and comes in with the rest of the file.
-    if (m_hostTag == 1 && m_archive->fact(BackupImportedFact).isEmpty()) {
+    if (m_hostTag == 1 && !m_leaving && m_archive->fact(BackupImportedFact).isEmpty()) {
         QTimer::singleShot(0, this, [this] {
             if (m_archive->isOpen() && m_archive->fact(BackupImportedFact).isEmpty() && importBackup().error.isEmpty()) {
                 m_archive->setFact(BackupImportedFact, QDate::currentDate().toString(Qt::ISODate));
@@ -159,8 +203,9 @@ void HistoryCommand::openArchive()
         });
     }
     removeExpired();
-    // What the list holds already (restored from the last run) is archived now.
-    m_archiver->archiveClosedBlocks();
+    m_archiver->release();
+    if (windowAsked && !m_leaving)
+        mnuHistorico_Click();
 }
 
 numerette::history::ImportResult HistoryCommand::importBackup()
@@ -187,6 +232,8 @@ void HistoryCommand::removeExpired()
 // message is up, and a message of the calculator's own (a failed save) stays its own.
 void HistoryCommand::tell(const QString& text)
 {
+    if (m_leaving)
+        return;
     if (m_historyWindow)
         m_historyWindow->tell(text);
     auto* box = new QMessageBox(QMessageBox::Warning, QLatin1Char(' ') + tr("Tape History"), text, QMessageBox::Ok,
@@ -200,6 +247,10 @@ void HistoryCommand::tell(const QString& text)
 void HistoryCommand::mnuHistorico_Click()
 {
     openIfDue();
+    if (m_check->isRunning()) {
+        m_windowAsked = true;
+        return;
+    }
     if (!m_archive->isOpen()) {
         numerette::message_boxes::show(&m_window, QMessageBox::Information,
                                        m_settings.Historico() == 0
@@ -222,7 +273,7 @@ void HistoryCommand::keepForever()
 {
     m_settings.setHistorico(SettingsStore::KeepHistoryForever);
     checkRetention();
-    openArchive();
+    openArchiveNow();
 }
 
 void HistoryCommand::mnuHistoricoDias_Click()
@@ -242,7 +293,7 @@ void HistoryCommand::mnuHistoricoDias_Click()
 
 void HistoryCommand::keepDays(int days)
 {
-    openArchive();
+    openArchiveNow();
     const QDate first = QDate::currentDate().addDays(1 - days);
     const auto older = m_archive->isOpen() ? m_archive->days() : QList<numerette::history::ArchivedDay>();
     const bool deletes = !older.isEmpty() && older.constLast().day < first;
@@ -264,6 +315,9 @@ void HistoryCommand::keepDays(int days)
 // Nothing more is archived; what the history holds stays until the user deletes it.
 void HistoryCommand::keepNone()
 {
+    // What closed while the history was kept is written before it stops.
+    m_windowAsked = false;
+    m_check->finish();
     m_settings.setHistorico(0);
     m_openingDue = false;
     checkRetention();

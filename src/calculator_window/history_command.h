@@ -7,14 +7,15 @@
 #include <QPointer>
 
 #include "backup_import.h"
+#include "tape_archive.h"
 
 namespace numerette {
 class Calculator;
 class PagePrinter;
 class SettingsStore;
 namespace history {
+class ArchiveCheck;
 class CalculationArchiver;
-class TapeArchive;
 }
 }
 class HistoryWindow;
@@ -29,6 +30,9 @@ class QWidget;
 // main calculator opens a new archive, the backup file is imported into it. A damaged archive
 // (kept aside) and a failed write are told once; the tape and the backup file go on working
 // without the archive. The archive opens once the window is up, and closes when the window goes.
+// Its file is checked whole on a thread of its own; what closes meanwhile is written once the
+// check ends (into a new archive, when the check found the file damaged), at the latest when
+// the window goes, and the history window asked for meanwhile shows then.
 class HistoryCommand : public QObject {
     Q_OBJECT
 
@@ -39,7 +43,7 @@ public:
 
     void mnuHistorico_Click();
     HistoryWindow* historyWindow() const;
-    // The archive, opened first if its opening is still due.
+    // The archive, opened first (waiting for its check) if its opening is still due.
     numerette::history::TapeArchive& archive();
     numerette::history::ImportResult importBackup();
 
@@ -53,6 +57,8 @@ private:
     void openIfDue();
     bool listHoldsCalculations() const;
     void openArchive();
+    void openArchiveNow();
+    void archiveChecked(const numerette::history::TapeArchive::Opening& checked);
     void removeExpired();
     void tell(const QString& text);
     void checkRetention();
@@ -63,6 +69,7 @@ private:
     numerette::PagePrinter& m_printer;
     int m_hostTag;
     std::unique_ptr<numerette::history::TapeArchive> m_archive;
+    numerette::history::ArchiveCheck* m_check;
     numerette::history::CalculationArchiver* m_archiver = nullptr;
     QPointer<HistoryWindow> m_historyWindow;
     QAction* m_forever = nullptr;
@@ -70,4 +77,7 @@ private:
     QAction* m_none = nullptr;
     // The archive is to open once the window has been painted, or when first needed before.
     bool m_openingDue = false;
+    // Ctrl+H during the check: the history window shows once the archive is open.
+    bool m_windowAsked = false;
+    bool m_leaving = false;
 };

@@ -56,7 +56,7 @@ bool run(QSqlDatabase& db, const QString& statement, QString* error)
 
 } // namespace
 
-bool ensure(QSqlDatabase& db, QString* error)
+bool ensure(QSqlDatabase& db, bool wholeCheck, QString* error)
 {
     QSqlQuery query(db);
     // The first read of the file: a file that is no database fails here.
@@ -90,8 +90,9 @@ bool ensure(QSqlDatabase& db, QString* error)
         return false;
     }
     // A damaged page shows here rather than in the middle of a later write.
-    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()
-        || query.value(0).toString() != QLatin1String("ok")) {
+    if (wholeCheck
+        && (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()
+            || query.value(0).toString() != QLatin1String("ok"))) {
         *error = query.lastError().isValid() ? query.lastError().text() : query.value(0).toString();
         return false;
     }

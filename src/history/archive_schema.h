@@ -16,8 +16,9 @@ inline const QString CalculationColumns = QStringLiteral(
     "c.total, c.total_text, c.item_count, c.labels, c.notes");
 
 // Creates the tables, indexes and the text index in a new archive; checks an existing one is
-// this program's. False when the file is no archive of this program (error says why).
-bool ensure(QSqlDatabase& db, QString* error);
+// this program's, and with wholeCheck that none of its pages is damaged. False when the file
+// is no archive of this program (error says why).
+bool ensure(QSqlDatabase& db, bool wholeCheck, QString* error);
 
 // Moves a damaged file (and what SQLite kept beside it) to "<path>.damaged", or ".damaged.2",
 // ".3" and so on when that name is taken; where it went, or empty when it could not be moved.

@@ -2,6 +2,7 @@
 #include "calculation_archiver.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCryptographicHash>
 
@@ -45,11 +46,10 @@ QString CalculationArchiver::progressFact() const
 }
 
 // The progress stored at the last write: its length and the hash of the list up to it.
-void CalculationArchiver::restoreProgress()
+void CalculationArchiver::restoreProgress(const QString& list)
 {
     m_progressKnown = true;
     const QStringList stored = m_archive.fact(progressFact()).split(QLatin1Char(' '));
-    const QString& list = m_calculator.list();
     const qsizetype length = stored.size() == 2 ? stored[0].toLongLong() : -1;
     if (length < 0 || length > list.size() || prefixHash(list.left(length)) != stored[1]) {
         m_progressKnown = false;
@@ -58,23 +58,46 @@ void CalculationArchiver::restoreProgress()
     m_archivedPrefix = list.left(length);
 }
 
-bool CalculationArchiver::archiveClosedBlocks()
+CalculationArchiver::ListAt CalculationArchiver::listNow() const
 {
-    if (!m_archive.isOpen())
-        return false;
-    if (!m_progressKnown && m_archivedPrefix.isEmpty())
-        restoreProgress();
-    const QString& list = m_calculator.list();
     TapeReading reading;
     reading.locale = m_calculator.numberLocale();
     reading.dateOrder = m_calculator.dateOrder();
     reading.numberFormat = m_calculator.NumberFormat();
     reading.calculator = m_calculatorNumber;
     reading.closedAt = m_clock();
+    return {m_calculator.list(), reading};
+}
+
+bool CalculationArchiver::archiveClosedBlocks()
+{
+    if (!m_holding)
+        return write(listNow());
+    m_held.append(listNow());
+    return true;
+}
+
+bool CalculationArchiver::release()
+{
+    m_holding = false;
+    bool written = true;
+    for (const ListAt& at : std::as_const(m_held))
+        written = write(at) && written;
+    m_held.clear();
+    return written;
+}
+
+bool CalculationArchiver::write(const ListAt& at)
+{
+    if (!m_archive.isOpen())
+        return false;
+    const QString& list = at.list;
+    if (!m_progressKnown && m_archivedPrefix.isEmpty())
+        restoreProgress(list);
     // What is still as it was archived; a block changed since (undone and closed again, or
     // cleared and typed again) is a new one.
     const qsizetype same = commonPrefixLength(list, m_archivedPrefix);
-    QList<ArchivedCalculation> blocks = closedBlocks(list, reading);
+    QList<ArchivedCalculation> blocks = closedBlocks(list, at.reading);
     qsizetype keptEnd = 0;
     blocks.removeIf([same, &keptEnd](const ArchivedCalculation& block) {
         const qsizetype end = block.position + block.text.size();

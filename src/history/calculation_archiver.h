@@ -4,7 +4,10 @@
 #include <functional>
 
 #include <QDateTime>
+#include <QList>
 #include <QObject>
+
+#include "archived_calculation.h"
 
 namespace numerette {
 class Calculator;
@@ -30,6 +33,10 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // Writes what closed since the last write; false when the write failed.
     bool archiveClosedBlocks();
+    // While held (the archive is still being checked), each list as it was when a calculation
+    // closed is kept, with the moment, and written on release in the order they came.
+    void hold() { m_holding = true; }
+    bool release();
 
 signals:
     // Blocks were added: the history shown is out of date.
@@ -38,17 +45,28 @@ signals:
     void archiveFailed(const QString& error);
 
 private:
+    // The list at one moment, and how to read it.
+    struct ListAt {
+        QString list;
+        TapeReading reading;
+    };
+
+    ListAt listNow() const;
+    bool write(const ListAt& at);
+
     Calculator& m_calculator;
     TapeArchive& m_archive;
     int m_calculatorNumber;
     std::function<QDateTime()> m_clock;
     QString progressFact() const;
-    void restoreProgress();
+    void restoreProgress(const QString& list);
 
     // The start of the list that is archived, up to the end of its last block archived.
     QString m_archivedPrefix;
     bool m_progressKnown = false;
     bool m_failureTold = false;
+    bool m_holding = false;
+    QList<ListAt> m_held;
 };
 
 } // namespace numerette::history

@@ -126,6 +126,42 @@ bool insertBlock(QSqlQuery& calculation, QSqlQuery& item, const ArchivedCalculat
     return true;
 }
 
+// Opens the file over the named connection, left open when the opening succeeds.
+TapeArchive::Opening openOn(const QString& connection, const QString& path, TapeArchive::Check check)
+{
+    TapeArchive::Opening opening;
+    if (!prepareFile(path, &opening.error))
+        return opening;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QSqlDatabase db = connectionTo(connection, path);
+        QString error;
+        if (!db.open()) {
+            error = db.lastError().text();
+        } else if (configure(db) && schema::ensure(db, check == TapeArchive::Check::Whole, &error)) {
+            opening.opened = true;
+            return opening;
+        } else if (error.isEmpty()) {
+            error = db.lastError().text();
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connection);
+        if (attempt > 0 || opening.damaged) {
+            opening.error = error;
+            return opening;
+        }
+        // Whatever is there is no archive this program can use: kept for whoever wants to
+        // look at it, and a new one started.
+        opening.damaged = true;
+        opening.keptAs = schema::keepAside(path);
+        if (opening.keptAs.isEmpty() || !prepareFile(path, &opening.error)) {
+            opening.error = error;
+            return opening;
+        }
+    }
+    return opening;
+}
+
 } // namespace
 
 bool ArchiveQuery::isEmpty() const
@@ -143,39 +179,22 @@ TapeArchive::~TapeArchive()
     close();
 }
 
-TapeArchive::Opening TapeArchive::open(const QString& path)
+TapeArchive::Opening TapeArchive::open(const QString& path, Check check)
 {
     close();
-    Opening opening;
-    if (!prepareFile(path, &opening.error))
-        return opening;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        QSqlDatabase db = connectionTo(m_connection, path);
-        QString error;
-        if (!db.open()) {
-            error = db.lastError().text();
-        } else if (configure(db) && schema::ensure(db, &error)) {
-            m_path = path;
-            opening.opened = true;
-            return opening;
-        } else if (error.isEmpty()) {
-            error = db.lastError().text();
-        }
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connection);
-        if (attempt > 0 || opening.damaged) {
-            opening.error = error;
-            return opening;
-        }
-        // Whatever is there is no archive this program can use: kept for whoever wants to
-        // look at it, and a new one started.
-        opening.damaged = true;
-        opening.keptAs = schema::keepAside(path);
-        if (opening.keptAs.isEmpty() || !prepareFile(path, &opening.error)) {
-            opening.error = error;
-            return opening;
-        }
+    Opening opening = openOn(m_connection, path, check);
+    if (opening.opened)
+        m_path = path;
+    return opening;
+}
+
+TapeArchive::Opening TapeArchive::check(const QString& path)
+{
+    const QString connection = newConnectionName();
+    const Opening opening = openOn(connection, path, Check::Whole);
+    if (QSqlDatabase::contains(connection)) {
+        QSqlDatabase::database(connection, false).close();
+        QSqlDatabase::removeDatabase(connection);
     }
     return opening;
 }

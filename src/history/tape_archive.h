@@ -49,6 +49,10 @@ public:
         QString error;  // why the archive could not be opened, when it could not
     };
 
+    // Whether open reads the whole file for damaged pages, which takes a noticeable time once
+    // it holds a year of calculations; Skip is for a file check() has just found sound.
+    enum class Check { Whole, Skip };
+
     TapeArchive();
     ~TapeArchive();
     TapeArchive(const TapeArchive&) = delete;
@@ -56,7 +60,10 @@ public:
 
     // Opens the file, or creates it user-only. Anything at the path that is no regular file
     // (a FIFO, a device, a link to one) is refused.
-    Opening open(const QString& path);
+    Opening open(const QString& path, Check check = Check::Whole);
+    // Does on any thread, over a connection of its own, what open(path) does to the file (the
+    // whole check, a damaged file kept aside and a new one started), and closes it again.
+    static Opening check(const QString& path);
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "archive_check.h"
 #include "archived_calculation.h"
 #include "history_command.h"
 #include "history_window.h"
@@ -65,6 +66,38 @@ struct MessageBoxes {
     QStringList texts;
 };
 
+// An archive of many calculations whose last page is overwritten: its tables still read, only
+// the check of the whole file finds it damaged.
+void writeArchiveWithADamagedPage(const QString& path, bool damaged)
+{
+    {
+        numerette::history::TapeArchive archive;
+        QVERIFY(archive.open(path).opened);
+        QString keys;
+        for (int i = 1; i <= 300; ++i)
+            keys += u"%1+2="_s.arg(i);
+        QVERIFY(archive.add(dayBefore(keys)));
+    }
+    if (!damaged)
+        return;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    constexpr qint64 PageBytes = 4096;
+    QVERIFY(file.seek(file.size() - PageBytes));
+    QCOMPARE(file.write(QByteArray(PageBytes, '\xff')), PageBytes);
+}
+
+QStringList totalsOn(const QString& path, QDate day)
+{
+    numerette::history::TapeArchive archive;
+    QStringList totals;
+    if (archive.open(path).opened) {
+        for (const auto& calculation : archive.dayCalculations(day))
+            totals.append(calculation.totalText);
+    }
+    return totals;
+}
+
 QString keysOf(const QKeySequence& shortcut)
 {
     return shortcut.toString(QKeySequence::PortableText);
@@ -92,8 +125,9 @@ private slots:
         QVERIFY2(!others.contains(keysOf(item->shortcut())), qPrintable(others.join(u", "_s)));
         QCOMPARE(others.removeDuplicates(), 0);
         item->trigger();
+        // It shows once the check of the archive has ended.
+        QTRY_VERIFY(f.window.findChild<HistoryWindow*>());
         auto* history = f.window.findChild<HistoryWindow*>();
-        QVERIFY(history);
         QVERIFY(history->isVisible());
         // Every control a screen reader reaches has a name.
         for (QWidget* control : history->findChildren<QWidget*>()) {
@@ -115,6 +149,7 @@ private slots:
         QCOMPARE(command->archive().calculationCount(), 3);
 
         command->mnuHistorico_Click();
+        QTRY_VERIFY(command->historyWindow());
         HistoryWindow* history = command->historyWindow();
         auto* days = history->findChild<QListWidget*>(u"lstDias"_s);
         QCOMPARE(days->count(), 2);
@@ -163,6 +198,7 @@ private slots:
         WindowFixture f;
         auto* command = f.window.findChild<HistoryCommand*>();
         command->mnuHistorico_Click();
+        QTRY_VERIFY(command->historyWindow());
         QStringList letters;
         const QRegularExpression mnemonic(u"&([^&])"_s);
         for (QWidget* control : command->historyWindow()->findChildren<QWidget*>()) {
@@ -185,6 +221,7 @@ private slots:
         type(f.calculator, u"5+3="_s);
         auto* command = f.window.findChild<HistoryCommand*>();
         command->mnuHistorico_Click();
+        QTRY_VERIFY(command->historyWindow());
         HistoryWindow* history = command->historyWindow();
         history->showDay(QDate(2024, 3, 5));
         // The dialog proposes the last saved name, as a CSV file, in the last folder.
@@ -231,6 +268,7 @@ private slots:
         type(f.calculator, u"5+3="_s);
         auto* command = f.window.findChild<HistoryCommand*>();
         command->mnuHistorico_Click();
+        QTRY_VERIFY(command->historyWindow());
         HistoryWindow* history = command->historyWindow();
         history->showDay(QDate(2024, 3, 5));
         MessageBoxes answers;
@@ -262,6 +300,54 @@ private slots:
         QVERIFY(QFile::exists(path + u".damaged"_s));
         type(calculator, u"5+3="_s);
         QCOMPARE(window.findChild<HistoryCommand*>()->archive().calculationCount(), 1);
+    }
+
+    // What closes while the file is checked (even a list cleared since) is written once the
+    // check ends, into a new archive when it found the file damaged; a window closed during
+    // the check waits for it and writes them before it goes.
+    void calculationsClosedDuringTheCheck_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<bool>("closedAtOnce");
+        QTest::newRow("sound") << false << false;
+        QTest::newRow("damaged page") << true << false;
+        QTest::newRow("sound, window closed") << false << true;
+        QTest::newRow("damaged page, window closed") << true << true;
+    }
+
+    void calculationsClosedDuringTheCheck()
+    {
+        QFETCH(bool, damaged);
+        QFETCH(bool, closedAtOnce);
+        DataFolder folder;
+        const QString path = numerette::files::dataFilePath(u"numeret-history.sqlite"_s);
+        writeArchiveWithADamagedPage(path, damaged);
+        numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
+        FakeCalculatorOwner owner;
+        RecordingHost host;
+        numerette::Calculator calculator{host};
+        FakeDesktop desktop;
+        auto window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{}, owner, desktop.services());
+        auto* command = window->findChild<HistoryCommand*>();
+        auto* check = command->findChild<numerette::history::ArchiveCheck*>();
+        QSignalSpy checked(check, &numerette::history::ArchiveCheck::checked);
+        // The first total starts the check; its result comes through the event loop, later.
+        type(calculator, u"5+3="_s);
+        QVERIFY(check->isRunning());
+        command->mnuHistorico_Click();
+        calculator.clearList();
+        type(calculator, u"1+1="_s);
+        if (closedAtOnce) {
+            window.reset();
+        } else {
+            QTRY_COMPARE(checked.size(), 1);
+            QVERIFY(command->historyWindow());
+            QCOMPARE(bool(window->findChild<QMessageBox*>(u"msgHistorico"_s)), damaged);
+            window.reset();
+        }
+        QCOMPARE(QFile::exists(path + u".damaged"_s), damaged);
+        QCOMPARE(totalsOn(path, QDate(2024, 3, 5)), (QStringList{u"8"_s, u"2"_s}));
+        QCOMPARE(totalsOn(path, QDate(2024, 3, 4)).size(), damaged ? 0 : 300);
     }
 
     // Not at all: nothing more is archived, and what was kept stays.
