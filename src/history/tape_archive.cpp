@@ -191,7 +191,7 @@ TapeArchive::Opening TapeArchive::open(const QString& path, Check check)
 TapeArchive::Opening TapeArchive::check(const QString& path)
 {
     const QString connection = newConnectionName();
-    const Opening opening = openOn(connection, path, Check::Whole);
+    Opening opening = openOn(connection, path, Check::Whole);
     if (QSqlDatabase::contains(connection)) {
         QSqlDatabase::database(connection, false).close();
         QSqlDatabase::removeDatabase(connection);
