@@ -186,9 +186,14 @@ void DisplayRow::updateReading()
         reading = SpokenLine::ofListEnd(list, m_calculator.dateOrder());
     if (reading.isEmpty() || (list.size() <= m_readListLength && figure != m_readFigure))
         reading = figure;
+    // The row renders several times per key; the figure is read again only when it changed.
+    const numerette::NumberLocale& locale = m_calculator.numberLocale();
+    const bool figureChanged = figure != m_readFigure || locale.decimal != m_readLocale.decimal
+        || locale.group != m_readLocale.group || locale.thousandsGrouping != m_readLocale.thousandsGrouping;
+    const QVariant value = figureChanged ? figureValue() : m_readValue;
     m_readListLength = list.size();
     m_readFigure = figure;
-    const QVariant value = figureValue();
+    m_readLocale = locale;
     const bool readingChanged = reading != m_reading;
     const bool valueChanged = value != m_readValue;
     const QString before = std::exchange(m_reading, reading);

@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include "cached_picture.h"
+#include "number_text.h"
 
 namespace numerette {
 class Calculator;
@@ -92,6 +93,7 @@ private:
     QString m_reading;
     QVariant m_readValue;
     QString m_readFigure;
+    numerette::NumberLocale m_readLocale;
     // The list's length when the reading was last taken: a longer list is a key that wrote.
     qsizetype m_readListLength = 0;
     mutable Heights m_displayHeights;

@@ -16,6 +16,7 @@
 #include "cached_scroll_bar_style.h"
 #include "calculation_list.h"
 #include "calculator.h"
+#include "steady_scroll_bar.h"
 #include "tape_positions.h"
 
 using numerette::Calculator;
@@ -70,10 +71,11 @@ TapeView::TapeView(Calculator& calculator, QWidget* parent)
     setAccessibleName(tr("Calculation list"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The scroll bar moves at every item. Fusion, the look unless the desktop chose another,
-    // draws it from kept pictures; made after the scroll bar, as a child of the view, the
-    // style outlives it.
+    // The scroll bar's range changes at every item. Fusion, the look unless the desktop chose
+    // another, draws it from kept pictures, and only when they change; made after the scroll
+    // bar, as a child of the view, the style outlives it.
     if (style()->name() == u"fusion") {
+        setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical));
         auto* scrollBarStyle = new CachedScrollBarStyle;
         scrollBarStyle->setParent(this);
         verticalScrollBar()->setStyle(scrollBarStyle);
