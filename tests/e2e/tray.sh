@@ -49,25 +49,22 @@ done
 icon=
 settings=$HOME/.config/Numeret/Numeret.ini
 mkdir -p "${settings%/*}"
-printf '[Conf]\nmnuSystray=False\n' >"$settings"
-"$program" &
-pid=$!
-started+=("$pid")
-window=$(visible_calculator "$pid")
-[[ -n $window ]] || fail "without a tray the calculator did not show"
-xdotool windowfocus --sync "$window"
-xdotool key Escape
+# Starts the calculator with "Stay on System Tray when Exit" set to $1 and closes it with Esc.
+start_and_close() {
+    printf '[Conf]\nmnuSystray=%s\n' "$1" >"$settings"
+    "$program" &
+    pid=$!
+    started+=("$pid")
+    window=$(visible_calculator "$pid")
+    [[ -n $window ]] || fail "without a tray the calculator did not show"
+    xdotool windowfocus --sync "$window"
+    xdotool key Escape
+}
+start_and_close False
 ends_within "$pid" 10 || fail "without a tray, closing the calculator did not end the process"
 
 # With "Stay on System Tray when Exit" checked, closing brings the calculator back minimized.
-printf '[Conf]\nmnuSystray=True\n' >"$settings"
-"$program" &
-pid=$!
-started+=("$pid")
-window=$(visible_calculator "$pid")
-[[ -n $window ]] || fail "without a tray the calculator did not show"
-xdotool windowfocus --sync "$window"
-xdotool key Escape
+start_and_close True
 for (( i = 0; i < 100; i++ )); do
     shows_minimized "$pid" && break
     sleep 0.1

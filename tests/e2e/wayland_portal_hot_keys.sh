@@ -41,10 +41,7 @@ fi
 
 # --- Inside the session ---------------------------------------------------------------------------
 source "$here/e2e_common.sh"
-fail() {
-    echo "fail: $*"
-    exit 1
-}
+in_session
 readonly python=$(python_with_dbusmock)
 
 # The user chose Ctrl+Alt+9 for the keypad's 9 in the desktop's dialog.

@@ -19,15 +19,11 @@ if [[ -z ${NUMERETTE_IN_MUTTER:-} ]]; then
         command -v "$tool" >/dev/null || skip "$tool is not installed"
     done
     python_with_dbus >/dev/null || skip "python3-dbus is not installed"
-    compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so' >/dev/null \
-        || skip "Qt's Wayland plugin (qt6-wayland) is not installed"
+    have_qt_wayland_plugin || skip "Qt's Wayland plugin (qt6-wayland) is not installed"
     scratch=$(mktemp -d "${TMPDIR:-/tmp}/numerette-wayland.XXXXXX") || exit 1
     trap 'rm -rf "$scratch"' EXIT
-    mkdir -m 700 "$scratch/runtime" "$scratch/home"
-    export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/runtime
-    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
-    export XDG_CACHE_HOME=$HOME/.cache XDG_STATE_HOME=$HOME/.local/state
-    unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
+    use_private_session_folders "$scratch"
+    unset QT_QPA_PLATFORM
     export NUMERETTE_IN_MUTTER=1
     timeout 90 dbus-run-session -- mutter --headless --wayland --virtual-monitor 1280x1024 \
         -- "$0" "$program" "$target" >"$scratch/session.log" 2>&1
@@ -38,20 +34,7 @@ if [[ -z ${NUMERETTE_IN_MUTTER:-} ]]; then
 fi
 
 # --- Inside the session ---------------------------------------------------------------------------
-started=()
-end_started() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-}
-trap end_started EXIT
-
-fail() {
-    echo "fail: $*"
-    exit 1
-}
+in_session
 
 # The compositor's keyboard: one remote-desktop session for the whole run (its first key is
 # lost, so a Shift press and release open it), fed evdev key codes through a pipe.
