@@ -6,8 +6,9 @@
 // bit 1 insert text, bit 2 decimal comma, bit 3 NumLock kept on, bit 4 a full list is
 // cleared when the calculator asks). Every further byte is one step: a printable Latin-1
 // character is typed as itself; any other byte b ("{", the control bytes) is step b mod n
-// of the n steps Enter, Esc, Backspace, Delete, NumLock, Time, Undo, Redo, Clear and the
-// keypad buttons in `Button` order (so 0x00 is Enter and 0x09 the button 0).
+// of the n steps Enter, Esc, Backspace, Delete, NumLock, Time, Undo, Redo, Clear, the
+// business keys GT, Tax+, Tax- and Margin, and the keypad buttons in `Button` order (so 0x00
+// is Enter and 0x0D the button 0). The tax rate is 21 %, so that the tax keys write figures.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -17,6 +18,7 @@
 #include <QDate>
 
 #include "calculator.h"
+#include "decimal.h"
 #include "fuzz_failure.h"
 #include "key_script.h"
 
@@ -43,7 +45,8 @@ const std::array<TapeStep, 256>& stepsByByte()
     static const std::array<TapeStep, 256> steps = [] {
         QString error;
         std::vector<TapeStep> named = *parseTapeKeys(
-            QStringLiteral("{Enter}{Esc}{Backspace}{Delete}{NumLock}{Time}{Undo}{Redo}{Clear}"), error);
+            QStringLiteral("{Enter}{Esc}{Backspace}{Delete}{NumLock}{Time}{Undo}{Redo}{Clear}{GT}{Tax+}{Tax-}{Margin}"),
+            error);
         for (int button = 0; button < ButtonCount; ++button)
             named.push_back(Button(button));
         std::array<TapeStep, 256> byByte;
@@ -116,6 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         calculator.mnuEnter_Click();
     calculator.setInsertText(options & 0x02);
     calculator.setNumLockAlways(options & 0x08);
+    static const Decimal taxRate = *Decimal::fromPlainText(u"21");
+    calculator.setTaxRate(taxRate);
     calculator.setWindowVisible(true);
     calculator.clearList();
 
