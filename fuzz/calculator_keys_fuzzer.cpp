@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         calculator.mnuEnter_Click();
     calculator.setInsertText(options & 0x02);
     calculator.setNumLockAlways(options & 0x08);
-    calculator.setWindowVisible(true);
+    calculator.setInteractive(true);
     calculator.clearList();
 
     // Esc asks the host to close the window; the fuzzer's window stays open.
