@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     calculator.setNumLockAlways(options & 0x08);
     static const Decimal taxRate = *Decimal::fromPlainText(u"21");
     calculator.setTaxRate(taxRate);
-    calculator.setWindowVisible(true);
+    calculator.setInteractive(true);
     calculator.clearList();
 
     // Esc asks the host to close the window; the fuzzer's window stays open.

@@ -123,7 +123,7 @@ int main(int argc, char* argv[])
     if (options.addMode)
         calculator.mnuEnter_Click();
     calculator.setInsertText(options.insertText);
-    calculator.setWindowVisible(true);
+    calculator.setInteractive(true);
     calculator.clearList();
     runTapeSteps(calculator, options.keys ? *steps : stdinSteps, host.closed());
 

@@ -13,35 +13,14 @@ struct CalculatorLaunch {
     bool isMini() const { return commandWord == QLatin1String("mini"); }
 };
 
-// What the calculator window needs from the process that hosts it. The host implements
-// it; window tests use a fake.
+// The one question the calculator window asks of the process that hosts it; what the window
+// only tells, it emits as signals (frmCalcula). The host implements it; window tests use a
+// fake. The host window is a CalculatorOwner, which tells it from the program's other windows.
 class CalculatorOwner {
 public:
     virtual ~CalculatorOwner() = default;
 
-    // Set while the calculator is closed to the notification area and from the start of
-    // the exit; the calculator then ignores keys.
+    // Set while the calculator is closed to the notification area and from the start of the
+    // exit: the window then neither loads nor reacts to activation.
     virtual bool calculatorParked() const = 0;
-    virtual void setCalculatorParked(bool parked) = 0;
-    // Whether an alarm or the timed shutdown keeps the process resident.
-    virtual bool alarmArmed() const = 0;
-    virtual bool shutdownArmed() const = 0;
-    // Parking needs a notification area to come back from; without one, closing the
-    // calculator ends the process.
-    virtual bool trayAvailable() const = 0;
-    // The calculator was closed with "Stay on System Tray when Exit" checked where there is no
-    // notification area to park in, and has parked all the same: the host brings it back
-    // minimized, so that no process is left that nobody can reach.
-    virtual void parkedWithoutTray() = 0;
-    // The tray icon starts blinking when the calculator parks in the notification area.
-    virtual void startTrayBlink() = 0;
-    // Ends the process (unloads the host window and every other window).
-    virtual void unloadHost() = 0;
-    // The splash window goes away once the calculator has read its state.
-    virtual void unloadSplash() = 0;
-    // The hidden host window hides when the calculator is activated.
-    virtual void hideHost() = 0;
-    // Pops up the host's Tools submenu (alarms, timed shutdown, menu shortcut) at the
-    // mouse position; a process without a tray menu does nothing.
-    virtual void AbrirUtil() = 0;
 };

@@ -73,7 +73,7 @@ void ClipboardMonitor::tick()
     if (!m_changed || m_reading)
         return;
     m_changed = false;
-    if (m_secondary || !isOn() || m_calculator.calculatorParked())
+    if (m_secondary || !isOn() || !m_calculator.keysAccepted())
         return;
     const QScopedValueRollback reading(m_reading, true);
     switch (m_taker.read(m_calculator, *m_clipboard)) {

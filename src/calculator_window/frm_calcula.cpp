@@ -122,7 +122,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     m_toolLaunchers = new ToolLaunchers(calculator, mainMenus[0], this);
     auto* tools = mainMenus[0]->addAction(tr("Tool&s"));
     tools->setObjectName(QStringLiteral("mnuUtil"));
-    connect(tools, &QAction::triggered, this, [this] { m_owner.AbrirUtil(); });
+    connect(tools, &QAction::triggered, this, &frmCalcula::toolsMenuRequested);
 
     connect(m_displayRow, &DisplayRow::formatMenuRequested, this,
             [this](const QPoint& at) { m_menus->numberFormatMenu()->popup(at); });
@@ -131,6 +131,7 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     connect(m_keypad, &Keypad::enterKeyMenuRequested, this,
             [this](const QPoint& at) { m_menus->enterKeyMenu()->popup(at); });
     connect(&calculator, &Calculator::viewChanged, this, &frmCalcula::render);
+    connect(&calculator, &Calculator::displaysChanged, this, &frmCalcula::followDisplays);
     connect(m_quotation, &QuotationLabel::rotated, this, [this] { m_startupDone = false; });
     connect(m_quotation, &QuotationLabel::clicked, this, [this] { m_launchers->quotationClicked(m_quotation->text()); });
     connect(m_displayRow, &DisplayRow::counterDoubleClicked, m_launchers, &Launchers::mnuOutra_Click);
@@ -153,9 +154,6 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     connect(m_timer1, &QTimer::timeout, this, &frmCalcula::Timer1_Timer);
     connect(m_monitor, &ClipboardMonitor::clipboardChanged, this, &frmCalcula::clipboardChanged);
     setTimer1Enabled(true);
-
-    Form_Load();
-    render();
 }
 
 frmCalcula::~frmCalcula() = default;
@@ -311,10 +309,23 @@ void frmCalcula::renderCaption()
     if (isMinimized())
         caption = minimizedCaption(m_calculator);
     else if (!fullMode())
-        caption = m_calculator.caption();
+        caption = m_miniCaption;
     const QString title = caption.isEmpty() ? m_title : caption;
     if (windowTitle() != title)
         setWindowTitle(title);
+}
+
+// Taken at each change of the displays, not at each render: a change made while the window is
+// minimized or maximized shows in mini mode only with the next change after it.
+void frmCalcula::followDisplays()
+{
+    if (!isMinimized() && !isMaximized())
+        m_miniCaption = miniCaption(m_calculator);
+}
+
+bool frmCalcula::takesKeyStrokes() const
+{
+    return !isMinimized() && !isMaximized();
 }
 
 // The quotation label's visibility is the mode: hidden in mini mode.
@@ -358,7 +369,8 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
         m_tape->setFocus();
     else if (m_tape->hasFocus())
         takeKeys();
-    m_calculator.Form_KeyDown(virtualKey, event->modifiers().testFlag(Qt::ShiftModifier));
+    if (takesKeyStrokes())
+        m_calculator.Form_KeyDown(virtualKey, event->modifiers().testFlag(Qt::ShiftModifier));
     m_keySounds->keyDown(virtualKey);
     if (int code = numerette::keys::characterCodeOf(*event)) {
         m_calculator.Form_KeyPress(code);
@@ -375,10 +387,10 @@ void frmCalcula::keyReleaseEvent(QKeyEvent* event)
         QMainWindow::keyReleaseEvent(event);
         return;
     }
-    if (!isMinimized() && !isMaximized() && !m_calculator.calculatorParked() && m_options->numLockAlways()
-        && !m_numLock.wasOnAt(*event))
+    if (takesKeyStrokes() && m_calculator.keysAccepted() && m_options->numLockAlways() && !m_numLock.wasOnAt(*event))
         switchNumLockOn();
-    m_calculator.Form_KeyUp(numerette::keys::virtualKeyOf(*event));
+    if (takesKeyStrokes())
+        m_calculator.Form_KeyUp(numerette::keys::virtualKeyOf(*event));
     m_keySounds->keyUp(numerette::keys::virtualKeyOf(*event));
     m_calculator.entryKeyUp();
     event->accept();
@@ -395,7 +407,7 @@ void frmCalcula::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (!event->spontaneous()) {
-        m_calculator.setWindowVisible(true);
+        m_calculator.setInteractive(true);
         m_activationDue = true;
     }
     // A window may be built well before it shows (during the splash): what its load has to
@@ -411,7 +423,7 @@ void frmCalcula::hideEvent(QHideEvent* event)
 {
     QMainWindow::hideEvent(event);
     if (!event->spontaneous())
-        m_calculator.setWindowVisible(false);
+        m_calculator.setInteractive(false);
 }
 
 // A dialog a key opens shows over the calculator as the key has left it so far, and while it
@@ -432,8 +444,7 @@ void frmCalcula::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
-        m_calculator.setMinimized(isMinimized());
-        m_calculator.setMaximized(isMaximized());
+        m_calculator.setKeypadInSight(!isMinimized());
         // The main instance always has the hot keys while minimized.
         if (m_loaded && !m_launch.isSecondary() && !m_hotKeys->hotKeysWanted()) {
             if (isMinimized())
@@ -456,7 +467,7 @@ void frmCalcula::changeEvent(QEvent* event)
     }
 }
 
-// The close always goes ahead; what happens to the process is the owner's.
+// The close always goes ahead; what happens to the process is the host's.
 void frmCalcula::closeEvent(QCloseEvent* event)
 {
     event->accept();

@@ -51,14 +51,16 @@ struct DesktopServices {
 
 // The calculator window: the calculation list on top, the display row, the keypad, the
 // quotation label and the menus. It renders the calculator's state and hands it every key
-// and command; of its own it keeps only its options and where it stands in its life
-// (loaded, first activation done, a failed save or a load warning still to tell).
+// and command; of its own it keeps only its options, its caption and where it stands in its
+// life (loaded, first activation done, a failed save or a load warning still to tell).
 //
-// Its life: constructing it loads the settings and the calculation saved at the last
-// close (a saved list from another day is backed up and a new one started); the first
-// activation runs the command word; closing saves the calculation and the window's
-// settings, then either parks the process in the notification area or ends it through
-// the owner. The calculation is also saved after every total and every clear.
+// Its life: constructing it only builds the window and its parts. Its host attaches the
+// calculator's host to it, then calls load(), which reads the settings and the calculation
+// saved at the last close (a saved list from another day is backed up and a new one
+// started). The first activation runs the command word. Closing saves the calculation and
+// the window's settings, then emits closing(); whether the process parks in the
+// notification area or ends is the host's. The calculation is also saved after every total
+// and every clear.
 class frmCalcula : public QMainWindow {
     Q_OBJECT
 
@@ -67,6 +69,10 @@ public:
                CalculatorOwner& owner, DesktopServices services, QWidget* parent = nullptr);
     ~frmCalcula() override;
 
+    // Reads the settings and the saved calculation and puts them in force; once, after the
+    // calculator's host is attached to the window. A window loaded while its owner has it
+    // parked (the exit under way) reads nothing and closes at once, writing nothing.
+    void load();
     numerette::SettingsStore& settings() const { return m_settings; }
     // The backup step of the calculator's clear-list command.
     bool backUpList(const QString& list);
@@ -89,6 +95,15 @@ public:
 signals:
     // The user toggled "Stay on System Tray when Exit"; the notification-area icon follows.
     void stayInTrayToggled(bool on);
+    // The load has read the saved calculation: the splash may go.
+    void savedStateRead();
+    // The window became active (the activation rules ran): the hidden host window hides.
+    void activated();
+    // The "Tool&s" item: the host pops up its Tools submenu.
+    void toolsMenuRequested();
+    // The window closed, its calculation and settings saved; `stayInTray` is the check of
+    // "Stay on System Tray when Exit". The host decides whether the process parks or ends.
+    void closing(bool stayInTray);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -107,12 +122,16 @@ private:
     void render();
     void renderIfDue();
     void renderCaption();
+    void followDisplays();
     void connectHotKeys();
     void toggleMinimized();
     void addPasteItem(QMenu* optionsMenu);
     void mnuColar_Click();
     void activateFromHotKey();
     bool fullMode() const;
+    // Whether key-downs and key-ups go to the calculator: not while the window is minimized
+    // or maximized.
+    bool takesKeyStrokes() const;
 
     // The window's life, in window_lifecycle.cpp.
     void Form_Load();
@@ -155,8 +174,11 @@ private:
     QTimer* m_timer1 = nullptr;
     bool m_timer1Enabled = false;
     numerette::NumLockSwitch& m_numLock;
-    // The title in full mode; mini mode and a minimized window show the calculator's caption.
+    // The title in full mode; a minimized window shows the calculation instead, and mini
+    // mode the display, as it stood at its last change while the window was neither
+    // minimized nor maximized.
     QString m_title;
+    QString m_miniCaption;
     // False when the window was opened during the exit: it then neither reads nor writes anything.
     bool m_loaded = false;
     bool m_startupDone = false;

@@ -249,7 +249,7 @@ std::optional<int> KeySounds::askInstrument()
 
 bool KeySounds::takesKeys() const
 {
-    return !m_window.isMinimized() && !m_window.isMaximized() && !m_calculator.calculatorParked();
+    return !m_window.isMinimized() && !m_window.isMaximized() && m_calculator.keysAccepted();
 }
 
 void KeySounds::keyDown(int keyCode)

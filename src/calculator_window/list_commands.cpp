@@ -90,8 +90,9 @@ bool ListCommands::backUpList(const QString& list)
         return true;
     message_boxes::show(&m_window, QMessageBox::Warning, LoadMessage(Message::BackupTooLarge));
     // The message box took the clear key's key-up; released before Show backup minimizes
-    // the window, when the calculator would no longer take it.
-    m_calculator.Form_KeyUp(ClearKey);
+    // the window, which passes no key-up to the calculator while minimized (or maximized).
+    if (!m_window.isMinimized() && !m_window.isMaximized())
+        m_calculator.Form_KeyUp(ClearKey);
     mnuMostraBack_Click();
     return true;
 }

@@ -29,3 +29,9 @@ QString minimizedCaption(const numerette::Calculator& calculator)
                              calculator.entry().text(), calculator.total(), calculator.PendingOperator()};
     return minimizedCaption(texts, calculator.numberLocale());
 }
+
+QString miniCaption(const numerette::Calculator& calculator)
+{
+    return (calculator.display() == calculator.total() ? QStringLiteral(" = ") : QStringLiteral(" "))
+        + calculator.display();
+}

@@ -24,3 +24,6 @@ QString minimizedCaption(const CaptionTexts& texts, const numerette::NumberLocal
 // The same for the calculator's present state; the time display stands in for the display
 // in time mode.
 QString minimizedCaption(const numerette::Calculator& calculator);
+// The caption of the mini window, which has no display of its own: the display, led by
+// " = " while it shows the running total.
+QString miniCaption(const numerette::Calculator& calculator);

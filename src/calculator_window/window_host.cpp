@@ -25,8 +25,7 @@ void WindowHost::clearClipboard()
 
 void WindowHost::closeWindow()
 {
-    if (m_window)
-        m_window->close();
+    m_window->close();
 }
 
 // The calculator asks only whether to erase a full list: Enter keeps it.
@@ -42,22 +41,20 @@ void WindowHost::showInformation(const QString& text)
 
 void WindowHost::storeNumberFormat(int index)
 {
-    if (m_window)
-        m_window->settings().setFormato(index);
+    m_window->settings().setFormato(index);
 }
 
 void WindowHost::storeAddOnEnter(bool on)
 {
-    if (m_window)
-        m_window->settings().setCalcEnter(on);
+    m_window->settings().setCalcEnter(on);
 }
 
 bool WindowHost::backUpList(const QString& list)
 {
-    return !m_window || m_window->backUpList(list);
+    return m_window->backUpList(list);
 }
 
 bool WindowHost::keepErasedList(const QString& list)
 {
-    return m_window && m_window->keepErasedList(list);
+    return m_window->keepErasedList(list);
 }

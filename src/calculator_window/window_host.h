@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPointer>
-
 #include "calculator_host.h"
 
 class frmCalcula;
@@ -13,9 +11,10 @@ class frmCalcula;
 // window and the headless tape write the same header.
 class WindowHost : public numerette::CalculatorHost {
 public:
-    // The window that the calculator closes and that message boxes belong to. Until a
-    // window is attached, settings the calculator stores and lists it backs up go nowhere.
-    void attach(frmCalcula* window) { m_window = window; }
+    // The window that the calculator closes, that message boxes belong to and that keeps the
+    // settings; attached once it is built and before it loads, so that everything the
+    // calculator asks of its host, from the load on, reaches the window.
+    void attach(frmCalcula& window) { m_window = &window; }
 
     QString clipboardText() const override;
     void setClipboardText(const QString& text) override;
@@ -29,5 +28,5 @@ public:
     bool keepErasedList(const QString& list) override;
 
 private:
-    QPointer<frmCalcula> m_window;
+    frmCalcula* m_window = nullptr;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The calculator window's life: what it reads when it opens, does when it is activated,
+// The calculator window's life: what it reads when it loads, does when it is activated,
 // and stores when it closes.
 #include "frm_calcula.h"
 
@@ -49,14 +49,19 @@ QRect screenArea()
 
 } // namespace
 
-void frmCalcula::Form_Load()
+void frmCalcula::load()
 {
     // A window opened during the exit goes again at once. It has read nothing, so it must
     // not overwrite the saved calculation when it closes.
-    if (m_owner.calculatorParked()) {
+    if (m_owner.calculatorParked())
         QTimer::singleShot(0, this, [this] { close(); });
-        return;
-    }
+    else
+        Form_Load();
+    render();
+}
+
+void frmCalcula::Form_Load()
+{
     m_loaded = true;
     m_monitor->clearClipboard();
     m_calculator.chooseNumberFormat(m_settings.Formato());
@@ -117,16 +122,15 @@ void frmCalcula::Form_Load()
 // the caption shows the display.
 void frmCalcula::applyMode()
 {
-    if (m_launch.isMini()) {
-        for (QMenu* menu : m_menus->mainMenus())
-            menu->menuAction()->setVisible(false);
-        m_quotation->hide();
-        m_displayRow->hide();
-        // With no display to hold the keys, the window holds them itself.
-        setFocusProxy(nullptr);
-        m_layout->hideKeypadAtLoad();
-    }
-    m_calculator.setQuotationVisible(fullMode());
+    if (!m_launch.isMini())
+        return;
+    for (QMenu* menu : m_menus->mainMenus())
+        menu->menuAction()->setVisible(false);
+    m_quotation->hide();
+    m_displayRow->hide();
+    // With no display to hold the keys, the window holds them itself.
+    setFocusProxy(nullptr);
+    m_layout->hideKeypadAtLoad();
 }
 
 // The stored size and place, kept on the screen.
@@ -157,7 +161,7 @@ void frmCalcula::restoreSavedCalculation()
                                             QDate::currentDate()};
     numerette::StateFileContents contents = numerette::loadStateFile(path, reader);
     const std::optional<CalculatorStateRecord>& saved = contents.record;
-    m_owner.unloadSplash();
+    emit savedStateRead();
     if (contents.damaged) {
         const QString keptAs = contents.keptAs.isEmpty() ? tr("The file was left where it is:\r\n%1").arg(path)
                                                          : tr("The file was kept as:\r\n%1").arg(contents.keptAs);
@@ -189,11 +193,9 @@ void frmCalcula::restoreSavedCalculation()
     if (contents.listOnly)
         return;
     if (!saved || saved->date != QDate::currentDate()) {
-        // The clear-list command, with the backup step done here: the calculator's host is
-        // attached to the window only once it has been built. A backup that fails keeps the
-        // list, and a new calculation starts on it.
-        if (backUpList(m_calculator.list()))
-            m_calculator.clearList();
+        // The clear-list command, backup first. A backup that fails keeps the list, and a new
+        // calculation starts on it.
+        m_calculator.mnuLimpar_Click();
         return;
     }
     m_calculator.restoreCalculation(saved->total, saved->pendingOperator, saved->entry, saved->display,
@@ -205,9 +207,7 @@ void frmCalcula::Form_Activate()
 {
     if (!m_loaded || m_owner.calculatorParked())
         return;
-    // A window shown again after it parked takes keys again.
-    m_calculator.setCalculatorParked(false);
-    m_owner.hideHost();
+    emit activated();
     setTimer1Enabled(true);
     m_calculator.setListSelection(int(m_calculator.list().size()) - 2, 0);
     takeKeys();
@@ -260,26 +260,12 @@ void frmCalcula::Form_QueryUnload()
         m_settings.setMiniHeight(numerette::twipsOf(height()));
         m_settings.setCalcLeft(numerette::twipsOf(x() - screenArea().x()));
     }
-    if (m_launch.isSecondary() || !fullMode()) {
-        m_owner.unloadHost();
-        return;
+    // A secondary calculator and the mini window keep no other setting.
+    if (!m_launch.isSecondary() && fullMode()) {
+        storeWindowSettings();
+        m_keySounds->closeDevice();
     }
-    storeWindowSettings();
-    m_keySounds->closeDevice();
-    // An armed alarm or shutdown keeps the process even without a notification area to show
-    // it in: it still goes off, and a second start brings the calculator back.
-    const bool keptResident = m_owner.alarmArmed() || m_owner.shutdownArmed()
-        || (m_options->stayInTray() && m_owner.trayAvailable());
-    if (m_owner.calculatorParked() || !(keptResident || m_options->stayInTray())) {
-        m_owner.unloadHost();
-        return;
-    }
-    m_owner.setCalculatorParked(true);
-    m_calculator.setCalculatorParked(true);
-    if (keptResident)
-        m_owner.startTrayBlink();
-    else
-        m_owner.parkedWithoutTray();
+    emit closing(m_options->stayInTray());
 }
 
 void frmCalcula::storeWindowSettings()

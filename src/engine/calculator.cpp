@@ -148,6 +148,7 @@ void Calculator::setVisor(int index, const QString& text)
         return;
     m_visor[std::size_t(index)] = shown;
     visorChanged(index);
+    emit displaysChanged();
     emit viewChanged();
 }
 
@@ -237,11 +238,6 @@ void Calculator::visorChanged(int index)
         if (red && entry.contains(QLatin1Char('-')) && !text.contains(QLatin1Char('-')))
             m_visor[std::size_t(index)] = QString(QLatin1Char('-') + text).left(tape::MaxValueLength);
     }
-    if (!m_quotationVisible && !m_minimized && !m_maximized) {
-        const QString caption = (display() == m_total ? QStringLiteral(" = ") : QStringLiteral(" ")) + display();
-        if (caption != m_caption)
-            m_caption = caption;
-    }
 }
 
 void Calculator::totalChanged()
@@ -266,7 +262,7 @@ void Calculator::chooseNumberFormat(int index)
     setVisor(0, formatText(display(), m_numberFormat));
     if (display().endsWith(m_locale.decimal))
         setVisor(0, formatText(display(), u"#,##0"));
-    if (m_windowVisible)
+    if (m_interactive)
         m_host.storeNumberFormat(index);
     emit viewChanged();
 }
@@ -279,7 +275,7 @@ void Calculator::mnuEnter_Click()
     m_host.storeAddOnEnter(true);
     if (!m_addModeNoteShown) {
         m_addModeNoteShown = true;
-        if (m_windowVisible)
+        if (m_interactive)
             m_host.showInformation(LoadMessage(Message::AddOnEnterSet) + DoubleBreak
                                    + tr("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total."));
     }

@@ -46,21 +46,29 @@ public:
     explicit Calculator(CalculatorHost& host, QObject* parent = nullptr);
     ~Calculator() override;
 
-    // --- Configuration and window flags -------------------------------------------------
+    // --- Configuration -------------------------------------------------------------------
     void setNumberLocale(const NumberLocale& locale);
     const NumberLocale& numberLocale() const { return m_locale; }
     QChar DecimalSeparator() const { return m_locale.decimal; }
     void setDateOrder(tape::DateOrder order) { m_dateOrder = order; }
     tape::DateOrder dateOrder() const { return m_dateOrder; }
 
-    void setWindowVisible(bool visible) { m_windowVisible = visible; }
-    bool windowVisible() const { return m_windowVisible; }
-    void setMinimized(bool minimized) { m_minimized = minimized; }
-    bool minimized() const { return m_minimized; }
-    void setMaximized(bool maximized) { m_maximized = maximized; }
-    void setQuotationVisible(bool visible) { m_quotationVisible = visible; }
-    void setCalculatorParked(bool parked) { m_calculatorParked = parked; }
-    bool calculatorParked() const { return m_calculatorParked; }
+    // Whether the user works with the calculator (its window shows, or the headless tape
+    // runs). Only then does an item advance the counter and keep its total for undo, does
+    // Add on Enter explain itself and is a chosen number format stored; the load of the
+    // saved state and a hidden window do none of this.
+    void setInteractive(bool on) { m_interactive = on; }
+    bool interactive() const { return m_interactive; }
+    // Whether keys reach the calculation. While they do not (a calculator built ahead of
+    // showing, one closed to the notification area, or the exit under way), the dispatcher
+    // drops every character, whoever sends it, and key-downs and key-ups do nothing.
+    void setKeysAccepted(bool accepted) { m_keysAccepted = accepted; }
+    bool keysAccepted() const { return m_keysAccepted; }
+    // The tool windows' name for keys refused, until they ask through a face of their own.
+    bool calculatorParked() const { return !m_keysAccepted; }
+    // Whether the keypad is in sight (false while its window is minimized). Out of sight,
+    // typed operators and totals are not drawn pressed: no key-up would come to release them.
+    void setKeypadInSight(bool inSight) { m_keypadInSight = inSight; }
 
     // --- Keys ----------------------------------------------------------------------------
     // The dispatcher: acts on a character code and may change or consume it (0).
@@ -186,7 +194,6 @@ public:
     const GrandTotalRegister& grandTotal() const { return m_grandTotal; }
     // The grand total as the display would show it; empty while it holds no total.
     QString grandTotalText() const;
-    const QString& caption() const { return m_caption; }
     LabelColour displayColour() const { return m_visorColour[0]; }
     LabelColour timeDisplayColour() const { return m_visorColour[2]; }
     MemoryColour memoryColour() const { return m_memoryRegister.colour(); }
@@ -210,6 +217,10 @@ signals:
     void listSelectionChanged();
     // Any other rendered state changed (labels, colours, keys, modes, menus).
     void viewChanged();
+    // The text of the display, the counter or the time display changed. The moment matters,
+    // not only the new texts: the mini window's caption follows the display from one such
+    // change to the next.
+    void displaysChanged();
     // A total or a report was written or the list was cleared: a moment worth saving the
     // state at.
     void calculationClosed();
@@ -289,7 +300,6 @@ private:
     GrandTotalRegister m_grandTotal;
     Decimal m_taxRate;
     bool m_plainClipboard = false;
-    QString m_caption;
     std::bitset<ButtonCount> m_pressed;
 
     QString m_pendingOperator = QStringLiteral("+");
@@ -310,11 +320,9 @@ private:
 
     CalculationHistory m_history;
 
-    bool m_windowVisible = false;
-    bool m_minimized = false;
-    bool m_maximized = false;
-    bool m_quotationVisible = false;
-    bool m_calculatorParked = false;
+    bool m_interactive = false;
+    bool m_keysAccepted = true;
+    bool m_keypadInSight = true;
 };
 
 } // namespace numerette

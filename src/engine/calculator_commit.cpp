@@ -9,7 +9,7 @@ namespace numerette {
 
 void Calculator::ApplyPendingOperation()
 {
-    if (m_windowVisible && isNonZero(m_entry.text()) && !tape::isTotalMarked(m_list)) {
+    if (m_interactive && isNonZero(m_entry.text()) && !tape::isTotalMarked(m_list)) {
         if (const auto count = valueOf(counter()); count && count->plus(Decimal(1)))
             setVisor(1, format(*count->plus(Decimal(1)), u"000"));
     }

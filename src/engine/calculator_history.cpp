@@ -19,7 +19,7 @@ bool readsAsTime(const QString& text)
 // Runs whenever the item counter changes.
 void Calculator::recordHistory()
 {
-    m_history.counterChanged(m_total, m_pendingOperator, m_windowVisible, isZero(counter()));
+    m_history.counterChanged(m_total, m_pendingOperator, m_interactive, isZero(counter()));
     emit viewChanged();
 }
 

@@ -18,7 +18,7 @@ void Calculator::typeKey(int virtualKey, bool shift, int character)
 
 void Calculator::Form_KeyDown(int virtualKey, bool shift)
 {
-    if (m_minimized || m_maximized || m_calculatorParked)
+    if (!m_keysAccepted)
         return;
     const KeyDown down = m_keyboardMap.keyDown(virtualKey, shift, m_addMode);
     switch (down.action) {
@@ -51,7 +51,7 @@ void Calculator::Form_KeyDown(int virtualKey, bool shift)
 
 void Calculator::Form_KeyUp(int)
 {
-    if (m_minimized || m_maximized || m_calculatorParked)
+    if (!m_keysAccepted)
         return;
     const bool decimalKeyDown = isPressed(Button::Virgula);
     m_pressed.reset();

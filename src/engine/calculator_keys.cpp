@@ -15,7 +15,7 @@ bool isLabelCharacter(int code)
 
 void Calculator::Form_KeyPress(int& code)
 {
-    if (m_calculatorParked) {
+    if (!m_keysAccepted) {
         code = 0;
         return;
     }
@@ -68,7 +68,7 @@ void Calculator::Form_KeyPress(int& code)
     }
     code = KeyboardMap::operatorCode(code, m_addMode);
 
-    if (code == '=' && !m_minimized)
+    if (code == '=' && m_keypadInSight)
         setPressed(Button::Igual, true);
 
     if (isZero(m_total) && isZero(m_entry.text()) && isNonZero(display())) {
@@ -192,7 +192,7 @@ void Calculator::typedMinus(int& code)
 
 void Calculator::afterOperator(int code)
 {
-    if (!m_minimized) {
+    if (m_keypadInSight) {
         switch (code) {
         case '/': setPressed(Button::Dividir, true); break;
         case '*': setPressed(Button::Vezes, true); break;

@@ -86,7 +86,7 @@ KeypadEntry keypadEntry(QStringView characters, int formatIndex, const NumberLoc
     Calculator keypad(host);
     keypad.setNumberLocale(locale);
     keypad.chooseNumberFormat(formatIndex);
-    keypad.setWindowVisible(true);
+    keypad.setInteractive(true);
     keypad.SelectEntry();
     KeypadEntry result;
     const QString& picture = keypad.NumberFormat();
@@ -135,7 +135,7 @@ std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calcu
     if (calculation.addMode)
         replay.mnuEnter_Click();
     replay.setInsertText(calculation.insertText);
-    replay.setWindowVisible(true);
+    replay.setInteractive(true);
 
     const int count = int(calculation.items.size());
     for (int i = 0; i < count; ++i) {

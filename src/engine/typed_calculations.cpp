@@ -119,7 +119,7 @@ void TypedCalculations::appended(const QStringList& lines, qsizetype at)
         started.end = at;
         // A counter that is not zero, or one the hidden window does not advance, means
         // earlier items this history never saw.
-        if (!first || !m_calculator.windowVisible())
+        if (!first || !m_calculator.interactive())
             started.refusal = ReplayRefusal::NotKnown;
         m_calculations.push_back(started);
         calculation = &m_calculations.back();

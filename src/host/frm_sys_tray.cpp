@@ -89,7 +89,7 @@ void frmSysTray::prepare()
     loadCalculator();
     // Kept for load(), which takes the start-up route of the word.
     m_values.CommandWord = commandWord;
-    m_calculator->calculator().setCalculatorParked(true);
+    m_calculator->calculator().setKeysAccepted(false);
     // Its window on the display too, still unmapped: showing it then only maps it.
     m_calculator->window().winId();
 }
@@ -159,7 +159,7 @@ frmCalcula& frmSysTray::shownCalculator()
     if (m_calculatorParked || !m_calculator)
         loadCalculator();
     // A calculator built during the splash takes keys from now on.
-    m_calculator->calculator().setCalculatorParked(false);
+    m_calculator->calculator().setKeysAccepted(true);
     return m_calculator->window();
 }
 
@@ -185,7 +185,33 @@ void frmSysTray::showWithoutTray()
                  "the Settings menu; uncheck it to end Numerette by closing its window."));
 }
 
-// Runs once the close has run its course, so that the window shown is not the one closing.
+// A calculator that parks blinks the tray icon; the exit under way, a secondary calculator and
+// the mini window end the process instead, and so does a close that nothing keeps resident.
+// An armed alarm or shutdown keeps the process even without a notification area to show it in:
+// it still goes off, and a second start brings the calculator back. "Stay on System Tray when
+// Exit" without one parks all the same, and the calculator comes back minimized.
+void frmSysTray::calculatorClosing(const CalculatorLaunch& launch, bool stayInTray)
+{
+    if (launch.isSecondary() || launch.isMini()) {
+        unloadHost();
+        return;
+    }
+    const bool keptResident = alarmArmed() || shutdownArmed() || (stayInTray && trayAvailable());
+    if (m_calculatorParked || !(keptResident || stayInTray)) {
+        unloadHost();
+        return;
+    }
+    setCalculatorParked(true);
+    if (keptResident)
+        startTrayBlink();
+    else
+        parkedWithoutTray();
+}
+
+// The calculator closed with "Stay on System Tray when Exit" checked where there is no
+// notification area to park in, and has parked all the same: it comes back minimized, so that
+// no process is left that nobody can reach. Runs once the close has run its course, so that
+// the window shown is not the one closing.
 void frmSysTray::parkedWithoutTray()
 {
     QTimer::singleShot(0, this, [this] {
@@ -227,11 +253,18 @@ void frmSysTray::loadCalculator()
     // Cleared first: a calculator that loads while parked would unload itself at once.
     setCalculatorParked(false);
     // The command word is for the first calculator only; a later one starts plain.
-    CalculatorLaunch launch{std::exchange(m_values.CommandWord, QString()), m_hostTag};
-    m_calculator = std::make_unique<HostedCalculator>(m_values, m_settings, std::move(launch), *this,
+    const CalculatorLaunch launch{std::exchange(m_values.CommandWord, QString()), m_hostTag};
+    m_calculator = std::make_unique<HostedCalculator>(m_values, m_settings, launch, *this,
                                                       m_services.calculatorPlatform());
+    frmCalcula& window = m_calculator->window();
     // The calculator's stay-in-tray item takes the icon away and brings it back.
-    connect(&m_calculator->window(), &frmCalcula::stayInTrayToggled, this, &frmSysTray::setTrayIconShown);
+    connect(&window, &frmCalcula::stayInTrayToggled, this, &frmSysTray::setTrayIconShown);
+    connect(&window, &frmCalcula::savedStateRead, this, &frmSysTray::unloadSplash);
+    connect(&window, &frmCalcula::activated, this, &QWidget::hide);
+    connect(&window, &frmCalcula::toolsMenuRequested, this, &frmSysTray::AbrirUtil);
+    connect(&window, &frmCalcula::closing, this,
+            [this, launch](bool stayInTray) { calculatorClosing(launch, stayInTray); });
+    m_calculator->load();
 }
 
 frmCalcula* frmSysTray::calculatorWindow() const
@@ -248,7 +281,7 @@ void frmSysTray::setCalculatorParked(bool parked)
 {
     m_calculatorParked = parked;
     if (m_calculator)
-        m_calculator->calculator().setCalculatorParked(parked);
+        m_calculator->calculator().setKeysAccepted(!parked);
 }
 
 void frmSysTray::lblDDE1_Change(const InstanceMessage& message)
@@ -461,9 +494,4 @@ void frmSysTray::unloadSplash()
     }
     if (m_splash)
         m_splash->close();
-}
-
-void frmSysTray::hideHost()
-{
-    hide();
 }

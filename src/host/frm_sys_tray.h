@@ -30,7 +30,9 @@ class SettingsStore;
 // The hidden host of the process. Loading it decides what the process is (the first instance,
 // a secondary calculator, or a start that hands its command over and ends); the first instance
 // keeps the notification-area icon and answers the later starts. It loads the calculator
-// windows, owns them, and ends the process. It is never shown.
+// windows and owns them. It alone decides, when a calculator closes, whether the process parks
+// in the notification area or ends, and it alone holds whether the calculator is parked. It
+// ends the process. It is never shown.
 class frmSysTray : public QWidget, public CalculatorOwner {
     Q_OBJECT
 
@@ -57,8 +59,8 @@ public:
     // Shows the calculator: the open window restored and focused, or a fresh one when the
     // calculator was closed to the notification area (or never opened).
     void mnuSystray_Click();
-    // Pops up the Tools submenu at the mouse pointer; the calculator's "Tool&s" item calls it.
-    void AbrirUtil() override;
+    // Pops up the Tools submenu at the mouse pointer; the calculator's "Tool&s" item asks for it.
+    void AbrirUtil();
     // The notification-area menu of the first instance; none in other processes.
     TrayMenu* trayMenu() const { return m_trayMenu; }
     ScheduleCommands* scheduleCommands() const { return m_schedule; }
@@ -71,16 +73,19 @@ public:
     frmCalcula* calculatorWindow() const;
     numerette::Calculator* calculator() const;
 
+    // Parked: the calculator was closed to the notification area, or the exit has begun. A
+    // parked calculator takes no keys; the next show loads a fresh one.
     bool calculatorParked() const override { return m_calculatorParked; }
-    void setCalculatorParked(bool parked) override;
-    bool alarmArmed() const override;
-    bool shutdownArmed() const override;
-    bool trayAvailable() const override;
-    void parkedWithoutTray() override;
-    void startTrayBlink() override;
-    void unloadHost() override;
-    void unloadSplash() override;
-    void hideHost() override;
+    void setCalculatorParked(bool parked);
+    bool alarmArmed() const;
+    bool shutdownArmed() const;
+    // A notification area to park in and come back from.
+    bool trayAvailable() const;
+    void startTrayBlink();
+    // Ends the process: closes every window, the calculator last, so that it saves its state
+    // before a waiting start may read it.
+    void unloadHost();
+    void unloadSplash();
 
 signals:
     // The host has unloaded: every window is closed and the process should end.
@@ -92,6 +97,9 @@ private:
     void runPressedKey(const QString& name);
     void becomeFirstInstance(bool showCalculator);
     void loadCalculator();
+    // A calculator window has closed and saved: park the process or end it.
+    void calculatorClosing(const CalculatorLaunch& launch, bool stayInTray);
+    void parkedWithoutTray();
     // The calculator window, loaded afresh if it was closed to the notification area, and
     // taking keys.
     frmCalcula& shownCalculator();

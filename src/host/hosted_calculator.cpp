@@ -22,13 +22,19 @@ HostedCalculator::HostedCalculator(const numerette::ProcessValues& values, numer
                                    CalculatorLaunch launch, CalculatorOwner& owner, CalculatorPlatform platform)
     : m_platform(std::move(platform))
     , m_calculator(m_windowHost)
+    // Configured before the window is built: its parts show the decimal separator from the start.
     , m_window(configured(m_calculator, values), settings, std::move(launch), owner, m_platform.desktop())
 {
     // Owned here; a close only hides the window until the host lets it go.
     m_window.setAttribute(Qt::WA_DeleteOnClose, false);
-    m_windowHost.attach(&m_window);
+    m_windowHost.attach(m_window);
     connect(&m_window.toolLaunchers(), &ToolLaunchers::toolRequested, this,
             [this, &values, &settings](ToolWindow tool) {
                 showToolWindow(tool, m_window, m_calculator, values, settings, *m_platform.pagePrinter);
             });
+}
+
+void HostedCalculator::load()
+{
+    m_window.load();
 }

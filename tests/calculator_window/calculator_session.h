@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "calculator.h"
@@ -14,12 +15,14 @@
 #include "settings_store.h"
 #include "window_host.h"
 
-// One run of the calculator window, wired as the program wires it, with a stand-in host.
+// One run of the calculator window, wired and loaded as the program does it, with a stand-in
+// host process that records what the window tells it.
 struct CalculatorSession {
     CalculatorSession(numerette::SettingsStore& settings, FakeCalculatorOwner& owner, CalculatorLaunch launch = {})
         : window(calculator, settings, std::move(launch), owner, desktop.services())
     {
-        host.attach(&window);
+        host.attach(window);
+        window.load();
     }
 
     bool show()
@@ -36,4 +39,7 @@ struct CalculatorSession {
     numerette::Calculator calculator{host};
     FakeDesktop desktop;
     frmCalcula window;
+    QSignalSpy stateReads{&window, &frmCalcula::savedStateRead};
+    QSignalSpy activations{&window, &frmCalcula::activated};
+    QSignalSpy closings{&window, &frmCalcula::closing};
 };

@@ -33,6 +33,7 @@ struct Fixture {
         settings.setCalcEnter(addMode);
         window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{}, owner,
                                               desktop.services());
+        window->load();
     }
     // Presses the hot keys in turn; each acts from the event loop, as from the platform.
     void press(std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys)
@@ -238,7 +239,6 @@ void TstCalculatorHotKeys::ctrlSpaceMinimizesAndRestores()
 void TstCalculatorHotKeys::hotKeyCommandIsStoredAtClose()
 {
     Fixture f;
-    f.owner.tray = false;
     auto* item = f.window->findChild<QAction*>(u"mnuHotKey"_s);
     QVERIFY(item && item->isChecked());
     item->trigger();
@@ -299,7 +299,6 @@ void TstCalculatorHotKeys::hotKeyItemSaysWhereTheKeysComeFrom()
 void TstCalculatorHotKeys::wishOutlivesASessionWithoutHotKeys()
 {
     Fixture f;
-    f.owner.tray = false;
     f.hotKeys.setDelivery(numerette::HotKeyDelivery::Unavailable);
     f.window->close();
     QVERIFY(f.settings.HotKey());

@@ -59,7 +59,7 @@ struct Monitored {
         calc.chooseNumberFormat(format);
         if (options.contains(u"add"))
             calc.mnuEnter_Click();
-        calc.setWindowVisible(true);
+        calc.setInteractive(true);
         calc.clearList();
         if (options.contains(u"time"))
             calc.mnuTempo_Click();

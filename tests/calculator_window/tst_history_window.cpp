@@ -42,7 +42,7 @@ QList<numerette::history::ArchivedCalculation> dayBefore(const QString& keys)
         QDate today() const override { return QDate(2024, 3, 4); }
     } host;
     numerette::Calculator calculator(host);
-    calculator.setWindowVisible(true);
+    calculator.setInteractive(true);
     calculator.clearList();
     type(calculator, keys);
     numerette::history::TapeReading reading;
@@ -293,6 +293,7 @@ private slots:
         numerette::Calculator calculator{host};
         FakeDesktop desktop;
         frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};
+        window.load();
         // The archive opens once the window is up.
         window.show();
         QTRY_VERIFY(window.findChild<QMessageBox*>(u"msgHistorico"_s));
@@ -328,6 +329,7 @@ private slots:
         numerette::Calculator calculator{host};
         FakeDesktop desktop;
         auto window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{}, owner, desktop.services());
+        window->load();
         auto* command = window->findChild<HistoryCommand*>();
         auto* check = command->findChild<numerette::history::ArchiveCheck*>();
         QSignalSpy checked(check, &numerette::history::ArchiveCheck::checked);

@@ -376,6 +376,7 @@ void TstKeySounds::windowKeysSoundAndDialogsSilence()
     FakeDesktop desktop;
     numerette::FakeMidiOut& midi = desktop.midi;
     frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, owner, desktop.services());
+    window.load();
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -212,7 +212,6 @@ void TstWindowLayout::layoutAndKeypadComeBackAtRestart()
     QCOMPARE(stored.value(u"Conf/Letrona"_s).toString(), large ? u"True"_s : u"False"_s);
     QCOMPARE(stored.value(u"Conf/Oculte"_s).toString(), keypadHidden ? u"True"_s : u"False"_s);
 
-    m_owner.parked = false;
     Session again(*m_settings, m_owner);
     QVERIFY(again.show());
     QCOMPARE(again.action(u"mnuGrande"_s)->isChecked(), large);
@@ -309,7 +308,8 @@ void TstWindowLayout::startWithSession()
     WindowHost host;
     numerette::Calculator calculator{host};
     frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, m_owner, desktop.services());
-    host.attach(&window);
+    host.attach(window);
+    window.load();
     QAction* item = window.findChild<QAction*>(u"mnuFicar"_s);
     QCOMPARE(item->isChecked(), startsBefore);
     item->trigger();
@@ -332,7 +332,6 @@ void TstWindowLayout::menuLook()
         QVERIFY(session.action(u"mnuUndo"_s)->icon().isNull());
         session.window.close();
     }
-    m_owner.parked = false;
     Session again(*m_settings, m_owner);
     QVERIFY(again.show());
     QVERIFY(again.action(u"mnuXP"_s)->isChecked());

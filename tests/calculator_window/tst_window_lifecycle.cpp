@@ -125,8 +125,8 @@ private slots:
     void miniModeExplainsTheHotKeysOnce_data();
     void miniModeExplainsTheHotKeysOnce();
     void closingWhileMinimizedKeepsThePlace();
-    void closingParksOrEnds_data();
-    void closingParksOrEnds();
+    void closingSavesThenTellsTheHost_data();
+    void closingSavesThenTellsTheHost();
     void windowOpenedDuringTheExitTouchesNothing();
     void stateIsSavedAfterTotalsAndClears();
     void damagedStateStartsANewListAndSaysWhereItWasKept();
@@ -198,7 +198,6 @@ void TstWindowLifecycle::restartInto(std::unique_ptr<Session>& session, Calculat
 {
     session->window.close();
     session.reset();
-    m_owner.parked = false;
     session = std::make_unique<Session>(*m_settings, m_owner, std::move(launch));
     QVERIFY(session->show());
 }
@@ -219,7 +218,7 @@ void TstWindowLifecycle::firstStart()
     QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (const QString& option : {u"mnuVisivel"_s, u"mnuBackup"_s, u"mnuNumLock"_s, u"mnuSystray"_s})
         QVERIFY2(session.action(option)->isChecked(), qPrintable(option));
-    QCOMPARE(m_owner.splashUnloads, 1);
+    QCOMPARE(session.stateReads.count(), 1);
 }
 
 void TstWindowLifecycle::sameDayRestartRestoresTheCalculation_data()
@@ -350,8 +349,7 @@ void TstWindowLifecycle::secondaryCalculatorStoresNoSetting()
     QTest::keyClicks(&session.window, u"5+3="_s);
     session.window.close();
     QCOMPARE(storedSettings(), before);
-    QCOMPARE(m_owner.unloads, 1);
-    QVERIFY(!m_owner.parked);
+    QCOMPARE(session.closings.count(), 1);
     QVERIFY(QFile::exists(stateFile(2)));
     QVERIFY(!QFile::exists(stateFile(1)));
 }
@@ -381,8 +379,7 @@ void TstWindowLifecycle::miniMode()
     QCOMPARE(after.take(u"MiniHeight"_s), QString::number(session.window.height() * 15));
     QCOMPARE(after.take(u"CalcLeft"_s), QString::number((session.window.x() - screenArea().x()) * 15));
     QCOMPARE(after, before);
-    QCOMPARE(m_owner.unloads, 1);
-    QVERIFY(!m_owner.parked);
+    QCOMPARE(session.closings.count(), 1);
 }
 
 void TstWindowLifecycle::miniModeExplainsTheHotKeysOnce_data()
@@ -423,56 +420,34 @@ void TstWindowLifecycle::closingWhileMinimizedKeepsThePlace()
         QVERIFY2(!stored.contains(key), qPrintable(key));
 }
 
-void TstWindowLifecycle::closingParksOrEnds_data()
+void TstWindowLifecycle::closingSavesThenTellsTheHost_data()
 {
     QTest::addColumn<bool>("stayInTray");
-    QTest::addColumn<bool>("alarm");
-    QTest::addColumn<bool>("shutdown");
-    QTest::addColumn<bool>("tray");
-    QTest::addColumn<bool>("exiting");
-    QTest::addColumn<bool>("parks");
-    // Parked where there is no notification area: the host brings it back minimized.
-    QTest::addColumn<bool>("withoutTray");
-
-    QTest::newRow("stay in tray") << true << false << false << true << false << true << false;
-    QTest::newRow("stay in tray without a tray") << true << false << false << false << false << true << true;
-    QTest::newRow("alarm armed") << false << true << false << true << false << true << false;
-    QTest::newRow("shutdown armed") << false << false << true << true << false << true << false;
-    QTest::newRow("alarm armed without a tray") << false << true << false << false << false << true << false;
-    QTest::newRow("shutdown armed without a tray") << true << false << true << false << false << true << false;
-    QTest::newRow("nothing keeps it") << false << false << false << true << false << false << false;
-    QTest::newRow("closed by the exit") << true << true << false << true << true << false << false;
+    QTest::newRow("stay in tray checked") << true;
+    QTest::newRow("stay in tray unchecked") << false;
 }
 
-void TstWindowLifecycle::closingParksOrEnds()
+// The window saves and tells; parking or ending is the host's, so the calculator it leaves
+// behind is as the close found it.
+void TstWindowLifecycle::closingSavesThenTellsTheHost()
 {
     QFETCH(bool, stayInTray);
-    QFETCH(bool, alarm);
-    QFETCH(bool, shutdown);
-    QFETCH(bool, tray);
-    QFETCH(bool, exiting);
-    QFETCH(bool, parks);
-    QFETCH(bool, withoutTray);
-
     m_settings->setMnuSystray(stayInTray);
-    m_owner.alarm = alarm;
-    m_owner.shutdown = shutdown;
-    m_owner.tray = tray;
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());
     QTest::keyClicks(&session.window, u"5+3"_s);
-    m_owner.parked = exiting;
+    QString savedEntry;
+    connect(&session.window, &frmCalcula::closing, this, [&savedEntry] {
+        const auto saved = numerette::readStateFile(numerette::stateFilePath(1), todaysReader());
+        savedEntry = saved ? saved->entry : u"nothing saved"_s;
+    });
     session.window.close();
 
     QVERIFY(!session.window.isVisible());
-    QCOMPARE(m_owner.parked, parks || exiting);
-    QCOMPARE(session.calculator.calculatorParked(), parks);
-    QCOMPARE(m_owner.blinks, parks && !withoutTray ? 1 : 0);
-    QCOMPARE(m_owner.parksWithoutTray, withoutTray ? 1 : 0);
-    QCOMPARE(m_owner.unloads, parks ? 0 : 1);
-    const auto saved = numerette::readStateFile(stateFile(), todaysReader());
-    QVERIFY(saved);
-    QCOMPARE(saved->entry, u"3"_s);
+    QCOMPARE(session.closings.count(), 1);
+    QCOMPARE(session.closings.constFirst().constFirst().toBool(), stayInTray);
+    QCOMPARE(savedEntry, u"3"_s);
+    QVERIFY(session.calculator.keysAccepted());
 }
 
 // Opened while the process is on its way out: the window reads nothing and, above all,
@@ -490,7 +465,8 @@ void TstWindowLifecycle::windowOpenedDuringTheExitTouchesNothing()
     QTRY_VERIFY(!session.window.isVisible());
     QCOMPARE(contentsOf(stateFile()), file);
     QVERIFY(storedSettings().isEmpty());
-    QCOMPARE(m_owner.unloads, 0);
+    QCOMPARE(session.stateReads.count(), 0);
+    QCOMPARE(session.closings.count(), 0);
 }
 
 void TstWindowLifecycle::stateIsSavedAfterTotalsAndClears()
@@ -687,7 +663,7 @@ void TstWindowLifecycle::firstActivationRunsTheCommandWordOnce()
     session.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&session.window));
     QVERIFY(session.calculator.timeMode());
-    QVERIFY(m_owner.hostHides >= 1);
+    QVERIFY(session.activations.count() >= 1);
     QCOMPARE(session.calculator.listSelectionStart(), session.calculator.list().size() - 2);
 
     QWidget other;

@@ -192,7 +192,6 @@ void TstWindowView::hiddenKeypadKeepsTheHeightAtRestart()
         session.window.close();
     }
     const int storedTwips = m_settings->CalcHeight();
-    m_owner.parked = false;
     {
         Session again(*m_settings, m_owner);
         QVERIFY(again.show());
@@ -257,7 +256,6 @@ void TstWindowView::tapeOfMiniModeShowsItsEnd()
         fillTape(full);
         full.window.close();
     }
-    m_owner.parked = false;
     m_settings->setMiniHeight(3000);
     Session mini(*m_settings, m_owner, CalculatorLaunch{u"mini"_s, 1});
     QVERIFY(mini.show());
@@ -298,7 +296,6 @@ void TstWindowView::addModeKeysMatchAStartInAddMode()
         startedInAddMode = geometry(session);
         session.window.close();
     }
-    m_owner.parked = false;
     m_settings->setCalcEnter(false);
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());

@@ -39,6 +39,8 @@ struct DataFolder {
 
 // A calculator window that starts from nothing: no saved calculation, no settings.
 struct WindowFixture {
+    WindowFixture() { window.load(); }
+
     DataFolder folder;
     numerette::SettingsStore settings{folder.dir.filePath(QStringLiteral("numeret.ini"))};
     FakeCalculatorOwner owner;

@@ -37,14 +37,14 @@ public:
     QStringList questions, notes, settings, backups;
 };
 
-// A visible calculator on a cleared list, set up as the headless tape sets it up.
-// Options are words: a number format index, "add", "comma", "insert", "mdy", "parked".
+// An interactive calculator on a cleared list, set up as the headless tape sets it up.
+// Options are words: a number format index, "add", "comma", "insert", "mdy", "nokeys".
 struct Machine {
     explicit Machine(const QString& options)
     {
         int format = StandardFormatIndex;
         bool add = false;
-        bool parked = false;
+        bool keysRefused = false;
         QChar decimal = u'.';
         for (const QString& word : options.split(u' ', Qt::SkipEmptyParts)) {
             if (word == u"add")
@@ -55,8 +55,8 @@ struct Machine {
                 decimal = u',';
             else if (word == u"mdy")
                 calc.setDateOrder(tape::DateOrder::MonthDayYear);
-            else if (word == u"parked")
-                parked = true;
+            else if (word == u"nokeys")
+                keysRefused = true;
             else if (word.startsWith(u"tax"))
                 calc.setTaxRate(*Decimal::fromPlainText(word.mid(3)));
             else if (word == u"plainclip")
@@ -70,9 +70,9 @@ struct Machine {
         calc.chooseNumberFormat(format);
         if (add)
             calc.mnuEnter_Click();
-        calc.setWindowVisible(true);
+        calc.setInteractive(true);
         calc.clearList();
-        calc.setCalculatorParked(parked);
+        calc.setKeysAccepted(!keysRefused);
     }
 
     void type(const QString& keys)
@@ -212,7 +212,7 @@ void TestCalculator::keys_data()
     QTest::newRow("a hundred billion less 97.9%") << "" << "100000000000-97.9%"
         << "100,000,000,000 -|97.9 %|002|2,100,000,000 T|===" << "clip=2,100,000,000";
 
-    // Labels, Esc, quote, parked
+    // Labels, Esc, quote, refused keys
     QTest::newRow("insert text labels the line, divider before count")
         << "insert" << "5+lunch3=" << "LUNCH                 5 +|3 =|------------|002|8 T|===" << "display=8";
     QTest::newRow("insert text ignores the 12th letter")
@@ -228,8 +228,8 @@ void TestCalculator::keys_data()
     QTest::newRow("double quote does nothing") << "" << "5\"3+" << "53 +" << "total=53";
     QTest::newRow("double quote after a total does nothing")
         << "" << "5+3=\"" << "5 +|3 =|002|8 T|===" << "entry=0 display=8";
-    QTest::newRow("parked keys do nothing")
-        << "parked" << "5+3={Delete}{Esc}" << "" << "display=0 entry=0 closed=off backups=0";
+    QTest::newRow("refused keys do nothing")
+        << "nokeys" << "5+3={Delete}{Esc}" << "" << "display=0 entry=0 closed=off backups=0";
 
     // Entry and display
     QTest::newRow("13th digit refused") << "" << "1234567890123" << "" << "entry=123456789012 display=123,456,789,012";
@@ -479,7 +479,7 @@ void TestCalculator::enterKeyFunction()
 {
     RecordingHost host;
     Calculator calc(host);
-    calc.setWindowVisible(true);
+    calc.setInteractive(true);
     calc.mnuEnter_Click();
     QVERIFY(calc.addMode());
     calc.mnuEnter_Click(); // already checked: nothing stored again
@@ -500,7 +500,7 @@ void TestCalculator::addModeAtLoadShowsNoNote()
     RecordingHost host;
     Calculator calc(host);
     calc.mnuEnter_Click();
-    calc.setWindowVisible(true);
+    calc.setInteractive(true);
     calc.mnuIgual_Click();
     calc.mnuEnter_Click();
     QVERIFY(calc.addMode());

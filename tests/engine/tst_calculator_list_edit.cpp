@@ -22,7 +22,7 @@ const QString Installments = interestReport({u"INITIAL VALUE "_s, u"1,000.00"_s,
 struct Machine {
     Machine()
     {
-        calc.setWindowVisible(true);
+        calc.setInteractive(true);
         calc.clearList();
     }
 

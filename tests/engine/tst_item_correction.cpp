@@ -32,7 +32,7 @@ struct Machine {
                 format = word.toInt();
         }
         calc.chooseNumberFormat(format);
-        calc.setWindowVisible(true);
+        calc.setInteractive(true);
         calc.clearList();
     }
 

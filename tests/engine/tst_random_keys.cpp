@@ -147,7 +147,7 @@ void TestRandomKeys::invariantsHold()
         const bool taxed = random() % 2;
         if (taxed)
             calc.setTaxRate(Decimal(19));
-        calc.setWindowVisible(true);
+        calc.setInteractive(true);
         calc.clearList();
         const QString clearedList = calc.list();
 

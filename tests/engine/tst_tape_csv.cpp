@@ -30,7 +30,7 @@ QString tapeOfEveryKind()
     TypedCalculations history(calc);
     calc.chooseNumberFormat(20);
     calc.setInsertText(true);
-    calc.setWindowVisible(true);
+    calc.setInteractive(true);
     calc.clearList();
     QString error;
     bool closed = false;

@@ -22,7 +22,7 @@ public:
     {
         calculator.setNumberLocale(numerette::NumberLocale::withDecimal(decimal));
         calculator.chooseNumberFormat(numberFormat);
-        calculator.setWindowVisible(true);
+        calculator.setInteractive(true);
         calculator.clearList();
     }
 

@@ -106,6 +106,8 @@ private slots:
     void closeRequestEndsProcess();
     void parkedCalculatorComesBackFresh();
     void closingCalculatorWithoutTrayEnds();
+    void closingSecondaryOrMiniEnds_data();
+    void closingSecondaryOrMiniEnds();
     void closingToAMissingTrayMinimizes();
     void trayHostAppearingLaterIsTold();
     void systrayStartWithoutTray_data();
@@ -224,7 +226,7 @@ void TstFrmSysTray::calculatorBuiltDuringSplashWaitsForTheSecond()
     QVERIFY(built);
     QVERIFY(!built->isVisible());
     QVERIFY(process->channel.isFirst());
-    QVERIFY(process->host.calculator()->calculatorParked());
+    QVERIFY(!process->host.calculator()->keysAccepted());
     QVERIFY(splash.isVisible());
     process->channel.deliver({InstanceMessage::Kind::HandOver, u"juro12:00:00"_s});
     QTest::qWait(20);
@@ -235,7 +237,7 @@ void TstFrmSysTray::calculatorBuiltDuringSplashWaitsForTheSecond()
     QCOMPARE(process->host.calculatorWindow(), built.data());
     QVERIFY(built->isVisible());
     QVERIFY(!splash.isVisible());
-    QVERIFY(!process->host.calculator()->calculatorParked());
+    QVERIFY(process->host.calculator()->keysAccepted());
     QTRY_COMPARE(closer.openedTool, u"frmJuro"_s);
     QCOMPARE(process->unloaded.count(), 0);
 }
@@ -410,7 +412,7 @@ void TstFrmSysTray::parkedCalculatorComesBackFresh()
     QVERIFY(fresh && fresh != parked);
     QVERIFY(fresh->isVisible());
     QVERIFY(!process->host.calculatorParked());
-    QVERIFY(!process->host.calculator()->calculatorParked());
+    QVERIFY(process->host.calculator()->keysAccepted());
     QTRY_VERIFY(!parked);
     // The fresh calculator works through services of its own; the parked one's went with it.
     QCOMPARE(process->calculatorHotKeys.size(), 2);
@@ -430,6 +432,28 @@ void TstFrmSysTray::closingCalculatorWithoutTrayEnds()
     QVERIFY(!process->channel.isFirst());
 }
 
+void TstFrmSysTray::closingSecondaryOrMiniEnds_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("otherRunning");
+    QTest::newRow("a secondary calculator") << u"outra"_s << true;
+    QTest::newRow("the mini window") << u"mini"_s << false;
+}
+
+// Whatever "Stay on System Tray when Exit" says: neither parks.
+void TstFrmSysTray::closingSecondaryOrMiniEnds()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, otherRunning);
+    auto process = start(word, otherRunning);
+    process->settings.setMnuSystray(true);
+    process->host.load();
+    QVERIFY(process->host.calculatorWindow());
+    process->host.calculatorWindow()->close();
+    QCOMPARE(process->unloaded.count(), 1);
+    QVERIFY(process->host.calculatorParked());
+}
+
 // "Stay on System Tray when Exit" without a notification area: each close brings the calculator
 // back minimized, told once; a notification area there by the next close takes it.
 void TstFrmSysTray::closingToAMissingTrayMinimizes()
@@ -442,7 +466,7 @@ void TstFrmSysTray::closingToAMissingTrayMinimizes()
         process->host.calculatorWindow()->close();
         QTRY_VERIFY(process->host.calculatorWindow() && process->host.calculatorWindow()->isVisible());
         QVERIFY(process->host.calculatorWindow()->isMinimized());
-        QVERIFY(!process->host.calculator()->calculatorParked());
+        QVERIFY(process->host.calculator()->keysAccepted());
         QCOMPARE(process->unloaded.count(), 0);
         QCOMPARE(process->notifications->sent().size(), 1);
     }
@@ -506,7 +530,7 @@ void TstFrmSysTray::systrayStartWithoutTray()
     process->host.mnuSystray_Click();
     QCOMPARE(process->host.calculatorWindow(), window);
     QVERIFY(!window->isMinimized());
-    QVERIFY(!process->host.calculator()->calculatorParked());
+    QVERIFY(process->host.calculator()->keysAccepted());
 }
 
 QTEST_MAIN(TstFrmSysTray)

@@ -2,12 +2,14 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "calculator.h"
 #include "desktop_notifications.h"
 #include "fake_calculator_platform.h"
 #include "fake_instance_channel.h"
@@ -63,6 +65,7 @@ struct Process {
     ScriptedDialogs* dialogs;
     numerette::FakeDesktopNotifications* notifications;
     numerette::FakePowerOff* powerOff;
+    bool trayPresent = true;
 
     Process(const QString& commandWord, const QString& settingsFile)
         : settings(settingsFile)
@@ -81,7 +84,7 @@ struct Process {
         powerOff = ownPowerOff.get();
         services.powerOff = std::move(ownPowerOff);
         services.calculatorPlatform = fakeCalculatorPlatform;
-        services.trayPresent = [] { return true; };
+        services.trayPresent = [this] { return trayPresent; };
         host.setServices(std::move(services));
         host.load();
     }
@@ -119,6 +122,8 @@ private slots:
     void exitEndsEverything();
     void stayInTrayItemRemovesIcon();
     void armedScheduleKeepsProcess();
+    void closingParksOrEnds_data();
+    void closingParksOrEnds();
     void shortcutWritesMenuEntry();
 
 private:
@@ -355,6 +360,71 @@ void TstTrayMenu::armedScheduleKeepsProcess()
     process->dialogs->answers = {u"23:00"_s};
     process->menu().mnuUtil()->findChild<QAction*>(u"mnuDesligar"_s)->trigger();
     QVERIFY(process->host.shutdownArmed());
+}
+
+void TstTrayMenu::closingParksOrEnds_data()
+{
+    QTest::addColumn<bool>("stayInTray");
+    QTest::addColumn<bool>("alarm");
+    QTest::addColumn<bool>("shutdown");
+    QTest::addColumn<bool>("tray");
+    QTest::addColumn<bool>("exiting");
+    QTest::addColumn<bool>("parks");
+    // Parked where there is no notification area: the calculator comes back minimized.
+    QTest::addColumn<bool>("withoutTray");
+
+    QTest::newRow("stay in tray") << true << false << false << true << false << true << false;
+    QTest::newRow("stay in tray without a tray") << true << false << false << false << false << true << true;
+    QTest::newRow("alarm armed") << false << true << false << true << false << true << false;
+    QTest::newRow("shutdown armed") << false << false << true << true << false << true << false;
+    QTest::newRow("alarm armed without a tray") << false << true << false << false << false << true << false;
+    QTest::newRow("shutdown armed without a tray") << true << false << true << false << false << true << false;
+    QTest::newRow("nothing keeps it") << false << false << false << true << false << false << false;
+    QTest::newRow("closed by the exit") << true << true << false << true << true << false << false;
+}
+
+// The host alone decides, once the calculator has saved: park (the icon blinks, the calculator
+// takes no keys) or end the process.
+void TstTrayMenu::closingParksOrEnds()
+{
+    QFETCH(bool, stayInTray);
+    QFETCH(bool, alarm);
+    QFETCH(bool, shutdown);
+    QFETCH(bool, tray);
+    QFETCH(bool, exiting);
+    QFETCH(bool, parks);
+    QFETCH(bool, withoutTray);
+
+    auto process = start(QString());
+    if (alarm) {
+        process->dialogs->answers = {u"8:00"_s, u"a"_s};
+        process->menu().mnuAlarme(0)->trigger();
+    }
+    if (shutdown) {
+        process->dialogs->answers = {u"23:00"_s};
+        process->menu().mnuUtil()->findChild<QAction*>(u"mnuDesligar"_s)->trigger();
+    }
+    process->trayPresent = tray;
+    QPointer<frmCalcula> window = process->host.calculatorWindow();
+    QVERIFY(window);
+    if (window->findChild<QAction*>(u"mnuSystray"_s)->isChecked() != stayInTray)
+        window->findChild<QAction*>(u"mnuSystray"_s)->trigger();
+    numerette::Calculator* calculator = process->host.calculator();
+    process->tmrTray()->stop();
+    if (exiting)
+        process->host.setCalculatorParked(true);
+    window->close();
+
+    QVERIFY(!window->isVisible());
+    QCOMPARE(process->unloaded.count(), parks ? 0 : 1);
+    QCOMPARE(process->host.calculatorParked(), parks || exiting);
+    QCOMPARE(!calculator->keysAccepted(), parks || exiting);
+    QCOMPARE(process->tmrTray()->isActive(), parks && !withoutTray);
+    if (withoutTray) {
+        QTRY_VERIFY(process->host.calculatorWindow() && process->host.calculatorWindow()->isVisible());
+        QVERIFY(process->host.calculatorWindow()->isMinimized());
+        QCOMPARE(process->notifications->sent().size(), 1);
+    }
 }
 
 void TstTrayMenu::shortcutWritesMenuEntry()

@@ -72,7 +72,7 @@ void TestFrmData::initTestCase()
 void TestFrmData::init()
 {
     m_calculator = std::make_unique<numerette::Calculator>(m_host);
-    m_calculator->setWindowVisible(true);
+    m_calculator->setInteractive(true);
     m_window = std::make_unique<frmData>(*m_calculator, u"dd/mm/yyyy"_s);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
