@@ -51,7 +51,7 @@ QString stateReport(const Calculator& calculator)
         {QStringLiteral("display"), calculator.display()},
         {QStringLiteral("total"), calculator.total()},
         {QStringLiteral("counter"), calculator.counter()},
-        {QStringLiteral("pending"), calculator.PendingOperator()},
+        {QStringLiteral("pending"), operatorText(calculator.PendingOperator())},
         {QStringLiteral("entry"), calculator.entry().text()},
         {QStringLiteral("memory"), calculator.memory()},
         {QStringLiteral("time"), calculator.timeDisplay()},

@@ -26,7 +26,8 @@ QString minimizedCaption(const CaptionTexts& texts, const numerette::NumberLocal
 QString minimizedCaption(const numerette::Calculator& calculator)
 {
     const CaptionTexts texts{calculator.timeMode() ? calculator.timeDisplay() : calculator.display(),
-                             calculator.entry().text(), calculator.total(), calculator.PendingOperator()};
+                             calculator.entry().text(), calculator.total(),
+                             numerette::operatorText(calculator.PendingOperator())};
     return minimizedCaption(texts, calculator.numberLocale());
 }
 

@@ -101,13 +101,6 @@ bool isCounter(const QString& text)
         && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-bool isPendingOperator(const QString& text)
-{
-    static const QStringList operators{QString(), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("*"),
-                                       QStringLiteral("/"), QStringLiteral("%"), QStringLiteral("T")};
-    return operators.contains(text);
-}
-
 // The ninth field: empty, or a count of at least one and the sum.
 std::optional<GrandTotalRegister> grandTotalOf(const QString& field)
 {
@@ -143,14 +136,15 @@ std::optional<CalculatorStateRecord> recordOf(const QStringList& f, const StateF
     // The file's dates are written with four-digit years; "yyyy" would also read a signed year.
     const bool writableDate = date.isValid() && date.year() >= 1 && date.year() <= 9999;
     const auto grandTotal = grandTotalOf(f.size() == GrandTotalFieldCount ? f[8] : QString());
-    if (!writableDate || !written || !numbersReadWith(f, *written) || !isPendingOperator(f[3]) || !isCounter(f[6])
+    const auto pendingOperator = operatorFromText(f[3]);
+    if (!writableDate || !written || !numbersReadWith(f, *written) || !pendingOperator || !isCounter(f[6])
         || !grandTotal)
         return std::nullopt;
     const auto converted = [&](const QString& number) {
         return written->decimal == reader.locale.decimal ? number : withSeparatorsSwapped(number);
     };
-    return CalculatorStateRecord{date,       f[1], converted(f[2]), f[3], converted(f[4]), converted(f[5]),
-                                 f[6],       *grandTotal};
+    return CalculatorStateRecord{date,          f[1], converted(f[2]), *pendingOperator, converted(f[4]),
+                                 converted(f[5]), f[6], *grandTotal};
 }
 
 QString quoted(const QString& field)
@@ -280,7 +274,7 @@ std::optional<CalculatorStateRecord> readStateFile(const QString& path, const St
 bool writeStateFile(const QString& path, const CalculatorStateRecord& record, const NumberLocale& locale,
                     QString* error)
 {
-    QStringList fields{record.date.toString(Qt::ISODate), record.list, record.total, record.pendingOperator,
+    QStringList fields{record.date.toString(Qt::ISODate), record.list, record.total, operatorText(record.pendingOperator),
                        record.entry, record.display, record.counter, QString(locale.decimal)};
     if (record.grandTotal.count > 0)
         fields.append(grandTotalField(record.grandTotal));

@@ -9,6 +9,7 @@
 #include "calculation_list.h"
 #include "grand_total.h"
 #include "number_text.h"
+#include "operators.h"
 
 namespace numerette {
 
@@ -18,7 +19,7 @@ struct CalculatorStateRecord {
     QDate date;  // invalid when the stored date does not read as one
     QString list;
     QString total;
-    QString pendingOperator;
+    Operator pendingOperator = Operator::None;
     QString entry;
     QString display;
     QString counter;

@@ -8,6 +8,18 @@ namespace {
 
 constexpr int RedoEntryColumns = 24;
 
+void keep(QList<Operator>& operators, Operator op)
+{
+    if (op != Operator::None)
+        operators.append(op);
+}
+
+void dropLast(QList<Operator>& operators)
+{
+    if (!operators.isEmpty())
+        operators.removeLast();
+}
+
 } // namespace
 
 void CalculationHistory::clear()
@@ -20,26 +32,26 @@ void CalculationHistory::clear()
     m_redoEnabled = false;
 }
 
-void CalculationHistory::counterChanged(const QString& total, const QString& pendingOperator, bool keepTotal,
+void CalculationHistory::counterChanged(const QString& total, Operator pendingOperator, bool keepTotal,
                                         bool counterIsZero)
 {
     if (!m_undoInProgress && keepTotal) {
         m_undoTotals.append(total);
-        m_undoOperators += pendingOperator;
+        keep(m_undoOperators, pendingOperator);
     }
     if (!m_redoEntries.isEmpty() && !m_undoInProgress) {
         m_redoEntries.removeLast();
-        m_redoOperators.chop(1);
+        dropLast(m_redoOperators);
         m_redoEnabled = !m_redoEntries.isEmpty();
     }
     m_undoEnabled = !counterIsZero && !m_undoTotals.isEmpty();
 }
 
-void CalculationHistory::beginUndo(const QString& lastLine, const QString& pendingOperator)
+void CalculationHistory::beginUndo(const QString& lastLine, Operator pendingOperator)
 {
     m_undoInProgress = true;
     m_redoEntries.append(lastLine.left(RedoEntryColumns));
-    m_redoOperators += pendingOperator;
+    keep(m_redoOperators, pendingOperator);
     m_redoEnabled = true;
 }
 
@@ -47,8 +59,8 @@ std::optional<CalculationHistory::UndoStep> CalculationHistory::takeUndo()
 {
     if (m_undoTotals.isEmpty())
         return std::nullopt;
-    UndoStep step{m_undoTotals.takeLast().trimmed(), m_undoOperators.right(1)};
-    m_undoOperators.chop(1);
+    UndoStep step{m_undoTotals.takeLast().trimmed(),
+                  m_undoOperators.isEmpty() ? Operator::None : m_undoOperators.takeLast()};
     return step;
 }
 
@@ -70,7 +82,7 @@ std::optional<CalculationHistory::RedoStep> CalculationHistory::redoStep(bool la
         step.value = step.value.right(11);
     }
     if (!m_redoOperators.isEmpty())
-        step.operatorKey = m_redoOperators.back();
+        step.pendingOperator = m_redoOperators.back();
     return step;
 }
 

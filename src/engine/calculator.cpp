@@ -140,14 +140,14 @@ void Calculator::SelectEntry()
     m_entry.selectAll();
 }
 
-void Calculator::setVisor(int index, const QString& text)
+void Calculator::setVisor(DisplayField field, const QString& text)
 {
     // The display is at most 22 characters, so that its value always fits an item line.
-    const QString shown = index == 0 ? text.left(tape::MaxValueLength) : text;
-    if (shown == m_visor[std::size_t(index)])
+    const QString shown = field == DisplayField::Display ? text.left(tape::MaxValueLength) : text;
+    if (shown == m_visor[std::size_t(field)])
         return;
-    m_visor[std::size_t(index)] = shown;
-    visorChanged(index);
+    m_visor[std::size_t(field)] = shown;
+    visorChanged(field);
     emit displaysChanged();
     emit viewChanged();
 }
@@ -176,8 +176,8 @@ void Calculator::entryChanged()
     if (!entry.contains(sep))
         setPressed(Button::Virgula, false);
     // Only a number has a clock reading; anything else is about to become "0".
-    if (m_timeMode && !m_pendingOperator.isEmpty() && display() != entry && valueOf(entry))
-        setVisor(2, formatText(entry, u"#00:00:00"));
+    if (m_timeMode && m_pendingOperator != Operator::None && display() != entry && valueOf(entry))
+        setVisor(DisplayField::Time, formatText(entry, u"#00:00:00"));
     if (!valueOf(entry) && entry != QString(sep)) {
         setEntryText(QStringLiteral("0"));
         SelectEntry();
@@ -191,7 +191,7 @@ void Calculator::entryChanged()
     const qsizetype pictureDecimals = m_numberFormat.size() - m_numberFormat.indexOf(QLatin1Char('.'));
     m_entry.setMaxLength(sepAt >= 0 ? int(sepAt + pictureDecimals) : EntryBox::DefaultMaxLength);
 
-    if (!m_pendingOperator.isEmpty()) {
+    if (m_pendingOperator != Operator::None) {
         QString shown;
         if (sepAt >= 0 || m_numberFormatIndex != CentsFormatIndex) {
             shown = formatText(typed, m_numberFormat).left(tape::MaxValueLength);
@@ -202,9 +202,9 @@ void Calculator::entryChanged()
         }
         if (m_timeMode) {
             if (const auto seconds = ConvertTime(timeDisplay(), m_locale))
-                setVisor(0, *seconds);
+                setVisor(DisplayField::Display, *seconds);
         } else if (!shown.isEmpty()) {
-            setVisor(0, shown);
+            setVisor(DisplayField::Display, shown);
         }
         if (m_numberFormat == QLatin1String(NumberFormats[0].picture)
             || m_numberFormat == QLatin1String(NumberFormats[StandardFormatIndex].picture)) {
@@ -213,10 +213,10 @@ void Calculator::entryChanged()
             const QString shownDecimals = shownSep >= 0 ? display().mid(shownSep) : QString();
             const int keptFrom = m_numberFormatIndex == StandardFormatIndex ? 1 : 3;
             if (sepAt >= 0 && shownSep >= 0 && typedDecimals != shownDecimals && typedDecimals.size() > keptFrom)
-                setVisor(0, display().left(shownSep) + typedDecimals);
+                setVisor(DisplayField::Display, display().left(shownSep) + typedDecimals);
         }
         if (display().endsWith(sep) && !typed.endsWith(sep))
-            setVisor(0, formatText(display(), u"#,##0"));
+            setVisor(DisplayField::Display, formatText(display(), u"#,##0"));
     }
 
     if (m_insertText && display().size() >= 10)
@@ -224,19 +224,19 @@ void Calculator::entryChanged()
     emit viewChanged();
 }
 
-void Calculator::visorChanged(int index)
+void Calculator::visorChanged(DisplayField field)
 {
-    if (index == 1) {
+    if (field == DisplayField::Counter) {
         recordHistory();
-    } else if (index == 0 || index == 2) {
-        const QString& text = m_visor[std::size_t(index)];
+    } else {
+        const QString& text = m_visor[std::size_t(field)];
         const QString& entry = m_entry.text();
         bool red = text.contains(QLatin1Char('-'));
         if (!m_timeMode && entry.contains(QLatin1Char('-')) && (m_total != text || isZero(m_total)))
             red = true;
-        m_visorColour[std::size_t(index)] = red ? LabelColour::Red : LabelColour::Blue;
+        m_visorColour[std::size_t(field)] = red ? LabelColour::Red : LabelColour::Blue;
         if (red && entry.contains(QLatin1Char('-')) && !text.contains(QLatin1Char('-')))
-            m_visor[std::size_t(index)] = QString(QLatin1Char('-') + text).left(tape::MaxValueLength);
+            m_visor[std::size_t(field)] = QString(QLatin1Char('-') + text).left(tape::MaxValueLength);
     }
 }
 
@@ -259,9 +259,9 @@ void Calculator::chooseNumberFormat(int index)
         mnuTempo_Click();
     m_numberFormatIndex = index;
     m_numberFormat = QLatin1String(choice->picture);
-    setVisor(0, formatText(display(), m_numberFormat));
+    setVisor(DisplayField::Display, formatText(display(), m_numberFormat));
     if (display().endsWith(m_locale.decimal))
-        setVisor(0, formatText(display(), u"#,##0"));
+        setVisor(DisplayField::Display, formatText(display(), u"#,##0"));
     if (m_interactive)
         m_host.storeNumberFormat(index);
     emit viewChanged();
@@ -311,25 +311,25 @@ void Calculator::mnuTempo_Click()
 
 void Calculator::LimpaTudo()
 {
-    setVisor(0, m_numberFormatIndex == StandardFormatIndex ? QStringLiteral("0") : format(Decimal(), m_numberFormat));
+    setVisor(DisplayField::Display, m_numberFormatIndex == StandardFormatIndex ? QStringLiteral("0") : format(Decimal(), m_numberFormat));
     setTotal(display());
-    setVisor(1, QStringLiteral("000"));
-    setVisor(2, QStringLiteral("00:00:00"));
-    m_pendingOperator = QStringLiteral("+");
+    setVisor(DisplayField::Counter, QStringLiteral("000"));
+    setVisor(DisplayField::Time, QStringLiteral("00:00:00"));
+    m_pendingOperator = Operator::Plus;
     m_history.clear();
     setEntryText(QStringLiteral("0"));
     SelectEntry();
     emit viewChanged();
 }
 
-void Calculator::restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
+void Calculator::restoreCalculation(const QString& total, Operator pendingOperator, const QString& entry,
                                     const QString& display, const QString& counter)
 {
     setTotal(total);
     m_pendingOperator = pendingOperator;
     setEntryText(entry);
-    setVisor(0, display);
-    setVisor(1, counter);
+    setVisor(DisplayField::Display, display);
+    setVisor(DisplayField::Counter, counter);
     emit viewChanged();
 }
 

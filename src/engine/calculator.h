@@ -17,6 +17,7 @@
 #include "list_editor.h"
 #include "memory_register.h"
 #include "number_text.h"
+#include "operators.h"
 
 namespace numerette {
 
@@ -128,7 +129,7 @@ public:
     // write, without totalling or resetting anything; the list is then saved as after a total.
     void appendReportLines(const QString& lines);
     // Puts back the running calculation saved with the list at the last close.
-    void restoreCalculation(const QString& total, const QString& pendingOperator, const QString& entry,
+    void restoreCalculation(const QString& total, Operator pendingOperator, const QString& entry,
                             const QString& display, const QString& counter);
     // The grand total kept with the list at the last close.
     void restoreGrandTotal(const GrandTotalRegister& grandTotal);
@@ -186,21 +187,23 @@ public:
     void setList(const QString& text);
 
     const EntryBox& entry() const { return m_entry; }
-    const QString& display() const { return m_visor[0]; }
-    const QString& counter() const { return m_visor[1]; }
-    const QString& timeDisplay() const { return m_visor[2]; }
+    const QString& display() const { return m_visor[std::size_t(DisplayField::Display)]; }
+    const QString& counter() const { return m_visor[std::size_t(DisplayField::Counter)]; }
+    const QString& timeDisplay() const { return m_visor[std::size_t(DisplayField::Time)]; }
     const QString& total() const { return m_total; }
     const QString& memory() const { return m_memoryRegister.text(); }
     const GrandTotalRegister& grandTotal() const { return m_grandTotal; }
     // The grand total as the display would show it; empty while it holds no total.
     QString grandTotalText() const;
-    LabelColour displayColour() const { return m_visorColour[0]; }
-    LabelColour timeDisplayColour() const { return m_visorColour[2]; }
+    LabelColour displayColour() const { return m_visorColour[std::size_t(DisplayField::Display)]; }
+    LabelColour timeDisplayColour() const { return m_visorColour[std::size_t(DisplayField::Time)]; }
     MemoryColour memoryColour() const { return m_memoryRegister.colour(); }
     bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
 
-    const QString& PendingOperator() const { return m_pendingOperator; }
-    const QString& LastOperatorKey() const { return m_lastOperatorKey; }
+    Operator PendingOperator() const { return m_pendingOperator; }
+    // The character code of the last operator key (0 before any), which decides how a
+    // percentage applies.
+    int LastOperatorKey() const { return m_lastOperatorKey; }
     int numberFormatIndex() const { return m_numberFormatIndex; }
     const QString& NumberFormat() const { return m_numberFormat; }
     bool addMode() const { return m_addMode; }
@@ -226,18 +229,21 @@ signals:
     void calculationClosed();
 
 private:
+    // The three texts of the display row, in the order of m_visor.
+    enum class DisplayField { Display, Counter, Time };
+
     // Setters that run the change rules of each field. changeList is setList for a write at
     // the end of the list: it costs the tail's length, not the list's.
     void changeList(const tape::TailEdit& edit);
     void setEntryText(const QString& text);
-    void setVisor(int index, const QString& text);
+    void setVisor(DisplayField field, const QString& text);
     void setTotal(const QString& text);
     void setPressed(Button button, bool pressed);
     void entryChanged();
     // A second decimal separator would make the entry no number, and the entry rule would
     // then throw the typed number away, so the entry box refuses it.
     bool entryTakesSeparator() const;
-    void visorChanged(int index);
+    void visorChanged(DisplayField field);
     void totalChanged();
     void recordHistory();
 
@@ -302,9 +308,9 @@ private:
     bool m_plainClipboard = false;
     std::bitset<ButtonCount> m_pressed;
 
-    QString m_pendingOperator = QStringLiteral("+");
-    QString m_lastOperator;
-    QString m_lastOperatorKey;
+    Operator m_pendingOperator = Operator::Plus;
+    Operator m_lastOperator = Operator::None;
+    int m_lastOperatorKey = 0;
     QString m_repeatOperand;
     QString m_insertLabel;
     QString m_pendingClipboardText;

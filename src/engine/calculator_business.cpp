@@ -77,7 +77,7 @@ void Calculator::writeFigures(const QString& lines, const QString& result)
     setEntryText(QStringLiteral("0"));
     changeList(tape::appended(m_list, lines + tape::Separator + tape::LineBreak));
     LimpaTudo();
-    setVisor(0, result.left(tape::MaxValueLength));
+    setVisor(DisplayField::Display, result.left(tape::MaxValueLength));
     m_host.clearClipboard();
     putTotalOnClipboard(result);
     checkCapacity();

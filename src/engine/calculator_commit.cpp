@@ -11,7 +11,7 @@ void Calculator::ApplyPendingOperation()
 {
     if (m_interactive && isNonZero(m_entry.text()) && !tape::isTotalMarked(m_list)) {
         if (const auto count = valueOf(counter()); count && count->plus(Decimal(1)))
-            setVisor(1, format(*count->plus(Decimal(1)), u"000"));
+            setVisor(DisplayField::Counter, format(*count->plus(Decimal(1)), u"000"));
     }
     if (!isNonZero(m_entry.text()))
         return;
@@ -19,14 +19,15 @@ void Calculator::ApplyPendingOperation()
     const auto operand = valueOf(display());
     if (total && operand) {
         std::optional<Decimal> result;
-        if (m_pendingOperator == QLatin1String("+"))
-            result = total->plus(*operand);
-        else if (m_pendingOperator == QLatin1String("-"))
-            result = total->minus(*operand);
-        else if (m_pendingOperator == QLatin1String("/"))
-            result = total->dividedBy(*operand);
-        else if (m_pendingOperator == QLatin1String("*"))
-            result = total->times(*operand);
+        switch (m_pendingOperator) {
+        case Operator::Plus: result = total->plus(*operand); break;
+        case Operator::Minus: result = total->minus(*operand); break;
+        case Operator::Divide: result = total->dividedBy(*operand); break;
+        case Operator::Times: result = total->times(*operand); break;
+        case Operator::None:
+        case Operator::Percent:
+        case Operator::ToolReport: break;
+        }
         if (result)
             setTotal(formatStep(*result));
     }
@@ -36,13 +37,13 @@ void Calculator::ApplyPendingOperation()
 void Calculator::commitStep()
 {
     m_commitRunning = true;
-    if (isNonZero(m_entry.text()) && m_pendingOperator == QLatin1String("%")) {
+    if (isNonZero(m_entry.text()) && m_pendingOperator == Operator::Percent) {
         applyPercentage();
         WriteTotal(tape::appended(m_list, QString()));
     } else {
         ApplyPendingOperation();
     }
-    if (m_pendingOperator != QLatin1String("%") && !m_pendingOperator.isEmpty() && !m_entry.text().isEmpty()) {
+    if (m_pendingOperator != Operator::Percent && m_pendingOperator != Operator::None && !m_entry.text().isEmpty()) {
         m_lastOperator = m_pendingOperator;
         m_repeatOperand = m_entry.text();
     }
@@ -59,7 +60,7 @@ void Calculator::applyPercentage()
     const auto percent = valueOf(display());
     if (!total || !percent)
         return;
-    const int key = m_lastOperatorKey.toInt();
+    const int key = m_lastOperatorKey;
     const PercentageUse use = key == '+' || key == keycode::Add || key == '/' ? PercentageUse::Added
         : key == '-'                                                           ? PercentageUse::TakenOff
                                                                                : PercentageUse::Share;
@@ -80,7 +81,7 @@ void Calculator::applyPercentage()
 void Calculator::WriteTotal(const tape::TailEdit& edit)
 {
     ApplyPendingOperation();
-    m_pendingOperator.clear();
+    m_pendingOperator = Operator::None;
     addToGrandTotal();
     m_host.clearClipboard();
     if (m_timeMode) {
@@ -96,10 +97,10 @@ void Calculator::WriteTotal(const tape::TailEdit& edit)
     m_pendingClipboardText.clear();
     if (m_timeMode) {
         if (const auto seconds = ConvertTime(m_total, m_locale))
-            setVisor(0, *seconds);
-        setVisor(2, m_total);
+            setVisor(DisplayField::Display, *seconds);
+        setVisor(DisplayField::Time, m_total);
     } else {
-        setVisor(0, m_total.left(tape::MaxValueLength));
+        setVisor(DisplayField::Display, m_total.left(tape::MaxValueLength));
     }
 
     const bool wasRunning = m_commitRunning;
@@ -113,7 +114,7 @@ void Calculator::WriteTotal(const tape::TailEdit& edit)
     m_commitRunning = wasRunning;
 
     applyListCaretRule();
-    setVisor(1, QStringLiteral("000"));
+    setVisor(DisplayField::Counter, QStringLiteral("000"));
     setTotal(QStringLiteral("0"));
     emit calculationClosed();
 }
@@ -148,7 +149,7 @@ void Calculator::checkCapacity()
 
 void Calculator::appendToolReport(const QString& block)
 {
-    m_pendingOperator = QStringLiteral("T");
+    m_pendingOperator = Operator::ToolReport;
     setEntryText(QStringLiteral("0"));
     if (!tape::isToolClosed(m_list)) {
         int code = '=';

@@ -19,7 +19,7 @@ void Calculator::appendCorrection(const QString& lines, const QString& total, co
     putTotalOnClipboard(total);
     // As after a total: the result shows, and the next operator key can take it up.
     if (!m_timeMode)
-        setVisor(0, total.left(tape::MaxValueLength));
+        setVisor(DisplayField::Display, total.left(tape::MaxValueLength));
     emit calculationClosed();
     checkCapacity();
 }

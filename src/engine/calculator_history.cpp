@@ -30,7 +30,7 @@ void Calculator::mnuUndo_Click()
     m_history.beginUndo(m_list.right(tape::LineLength), m_pendingOperator);
     if (const auto count = valueOf(counter()))
         if (const auto less = count->minus(Decimal(1)))
-            setVisor(1, format(*less, u"000"));
+            setVisor(DisplayField::Counter, format(*less, u"000"));
     setEntryText(QString());
     if (const auto shorter = tape::withoutLastLine(m_list))
         changeList(*shorter);
@@ -38,10 +38,10 @@ void Calculator::mnuUndo_Click()
         setTotal(step->total);
         m_pendingOperator = step->pendingOperator;
     }
-    setVisor(0, m_total.left(tape::MaxValueLength));
+    setVisor(DisplayField::Display, m_total.left(tape::MaxValueLength));
     if (m_timeMode) {
         if (const auto clock = ConvertTime(m_total, m_locale))
-            setVisor(2, *clock);
+            setVisor(DisplayField::Time, *clock);
     }
     m_history.endUndo();
     emit viewChanged();
@@ -59,12 +59,14 @@ void Calculator::mnuRedo_Click()
         setEntryText(TimeDigits(step->value.trimmed()));
     }
     int code = 0;
-    switch (step->operatorKey.unicode()) {
-    case '+': code = m_addMode ? keycode::Enter : '+'; break;
-    case '-': code = '-'; break;
-    case '/': code = '/'; break;
-    case '*': code = '*'; break;
-    default: break;
+    switch (step->pendingOperator) {
+    case Operator::Plus: code = m_addMode ? keycode::Enter : '+'; break;
+    case Operator::Minus: code = '-'; break;
+    case Operator::Divide: code = '/'; break;
+    case Operator::Times: code = '*'; break;
+    case Operator::None:
+    case Operator::Percent:
+    case Operator::ToolReport: break;
     }
     if (code != 0)
         Form_KeyPress(code);

@@ -29,7 +29,7 @@ void Calculator::Form_KeyDown(int virtualKey, bool shift)
     case KeyDownAction::Clear:
         setPressed(Button::CE, true);
         if (timeDisplay() != QLatin1String("00:00:00")) {
-            setVisor(2, QStringLiteral("00:00:00"));
+            setVisor(DisplayField::Time, QStringLiteral("00:00:00"));
             setEntryText(QStringLiteral("0"));
         } else if (m_timeMode || isZero(display())) {
             mnuLimpar_Click();

@@ -77,7 +77,7 @@ void Calculator::Form_KeyPress(int& code)
         SelectEntry();
     }
     if (isZero(m_entry.text()) && !m_timeMode
-        && (code == keycode::Add || (!m_addMode && !m_lastOperator.isEmpty() && QChar(code) == m_lastOperator.at(0)))) {
+        && (code == keycode::Add || (!m_addMode && operatorText(m_lastOperator) == QChar(code)))) {
         m_entry.setMaxLength(tape::MaxValueLength);
         setEntryText(m_repeatOperand);
         SelectEntry();
@@ -93,7 +93,7 @@ void Calculator::dispatchOperator(int& code)
         setEntryText(QStringLiteral("0"));
         SelectEntry();
     };
-    auto writeOperator = [&](const QString& marker, const QString& pending) {
+    auto writeOperator = [&](const QString& marker, Operator pending) {
         if (entryZero) {
             if (const auto replaced = tape::withLastMarker(m_list, marker))
                 changeList(*replaced);
@@ -117,7 +117,7 @@ void Calculator::dispatchOperator(int& code)
             code = 0;
             return;
         }
-        writeOperator(tape::marker::Plus, QStringLiteral("+"));
+        writeOperator(tape::marker::Plus, Operator::Plus);
         if (m_addMode)
             setPressed(Button::Mais, true);
         break;
@@ -127,14 +127,14 @@ void Calculator::dispatchOperator(int& code)
         if (displayZero || entryZero || isZero(m_total))
             return resetEntry();
         setPressed(Button::Percent, true);
-        m_pendingOperator = QStringLiteral("%");
+        m_pendingOperator = Operator::Percent;
         if (const auto appended = tape::withItemLine(m_list, display(), tape::marker::Percent))
             changeList(*appended);
         break;
     case '*':
         if (displayZero)
             return resetEntry();
-        writeOperator(tape::marker::Times, QStringLiteral("*"));
+        writeOperator(tape::marker::Times, Operator::Times);
         break;
     case '-':
         if (displayZero || (m_addMode && !m_entry.text().contains(QLatin1Char('-'))))
@@ -143,12 +143,12 @@ void Calculator::dispatchOperator(int& code)
             code = 0;
             return;
         }
-        writeOperator(tape::marker::Minus, QStringLiteral("-"));
+        writeOperator(tape::marker::Minus, Operator::Minus);
         break;
     case '/':
         if (displayZero)
             return resetEntry();
-        writeOperator(tape::marker::Divide, QStringLiteral("/"));
+        writeOperator(tape::marker::Divide, Operator::Divide);
         break;
     case '=':
         if (tape::isClosed(m_list)) {
@@ -184,9 +184,9 @@ void Calculator::typedMinus(int& code)
     setEntryText(QLatin1Char('-') + m_entry.text());
     const QString negativeZero = QStringLiteral("-0");
     if (isZero(display()) && display() != negativeZero)
-        setVisor(0, QLatin1Char('-') + format(Decimal(), m_numberFormat));
+        setVisor(DisplayField::Display, QLatin1Char('-') + format(Decimal(), m_numberFormat));
     if (display() == negativeZero + m_locale.decimal)
-        setVisor(0, negativeZero);
+        setVisor(DisplayField::Display, negativeZero);
     code = 0;
 }
 
@@ -202,17 +202,17 @@ void Calculator::afterOperator(int code)
         }
     }
     m_lastOperator = m_pendingOperator;
-    m_lastOperatorKey = QString::number(code);
+    m_lastOperatorKey = code;
     setEntryText(QStringLiteral("0"));
     SelectEntry();
-    if (!m_pendingOperator.isEmpty()) {
-        setVisor(0, m_total.left(tape::MaxValueLength));
+    if (m_pendingOperator != Operator::None) {
+        setVisor(DisplayField::Display, m_total.left(tape::MaxValueLength));
         if (m_timeMode) {
             if (const auto clock = ConvertTime(m_total, m_locale))
-                setVisor(2, *clock);
+                setVisor(DisplayField::Time, *clock);
         }
     } else {
-        m_pendingOperator = QStringLiteral("+");
+        m_pendingOperator = Operator::Plus;
     }
     emit viewChanged();
 }
@@ -270,9 +270,9 @@ void Calculator::signChange()
         m_entry.setMaxLength(m_entry.maxLength() + 1);
         setEntryText(QLatin1Char('-') + m_entry.text());
         if (isZero(display()))
-            setVisor(0, QLatin1Char('-') + format(Decimal(), m_numberFormat));
+            setVisor(DisplayField::Display, QLatin1Char('-') + format(Decimal(), m_numberFormat));
         if (display() == QStringLiteral("-0") + m_locale.decimal)
-            setVisor(0, QStringLiteral("-0"));
+            setVisor(DisplayField::Display, QStringLiteral("-0"));
     } else {
         setEntryText(m_entry.text().mid(1));
     }

@@ -127,7 +127,7 @@ void TypedCalculations::appended(const QStringList& lines, qsizetype at)
         calculation->refusal = ReplayRefusal::ModeChanged;
     }
     if (item->op == u'%' && !calculation->items.empty() && calculation->refusal == ReplayRefusal::None
-        && percentageRule(m_calculator.LastOperatorKey().toInt()) != percentageRule(calculation->items.back().key))
+        && percentageRule(m_calculator.LastOperatorKey()) != percentageRule(calculation->items.back().key))
         calculation->refusal = ReplayRefusal::UndoneOperator;
     calculation->items.push_back({entry, tape::operatorKeyOf(item->op, calculation->addMode)});
     calculation->end = at + lengthWithBreak(lines.constFirst());

@@ -32,7 +32,7 @@ CalculatorStateRecord sample()
 {
     return {Today,
             u" 05/03/2024 Tue           \r\n =========================\r\n                       5 +\r\n"_s,
-            u"1,234.50"_s, u"+"_s, u"0"_s, u"1,234.50"_s, u"001"_s};
+            u"1,234.50"_s, numerette::Operator::Plus, u"0"_s, u"1,234.50"_s, u"001"_s};
 }
 
 QByteArray contentsOf(const QString& path)
@@ -105,12 +105,12 @@ void TstStateFile::roundTrip_data()
     QTest::newRow("double quotes and commas in the list") << quotes;
     CalculatorStateRecord symbols = sample();
     symbols.list += u"                      2 \u00D7\r\n                      3 \u00F7\r\n Conta de água\r\n"_s;
-    symbols.pendingOperator = u"/"_s;
+    symbols.pendingOperator = numerette::Operator::Divide;
     QTest::newRow("times, divide and accents") << symbols;
     CalculatorStateRecord typing = sample();
     typing.entry = u"-12."_s;
     typing.display = u"-12."_s;
-    typing.pendingOperator = QString();
+    typing.pendingOperator = numerette::Operator::None;
     QTest::newRow("a number being typed, no operator") << typing;
 }
 
@@ -126,7 +126,8 @@ void TstStateFile::roundTrip()
 
 void TstStateFile::recordFormat()
 {
-    CalculatorStateRecord record{QDate(2024, 12, 31), u"L\r\n"_s, u"1,5"_s, u"+"_s, u"0"_s, u"1,5"_s, u"002"_s};
+    CalculatorStateRecord record{QDate(2024, 12, 31),     u"L\r\n"_s, u"1,5"_s, numerette::Operator::Plus,
+                                 u"0"_s, u"1,5"_s, u"002"_s};
     QVERIFY(numerette::writeStateFile(path(), record, Comma));
     QCOMPARE(contentsOf(path()), "\"2024-12-31\",\"L\r\n\",\"1,5\",\"+\",\"0\",\"1,5\",\"002\",\",\"\r\n");
 
@@ -230,6 +231,8 @@ void TstStateFile::foreignFieldsKeepTheList_data()
 
     QTest::newRow("total") << 2 << u"abc"_s << 8;
     QTest::newRow("pending operator") << 3 << u"abc"_s << 8;
+    QTest::newRow("pending operator twice") << 3 << u"++"_s << 8;
+    QTest::newRow("pending operator in lower case") << 3 << u"t"_s << 8;
     QTest::newRow("entry") << 4 << u"1x"_s << 8;
     QTest::newRow("display") << 5 << QString() << 8;
     QTest::newRow("40-digit counter") << 6 << QString(40, u'9') << 8;

@@ -54,7 +54,7 @@ struct Session : CalculatorSession {
     // What a restart must bring back.
     QStringList calculation() const
     {
-        return {calculator.list(),         calculator.total(),   calculator.PendingOperator(),
+        return {calculator.list(),         calculator.total(),   operatorText(calculator.PendingOperator()),
                 calculator.entry().text(), calculator.display(), calculator.counter()};
     }
 };

@@ -13,17 +13,17 @@ const QString PlusLine = u"                  1,234 +\r\n"_s.rightJustified(28);
 const QString LabelledLine = u"    RENT           1,234 +\r\n"_s;
 
 // The counter moving on from a shown calculator that has counted items.
-void count(CalculationHistory& history, const QString& total, const QString& pendingOperator)
+void count(CalculationHistory& history, const QString& total, Operator pendingOperator)
 {
     history.counterChanged(total, pendingOperator, true, false);
 }
 
-QString undo(CalculationHistory& history, const QString& line = PlusLine, const QString& pendingOperator = u"+"_s)
+QString undo(CalculationHistory& history, const QString& line = PlusLine, Operator pendingOperator = Operator::Plus)
 {
     history.beginUndo(line, pendingOperator);
     const auto step = history.takeUndo();
     history.endUndo();
-    return step ? step->total + u' ' + step->pendingOperator : u"none"_s;
+    return step ? step->total + u' ' + operatorText(step->pendingOperator) : u"none"_s;
 }
 
 } // namespace
@@ -33,6 +33,7 @@ class TestCalculationHistory : public QObject {
 
 private slots:
     void undoGoesBackThroughTheKeptTotals();
+    void aTotalKeptWithNoOperatorKeepsNone();
     void undoNeedsACountedItemAndAShownCalculator_data();
     void undoNeedsACountedItemAndAShownCalculator();
     void countsDuringAnUndoAreNoHistory();
@@ -45,9 +46,9 @@ private slots:
 void TestCalculationHistory::undoGoesBackThroughTheKeptTotals()
 {
     CalculationHistory history;
-    count(history, u" 0"_s, u"+"_s);
-    count(history, u"5"_s, u"*"_s);
-    count(history, u"40 "_s, u"-"_s);
+    count(history, u" 0"_s, Operator::Plus);
+    count(history, u"5"_s, Operator::Times);
+    count(history, u"40 "_s, Operator::Minus);
     QVERIFY(history.undoEnabled());
     QCOMPARE(undo(history), u"40 -"_s);
     QCOMPARE(undo(history), u"5 *"_s);
@@ -55,6 +56,17 @@ void TestCalculationHistory::undoGoesBackThroughTheKeptTotals()
     QCOMPARE(undo(history), u"0 +"_s);
     QVERIFY(!history.undoEnabled());
     QVERIFY(history.redoEnabled());
+}
+
+// The operators are kept apart from the totals: a count with no operator pending (just after
+// a total) keeps a total but no operator, so the undo to it takes the operator kept before.
+void TestCalculationHistory::aTotalKeptWithNoOperatorKeepsNone()
+{
+    CalculationHistory history;
+    count(history, u"0"_s, Operator::Plus);
+    count(history, u"5"_s, Operator::None);
+    QCOMPARE(undo(history), u"5 +"_s);
+    QCOMPARE(undo(history), u"0 "_s);
 }
 
 void TestCalculationHistory::undoNeedsACountedItemAndAShownCalculator_data()
@@ -75,18 +87,18 @@ void TestCalculationHistory::undoNeedsACountedItemAndAShownCalculator()
     QFETCH(bool, enabled);
 
     CalculationHistory history;
-    history.counterChanged(u"0"_s, u"+"_s, shown, counterIsZero);
+    history.counterChanged(u"0"_s, Operator::Plus, shown, counterIsZero);
     QCOMPARE(history.undoEnabled(), enabled);
 }
 
 void TestCalculationHistory::countsDuringAnUndoAreNoHistory()
 {
     CalculationHistory history;
-    count(history, u"0"_s, u"+"_s);
-    count(history, u"7"_s, u"+"_s);
-    history.beginUndo(PlusLine, u"+"_s);
+    count(history, u"0"_s, Operator::Plus);
+    count(history, u"7"_s, Operator::Plus);
+    history.beginUndo(PlusLine, Operator::Plus);
     // The counter steps back while the line goes: neither a kept total nor a used-up redo.
-    count(history, u"99"_s, u"-"_s);
+    count(history, u"99"_s, Operator::Minus);
     const auto step = history.takeUndo();
     history.endUndo();
     QVERIFY(step);
@@ -99,14 +111,14 @@ void TestCalculationHistory::eachCountUsesUpOneRedo()
 {
     CalculationHistory history;
     for (const QString& total : {u"0"_s, u"1"_s, u"2"_s})
-        count(history, total, u"+"_s);
-    undo(history, PlusLine, u"-"_s);
-    undo(history, LabelledLine, u"/"_s);
-    QCOMPARE(history.redoStep(false)->operatorKey, u'/');
-    count(history, u"1"_s, u"+"_s);
+        count(history, total, Operator::Plus);
+    undo(history, PlusLine, Operator::Minus);
+    undo(history, LabelledLine, Operator::Divide);
+    QCOMPARE(history.redoStep(false)->pendingOperator, Operator::Divide);
+    count(history, u"1"_s, Operator::Plus);
     QVERIFY(history.redoEnabled());
-    QCOMPARE(history.redoStep(false)->operatorKey, u'-');
-    count(history, u"2"_s, u"+"_s);
+    QCOMPARE(history.redoStep(false)->pendingOperator, Operator::Minus);
+    count(history, u"2"_s, Operator::Plus);
     QVERIFY(!history.redoEnabled());
     QVERIFY(!history.redoStep(false));
 }
@@ -131,26 +143,26 @@ void TestCalculationHistory::redoStep()
     QFETCH(QString, label);
 
     CalculationHistory history;
-    count(history, u"0"_s, u"+"_s);
-    undo(history, line, u"*"_s);
+    count(history, u"0"_s, Operator::Plus);
+    undo(history, line, Operator::Times);
     const auto step = history.redoStep(labelled);
     QVERIFY(step);
     QCOMPARE(step->value, value);
     QCOMPARE(step->label, label);
-    QCOMPARE(step->operatorKey, u'*');
+    QCOMPARE(step->pendingOperator, Operator::Times);
 }
 
 void TestCalculationHistory::clearEmptiesBoth()
 {
     CalculationHistory history;
-    count(history, u"0"_s, u"+"_s);
-    count(history, u"3"_s, u"+"_s);
+    count(history, u"0"_s, Operator::Plus);
+    count(history, u"3"_s, Operator::Plus);
     undo(history);
     history.clear();
     QVERIFY(!history.undoEnabled());
     QVERIFY(!history.redoEnabled());
     QVERIFY(!history.redoStep(false));
-    history.beginUndo(PlusLine, u"+"_s);
+    history.beginUndo(PlusLine, Operator::Plus);
     QVERIFY(!history.takeUndo());
     history.endUndo();
 }

@@ -92,7 +92,7 @@ struct Machine {
         if (key == u"display") return calc.display();
         if (key == u"total") return calc.total();
         if (key == u"counter") return calc.counter();
-        if (key == u"pending") return calc.PendingOperator();
+        if (key == u"pending") return operatorText(calc.PendingOperator());
         if (key == u"entry") return calc.entry().text();
         if (key == u"memory") return calc.memory();
         if (key == u"time") return calc.timeDisplay();

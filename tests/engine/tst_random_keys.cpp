@@ -86,8 +86,10 @@ QString brokenInvariant(const Calculator& calc, const QString& before, const QSt
         return u"total is no number: "_s + calc.total();
     if (!calc.timeMode() && calc.display().size() > 22)
         return u"display longer than 22: "_s + calc.display();
-    if (!QStringList({u"+"_s, u"-"_s, u"*"_s, u"/"_s}).contains(calc.PendingOperator()))
-        return u"pending operator \""_s + calc.PendingOperator() + u'"';
+    const Operator pending = calc.PendingOperator();
+    if (pending != Operator::Plus && pending != Operator::Minus && pending != Operator::Times
+        && pending != Operator::Divide)
+        return u"pending operator \""_s + operatorText(pending) + u'"';
     if (!clock.match(calc.timeDisplay()).hasMatch() || (!calc.timeMode() && calc.timeDisplay() != u"00:00:00"))
         return u"time display "_s + calc.timeDisplay();
     const QString& memory = calc.memory();

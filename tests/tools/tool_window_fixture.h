@@ -6,12 +6,11 @@
 #include <QDialog>
 #include <QString>
 
-#include "calculator.h"
-#include "calculator_host.h"
 #include "frm_data.h"
 #include "frm_juro.h"
 #include "frm_peso.h"
 #include "frm_regra.h"
+#include "tape_reports_fixture.h"
 #include "tool_prompts.h"
 
 namespace tool_window_fixture {
@@ -27,25 +26,24 @@ struct ToolWindow {
 };
 
 struct Fixture {
-    CalculatorHost host;
-    Calculator calculator{host};
+    tape_reports_fixture::NoCalculator reports;
     FakeToolPrompts prompts;
 
     ToolWindow open(const QString& name)
     {
         if (name == u"dates")
-            return {std::make_unique<frmData>(calculator, u"dd/mm/yyyy"_s), u"cmdCalcula3"_s};
+            return {std::make_unique<frmData>(reports, u"dd/mm/yyyy"_s), u"cmdCalcula3"_s};
         if (name == u"interest") {
-            auto window = std::make_unique<frmJuro>(calculator, u"dd/mm/yyyy"_s);
+            auto window = std::make_unique<frmJuro>(reports, u"dd/mm/yyyy"_s);
             window->setPrompts(prompts, prompts);
             return {std::move(window), u"cmdAjuda"_s};
         }
         if (name == u"rule of three") {
-            auto window = std::make_unique<frmRegra>(calculator, nullptr);
+            auto window = std::make_unique<frmRegra>(reports.numberLocale(), nullptr);
             window->setPrompts(prompts);
             return {std::move(window), u"cmdExemplo"_s};
         }
-        auto window = std::make_unique<frmPeso>(calculator);
+        auto window = std::make_unique<frmPeso>(reports);
         window->setPrompts(prompts);
         return {std::move(window), u"cmdHomem"_s};
     }

@@ -17,7 +17,7 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "calculator.h"
+#include "tape_reports.h"
 #include "date_field.h"
 #include "typed_length.h"
 #include "message_catalogue.h"
@@ -69,9 +69,9 @@ QString indexed(const char* name, int index)
 
 } // namespace
 
-frmData::frmData(numerette::Calculator& calculator, const QString& dateFormat, QWidget* parent)
+frmData::frmData(numerette::TapeReports& reports, const QString& dateFormat, QWidget* parent)
     : QDialog(parent)
-    , m_calculator(calculator)
+    , m_reports(reports)
     , m_style(numerette::dates::dateStyleOf(dateFormat, numerette::dates::dateSeparatorOf(QLocale::system())))
 {
     setObjectName(QStringLiteral("frmData"));
@@ -365,7 +365,7 @@ void frmData::writeReport()
     const QString report = numerette::dates::dateReport(form(), m_style);
     if (report.isEmpty())
         return;
-    m_calculator.appendReportLines(report);
+    m_reports.appendReportLines(report);
     m_txtData[1]->setText(QString());
 }
 
@@ -376,6 +376,6 @@ void frmData::done(int result)
         writeReport();
     }
     QDialog::done(result);
-    if (parentWidget() && !m_calculator.calculatorParked())
+    if (parentWidget() && m_reports.calculatorShown())
         parentWidget()->window()->activateWindow();
 }

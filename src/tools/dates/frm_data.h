@@ -9,7 +9,7 @@
 #include "message_ids.h"
 
 namespace numerette {
-class Calculator;
+class TapeReports;
 }
 class DateField;
 class QCheckBox;
@@ -26,7 +26,7 @@ class frmData : public QDialog {
 
 public:
     // `dateFormat` is "dd/mm/yyyy" or "mm/dd/yyyy", after the user's short-date order.
-    frmData(numerette::Calculator& calculator, const QString& dateFormat, QWidget* parent = nullptr);
+    frmData(numerette::TapeReports& reports, const QString& dateFormat, QWidget* parent = nullptr);
 
     // For a calculator in large-font mode: twice the normal width and 1.9 times its height,
     // every control's measures and font doubled, centred on the screen. Called once, before
@@ -61,7 +61,7 @@ private:
     void writeReport();
     QString today() const;
 
-    numerette::Calculator& m_calculator;
+    numerette::TapeReports& m_reports;
     numerette::dates::DateStyle m_style;
     std::array<DateField*, 2> m_txtData{};
     std::array<QLabel*, 2> m_lblData{};

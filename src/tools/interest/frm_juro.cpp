@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "calculator.h"
+#include "tape_reports.h"
 #include "decimal_field.h"
 #include "field_looks.h"
 #include "interest_reports.h"
@@ -73,10 +73,10 @@ void highlight(QLineEdit& edit)
 
 } // namespace
 
-frmJuro::frmJuro(Calculator& calculator, const QString& dateFormat, QWidget* parent)
+frmJuro::frmJuro(TapeReports& reports, const QString& dateFormat, QWidget* parent)
     : ToolDialog(parent)
-    , m_calculator(calculator)
-    , m_locale(calculator.numberLocale().withThousandsGrouping())
+    , m_reports(reports)
+    , m_locale(reports.numberLocale().withThousandsGrouping())
     , m_dateStyle(dates::dateStyleOf(dateFormat, dates::dateSeparatorOf(QLocale::system())))
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(Message::InterestWindowTitle)))
     , m_prompts(m_messageBoxes.get())
@@ -120,7 +120,7 @@ QWidget* frmJuro::buildInstallments()
 {
     auto* box = new QGroupBox(LoadMessage(Message::FixedInstallmentsGroup), this);
     auto* grid = new QGridLayout(box);
-    const QChar decimal = m_calculator.DecimalSeparator();
+    const QChar decimal = m_reports.numberLocale().decimal;
     m_txtValVista = field(QStringLiteral("txtValVista"), 0, Qt::AlignRight, box);
     m_txtValPrest = field(QStringLiteral("txtValPrest"), 0, Qt::AlignRight, box);
     m_txtParcelas = field(QStringLiteral("txtParcelas"), CountLength, Qt::AlignCenter, box);
@@ -304,7 +304,7 @@ void frmJuro::cmdAjuda_Click()
 void frmJuro::appendReport(const QString& block)
 {
     m_writing = true;
-    m_calculator.appendToolReport(block);
+    m_reports.appendToolReport(block);
     m_writing = false;
 }
 
@@ -315,7 +315,7 @@ void frmJuro::writeInstallmentReport()
                                               m_txtValPrest->text(), m_txtJuroAp->text(), m_txtJuroTot->text(),
                                               m_txtValFinal->text()},
                                              locale()));
-    m_calculator.enterNumber(m_txtValFinal->text());
+    m_reports.enterNumber(m_txtValFinal->text());
 }
 
 void frmJuro::done(int result)
@@ -326,6 +326,6 @@ void frmJuro::done(int result)
             writeInstallmentReport();
     }
     ToolDialog::done(result);
-    if (parentWidget() && !m_calculator.calculatorParked())
+    if (parentWidget() && m_reports.calculatorShown())
         parentWidget()->window()->activateWindow();
 }

@@ -15,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace numerette {
-class Calculator;
+class TapeReports;
 }
 
 // The interest window: fixed installments (the monthly rate from the installment, or the
@@ -29,7 +29,7 @@ class frmJuro : public numerette::ToolDialog {
 
 public:
     // `dateFormat` is "dd/mm/yyyy" or "mm/dd/yyyy", after the user's short-date order.
-    frmJuro(numerette::Calculator& calculator, const QString& dateFormat, QWidget* parent = nullptr);
+    frmJuro(numerette::TapeReports& reports, const QString& dateFormat, QWidget* parent = nullptr);
     ~frmJuro() override;
 
     // Message and input boxes go through these from now on (tests record them).
@@ -81,7 +81,7 @@ private:
     QString text(const numerette::Decimal& number) const;
     double value(const QString& text) const;
 
-    numerette::Calculator& m_calculator;
+    numerette::TapeReports& m_reports;
     // The calculator's separators; amounts are read grouped by thousands only.
     numerette::NumberLocale m_locale;
     numerette::dates::DateStyle m_dateStyle;

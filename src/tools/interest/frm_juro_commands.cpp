@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "calculator.h"
+#include "tape_reports.h"
 #include "capitalization_terms.h"
 #include "interest_reports.h"
 #include "interest_search.h"
@@ -172,7 +172,7 @@ void frmJuro::cmdCapitalizar_Click()
     m_prompts->show(PromptIcon::Information, LoadMessage(Message::CapitalizedAmountResult, *result));
     WriteCapitalizationReport(FormatAmount(terms->amount, locale()), terms->rate, terms->days, *result,
                               terms->initialDate);
-    m_calculator.enterNumber(*result);
+    m_reports.enterNumber(*result);
 }
 
 void frmJuro::cmdDescontar_Click()
@@ -190,7 +190,7 @@ void frmJuro::cmdDescontar_Click()
     m_prompts->show(PromptIcon::Information, LoadMessage(Message::NetAmountResult, netAmount));
     WriteCapitalizationReport(netAmount, terms->rate, terms->days, FormatAmount(terms->amount, locale()),
                               terms->initialDate);
-    m_calculator.enterNumber(netAmount);
+    m_reports.enterNumber(netAmount);
 }
 
 void frmJuro::WriteCapitalizationReport(const QString& value, const QString& rate, const QString& days,

@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "calculator.h"
+#include "number_text.h"
 #include "decimal_field.h"
 #include "exclusive_choice.h"
 #include "field_looks.h"
@@ -81,10 +81,10 @@ private:
     frmRegra& m_window;
 };
 
-frmRegra::frmRegra(Calculator& calculator, numerette::PagePrinter* printer, QWidget* parent)
+frmRegra::frmRegra(const NumberLocale& locale, numerette::PagePrinter* printer, QWidget* parent)
     : ToolDialog(parent)
-    , m_sheet(calculator.numberLocale().withThousandsGrouping())
-    , m_decimal(calculator.DecimalSeparator())
+    , m_sheet(locale.withThousandsGrouping())
+    , m_decimal(locale.decimal)
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, LoadMessage(Message::RuleOfThreeTitle)))
     , m_prompts(m_messageBoxes.get())
     , m_rendering(std::make_unique<RenderingPrompts>(*this))

@@ -17,7 +17,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace numerette {
-class Calculator;
+struct NumberLocale;
 class PagePrinter;
 }
 
@@ -29,7 +29,7 @@ class frmRegra : public numerette::ToolDialog {
 
 public:
     // Prints on printer; without one, printing fails.
-    frmRegra(numerette::Calculator& calculator, numerette::PagePrinter* printer, QWidget* parent = nullptr);
+    frmRegra(const numerette::NumberLocale& locale, numerette::PagePrinter* printer, QWidget* parent = nullptr);
     ~frmRegra() override;
 
     // Message boxes go through `prompts` from now on (tests record them).

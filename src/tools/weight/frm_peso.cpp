@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "calculator.h"
+#include "tape_reports.h"
 #include "one_accessible_object.h"
 #include "decimal_field.h"
 #include "field_looks.h"
@@ -82,10 +82,10 @@ void fillScaleEnd(QLabel& label, const QString& word, WordAt at, int room)
 
 } // namespace
 
-frmPeso::frmPeso(Calculator& calculator, QWidget* parent)
+frmPeso::frmPeso(TapeReports& reports, QWidget* parent)
     : ToolDialog(parent)
-    , m_calculator(calculator)
-    , m_locale(calculator.numberLocale().withThousandsGrouping())
+    , m_reports(reports)
+    , m_locale(reports.numberLocale().withThousandsGrouping())
     , m_messageBoxes(std::make_unique<MessageBoxPrompts>(this, QStringLiteral(" Numerette")))
     , m_prompts(m_messageBoxes.get())
 {
@@ -123,7 +123,7 @@ QWidget* frmPeso::buildFields()
     //: Tooltip of the weight field
     m_txtPeso->setToolTip(tr(" Your Weight "));
     for (auto* edit : {m_txtAltura, m_txtPeso})
-        makeDecimalField(*edit, m_calculator.DecimalSeparator());
+        makeDecimalField(*edit, m_reports.numberLocale().decimal);
 
     auto* lblAltura = new QLabel(tr("&Height (m)"), box);
     lblAltura->setObjectName(QStringLiteral("lblAltura"));
@@ -313,10 +313,10 @@ void frmPeso::done(int result)
     if (!m_closed) {
         m_closed = true;
         if (m_reported) {
-            m_calculator.appendReportLines(weightReport(m_reported->sex, m_reported->heightText,
+            m_reports.appendReportLines(weightReport(m_reported->sex, m_reported->heightText,
                                                         m_reported->weightText, m_reported->limits, m_locale));
         }
-        if (parentWidget() && !m_calculator.calculatorParked())
+        if (parentWidget() && m_reports.calculatorShown())
             parentWidget()->activateWindow();
     }
     ToolDialog::done(result);

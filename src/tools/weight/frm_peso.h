@@ -15,7 +15,7 @@ class QPushButton;
 class QRadioButton;
 
 namespace numerette {
-class Calculator;
+class TapeReports;
 }
 
 // The ideal-weight window: the weight limits of the body-mass bands for a height, the
@@ -25,7 +25,7 @@ class frmPeso : public numerette::ToolDialog {
     Q_OBJECT
 
 public:
-    explicit frmPeso(numerette::Calculator& calculator, QWidget* parent = nullptr);
+    explicit frmPeso(numerette::TapeReports& reports, QWidget* parent = nullptr);
     ~frmPeso() override;
 
     // Message boxes go through `prompts` from now on (tests record them).
@@ -65,7 +65,7 @@ private:
         numerette::weight::BandLimits limits;
     };
 
-    numerette::Calculator& m_calculator;
+    numerette::TapeReports& m_reports;
     // The calculator's separators; numbers are read grouped by thousands only.
     numerette::NumberLocale m_locale;
     std::unique_ptr<numerette::ToolPrompts> m_messageBoxes;

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "../tape_reports_fixture.h"
 #include "calculator.h"
 #include "calculator_host.h"
 #include "date_field.h"
@@ -60,6 +61,7 @@ private:
 
     QuietHost m_host;
     std::unique_ptr<numerette::Calculator> m_calculator;
+    std::unique_ptr<tape_reports_fixture::ShownCalculatorReports> m_reports;
     std::unique_ptr<frmData> m_window;
 };
 
@@ -73,7 +75,8 @@ void TestFrmData::init()
 {
     m_calculator = std::make_unique<numerette::Calculator>(m_host);
     m_calculator->setInteractive(true);
-    m_window = std::make_unique<frmData>(*m_calculator, u"dd/mm/yyyy"_s);
+    m_reports = std::make_unique<tape_reports_fixture::ShownCalculatorReports>(*m_calculator);
+    m_window = std::make_unique<frmData>(*m_reports, u"dd/mm/yyyy"_s);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -81,6 +84,7 @@ void TestFrmData::init()
 void TestFrmData::cleanup()
 {
     m_window.reset();
+    m_reports.reset();
     m_calculator.reset();
 }
 
@@ -212,7 +216,7 @@ void TestFrmData::normalLayoutAtCalculatorCorner()
     calculatorWindow.move(140, 90);
     calculatorWindow.show();
     QVERIFY(QTest::qWaitForWindowExposed(&calculatorWindow));
-    frmData dates(*m_calculator, u"dd/mm/yyyy"_s, &calculatorWindow);
+    frmData dates(*m_reports, u"dd/mm/yyyy"_s, &calculatorWindow);
     dates.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dates));
     QCOMPARE(dates.pos(), calculatorWindow.pos());
@@ -225,7 +229,7 @@ void TestFrmData::largeFontLayout()
 {
     QWidget calculatorWindow;
     calculatorWindow.move(140, 90);
-    frmData large(*m_calculator, u"dd/mm/yyyy"_s, &calculatorWindow);
+    frmData large(*m_reports, u"dd/mm/yyyy"_s, &calculatorWindow);
     large.useLargeFontLayout();
     large.show();
     QVERIFY(QTest::qWaitForWindowExposed(&large));

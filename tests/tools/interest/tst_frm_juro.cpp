@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "../tape_reports_fixture.h"
 #include "calculator.h"
 #include "calculator_host.h"
 #include "frm_juro.h"
@@ -35,7 +36,7 @@ struct Fixture {
     Fixture()
     {
         calculator.clearList();
-        window.emplace(calculator, u"dd/mm/yyyy"_s);
+        window.emplace(reports, u"dd/mm/yyyy"_s);
         window->setPrompts(prompts, prompts);
         window->show();
     }
@@ -55,6 +56,7 @@ struct Fixture {
 
     Host host;
     Calculator calculator{host};
+    tape_reports_fixture::ShownCalculatorReports reports{calculator};
     FakeToolPrompts prompts;
     std::optional<frmJuro> window;
 };

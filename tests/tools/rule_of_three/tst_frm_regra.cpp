@@ -10,9 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "calculator.h"
-#include "calculator_host.h"
 #include "frm_regra.h"
+#include "number_text.h"
 #include "message_catalogue.h"
 #include "page_printer.h"
 
@@ -24,8 +23,7 @@ namespace {
 struct Fixture {
     explicit Fixture(QChar decimal = u'.', PagePrinter* printer = nullptr)
     {
-        calculator.setNumberLocale(NumberLocale::withDecimal(decimal));
-        window.emplace(calculator, printer);
+        window.emplace(NumberLocale::withDecimal(decimal), printer);
         window->setPrompts(prompts);
         window->show();
     }
@@ -35,8 +33,6 @@ struct Fixture {
         return window->findChild<T*>(name);
     }
 
-    CalculatorHost host;
-    Calculator calculator{host};
     FakeToolPrompts prompts;
     std::optional<frmRegra> window;
 };

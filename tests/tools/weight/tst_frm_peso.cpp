@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "../tape_reports_fixture.h"
 #include "calculator.h"
 #include "calculator_host.h"
 #include "frm_peso.h"
@@ -21,7 +22,7 @@ struct Fixture {
     explicit Fixture(QChar decimal = u'.')
     {
         calculator.setNumberLocale(NumberLocale::withDecimal(decimal));
-        window.emplace(calculator);
+        window.emplace(reports);
         window->setPrompts(prompts);
         window->show();
     }
@@ -36,6 +37,7 @@ struct Fixture {
 
     CalculatorHost host;
     Calculator calculator{host};
+    tape_reports_fixture::ShownCalculatorReports reports{calculator};
     FakeToolPrompts prompts;
     std::optional<frmPeso> window;
 };
