@@ -57,6 +57,8 @@ void frmCalcula::Form_Load()
         QTimer::singleShot(0, this, [this] { close(); });
         return;
     }
+    // The settings and the saved calculation coming back render once.
+    const numerette::ChangeBatch oneRender(m_calculator);
     m_loaded = true;
     m_monitor->clearClipboard();
     m_calculator.chooseNumberFormat(m_settings.Formato());

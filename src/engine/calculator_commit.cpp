@@ -9,6 +9,7 @@ namespace numerette {
 
 void Calculator::ApplyPendingOperation()
 {
+    const ChangeBatch batch(*this);
     if (m_windowVisible && isNonZero(m_entry.text()) && !tape::isTotalMarked(m_list)) {
         if (const auto count = valueOf(counter()); count && count->plus(Decimal(1)))
             setVisor(1, format(*count->plus(Decimal(1)), u"000"));
@@ -79,6 +80,7 @@ void Calculator::applyPercentage()
 
 void Calculator::WriteTotal(const tape::TailEdit& edit)
 {
+    const ChangeBatch batch(*this);
     ApplyPendingOperation();
     m_pendingOperator.clear();
     addToGrandTotal();
@@ -148,6 +150,7 @@ void Calculator::checkCapacity()
 
 void Calculator::appendToolReport(const QString& block)
 {
+    const ChangeBatch batch(*this);
     m_pendingOperator = QStringLiteral("T");
     setEntryText(QStringLiteral("0"));
     if (!tape::isToolClosed(m_list)) {
@@ -163,6 +166,7 @@ void Calculator::appendToolReport(const QString& block)
 
 void Calculator::appendReportLines(const QString& lines)
 {
+    const ChangeBatch batch(*this);
     changeList(tape::appended(m_list, lines));
     emit calculationClosed();
 }
