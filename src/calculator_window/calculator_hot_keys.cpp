@@ -285,9 +285,10 @@ void CalculatorHotKeys::press(const numerette::PressedKey& key)
 
 // What the button does as a hot key; in Add mode the plus and minus keys only set the sign,
 // and Enter adds where the equals key would total. Operator and total keys are shown released
-// afterwards: no key-up inside the window will release them.
+// afterwards: no key-up inside the window will release them. The window renders once.
 void CalculatorHotKeys::act(Button button)
 {
+    const numerette::ChangeBatch oneRender(m_calculator);
     const bool addMode = m_calculator.addMode();
     const bool negative = m_calculator.display().contains(QLatin1Char('-'));
     switch (button) {
@@ -320,6 +321,7 @@ void CalculatorHotKeys::act(Button button)
 
 void CalculatorHotKeys::pressAndRelease(Button button)
 {
+    const numerette::ChangeBatch oneRender(m_calculator);
     m_calculator.pressButton(button);
     m_calculator.releaseButton(button);
 }

@@ -260,42 +260,9 @@ void frmCalcula::takeKeys()
     setFocus(Qt::OtherFocusReason);
 }
 
-// Holds the window's renders back while a key is handled, then renders once.
-class frmCalcula::OneRenderPerKey {
-public:
-    explicit OneRenderPerKey(frmCalcula& window)
-        : m_window(window)
-        , m_outermost(!std::exchange(window.m_handlingKey, true))
-    {
-    }
-    ~OneRenderPerKey()
-    {
-        if (!m_outermost)
-            return;
-        m_window.m_handlingKey = false;
-        m_window.m_keyWaitsOnDialog = false;
-        m_window.renderIfDue();
-    }
-    OneRenderPerKey(const OneRenderPerKey&) = delete;
-    OneRenderPerKey& operator=(const OneRenderPerKey&) = delete;
-
-private:
-    frmCalcula& m_window;
-    const bool m_outermost;
-};
-
-void frmCalcula::renderIfDue()
-{
-    if (std::exchange(m_renderDue, false))
-        render();
-}
-
+// Once per action: the calculator's viewChanged comes when the action's outermost batch closes.
 void frmCalcula::render()
 {
-    if (m_handlingKey) {
-        m_renderDue = true;
-        return;
-    }
     m_tape->render();
     m_displayRow->render();
     m_keypad->render();
@@ -348,7 +315,7 @@ bool frmCalcula::keepErasedList(const QString& list)
 // as a key-down, then the character it types (dispatcher first, then the entry).
 void frmCalcula::keyPressEvent(QKeyEvent* event)
 {
-    const OneRenderPerKey oneRender(*this);
+    const numerette::ChangeBatch oneRender(m_calculator);
     if (event->modifiers().testFlag(Qt::ControlModifier)) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -382,7 +349,7 @@ void frmCalcula::keyPressEvent(QKeyEvent* event)
 
 void frmCalcula::keyReleaseEvent(QKeyEvent* event)
 {
-    const OneRenderPerKey oneRender(*this);
+    const numerette::ChangeBatch oneRender(m_calculator);
     if (event->isAutoRepeat() || !m_calculator.listLocked()) {
         QMainWindow::keyReleaseEvent(event);
         return;
@@ -426,17 +393,14 @@ void frmCalcula::hideEvent(QHideEvent* event)
         m_calculator.setInteractive(false);
 }
 
-// A dialog a key opens shows over the calculator as the key has left it so far, and while it
-// is open the calculator renders every change at once again.
+// A dialog shows over the calculator as the action that opened it has left it so far, and
+// while it is open the window renders every change at once.
 bool frmCalcula::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowBlocked && m_handlingKey) {
-        m_handlingKey = false;
-        m_keyWaitsOnDialog = true;
-        renderIfDue();
-    } else if (event->type() == QEvent::WindowUnblocked && std::exchange(m_keyWaitsOnDialog, false)) {
-        m_handlingKey = true;
-    }
+    if (event->type() == QEvent::WindowBlocked && !m_blockedByDialog)
+        m_blockedByDialog.emplace(m_calculator);
+    else if (event->type() == QEvent::WindowUnblocked)
+        m_blockedByDialog.reset();
     return QMainWindow::event(event);
 }
 

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
+
 #include <QMainWindow>
 #include <QPointer>
 
 #include "calculator_owner.h"
+#include "change_batch.h"
 
 namespace numerette {
 class Calculator;
@@ -116,11 +119,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    class OneRenderPerKey;
     void switchNumLockOn();
     void takeKeys();
     void render();
-    void renderIfDue();
     void renderCaption();
     void followDisplays();
     void connectHotKeys();
@@ -189,10 +190,7 @@ private:
     // Whether the next activation runs the activation rules: at a show, and after another
     // window of the program (a tool, the paste window) was active.
     bool m_activationDue = true;
-    // While a key is handled, the calculator tells of each of its steps; the window is
-    // rendered once, when the key is done (or before a dialog it opens shows).
-    bool m_handlingKey = false;
-    bool m_renderDue = false;
-    // A dialog the key opened is open: the window renders at once until it closes.
-    bool m_keyWaitsOnDialog = false;
+    // While a dialog blocks the window, the calculator's actions open before it render at
+    // once, and each action run under it renders on its own.
+    std::optional<numerette::ChangeBatchesSetAside> m_blockedByDialog;
 };

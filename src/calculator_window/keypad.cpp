@@ -175,8 +175,10 @@ void Keypad::changeEvent(QEvent* event)
         reserveTitleSpace();
 }
 
+// The focus moving from the list may end its edit mode: with the button, one render.
 void Keypad::keyReleased(Button button, int mouseButton)
 {
+    const numerette::ChangeBatch oneRender(m_calculator);
     const bool right = mouseButton == XPButton::RightButton;
     if (right || mouseButton == XPButton::LeftButton)
         emit entryFocusWanted();

@@ -50,6 +50,7 @@ ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMe
 void ToolLaunchers::open(ToolWindow tool)
 {
     if (tool != ToolWindow::RuleOfThree) {
+        const numerette::ChangeBatch oneRender(m_calculator);
         int code = '=';
         m_calculator.Form_KeyPress(code);
         m_calculator.releaseButton(numerette::Button::Igual);

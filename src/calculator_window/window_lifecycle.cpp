@@ -62,6 +62,8 @@ void frmCalcula::load()
 
 void frmCalcula::Form_Load()
 {
+    // The settings and the saved calculation coming back render once.
+    const numerette::ChangeBatch oneRender(m_calculator);
     m_loaded = true;
     m_monitor->clearClipboard();
     m_calculator.chooseNumberFormat(m_settings.Formato());

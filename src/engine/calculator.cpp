@@ -38,8 +38,9 @@ Calculator::~Calculator() = default;
 
 void Calculator::setNumberLocale(const NumberLocale& locale)
 {
+    const ChangeBatch batch(*this);
     m_locale = locale;
-    emit viewChanged();
+    reportChange();
 }
 
 // --- Number helpers --------------------------------------------------------------------
@@ -85,6 +86,7 @@ QString Calculator::valueColumn() const
 
 void Calculator::setList(const QString& text)
 {
+    const ChangeBatch batch(*this);
     changeList({0, text});
 }
 
@@ -130,6 +132,7 @@ void Calculator::setEntryText(const QString& text)
 
 void Calculator::enterNumber(const QString& text)
 {
+    const ChangeBatch batch(*this);
     setEntryText(text);
     SelectEntry();
 }
@@ -149,7 +152,7 @@ void Calculator::setVisor(DisplayField field, const QString& text)
     m_visor[std::size_t(field)] = shown;
     visorChanged(field);
     emit displaysChanged();
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::setTotal(const QString& text)
@@ -158,7 +161,7 @@ void Calculator::setTotal(const QString& text)
         return;
     m_total = text;
     totalChanged();
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::setPressed(Button button, bool pressed)
@@ -166,7 +169,7 @@ void Calculator::setPressed(Button button, bool pressed)
     if (m_pressed.test(std::size_t(button)) == pressed)
         return;
     m_pressed.set(std::size_t(button), pressed);
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::entryChanged()
@@ -221,7 +224,7 @@ void Calculator::entryChanged()
 
     if (m_insertText && display().size() >= 10)
         m_entry.setMaxLength(sepAt >= 0 ? int(sepAt + pictureDecimals) : int(typed.size()));
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::visorChanged(DisplayField field)
@@ -251,6 +254,7 @@ void Calculator::totalChanged()
 
 void Calculator::chooseNumberFormat(int index)
 {
+    const ChangeBatch batch(*this);
     const auto choice = std::find_if(NumberFormats.begin(), NumberFormats.end(),
                                      [index](const NumberFormatChoice& c) { return c.index == index; });
     if (choice == NumberFormats.end())
@@ -264,11 +268,12 @@ void Calculator::chooseNumberFormat(int index)
         setVisor(DisplayField::Display, formatText(display(), u"#,##0"));
     if (m_interactive)
         m_host.storeNumberFormat(index);
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::mnuEnter_Click()
 {
+    const ChangeBatch batch(*this);
     if (m_addMode)
         return;
     m_addMode = true;
@@ -279,26 +284,29 @@ void Calculator::mnuEnter_Click()
             m_host.showInformation(LoadMessage(Message::AddOnEnterSet) + DoubleBreak
                                    + tr("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total."));
     }
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::mnuIgual_Click()
 {
+    const ChangeBatch batch(*this);
     if (!m_addMode)
         return;
     m_addMode = false;
     m_host.storeAddOnEnter(false);
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::setInsertText(bool on)
 {
+    const ChangeBatch batch(*this);
     m_insertText = on;
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::mnuTempo_Click()
 {
+    const ChangeBatch batch(*this);
     int code = '=';
     Form_KeyPress(code);
     setPressed(Button::Igual, false);
@@ -306,11 +314,12 @@ void Calculator::mnuTempo_Click()
     m_timeMode = !m_timeMode;
     if (m_timeMode)
         clearMemory();
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::LimpaTudo()
 {
+    const ChangeBatch batch(*this);
     setVisor(DisplayField::Display, m_numberFormatIndex == StandardFormatIndex ? QStringLiteral("0") : format(Decimal(), m_numberFormat));
     setTotal(display());
     setVisor(DisplayField::Counter, QStringLiteral("000"));
@@ -319,22 +328,24 @@ void Calculator::LimpaTudo()
     m_history.clear();
     setEntryText(QStringLiteral("0"));
     SelectEntry();
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::restoreCalculation(const QString& total, Operator pendingOperator, const QString& entry,
                                     const QString& display, const QString& counter)
 {
+    const ChangeBatch batch(*this);
     setTotal(total);
     m_pendingOperator = pendingOperator;
     setEntryText(entry);
     setVisor(DisplayField::Display, display);
     setVisor(DisplayField::Counter, counter);
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::mnuColar_Click(const QString& clipboardText)
 {
+    const ChangeBatch batch(*this);
     const auto value = valueOf(clipboardText);
     if (!value)
         return;
@@ -345,12 +356,14 @@ void Calculator::mnuColar_Click(const QString& clipboardText)
 
 void Calculator::mnuLimpar_Click()
 {
+    const ChangeBatch batch(*this);
     if (m_host.backUpList(m_list))
         clearList();
 }
 
 void Calculator::clearList()
 {
+    const ChangeBatch batch(*this);
     endEditMode();
     const QDate today = m_host.today();
     setList(tape::dateHeader(today, m_dateOrder, m_host.weekdayName(today)) + tape::LineBreak + tape::Separator
@@ -366,14 +379,14 @@ void Calculator::clearList()
 void Calculator::clearMemory()
 {
     m_memoryRegister.clear();
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::memoryAdd(bool subtract)
 {
     m_memoryRegister.add(display(), subtract, m_locale);
     SelectEntry();
-    emit viewChanged();
+    reportChange();
 }
 
 } // namespace numerette

@@ -10,6 +10,7 @@
 #include "calculation_history.h"
 #include "calculation_list.h"
 #include "calculator_host.h"
+#include "change_batch.h"
 #include "entry_box.h"
 #include "grand_total.h"
 #include "keyboard_map.h"
@@ -218,7 +219,8 @@ signals:
     // the whole text.
     void listEdited(int position, int removed, const QString& inserted);
     void listSelectionChanged();
-    // Any other rendered state changed (labels, colours, keys, modes, menus).
+    // Any other rendered state changed (labels, colours, keys, modes, menus): once per
+    // action, when its outermost ChangeBatch closes.
     void viewChanged();
     // The text of the display, the counter or the time display changed. The moment matters,
     // not only the new texts: the mini window's caption follows the display from one such
@@ -231,6 +233,16 @@ signals:
 private:
     // The three texts of the display row, in the order of m_visor.
     enum class DisplayField { Display, Counter, Time };
+
+    // The change report (change_batch.cpp): a change of the rendered state is held while a
+    // batch is open and reported as one viewChanged when the outermost closes.
+    friend class ChangeBatch;
+    friend class ChangeBatchesSetAside;
+    void reportChange();
+    void reportHeldChange();
+    int m_openBatches = 0;
+    int m_batchesSetAside = 0;
+    bool m_changeHeld = false;
 
     // Setters that run the change rules of each field. changeList is setList for a write at
     // the end of the list: it costs the tail's length, not the list's.

@@ -22,8 +22,9 @@ bool Calculator::businessKey(int code)
 
 void Calculator::restoreGrandTotal(const GrandTotalRegister& grandTotal)
 {
+    const ChangeBatch batch(*this);
     m_grandTotal = grandTotal;
-    emit viewChanged();
+    reportChange();
 }
 
 QString Calculator::grandTotalText() const
@@ -82,7 +83,7 @@ void Calculator::writeFigures(const QString& lines, const QString& result)
     putTotalOnClipboard(result);
     checkCapacity();
     emit calculationClosed();
-    emit viewChanged();
+    reportChange();
 }
 
 // The grand total and the number of totals it holds, in the shape of a total block; the

@@ -9,6 +9,7 @@ namespace numerette {
 
 void Calculator::ApplyPendingOperation()
 {
+    const ChangeBatch batch(*this);
     if (m_interactive && isNonZero(m_entry.text()) && !tape::isTotalMarked(m_list)) {
         if (const auto count = valueOf(counter()); count && count->plus(Decimal(1)))
             setVisor(DisplayField::Counter, format(*count->plus(Decimal(1)), u"000"));
@@ -80,6 +81,7 @@ void Calculator::applyPercentage()
 
 void Calculator::WriteTotal(const tape::TailEdit& edit)
 {
+    const ChangeBatch batch(*this);
     ApplyPendingOperation();
     m_pendingOperator = Operator::None;
     addToGrandTotal();
@@ -149,6 +151,7 @@ void Calculator::checkCapacity()
 
 void Calculator::appendToolReport(const QString& block)
 {
+    const ChangeBatch batch(*this);
     m_pendingOperator = Operator::ToolReport;
     setEntryText(QStringLiteral("0"));
     if (!tape::isToolClosed(m_list)) {
@@ -164,6 +167,7 @@ void Calculator::appendToolReport(const QString& block)
 
 void Calculator::appendReportLines(const QString& lines)
 {
+    const ChangeBatch batch(*this);
     changeList(tape::appended(m_list, lines));
     emit calculationClosed();
 }

@@ -5,6 +5,7 @@ namespace numerette {
 
 void Calculator::appendCorrection(const QString& lines, const QString& total, const QString& replacedTotal)
 {
+    const ChangeBatch batch(*this);
     const auto replaced = valueOf(replacedTotal);
     const auto corrected = valueOf(total);
     const auto change = replaced && corrected ? corrected->minus(*replaced) : std::nullopt;

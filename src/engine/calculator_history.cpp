@@ -20,11 +20,12 @@ bool readsAsTime(const QString& text)
 void Calculator::recordHistory()
 {
     m_history.counterChanged(m_total, m_pendingOperator, m_interactive, isZero(counter()));
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::mnuUndo_Click()
 {
+    const ChangeBatch batch(*this);
     if (!m_history.undoEnabled() || m_list.size() < tape::LineLength)
         return;
     m_history.beginUndo(m_list.right(tape::LineLength), m_pendingOperator);
@@ -44,11 +45,12 @@ void Calculator::mnuUndo_Click()
             setVisor(DisplayField::Time, *clock);
     }
     m_history.endUndo();
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::mnuRedo_Click()
 {
+    const ChangeBatch batch(*this);
     const auto step = m_history.redoStep(m_insertText);
     if (!step)
         return;
@@ -78,6 +80,7 @@ void Calculator::mnuRedo_Click()
 
 void Calculator::reenterFromList(const QString& word, int selectionStart)
 {
+    const ChangeBatch batch(*this);
     if (editMode())
         return;
     QString s = word.left(word.size() - 1);

@@ -5,6 +5,7 @@ namespace numerette {
 
 void Calculator::typeKey(int virtualKey, bool shift, int character)
 {
+    const ChangeBatch batch(*this);
     Form_KeyDown(virtualKey, shift);
     if (character != 0) {
         int code = character;
@@ -18,6 +19,7 @@ void Calculator::typeKey(int virtualKey, bool shift, int character)
 
 void Calculator::Form_KeyDown(int virtualKey, bool shift)
 {
+    const ChangeBatch batch(*this);
     if (!m_keysAccepted)
         return;
     const KeyDown down = m_keyboardMap.keyDown(virtualKey, shift, m_addMode);
@@ -51,17 +53,19 @@ void Calculator::Form_KeyDown(int virtualKey, bool shift)
 
 void Calculator::Form_KeyUp(int)
 {
+    const ChangeBatch batch(*this);
     if (!m_keysAccepted)
         return;
     const bool decimalKeyDown = isPressed(Button::Virgula);
     m_pressed.reset();
     m_pressed.set(std::size_t(Button::Virgula), decimalKeyDown);
-    emit viewChanged();
+    reportChange();
 }
 
 // The entry box keeps digits, Backspace and the decimal separator (typed as "," or ".").
 void Calculator::entryKeyPress(int code)
 {
+    const ChangeBatch batch(*this);
     bool changed = false;
     if (code == keycode::Backspace) {
         changed = m_entry.backspace();

@@ -15,6 +15,7 @@ bool isLabelCharacter(int code)
 
 void Calculator::Form_KeyPress(int& code)
 {
+    const ChangeBatch batch(*this);
     if (!m_keysAccepted) {
         code = 0;
         return;
@@ -214,11 +215,12 @@ void Calculator::afterOperator(int code)
     } else {
         m_pendingOperator = Operator::Plus;
     }
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::pressButton(Button button)
 {
+    const ChangeBatch batch(*this);
     const bool memoryKey = button == Button::MC || button == Button::MR || button == Button::Mmais
         || button == Button::Mmenos;
     if ((memoryKey || button == Button::Virgula) && m_timeMode)
@@ -253,7 +255,7 @@ void Calculator::pressButton(Button button)
         Form_KeyPress(code);
     if (!memoryKey || button == Button::MR)
         m_entry.moveCaretToEnd();
-    emit viewChanged();
+    reportChange();
 }
 
 void Calculator::signChange()

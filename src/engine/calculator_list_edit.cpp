@@ -7,6 +7,7 @@ namespace numerette {
 
 EditCommandResult Calculator::mnuEditar_Click()
 {
+    const ChangeBatch batch(*this);
     if (editMode()) {
         // What the user copied while editing is no number to add.
         m_lastClipboardText = m_host.clipboardText();
@@ -21,7 +22,7 @@ EditCommandResult Calculator::mnuEditar_Click()
         return EditCommandResult::NotEditable;
     setList(*opened);
     setListSelection(int(m_list.size()), 0);
-    emit viewChanged();
+    reportChange();
     return EditCommandResult::Started;
 }
 
@@ -47,6 +48,7 @@ void Calculator::listEnterKey()
 
 void Calculator::listLostFocus()
 {
+    const ChangeBatch batch(*this);
     m_listEditor.forgetSearch();
     endEditMode();
 }
@@ -61,7 +63,7 @@ void Calculator::endEditMode()
     m_listEditor.lock();
     setListSelection(int(m_list.size()) - 2, 0);
     SelectEntry();
-    emit viewChanged();
+    reportChange();
     // The notes are in the list for good now: saved as a total is.
     emit calculationClosed();
 }
@@ -76,6 +78,7 @@ SearchResult Calculator::mnuLocalizar_Click(const QString& answer)
 
 bool Calculator::mnuAgrupar_Click()
 {
+    const ChangeBatch batch(*this);
     const auto totals = tape::capitalizationTotals(m_list, m_locale);
     if (!totals)
         return false;

@@ -308,8 +308,10 @@ void frmJuro::appendReport(const QString& block)
     m_writing = false;
 }
 
+// The report and its final value taken up render once.
 void frmJuro::writeInstallmentReport()
 {
+    const ChangeBatch oneRender(m_calculator);
     m_report = false;
     appendReport(interest::installmentReport({m_txtValVista->text(), m_txtParcelas->text(), m_txtDias->text(),
                                               m_txtValPrest->text(), m_txtJuroAp->text(), m_txtJuroTot->text(),
