@@ -23,9 +23,6 @@ namespace {
 constexpr double SampleRate = 44100.0;
 // fluidsynth's default of 0.2 is barely audible next to other programs.
 constexpr double Gain = 0.5;
-// Voices sounding at once. A key's note takes one or two (a stereo sample); fast typing
-// keeps a few dozen fading out at most. Fluidsynth's default of 256 costs some 2 MiB.
-constexpr int Polyphony = 64;
 
 template <typename T>
 struct CDeleter {
@@ -136,7 +133,6 @@ void FluidSynthMidiOut::Device::run(const std::shared_ptr<Device>& device, Fluid
         fluid.setNumber(settings.get(), "synth.sample-rate", SampleRate);
         fluid.setNumber(settings.get(), "synth.gain", Gain);
         fluid.setInteger(settings.get(), "synth.verbose", options.logEvents ? 1 : 0);
-        fluid.setInteger(settings.get(), "synth.polyphony", Polyphony);
         // The soundfont's samples are read when an instrument is chosen, only that
         // instrument's: the keys play one, and the whole font would take some 6 MiB.
         fluid.setInteger(settings.get(), "synth.dynamic-sample-loading", 1);
