@@ -22,6 +22,9 @@ using numerette::FluidSynthOptions;
 namespace {
 
 constexpr std::uint32_t NoteOn = 0x782493;
+// The calculator chooses the instrument as it opens the device: the piano, on the fourth
+// channel.
+constexpr std::uint32_t ProgramChange = 0x00C3;
 
 double median(std::vector<double> values)
 {
@@ -29,7 +32,7 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// Milliseconds from open() until the soundfont has loaded.
+// Milliseconds from open() until the soundfont and the instrument have loaded.
 double openUntilReady()
 {
     FluidSynthMidiOut midi(FluidSynthOptions{.audioDrivers = {}});
@@ -37,6 +40,7 @@ double openUntilReady()
     clock.start();
     if (!midi.open())
         return -1;
+    midi.shortMessage(ProgramChange);
     while (!midi.isReady())
         QThread::usleep(200);
     return double(clock.nsecsElapsed()) / 1e6;
@@ -48,6 +52,7 @@ double noteUntilPlayed()
     FluidSynthMidiOut midi(FluidSynthOptions{.audioDrivers = {}});
     if (!midi.open())
         return -1;
+    midi.shortMessage(ProgramChange);
     while (!midi.isReady())
         QThread::usleep(200);
     std::vector<float> left(64), right(64);

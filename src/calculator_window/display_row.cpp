@@ -176,28 +176,33 @@ QVariant DisplayRow::figureValue() const
 // A key that wrote to the list is read as the line it wrote; any other that changed the
 // figure, as the figure. A render that changed neither (the row renders at a key's release
 // too) keeps the reading. Assistive technology hears of each change of the reading and of
-// the value.
+// the value; without it nobody hears, and the reading is taken only when asked for (the
+// spoken line costs more than the rest of the row's render).
 void DisplayRow::updateReading()
 {
-    const QString& list = m_calculator.list();
+    const qsizetype listLength = m_calculator.list().size();
     const QString& figure = shownDisplay()->text();
-    QString reading = m_reading;
-    if (list.size() > m_readListLength)
-        reading = SpokenLine::ofListEnd(list, m_calculator.dateOrder());
-    if (reading.isEmpty() || (list.size() <= m_readListLength && figure != m_readFigure))
-        reading = figure;
-    // The row renders several times per key; the figure is read again only when it changed.
     const numerette::NumberLocale& locale = m_calculator.numberLocale();
+    if (listLength > m_readListLength)
+        m_pendingReading = PendingReading::ListEnd;
+    else if (figure != m_readFigure)
+        m_pendingReading = PendingReading::Figure;
+    // The row renders several times per key; the figure is read again only when it changed.
     const bool figureChanged = figure != m_readFigure || locale.decimal != m_readLocale.decimal
         || locale.group != m_readLocale.group || locale.thousandsGrouping != m_readLocale.thousandsGrouping;
-    const QVariant value = figureChanged ? figureValue() : m_readValue;
-    m_readListLength = list.size();
+    m_readListLength = listLength;
     m_readFigure = figure;
     m_readLocale = locale;
-    const bool readingChanged = reading != m_reading;
+    if (!QAccessible::isActive()) {
+        m_readValueKnown = false;
+        return;
+    }
+    const QString before = m_reading;
+    const bool readingChanged = reading() != before;
+    const QVariant value = figureChanged || !m_readValueKnown ? figureValue() : m_readValue;
     const bool valueChanged = value != m_readValue;
-    const QString before = std::exchange(m_reading, reading);
     m_readValue = value;
+    m_readValueKnown = true;
     if (readingChanged) {
         QAccessibleTextUpdateEvent event(this, 0, before, m_reading);
         QAccessible::updateAccessibility(&event);
@@ -208,6 +213,22 @@ void DisplayRow::updateReading()
     }
 }
 
+const QString& DisplayRow::reading() const
+{
+    switch (std::exchange(m_pendingReading, PendingReading::None)) {
+    case PendingReading::ListEnd:
+        m_reading = SpokenLine::ofListEnd(m_calculator.list(), m_calculator.dateOrder());
+        break;
+    case PendingReading::Figure:
+        m_reading = m_readFigure;
+        break;
+    case PendingReading::None:
+        break;
+    }
+    if (m_reading.isEmpty())
+        m_reading = m_readFigure;
+    return m_reading;
+}
 
 // The row places its texts itself, as a row layout would: the counter at its own width, the
 // shown display in the rest. A layout would pass every change of a text's size up to the

@@ -26,7 +26,7 @@ public:
     void render();
     // What the last key did, as assistive technology reads the row: the figure shown, or,
     // when the key wrote to the list, that line in words ("30 plus", "Total 42").
-    const QString& reading() const { return m_reading; }
+    const QString& reading() const;
     // The number on the shown display; none when it shows no number.
     QVariant figureValue() const;
     // 1 for the large layout the row is designed for; smaller for the normal layout.
@@ -90,8 +90,13 @@ private:
     QSize m_toldMinimumSize;
     Fitted m_displayFitted;
     Fitted m_timeDisplayFitted;
-    QString m_reading;
+    // What the renders since the reading was last taken made of it.
+    enum class PendingReading { None, ListEnd, Figure };
+    mutable PendingReading m_pendingReading = PendingReading::None;
+    mutable QString m_reading;
     QVariant m_readValue;
+    // Whether m_readValue is the value last told; not while nobody is told.
+    bool m_readValueKnown = false;
     QString m_readFigure;
     numerette::NumberLocale m_readLocale;
     // The list's length when the reading was last taken: a longer list is a key that wrote.

@@ -133,6 +133,9 @@ void FluidSynthMidiOut::Device::run(const std::shared_ptr<Device>& device, Fluid
         fluid.setNumber(settings.get(), "synth.sample-rate", SampleRate);
         fluid.setNumber(settings.get(), "synth.gain", Gain);
         fluid.setInteger(settings.get(), "synth.verbose", options.logEvents ? 1 : 0);
+        // The soundfont's samples are read when an instrument is chosen, only that
+        // instrument's: the keys play one, and the whole font would take some 6 MiB.
+        fluid.setInteger(settings.get(), "synth.dynamic-sample-loading", 1);
         // A sound server that takes the connection and never answers holds this thread here.
         for (const QByteArray& name : std::as_const(options.audioDrivers)) {
             if (fluid.setString(settings.get(), "audio.driver", name.constData()) != FLUID_OK)
@@ -164,10 +167,21 @@ void FluidSynthMidiOut::Device::run(const std::shared_ptr<Device>& device, Fluid
 void FluidSynthMidiOut::Device::play(fluid_settings_t* settings, const QByteArray& soundFont)
 {
     if (fluid_synth_t* loading = fluid.newSynth(settings)) {
-        if (fluid.loadSoundFont(loading, soundFont.constData(), 1) == FLUID_FAILED)
+        if (fluid.loadSoundFont(loading, soundFont.constData(), 0) == FLUID_FAILED) {
             fluid.deleteSynth(loading);
-        else
+        } else {
+            // The instrument chosen meanwhile reads its samples as it is chosen: done before
+            // notes are let through, so that the first note is not held up by it.
+            std::unique_lock lock(mutex);
+            const std::deque<std::uint32_t> chosen = std::exchange(queued, {});
+            lock.unlock();
+            for (const std::uint32_t message : chosen)
+                numerette::play(fluid, loading, message);
+            lock.lock();
+            played += chosen.size();
             synth.store(loading, std::memory_order_release);
+            changed.notify_all();
+        }
     }
     std::unique_lock lock(mutex);
     for (;;) {

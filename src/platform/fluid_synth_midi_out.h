@@ -41,7 +41,9 @@ struct FluidSynthOptions {
 // background, up to the time limit, and a failure then closes the device and calls the
 // failure handler. Until the synthesizer has loaded, the output plays silence, notes are
 // dropped (a note played late is out of time) and the other messages are kept and played
-// in order once it can. Closing leaves the worker to let go of the output; a sound server
+// in order once it can; it counts as loaded once the instruments chosen meanwhile are. A
+// channel sounds once an instrument has been chosen on it, and only the chosen
+// instruments' samples are held in memory. Closing leaves the worker to let go of the output; a sound server
 // that hangs keeps only the worker waiting.
 class FluidSynthMidiOut final : public MidiOut {
 public:
