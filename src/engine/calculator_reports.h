@@ -19,6 +19,11 @@ public:
     void appendToolReport(const QString& block) override { m_calculator.appendToolReport(block); }
     void appendReportLines(const QString& lines) override { m_calculator.appendReportLines(lines); }
     void enterNumber(const QString& text) override { m_calculator.enterNumber(text); }
+    void asOneChange(const std::function<void()>& writes) override
+    {
+        const ChangeBatch batch(m_calculator);
+        writes();
+    }
 
 private:
     Calculator& m_calculator;

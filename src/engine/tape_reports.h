@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 namespace numerette {
@@ -22,6 +24,9 @@ public:
     virtual void appendReportLines(const QString& lines) = 0;
     // A result the calculator takes up as its entry, as a pasted number.
     virtual void enterNumber(const QString& text) = 0;
+    // Runs `writes` (reports, and the result taken up as the entry) as one change of the
+    // calculator: its window renders once, when they are all done.
+    virtual void asOneChange(const std::function<void()>& writes) = 0;
     // The calculator window is on screen (not parked in the notification area): a tool
     // hands the focus back to it as it closes.
     virtual bool calculatorShown() const = 0;

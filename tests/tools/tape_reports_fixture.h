@@ -21,6 +21,7 @@ public:
     void appendToolReport(const QString&) override { }
     void appendReportLines(const QString&) override { }
     void enterNumber(const QString&) override { }
+    void asOneChange(const std::function<void()>& writes) override { writes(); }
     bool calculatorShown() const override { return false; }
 
 private:

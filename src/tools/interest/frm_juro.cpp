@@ -311,13 +311,14 @@ void frmJuro::appendReport(const QString& block)
 // The report and its final value taken up render once.
 void frmJuro::writeInstallmentReport()
 {
-    const ChangeBatch oneRender(m_calculator);
     m_report = false;
-    appendReport(interest::installmentReport({m_txtValVista->text(), m_txtParcelas->text(), m_txtDias->text(),
-                                              m_txtValPrest->text(), m_txtJuroAp->text(), m_txtJuroTot->text(),
-                                              m_txtValFinal->text()},
-                                             locale()));
-    m_reports.enterNumber(m_txtValFinal->text());
+    m_reports.asOneChange([this] {
+        appendReport(interest::installmentReport({m_txtValVista->text(), m_txtParcelas->text(),
+                                                  m_txtDias->text(), m_txtValPrest->text(), m_txtJuroAp->text(),
+                                                  m_txtJuroTot->text(), m_txtValFinal->text()},
+                                                 locale()));
+        m_reports.enterNumber(m_txtValFinal->text());
+    });
 }
 
 void frmJuro::done(int result)

@@ -171,10 +171,11 @@ void frmJuro::cmdCapitalizar_Click()
     }
     m_prompts->show(PromptIcon::Information, LoadMessage(Message::CapitalizedAmountResult, *result));
     // The report and the result taken up render once.
-    const ChangeBatch oneRender(m_calculator);
-    WriteCapitalizationReport(FormatAmount(terms->amount, locale()), terms->rate, terms->days, *result,
-                              terms->initialDate);
-    m_reports.enterNumber(*result);
+    m_reports.asOneChange([&] {
+        WriteCapitalizationReport(FormatAmount(terms->amount, locale()), terms->rate, terms->days, *result,
+                                  terms->initialDate);
+        m_reports.enterNumber(*result);
+    });
 }
 
 void frmJuro::cmdDescontar_Click()
@@ -190,10 +191,11 @@ void frmJuro::cmdDescontar_Click()
     }
     const QString netAmount = FormatPicture(found->value, u"#,##0.00", locale());
     m_prompts->show(PromptIcon::Information, LoadMessage(Message::NetAmountResult, netAmount));
-    const ChangeBatch oneRender(m_calculator);
-    WriteCapitalizationReport(netAmount, terms->rate, terms->days, FormatAmount(terms->amount, locale()),
-                              terms->initialDate);
-    m_reports.enterNumber(netAmount);
+    m_reports.asOneChange([&] {
+        WriteCapitalizationReport(netAmount, terms->rate, terms->days, FormatAmount(terms->amount, locale()),
+                                  terms->initialDate);
+        m_reports.enterNumber(netAmount);
+    });
 }
 
 void frmJuro::WriteCapitalizationReport(const QString& value, const QString& rate, const QString& days,
