@@ -143,8 +143,8 @@ std::optional<CalculatorStateRecord> recordOf(const QStringList& f, const StateF
     const auto converted = [&](const QString& number) {
         return written->decimal == reader.locale.decimal ? number : withSeparatorsSwapped(number);
     };
-    return CalculatorStateRecord{date,          f[1], converted(f[2]), *pendingOperator, converted(f[4]),
-                                 converted(f[5]), f[6], *grandTotal};
+    return CalculatorStateRecord{date, f[1],       converted(f[2]), *pendingOperator, converted(f[4]), converted(f[5]),
+                                 f[6], *grandTotal};
 }
 
 QString quoted(const QString& field)
@@ -274,8 +274,14 @@ std::optional<CalculatorStateRecord> readStateFile(const QString& path, const St
 bool writeStateFile(const QString& path, const CalculatorStateRecord& record, const NumberLocale& locale,
                     QString* error)
 {
-    QStringList fields{record.date.toString(Qt::ISODate), record.list, record.total, operatorText(record.pendingOperator),
-                       record.entry, record.display, record.counter, QString(locale.decimal)};
+    QStringList fields{record.date.toString(Qt::ISODate),
+                       record.list,
+                       record.total,
+                       operatorText(record.pendingOperator),
+                       record.entry,
+                       record.display,
+                       record.counter,
+                       QString(locale.decimal)};
     if (record.grandTotal.count > 0)
         fields.append(grandTotalField(record.grandTotal));
     QStringList quotedFields;

@@ -13,9 +13,10 @@ namespace numerette {
 
 // Undo, redo and re-entry of the running calculation. Undo keeps the total before each
 // counted item with the operator then pending; redo keeps columns 1 to 24 of each line an
-// undo removed, with the operator pending at the undo. Where no operator was pending, none is
-// kept: the operators are a list of their own, and a step takes the last one kept, if any. Re-entry keeps where the selection
-// of a number taken back up from the list starts, to select its line again after the commit.
+// undo removed, with the operator pending at the undo. Where no operator was pending, none
+// is kept: the operators are a list of their own, and a step takes the last one kept, if
+// any. Re-entry keeps where the selection of a number taken back up from the list starts,
+// to select its line again after the commit.
 class CalculationHistory {
 public:
     // The total and the pending operator an undo goes back to.

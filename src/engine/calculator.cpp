@@ -320,7 +320,8 @@ void Calculator::mnuTempo_Click()
 void Calculator::LimpaTudo()
 {
     const ChangeBatch batch(*this);
-    setVisor(DisplayField::Display, m_numberFormatIndex == StandardFormatIndex ? QStringLiteral("0") : format(Decimal(), m_numberFormat));
+    setVisor(DisplayField::Display,
+             m_numberFormatIndex == StandardFormatIndex ? QStringLiteral("0") : format(Decimal(), m_numberFormat));
     setTotal(display());
     setVisor(DisplayField::Counter, QStringLiteral("000"));
     setVisor(DisplayField::Time, QStringLiteral("00:00:00"));

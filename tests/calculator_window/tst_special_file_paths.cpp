@@ -152,9 +152,8 @@ void TstSpecialFilePaths::backupAtStartUp()
 {
     QFETCH(QString, kind);
     putAt(numerette::backupFilePath(), kind, m_reader);
-    const numerette::CalculatorStateRecord yesterday{QDate::currentDate().addDays(-1), YesterdaysList, u"0"_s,
-                                                     numerette::Operator::Plus,        u"0"_s,         u"0"_s,
-                                                     u"000"_s};
+    const numerette::CalculatorStateRecord yesterday{
+        QDate::currentDate().addDays(-1), YesterdaysList, u"0"_s, numerette::Operator::Plus, u"0"_s, u"0"_s, u"000"_s};
     QVERIFY(numerette::writeStateFile(numerette::stateFilePath(1), yesterday,
                                       numerette::NumberLocale::withDecimal(u'.')));
 

@@ -126,8 +126,8 @@ void TstStateFile::roundTrip()
 
 void TstStateFile::recordFormat()
 {
-    CalculatorStateRecord record{QDate(2024, 12, 31),     u"L\r\n"_s, u"1,5"_s, numerette::Operator::Plus,
-                                 u"0"_s, u"1,5"_s, u"002"_s};
+    CalculatorStateRecord record{
+        QDate(2024, 12, 31), u"L\r\n"_s, u"1,5"_s, numerette::Operator::Plus, u"0"_s, u"1,5"_s, u"002"_s};
     QVERIFY(numerette::writeStateFile(path(), record, Comma));
     QCOMPARE(contentsOf(path()), "\"2024-12-31\",\"L\r\n\",\"1,5\",\"+\",\"0\",\"1,5\",\"002\",\",\"\r\n");
 

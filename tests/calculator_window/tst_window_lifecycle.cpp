@@ -271,8 +271,8 @@ void TstWindowLifecycle::restartOnAnotherDayClearsTheList()
     QFETCH(bool, backedUp);
 
     m_settings->setBackup(backupOn);
-    const numerette::CalculatorStateRecord saved{QDate::currentDate().addDays(-1), savedList, u"8"_s, u"+"_s,
-                                                 u"4"_s, u"4"_s, u"002"_s};
+    const numerette::CalculatorStateRecord saved{
+        QDate::currentDate().addDays(-1), savedList, u"8"_s, numerette::Operator::Plus, u"4"_s, u"4"_s, u"002"_s};
     QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
 
     Session session(*m_settings, m_owner);
@@ -454,8 +454,8 @@ void TstWindowLifecycle::closingSavesThenTellsTheHost()
 // does not overwrite the saved calculation with an empty one when it goes.
 void TstWindowLifecycle::windowOpenedDuringTheExitTouchesNothing()
 {
-    const numerette::CalculatorStateRecord saved{QDate::currentDate(), YesterdaysList, u"8"_s, u"+"_s,
-                                                 u"4"_s, u"4"_s, u"002"_s};
+    const numerette::CalculatorStateRecord saved{
+        QDate::currentDate(), YesterdaysList, u"8"_s, numerette::Operator::Plus, u"4"_s, u"4"_s, u"002"_s};
     QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
     const QByteArray file = contentsOf(stateFile());
     m_owner.parked = true;
@@ -519,8 +519,8 @@ void TstWindowLifecycle::damagedStateStartsANewListAndSaysWhereItWasKept()
 // the file is kept aside and the user told once.
 void TstWindowLifecycle::foreignFieldKeepsTheTape()
 {
-    const numerette::CalculatorStateRecord saved{QDate::currentDate(), YesterdaysList, u"abc"_s, u"+"_s,
-                                                 u"4"_s, u"4"_s, u"002"_s};
+    const numerette::CalculatorStateRecord saved{
+        QDate::currentDate(), YesterdaysList, u"abc"_s, numerette::Operator::Plus, u"4"_s, u"4"_s, u"002"_s};
     QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
     std::unique_ptr<Session> session;
     const QList<ShownMessage> messages = messagesShownBy([&] {
@@ -553,9 +553,8 @@ void TstWindowLifecycle::oversizedListGoesToAFile()
     const QString calculation = u"                       5 +\r\n                       3 =\r\n 002                      \r\n"
                                 u"                       8 T\r\n =========================\r\n"_s;
     const QString list = YesterdaysList + calculation.repeated(2000);
-    QVERIFY(numerette::writeStateFile(stateFile(), {QDate::currentDate(), list, u"0"_s, u"+"_s, u"0"_s, u"0"_s,
-                                                    u"000"_s},
-                                      Point));
+    QVERIFY(numerette::writeStateFile(
+        stateFile(), {QDate::currentDate(), list, u"0"_s, numerette::Operator::Plus, u"0"_s, u"0"_s, u"000"_s}, Point));
     std::unique_ptr<Session> session;
     const QList<ShownMessage> messages = messagesShownBy([&] {
         session = std::make_unique<Session>(*m_settings, m_owner);
@@ -877,8 +876,8 @@ void TstWindowLifecycle::oversizedBackupWarnsOnlyWhileShown()
         QVERIFY(backup.write(QByteArray(numerette::BackupWarningBytes, 'x')));
     }
     numerette::SetDocumentOpener([](const QString&) { return true; });
-    const numerette::CalculatorStateRecord saved{QDate::currentDate().addDays(-1), YesterdaysList, u"0"_s, u"+"_s,
-                                                 u"0"_s, u"0"_s, u"000"_s};
+    const numerette::CalculatorStateRecord saved{
+        QDate::currentDate().addDays(-1), YesterdaysList, u"0"_s, numerette::Operator::Plus, u"0"_s, u"0"_s, u"000"_s};
     QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
 
     std::unique_ptr<Session> session;

@@ -313,8 +313,8 @@ void frmPeso::done(int result)
     if (!m_closed) {
         m_closed = true;
         if (m_reported) {
-            m_reports.appendReportLines(weightReport(m_reported->sex, m_reported->heightText,
-                                                        m_reported->weightText, m_reported->limits, m_locale));
+            m_reports.appendReportLines(weightReport(m_reported->sex, m_reported->heightText, m_reported->weightText,
+                                                     m_reported->limits, m_locale));
         }
         if (parentWidget() && m_reports.calculatorShown())
             parentWidget()->activateWindow();
