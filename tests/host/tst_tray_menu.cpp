@@ -417,8 +417,9 @@ void TstTrayMenu::closingParksOrEnds()
 
     QVERIFY(!window->isVisible());
     QCOMPARE(process->unloaded.count(), parks ? 0 : 1);
-    QCOMPARE(process->host.calculatorParked(), parks || exiting);
-    QCOMPARE(!calculator->keysAccepted(), parks || exiting);
+    // Parked, or parked by the exit that ends the process: no key reaches it either way.
+    QVERIFY(process->host.calculatorParked());
+    QVERIFY(!calculator->keysAccepted());
     QCOMPARE(process->tmrTray()->isActive(), parks && !withoutTray);
     if (withoutTray) {
         QTRY_VERIFY(process->host.calculatorWindow() && process->host.calculatorWindow()->isVisible());
