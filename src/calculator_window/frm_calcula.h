@@ -30,6 +30,7 @@ class Launchers;
 class ListCommands;
 class QuotationLabel;
 class TapeView;
+class QAction;
 class QMenu;
 class QTimer;
 class ToolLaunchers;
@@ -109,7 +110,8 @@ private:
     void renderCaption();
     void connectHotKeys();
     void toggleMinimized();
-    void addPasteItem(QMenu* optionsMenu);
+    // "&Paste" (`mnuColar`), its enabled state following the clipboard.
+    QAction* newPasteItem(QMenu* optionsMenu);
     void mnuColar_Click();
     void activateFromHotKey();
     bool fullMode() const;
