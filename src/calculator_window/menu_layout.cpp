@@ -72,13 +72,13 @@ void CalculatorMenus::buildOptionsMenu(const MenuParts& parts)
     fill(*m_options, {
                          parts.launchers.mnuOutra(),                 // &Open Another Numerette    F6
                          parts.launchers.mnuWindows(),               // Open &Windows Calculator   F7
-                         Separator{},                                //
+                         Separator{},
                          parts.tools.item(ToolWindow::Dates),        // Calculate &Date            F5
                          m_timeMode,                                 // C&alculate Time            F8
                          parts.tools.item(ToolWindow::RuleOfThree),  // Calculate Rule of &Three   Ctrl+T
                          parts.tools.item(ToolWindow::Weight),       // Calculate &Your Ideal Weight  Shift+F5
                          parts.tools.item(ToolWindow::Interest),     // Capitali&zed Interest Rate Ctrl+J
-                         Separator{},                                //
+                         Separator{},
                          m_undo,                                     // &Undo                      Ctrl+Z
                          m_redo,                                     // &Redo                      Ctrl+R
                          parts.listEditing.mnuCopiar(),              // &Copy Calculator Display   Ctrl+C
@@ -94,17 +94,17 @@ void CalculatorMenus::buildListMenu(const MenuParts& parts)
                       parts.listEditing.mnuLocalizar(),      // &Search Text or Number        F3
                       m_clear,                               // Clear (erase ca&lculations)   Ctrl+L
                       parts.listEditing.mnuAgrupar(),        // &Group the Capitalization Totals  Ctrl+A
-                      Separator{},                           //
+                      Separator{},
                       parts.listCommands.mnuSalvar(),        // Save in &File                 Ctrl+S
                       parts.listCommands.mnuBackup(),        // &Backup When Clean
                       parts.listCommands.mnuMostraBack(),    // Show Bac&kup                  Ctrl+K
-                      Separator{},                           //
+                      Separator{},
                       parts.printing.mnuImprimir(0),         // &Print with Small Fonts       Ctrl+P
                       parts.printing.mnuImprimir(1),         // Print with &Medium Fonts      Ctrl+M
                       parts.printing.mnuImprimir(2),         // Print with L&arge Fonts       Ctrl+G
                       parts.printing.mnuImprimirEscolha(),   // Pr&int...
                       parts.printing.mnuMatricial(),         // Print in Paper R&oll (Bobbin) Ctrl+Y
-                      Separator{},                           //
+                      Separator{},
                       parts.exporting.mnuExportar(),         // E&xport...
                       parts.correction.mnuCorrigir(),        // Co&rrect Item...              F10
                       parts.history.mnuHistorico(),          // Tape &History...              Ctrl+H
@@ -113,10 +113,38 @@ void CalculatorMenus::buildListMenu(const MenuParts& parts)
 
 void CalculatorMenus::buildSettingsMenu(const MenuParts& parts)
 {
+    fill(*m_settings, {
+                          m_enterKey,                            // "ENTER" Key &Function
+                          m_numberFormats,                       // &Number Display Format
+                          Separator{},
+                          m_insertText,                          // &Insert Text While Calculate
+                          parts.history.mnuGuardarHistorico(),   // &Keep Tape History
+                          Separator{},
+                          parts.options.mnuSystray(),            // Stay on &System Tray when Exit
+                          parts.options.mnuNumLock(),            // "N&umLock" always ON
+                          parts.monitor.mnuMonit(),              // &Monitor Clipboard
+                          parts.options.mnuVisivel(),            // Always &Visible (On Top)
+                          parts.hotKeys.mnuHotKey(),             // &HotKeys (CTRL + Numeric Keyboard)
+                          parts.sounds.mnuSomEscolher(),         // Soun&d when Typing
+                          Separator{},
+                          parts.businessKeys.mnuArredonda(),     // &Rounding
+                          parts.businessKeys.mnuImposto(),       // &Tax Rate (n %)...
+                          parts.businessKeys.mnuCopiaSimples(),  // Copy Totals without &Grouping
+                          Separator{},
+                          parts.layout.mnuOcultar(),             // Hide Keyb&oard
+                          parts.layout.mnuGrande(),              // Show with &Large Font
+                          parts.layout.mnuFicar(),               // Start With &Windows
+                          parts.layout.mnuXP(),                  // Office &XP menu
+                      });
+
+    // The submenus, in the same order. The number formats and the ENTER key function also
+    // open from the display row and the keypad.
     fill(*m_enterKey, {
                           m_addMode,     // &Add (Advance Mode)      F4
                           m_resultMode,  // &Result (Standard Mode)  F9
                       });
+    // One item per format of the engine's table: &Floating Point Currency, Fixed &Point
+    // Currency, &Numerical (Standard), 0,0 … 0,00000000.
     fill(*m_numberFormats, {m_formatItems});
     fill(*parts.history.mnuGuardarHistorico(), {
                                                    parts.history.mnuHistoricoSempre(),  // &Forever
@@ -128,31 +156,9 @@ void CalculatorMenus::buildSettingsMenu(const MenuParts& parts)
                                              parts.sounds.mnuBeep(),    // Beep, Beep...           Ctrl+B
                                              parts.sounds.mnuSom(),     // Mu&sical (user choice)  Ctrl+U
                                          });
+    // One item per rounding mode of the engine's table: Round &Half Up (Standard), Round Half
+    // to &Even, Round &Up, Round &Down (Cut).
     fill(*parts.businessKeys.mnuArredonda(), {parts.businessKeys.roundingItems()});
-
-    fill(*m_settings, {
-                          m_enterKey,                             // "ENTER" Key &Function
-                          m_numberFormats,                        // &Number Display Format
-                          Separator{},                            //
-                          m_insertText,                           // &Insert Text While Calculate
-                          parts.history.mnuGuardarHistorico(),    // &Keep Tape History
-                          Separator{},                            //
-                          parts.options.mnuSystray(),             // Stay on &System Tray when Exit
-                          parts.options.mnuNumLock(),             // "N&umLock" always ON
-                          parts.monitor.mnuMonit(),               // &Monitor Clipboard
-                          parts.options.mnuVisivel(),             // Always &Visible (On Top)
-                          parts.hotKeys.mnuHotKey(),              // &HotKeys (CTRL + Numeric Keyboard)
-                          parts.sounds.mnuSomEscolher(),          // Soun&d when Typing
-                          Separator{},                            //
-                          parts.businessKeys.mnuArredonda(),      // &Rounding
-                          parts.businessKeys.mnuImposto(),        // &Tax Rate (n %)...
-                          parts.businessKeys.mnuCopiaSimples(),   // Copy Totals without &Grouping
-                          Separator{},                            //
-                          parts.layout.mnuOcultar(),              // Hide Keyb&oard
-                          parts.layout.mnuGrande(),               // Show with &Large Font
-                          parts.layout.mnuFicar(),                // Start With &Windows
-                          parts.layout.mnuXP(),                   // Office &XP menu
-                      });
 }
 
 void CalculatorMenus::buildHelpMenu(const MenuParts& parts)
@@ -161,7 +167,7 @@ void CalculatorMenus::buildHelpMenu(const MenuParts& parts)
                       parts.launchers.mnuAjuda(),  // &Help                          F1
                       parts.launchers.mnuCalc(),   // &About Calculator              F11
                       parts.launchers.mnuReg(),    // Make a Donation -- Help Too!   F12
-                      Separator{},                 //
+                      Separator{},
                       parts.launchers.mnuEmail(),  // &Email technical support
                   });
 }
