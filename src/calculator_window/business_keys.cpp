@@ -5,10 +5,10 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QInputDialog>
-#include <QMenu>
 #include <QWidget>
 
 #include "calculator.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "rounding_modes.h"
 #include "settings_store.h"
@@ -24,32 +24,26 @@ const Decimal HighestTaxRate(999);
 
 } // namespace
 
-BusinessKeys::BusinessKeys(QWidget& window, Calculator& calculator, SettingsStore& settings, QMenu* settingsMenu)
+BusinessKeys::BusinessKeys(QWidget& window, Calculator& calculator, SettingsStore& settings)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_settings(settings)
 {
-    settingsMenu->addSeparator();
     //: Submenu of the Settings menu: how each step of a calculation rounds its result
-    QMenu* rounding = settingsMenu->addMenu(tr("&Rounding"));
-    rounding->setObjectName(QStringLiteral("mnuArredonda"));
-    auto* modes = new QActionGroup(rounding);
+    m_rounding = newSubmenu(&window, QStringLiteral("mnuArredonda"), tr("&Rounding"));
+    auto* modes = new QActionGroup(this);
     for (std::size_t i = 0; i < numerette::RoundingModes.size(); ++i) {
-        QAction* item = rounding->addAction(QCoreApplication::translate("RoundingMode", numerette::RoundingModes[i].caption));
-        item->setObjectName(QStringLiteral("mnuArredonda") + QString::number(i));
-        item->setCheckable(true);
+        QAction* item = newCheckItem(this, QStringLiteral("mnuArredonda") + QString::number(i),
+                                     QCoreApplication::translate("RoundingMode", numerette::RoundingModes[i].caption));
         modes->addAction(item);
         connect(item, &QAction::triggered, this, [this, i] { chooseRounding(int(i)); });
         m_roundingItems[i] = item;
     }
-    m_taxRate = settingsMenu->addAction(QString());
-    m_taxRate->setObjectName(QStringLiteral("mnuImposto"));
+    m_taxRate = newMenuItem(this, QStringLiteral("mnuImposto"), QString());
     connect(m_taxRate, &QAction::triggered, this, &BusinessKeys::askTaxRate);
     //: Item of the Settings menu: totals go to the clipboard as plain numbers, "1234.56"
-    m_plainCopy = settingsMenu->addAction(tr("Copy Totals without &Grouping"));
-    m_plainCopy->setObjectName(QStringLiteral("mnuCopiaSimples"));
-    m_plainCopy->setCheckable(true);
+    m_plainCopy = newCheckItem(this, QStringLiteral("mnuCopiaSimples"), tr("Copy Totals without &Grouping"));
     connect(m_plainCopy, &QAction::triggered, this, [this](bool on) {
         m_calculator.setPlainClipboard(on);
         m_settings.setCopiaSemGrupo(on);

@@ -22,8 +22,13 @@ class BusinessKeys : public QObject {
     Q_OBJECT
 
 public:
-    BusinessKeys(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                 QMenu* settingsMenu);
+    BusinessKeys(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings);
+
+    QMenu* mnuArredonda() const { return m_rounding; }
+    // One item per rounding mode, in the order of the engine's table of modes.
+    const std::array<QAction*, 4>& roundingItems() const { return m_roundingItems; }
+    QAction* mnuImposto() const { return m_taxRate; }
+    QAction* mnuCopiaSimples() const { return m_plainCopy; }
 
     // The stored settings put into the calculator and the menu (the window's load).
     void loadSettings();
@@ -36,6 +41,7 @@ private:
     QWidget& m_window;
     numerette::Calculator& m_calculator;
     numerette::SettingsStore& m_settings;
+    QMenu* m_rounding;
     std::array<QAction*, 4> m_roundingItems{};
     QAction* m_taxRate = nullptr;
     QAction* m_plainCopy = nullptr;

@@ -5,11 +5,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QMessageBox>
 
 #include "global_hot_keys.h"
 #include "keyboard_map.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 
 using numerette::Button;
@@ -151,16 +151,13 @@ void ShowHotKeyHelp(QWidget* parent, const numerette::GlobalHotKeys& keys)
     numerette::message_boxes::show(parent, QMessageBox::Information, hotKeyHelpText(keys));
 }
 
-CalculatorHotKeys::CalculatorHotKeys(QWidget& window, numerette::Calculator& calculator,
-                                     numerette::GlobalHotKeys& keys, QMenu* settingsMenu)
+CalculatorHotKeys::CalculatorHotKeys(QWidget& window, numerette::Calculator& calculator, numerette::GlobalHotKeys& keys)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_keys(keys)
 {
-    m_hotKeyItem = settingsMenu->addAction(QString());
-    m_hotKeyItem->setObjectName(QStringLiteral("mnuHotKey"));
-    m_hotKeyItem->setCheckable(true);
+    m_hotKeyItem = newCheckItem(this, QStringLiteral("mnuHotKey"), QString());
     connect(m_hotKeyItem, &QAction::triggered, this, &CalculatorHotKeys::mnuHotKey_Click);
     connect(&keys, &numerette::GlobalHotKeys::deliveryChanged, this, &CalculatorHotKeys::showDelivery);
     showDelivery();

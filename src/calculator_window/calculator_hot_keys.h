@@ -13,7 +13,6 @@ namespace numerette {
 class GlobalHotKeys;
 }
 class QAction;
-class QMenu;
 class QWidget;
 
 // The hot-key help, shown when hot keys are switched on and by the help command; it ends
@@ -30,8 +29,9 @@ class CalculatorHotKeys : public QObject {
     Q_OBJECT
 
 public:
-    CalculatorHotKeys(QWidget& window, numerette::Calculator& calculator, numerette::GlobalHotKeys& keys,
-                      QMenu* settingsMenu);
+    CalculatorHotKeys(QWidget& window, numerette::Calculator& calculator, numerette::GlobalHotKeys& keys);
+
+    QAction* mnuHotKey() const { return m_hotKeyItem; }
 
     void RegisterHotKeys();
     void UnregisterHotKeys();

@@ -2,36 +2,26 @@
 #include "clipboard_monitor.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QScopedValueRollback>
 #include <QWidget>
 
 #include "calculator.h"
 #include "clipboard_reading.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "monitored_clipboard.h"
 #include "settings_store.h"
 
 ClipboardMonitor::ClipboardMonitor(QWidget& window, numerette::Calculator& calculator,
-                                   numerette::SettingsStore& settings, bool secondary, QMenu* settingsMenu)
+                                   numerette::SettingsStore& settings, bool secondary)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_secondary(secondary)
     , m_clipboard(secondary ? MonitoredClipboard::qtClipboard(this) : MonitoredClipboard::create(this))
 {
-    m_item = new QAction(tr("&Monitor Clipboard"), settingsMenu);
-    m_item->setObjectName(QStringLiteral("mnuMonit"));
-    m_item->setCheckable(true);
-    // It stands just above "Always Visible (On Top)" when that item is there.
-    QAction* before = nullptr;
-    for (QAction* item : settingsMenu->actions()) {
-        if (item->objectName() == QLatin1String("mnuVisivel"))
-            before = item;
-    }
-    settingsMenu->insertAction(before, m_item);
-
+    m_item = newCheckItem(this, QStringLiteral("mnuMonit"), tr("&Monitor Clipboard"));
     connect(m_item, &QAction::triggered, this, &ClipboardMonitor::mnuMonit_Click);
     connect(m_item, &QAction::triggered, this, [&settings](bool on) { settings.setMonitor(on); });
     connect(m_clipboard, &MonitoredClipboard::changed, this, [this] {

@@ -11,7 +11,6 @@ class SettingsStore;
 }
 class MonitoredClipboard;
 class QAction;
-class QMenu;
 class QWidget;
 
 // The "&Settings" item `mnuMonit` and the monitor it switches: numbers the user copies in
@@ -26,7 +25,9 @@ class ClipboardMonitor : public QObject {
 
 public:
     ClipboardMonitor(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                     bool secondary, QMenu* settingsMenu);
+                     bool secondary);
+
+    QAction* mnuMonit() const { return m_item; }
 
     // The clipboard as the monitor sees it, and clearing it (the calculator's load).
     QString clipboardText() const;

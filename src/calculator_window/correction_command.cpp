@@ -15,6 +15,7 @@
 #include "calculator.h"
 #include "correct_item_dialog.h"
 #include "item_correction.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "private_files.h"
 #include "state_file.h"
@@ -120,7 +121,7 @@ private:
 } // namespace
 
 CorrectionCommand::CorrectionCommand(QWidget& window, numerette::Calculator& calculator, QPlainTextEdit& tape,
-                                     QMenu* listMenu, int hostTag)
+                                     int hostTag)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
@@ -136,9 +137,7 @@ CorrectionCommand::CorrectionCommand(QWidget& window, numerette::Calculator& cal
     });
     connect(&calculator, &numerette::Calculator::calculationClosed, this, &CorrectionCommand::keepHistory);
 
-    m_correct = listMenu->addAction(tr("Co&rrect Item..."));
-    m_correct->setObjectName(QStringLiteral("mnuCorrigir"));
-    m_correct->setShortcut(Qt::Key_F10);
+    m_correct = newMenuItem(this, QStringLiteral("mnuCorrigir"), tr("Co&rrect Item..."), Qt::Key_F10);
     connect(m_correct, &QAction::triggered, this, &CorrectionCommand::mnuCorrigir_Click);
 
     m_tape.setContextMenuPolicy(Qt::CustomContextMenu);

@@ -8,7 +8,6 @@ class Calculator;
 class TypedCalculations;
 }
 class QAction;
-class QMenu;
 class QPlainTextEdit;
 class QWidget;
 
@@ -24,9 +23,10 @@ class CorrectionCommand : public QObject {
 public:
     // `hostTag` names the calculator's state file (1 main, 2 secondary), beside which its
     // typing history is kept.
-    CorrectionCommand(QWidget& window, numerette::Calculator& calculator, QPlainTextEdit& tape, QMenu* listMenu,
-                      int hostTag);
+    CorrectionCommand(QWidget& window, numerette::Calculator& calculator, QPlainTextEdit& tape, int hostTag);
     ~CorrectionCommand() override;
+
+    QAction* mnuCorrigir() const { return m_correct; }
 
     void mnuCorrigir_Click();
     // The command for the line holding a list position.

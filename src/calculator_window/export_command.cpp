@@ -4,9 +4,9 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
 
 #include "calculator.h"
+#include "menu_item.h"
 #include "list_files.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
@@ -24,17 +24,14 @@ constexpr int PdfPointSize = 10;
 
 } // namespace
 
-ExportCommand::ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                             QMenu* listMenu)
+ExportCommand::ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_settings(settings)
+    , m_item(newMenuItem(this, QStringLiteral("mnuExportar"), tr("E&xport...")))
 {
-    listMenu->addSeparator();
-    QAction* item = listMenu->addAction(tr("E&xport..."));
-    item->setObjectName(QStringLiteral("mnuExportar"));
-    connect(item, &QAction::triggered, this, &ExportCommand::mnuExportar_Click);
+    connect(m_item, &QAction::triggered, this, &ExportCommand::mnuExportar_Click);
 }
 
 QString askExportFile(QWidget& parent, const QString& title, numerette::SettingsStore& settings)

@@ -10,7 +10,7 @@ namespace numerette {
 class Calculator;
 class SettingsStore;
 }
-class QMenu;
+class QAction;
 class QWidget;
 
 // "E&xport..." (`mnuExportar`, in "Calculation &List"): the list, or the lines of the
@@ -21,8 +21,9 @@ class ExportCommand : public QObject {
     Q_OBJECT
 
 public:
-    ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                  QMenu* listMenu);
+    ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings);
+
+    QAction* mnuExportar() const { return m_item; }
 
     void mnuExportar_Click();
     // PDF for a path ending in ".pdf", a workbook for ".xlsx" (in any case), CSV otherwise.
@@ -34,6 +35,7 @@ private:
     QWidget& m_window;
     numerette::Calculator& m_calculator;
     numerette::SettingsStore& m_settings;
+    QAction* m_item;
 };
 
 // The export's file dialog, titled `title`, starting where Save in File last saved: the path

@@ -100,27 +100,26 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     // Whatever gives the window the keys gives them to the display, which a screen reader
     // follows; the keys go on from it to the window.
     setFocusProxy(m_displayRow);
+    // The parts make their menu items; the menus put them in place once all are made (the
+    // menus themselves are declared in menu_layout.cpp).
     m_menus = new CalculatorMenus(calculator, menuBar());
-    m_listCommands = new ListCommands(*this, calculator, settings, m_menus->listMenu());
-    new ListPrinting(*this, calculator, settings, m_menus->listMenu(), {services.pagePrinter, services.ports});
-    new ExportCommand(*this, calculator, settings, m_menus->listMenu());
-    new CorrectionCommand(*this, calculator, *m_tape, m_menus->listMenu(), m_launch.hostTag);
-    new HistoryCommand(*this, calculator, settings, services.pagePrinter, m_menus->listMenu(), m_menus->settingsMenu(),
-                       m_launch.hostTag);
-    m_options = new WindowOptions(*this, calculator, settings, m_menus->settingsMenu(), m_menus->insertTextItem());
-    m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary(), m_menus->settingsMenu());
+    m_listCommands = new ListCommands(*this, calculator, settings);
+    auto* printing = new ListPrinting(*this, calculator, settings, {services.pagePrinter, services.ports});
+    auto* exporting = new ExportCommand(*this, calculator, settings);
+    auto* correction = new CorrectionCommand(*this, calculator, *m_tape, m_launch.hostTag);
+    auto* history = new HistoryCommand(*this, calculator, settings, services.pagePrinter, m_launch.hostTag);
+    m_options = new WindowOptions(*this, calculator, settings, m_menus->insertTextItem());
+    m_monitor = new ClipboardMonitor(*this, calculator, settings, m_launch.isSecondary());
 
-    m_hotKeys = new CalculatorHotKeys(*this, calculator, services.hotKeys, m_menus->settingsMenu());
-    m_keySounds = new KeySounds(*this, calculator, settings, services.midi, m_menus->settingsMenu());
-    new BusinessKeys(*this, calculator, settings, m_menus->settingsMenu());
-    const auto mainMenus = m_menus->mainMenus();
-    m_launchers = new Launchers(*this, calculator, services.programs, services.hotKeys, m_launch.isSecondary(),
-                                mainMenus[0], mainMenus[2]);
+    m_hotKeys = new CalculatorHotKeys(*this, calculator, services.hotKeys);
+    m_keySounds = new KeySounds(*this, calculator, settings, services.midi);
+    auto* businessKeys = new BusinessKeys(*this, calculator, settings);
+    m_launchers = new Launchers(*this, calculator, services.programs, services.hotKeys, m_launch.isSecondary());
     connectHotKeys();
-    addPasteItem(mainMenus[0]);
-    new ListEditing(*this, calculator, *m_tape, *m_keySounds, m_menus->listMenu(), mainMenus[0]);
-    m_toolLaunchers = new ToolLaunchers(calculator, mainMenus[0], this);
-    auto* tools = mainMenus[0]->addAction(tr("Tool&s"));
+    QAction* paste = newPasteItem(m_menus->optionsMenu());
+    auto* listEditing = new ListEditing(*this, calculator, *m_tape, *m_keySounds);
+    m_toolLaunchers = new ToolLaunchers(calculator, this);
+    auto* tools = new QAction(tr("Tool&s"), this);
     tools->setObjectName(QStringLiteral("mnuUtil"));
     connect(tools, &QAction::triggered, this, &frmCalcula::toolsMenuRequested);
 
@@ -144,8 +143,23 @@ frmCalcula::frmCalcula(Calculator& calculator, numerette::SettingsStore& setting
     connect(m_options, &WindowOptions::stayInTrayToggled, this, &frmCalcula::stayInTrayToggled);
 
     m_tape->setMinimumHeight(m_tape->fontMetrics().lineSpacing() * 4);
-    m_layout = new WindowLayout(*this, settings, services.sessionStart, {m_tape, m_displayRow, m_keypad, m_quotation},
-                                m_menus->settingsMenu());
+    m_layout = new WindowLayout(*this, settings, services.sessionStart, {m_tape, m_displayRow, m_keypad, m_quotation});
+    m_menus->layOut({.launchers = *m_launchers,
+                     .tools = *m_toolLaunchers,
+                     .listEditing = *listEditing,
+                     .listCommands = *m_listCommands,
+                     .printing = *printing,
+                     .exporting = *exporting,
+                     .correction = *correction,
+                     .history = *history,
+                     .options = *m_options,
+                     .monitor = *m_monitor,
+                     .hotKeys = *m_hotKeys,
+                     .sounds = *m_keySounds,
+                     .businessKeys = *businessKeys,
+                     .layout = *m_layout,
+                     .mnuColar = paste,
+                     .mnuUtil = tools});
     resize(width(), DesignHeight);
 
     m_timer1 = new QTimer(this);
@@ -174,7 +188,7 @@ void frmCalcula::connectHotKeys()
     connect(m_hotKeys, &CalculatorHotKeys::minimizeToggleRequested, this, &frmCalcula::toggleMinimized);
     connect(m_hotKeys, &CalculatorHotKeys::pasteRequested, this, &frmCalcula::mnuColar_Click);
     connect(m_hotKeys, &CalculatorHotKeys::activationRequested, this, &frmCalcula::activateFromHotKey);
-    connect(m_options->numLockItem(), &QAction::triggered, this, &frmCalcula::ForceNumLock);
+    connect(m_options->mnuNumLock(), &QAction::triggered, this, &frmCalcula::ForceNumLock);
 }
 
 // `Timer1` is enabled while the calculator is active, but it only ticks while it has work:
@@ -446,9 +460,9 @@ void frmCalcula::closeEvent(QCloseEvent* event)
 // "&Paste" is enabled while the clipboard holds a number: checked each time the menu opens
 // and whenever the clipboard changes, so that its shortcut Ctrl+V works as soon as a number
 // is copied anywhere, without the menu being opened first.
-void frmCalcula::addPasteItem(QMenu* optionsMenu)
+QAction* frmCalcula::newPasteItem(QMenu* optionsMenu)
 {
-    QAction* paste = optionsMenu->addAction(tr("&Paste"));
+    auto* paste = new QAction(tr("&Paste"), this);
     paste->setObjectName(QStringLiteral("mnuColar"));
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste, &QAction::triggered, this, &frmCalcula::mnuColar_Click);
@@ -457,6 +471,7 @@ void frmCalcula::addPasteItem(QMenu* optionsMenu)
     };
     connect(optionsMenu, &QMenu::aboutToShow, paste, followClipboard);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, paste, followClipboard);
+    return paste;
 }
 
 void frmCalcula::showPasteWindow()

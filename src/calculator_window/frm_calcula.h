@@ -33,6 +33,7 @@ class Launchers;
 class ListCommands;
 class QuotationLabel;
 class TapeView;
+class QAction;
 class QMenu;
 class QTimer;
 class ToolLaunchers;
@@ -126,7 +127,8 @@ private:
     void followDisplays();
     void connectHotKeys();
     void toggleMinimized();
-    void addPasteItem(QMenu* optionsMenu);
+    // "&Paste" (`mnuColar`), its enabled state following the clipboard.
+    QAction* newPasteItem(QMenu* optionsMenu);
     void mnuColar_Click();
     void activateFromHotKey();
     bool fullMode() const;

@@ -17,6 +17,7 @@
 #include "first_paint.h"
 #include "history_window.h"
 #include "list_files.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "private_files.h"
 #include "settings_store.h"
@@ -38,7 +39,7 @@ QString archivePath()
 } // namespace
 
 HistoryCommand::HistoryCommand(QWidget& window, numerette::Calculator& calculator, SettingsStore& settings,
-                               numerette::PagePrinter& printer, QMenu* listMenu, QMenu* settingsMenu, int hostTag)
+                               numerette::PagePrinter& printer, int hostTag)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
@@ -49,24 +50,16 @@ HistoryCommand::HistoryCommand(QWidget& window, numerette::Calculator& calculato
     , m_check(new numerette::history::ArchiveCheck(this))
 {
     connect(m_check, &numerette::history::ArchiveCheck::checked, this, &HistoryCommand::archiveChecked);
-    QAction* open = listMenu->addAction(tr("Tape &History..."));
-    open->setObjectName(QStringLiteral("mnuHistorico"));
-    open->setShortcut(Qt::CTRL | Qt::Key_H);
-    connect(open, &QAction::triggered, this, &HistoryCommand::mnuHistorico_Click);
+    m_open = newMenuItem(this, QStringLiteral("mnuHistorico"), tr("Tape &History..."), Qt::CTRL | Qt::Key_H);
+    connect(m_open, &QAction::triggered, this, &HistoryCommand::mnuHistorico_Click);
 
-    QMenu* keep = settingsMenu->addMenu(tr("&Keep Tape History"));
-    keep->setObjectName(QStringLiteral("mnuGuardarHistorico"));
-    auto* group = new QActionGroup(keep);
-    m_forever = keep->addAction(tr("&Forever"));
-    m_forever->setObjectName(QStringLiteral("mnuHistoricoSempre"));
-    m_days = keep->addAction(tr("For a Number of &Days..."));
-    m_days->setObjectName(QStringLiteral("mnuHistoricoDias"));
-    m_none = keep->addAction(tr("&Not at All"));
-    m_none->setObjectName(QStringLiteral("mnuHistoricoNao"));
-    for (QAction* item : {m_forever, m_days, m_none}) {
-        item->setCheckable(true);
+    m_keep = newSubmenu(&window, QStringLiteral("mnuGuardarHistorico"), tr("&Keep Tape History"));
+    auto* group = new QActionGroup(this);
+    m_forever = newCheckItem(this, QStringLiteral("mnuHistoricoSempre"), tr("&Forever"));
+    m_days = newCheckItem(this, QStringLiteral("mnuHistoricoDias"), tr("For a Number of &Days..."));
+    m_none = newCheckItem(this, QStringLiteral("mnuHistoricoNao"), tr("&Not at All"));
+    for (QAction* item : {m_forever, m_days, m_none})
         group->addAction(item);
-    }
     connect(m_forever, &QAction::triggered, this, &HistoryCommand::keepForever);
     connect(m_days, &QAction::triggered, this, &HistoryCommand::mnuHistoricoDias_Click);
     connect(m_none, &QAction::triggered, this, &HistoryCommand::keepNone);

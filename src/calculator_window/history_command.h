@@ -38,8 +38,14 @@ class HistoryCommand : public QObject {
 
 public:
     HistoryCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                   numerette::PagePrinter& printer, QMenu* listMenu, QMenu* settingsMenu, int hostTag);
+                   numerette::PagePrinter& printer, int hostTag);
     ~HistoryCommand() override;
+
+    QAction* mnuHistorico() const { return m_open; }
+    QMenu* mnuGuardarHistorico() const { return m_keep; }
+    QAction* mnuHistoricoSempre() const { return m_forever; }
+    QAction* mnuHistoricoDias() const { return m_days; }
+    QAction* mnuHistoricoNao() const { return m_none; }
 
     void mnuHistorico_Click();
     HistoryWindow* historyWindow() const;
@@ -72,6 +78,8 @@ private:
     numerette::history::ArchiveCheck* m_check;
     numerette::history::CalculationArchiver* m_archiver = nullptr;
     QPointer<HistoryWindow> m_historyWindow;
+    QAction* m_open = nullptr;
+    QMenu* m_keep = nullptr;
     QAction* m_forever = nullptr;
     QAction* m_days = nullptr;
     QAction* m_none = nullptr;

@@ -7,11 +7,11 @@
 #include <QAction>
 #include <QInputDialog>
 #include <QLocale>
-#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
 #include "calculator.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "midi_out.h"
@@ -87,7 +87,7 @@ std::optional<int> instrumentNumber(const QString& answer)
 } // namespace
 
 KeySounds::KeySounds(QWidget& window, const numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                     numerette::MidiOut& midi, QMenu* settingsMenu)
+                     numerette::MidiOut& midi)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
@@ -95,11 +95,10 @@ KeySounds::KeySounds(QWidget& window, const numerette::Calculator& calculator, n
     , m_midi(midi)
     , m_mode(SoundMode::None)
 {
-    QMenu* menu = settingsMenu->addMenu(tr("Soun&d when Typing"));
-    menu->setObjectName(QStringLiteral("mnuSomEscolher"));
-    addItem(menu, m_none, QStringLiteral("mnuSemSom"), tr("&None"), &KeySounds::mnuSemSom_Click);
-    addItem(menu, m_beep, QStringLiteral("mnuBeep"), tr("Beep, Beep..."), &KeySounds::mnuBeep_Click);
-    addItem(menu, m_musical, QStringLiteral("mnuSom"), tr("Mu&sical (user choice)"), &KeySounds::mnuSom_Click);
+    m_menu = newSubmenu(&window, QStringLiteral("mnuSomEscolher"), tr("Soun&d when Typing"));
+    m_none = addItem(QStringLiteral("mnuSemSom"), tr("&None"), &KeySounds::mnuSemSom_Click);
+    m_beep = addItem(QStringLiteral("mnuBeep"), tr("Beep, Beep..."), &KeySounds::mnuBeep_Click);
+    m_musical = addItem(QStringLiteral("mnuSom"), tr("Mu&sical (user choice)"), &KeySounds::mnuSom_Click);
     m_beep->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     m_musical->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     renderChecks();
@@ -111,16 +110,14 @@ KeySounds::KeySounds(QWidget& window, const numerette::Calculator& calculator, n
 }
 
 // The check marks always show the mode, also after a command that did not change it.
-void KeySounds::addItem(QMenu* menu, QAction*& item, const QString& name, const QString& caption,
-                        void (KeySounds::*command)())
+QAction* KeySounds::addItem(const QString& name, const QString& caption, void (KeySounds::*command)())
 {
-    item = menu->addAction(caption);
-    item->setObjectName(name);
-    item->setCheckable(true);
+    QAction* item = newCheckItem(this, name, caption);
     connect(item, &QAction::triggered, this, [this, command] {
         (this->*command)();
         renderChecks();
     });
+    return item;
 }
 
 void KeySounds::renderChecks()

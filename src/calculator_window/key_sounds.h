@@ -30,7 +30,12 @@ class KeySounds : public QObject {
 
 public:
     KeySounds(QWidget& window, const numerette::Calculator& calculator, numerette::SettingsStore& settings,
-              numerette::MidiOut& midi, QMenu* settingsMenu);
+              numerette::MidiOut& midi);
+
+    QMenu* mnuSomEscolher() const { return m_menu; }
+    QAction* mnuSemSom() const { return m_none; }
+    QAction* mnuBeep() const { return m_beep; }
+    QAction* mnuSom() const { return m_musical; }
 
     // The window's load: the stored mode, without a question or a message (also when the
     // window is shown by then).
@@ -51,8 +56,7 @@ private:
     bool openDevice();
     void outputLost();
     std::optional<int> askInstrument();
-    void addItem(QMenu* menu, QAction*& item, const QString& name, const QString& caption,
-                 void (KeySounds::*command)());
+    QAction* addItem(const QString& name, const QString& caption, void (KeySounds::*command)());
     void renderChecks();
     bool takesKeys() const;
     bool shownToUser() const;
@@ -62,6 +66,7 @@ private:
     const numerette::Calculator& m_calculator;
     numerette::SettingsStore& m_settings;
     numerette::MidiOut& m_midi;
+    QMenu* m_menu;
     QAction* m_none = nullptr;
     QAction* m_beep = nullptr;
     QAction* m_musical = nullptr;

@@ -7,12 +7,12 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QMessageBox>
 #include <QWidget>
 
 #include "calculator.h"
 #include "calculator_hot_keys.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "program_starter.h"
@@ -34,54 +34,30 @@ QString donationPage()
 constexpr std::array DesktopCalculators{"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk",
                                         "xcalc"};
 
-QAction* addItem(QMenu* menu, QAction* before, const QString& name, const QString& caption, const QKeySequence& shortcut)
-{
-    auto* item = new QAction(caption, menu);
-    item->setObjectName(name);
-    item->setShortcut(shortcut);
-    menu->insertAction(before, item);
-    return item;
-}
-
 } // namespace
 
 Launchers::Launchers(QWidget& window, numerette::Calculator& calculator, numerette::ProgramStarter& programs,
-                     const numerette::GlobalHotKeys& hotKeys, bool secondary, QMenu* optionsMenu, QMenu* helpMenu)
+                     const numerette::GlobalHotKeys& hotKeys, bool secondary)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_programs(programs)
     , m_hotKeys(hotKeys)
     , m_secondary(secondary)
-{
-    addOptionsItems(optionsMenu);
-    addHelpItems(helpMenu);
-}
-
-// The options menu begins with the launchers.
-void Launchers::addOptionsItems(QMenu* menu)
-{
-    QAction* first = menu->actions().value(0);
-    QAction* another = addItem(menu, first, QStringLiteral("mnuOutra"), tr("&Open Another Numerette"), Qt::Key_F6);
+    , m_another(newMenuItem(this, QStringLiteral("mnuOutra"), tr("&Open Another Numerette"), Qt::Key_F6))
     //: Opens the desktop's own calculator program
-    QAction* desktop = addItem(menu, first, QStringLiteral("mnuWindows"), tr("Open &Windows Calculator"), Qt::Key_F7);
-    menu->insertSeparator(first);
-    connect(another, &QAction::triggered, this, &Launchers::mnuOutra_Click);
-    connect(desktop, &QAction::triggered, this, &Launchers::mnuWindows_Click);
-}
-
-void Launchers::addHelpItems(QMenu* menu)
+    , m_desktop(newMenuItem(this, QStringLiteral("mnuWindows"), tr("Open &Windows Calculator"), Qt::Key_F7))
+    , m_help(newMenuItem(this, QStringLiteral("mnuAjuda"), tr("&Help"), Qt::Key_F1))
+    , m_about(newMenuItem(this, QStringLiteral("mnuCalc"), tr("&About Calculator"), Qt::Key_F11))
+    , m_donation(newMenuItem(this, QStringLiteral("mnuReg"), tr("Make a Donation -- Help Too!"), Qt::Key_F12))
+    , m_mail(newMenuItem(this, QStringLiteral("mnuEmail"), tr("&Email technical support")))
 {
-    QAction* help = addItem(menu, nullptr, QStringLiteral("mnuAjuda"), tr("&Help"), Qt::Key_F1);
-    QAction* about = addItem(menu, nullptr, QStringLiteral("mnuCalc"), tr("&About Calculator"), Qt::Key_F11);
-    QAction* donation = addItem(menu, nullptr, QStringLiteral("mnuReg"), tr("Make a Donation -- Help Too!"),
-                                Qt::Key_F12);
-    menu->addSeparator();
-    QAction* mail = addItem(menu, nullptr, QStringLiteral("mnuEmail"), tr("&Email technical support"), {});
-    connect(help, &QAction::triggered, this, &Launchers::mnuAjuda_Click);
-    connect(about, &QAction::triggered, this, &Launchers::mnuCalc_Click);
-    connect(donation, &QAction::triggered, this, &Launchers::mnuReg_Click);
-    connect(mail, &QAction::triggered, this, &Launchers::mnuEmail_Click);
+    connect(m_another, &QAction::triggered, this, &Launchers::mnuOutra_Click);
+    connect(m_desktop, &QAction::triggered, this, &Launchers::mnuWindows_Click);
+    connect(m_help, &QAction::triggered, this, &Launchers::mnuAjuda_Click);
+    connect(m_about, &QAction::triggered, this, &Launchers::mnuCalc_Click);
+    connect(m_donation, &QAction::triggered, this, &Launchers::mnuReg_Click);
+    connect(m_mail, &QAction::triggered, this, &Launchers::mnuEmail_Click);
 }
 
 // The new process is a secondary calculator ("outra"), in time mode when this one is; this

@@ -8,7 +8,7 @@ class Calculator;
 class GlobalHotKeys;
 class ProgramStarter;
 }
-class QMenu;
+class QAction;
 class QWidget;
 
 // The commands that open something else: a second calculator in a process of its own, the
@@ -20,7 +20,14 @@ class Launchers : public QObject {
 public:
     // `secondary`: this calculator is itself the second one, which opens no other.
     Launchers(QWidget& window, numerette::Calculator& calculator, numerette::ProgramStarter& programs,
-              const numerette::GlobalHotKeys& hotKeys, bool secondary, QMenu* optionsMenu, QMenu* helpMenu);
+              const numerette::GlobalHotKeys& hotKeys, bool secondary);
+
+    QAction* mnuOutra() const { return m_another; }
+    QAction* mnuWindows() const { return m_desktop; }
+    QAction* mnuAjuda() const { return m_help; }
+    QAction* mnuCalc() const { return m_about; }
+    QAction* mnuReg() const { return m_donation; }
+    QAction* mnuEmail() const { return m_mail; }
 
     void mnuOutra_Click();
     void mnuWindows_Click();
@@ -36,8 +43,6 @@ signals:
     void anotherCalculatorOpening();
 
 private:
-    void addOptionsItems(QMenu* menu);
-    void addHelpItems(QMenu* menu);
     // Opens a web page or mail; on failure shows `failure` (a catalogue text).
     void openOrReport(const QString& target, const QString& failure);
     void openWebSite();
@@ -47,4 +52,10 @@ private:
     numerette::ProgramStarter& m_programs;
     const numerette::GlobalHotKeys& m_hotKeys;
     bool m_secondary;
+    QAction* m_another;
+    QAction* m_desktop;
+    QAction* m_help;
+    QAction* m_about;
+    QAction* m_donation;
+    QAction* m_mail;
 };

@@ -4,12 +4,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
-#include <QMenu>
 #include <QTime>
 #include <QTimer>
 
 #include "calculator.h"
 #include "list_files.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "private_files.h"
@@ -36,27 +36,18 @@ QString cannotOpenMessage(const QString& path)
 
 } // namespace
 
-ListCommands::ListCommands(QWidget& window, Calculator& calculator, SettingsStore& settings, QMenu* listMenu)
+ListCommands::ListCommands(QWidget& window, Calculator& calculator, SettingsStore& settings)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_settings(settings)
+    , m_save(newMenuItem(this, QStringLiteral("mnuSalvar"), tr("Save in &File"), Qt::CTRL | Qt::Key_S))
+    , m_backup(newCheckItem(this, QStringLiteral("mnuBackup"), tr("&Backup When Clean")))
+    , m_showBackup(newMenuItem(this, QStringLiteral("mnuMostraBack"), tr("Show Bac&kup"), Qt::CTRL | Qt::Key_K))
 {
-    listMenu->addSeparator();
-    QAction* save = listMenu->addAction(tr("Save in &File"));
-    save->setObjectName(QStringLiteral("mnuSalvar"));
-    save->setShortcut(Qt::CTRL | Qt::Key_S);
-    connect(save, &QAction::triggered, this, &ListCommands::mnuSalvar_Click);
-
-    m_backup = listMenu->addAction(tr("&Backup When Clean"));
-    m_backup->setObjectName(QStringLiteral("mnuBackup"));
-    m_backup->setCheckable(true);
+    connect(m_save, &QAction::triggered, this, &ListCommands::mnuSalvar_Click);
     m_backup->setChecked(true);
-
-    QAction* show = listMenu->addAction(tr("Show Bac&kup"));
-    show->setObjectName(QStringLiteral("mnuMostraBack"));
-    show->setShortcut(Qt::CTRL | Qt::Key_K);
-    connect(show, &QAction::triggered, this, &ListCommands::mnuMostraBack_Click);
+    connect(m_showBackup, &QAction::triggered, this, &ListCommands::mnuMostraBack_Click);
 }
 
 bool ListCommands::backupWhenClearing() const

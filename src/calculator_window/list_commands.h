@@ -8,7 +8,6 @@ class Calculator;
 class SettingsStore;
 }
 class QAction;
-class QMenu;
 class QWidget;
 
 // The commands of "Calculation &List" that keep the list: "Save in &File" (`mnuSalvar`),
@@ -19,8 +18,11 @@ class ListCommands : public QObject {
     Q_OBJECT
 
 public:
-    ListCommands(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                 QMenu* listMenu);
+    ListCommands(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings);
+
+    QAction* mnuSalvar() const { return m_save; }
+    QAction* mnuBackup() const { return m_backup; }
+    QAction* mnuMostraBack() const { return m_showBackup; }
 
     bool backupWhenClearing() const;
     void setBackupWhenClearing(bool on);
@@ -49,5 +51,7 @@ private:
     QWidget& m_window;
     numerette::Calculator& m_calculator;
     numerette::SettingsStore& m_settings;
+    QAction* m_save;
     QAction* m_backup;
+    QAction* m_showBackup;
 };

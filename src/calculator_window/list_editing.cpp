@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_editing.h"
 
-#include <algorithm>
-
 #include <QAction>
-#include <QMenu>
 
 #include "calculator.h"
 #include "key_sounds.h"
+#include "menu_item.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
 #include "tape_view.h"
@@ -19,57 +17,21 @@ using numerette::Message;
 using numerette::SearchResult;
 namespace message_boxes = numerette::message_boxes;
 
-namespace {
-
-enum class Placement { Before, After };
-
-QAction* newItem(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut)
-{
-    auto* item = new QAction(caption, menu);
-    item->setObjectName(name);
-    item->setShortcut(shortcut);
-    return item;
-}
-
-// Puts `item` into `menu` next to the item named `anchor`; at the end when there is none.
-void place(QMenu* menu, QAction* item, const QString& anchor, Placement where)
-{
-    const QList<QAction*> items = menu->actions();
-    auto at = std::find_if(items.begin(), items.end(),
-                           [&anchor](const QAction* a) { return a->objectName() == anchor; });
-    if (at != items.end() && where == Placement::After)
-        ++at;
-    menu->insertAction(at == items.end() ? nullptr : *at, item);
-}
-
-} // namespace
-
-ListEditing::ListEditing(QWidget& window, Calculator& calculator, TapeView& tape, KeySounds& sounds, QMenu* listMenu,
-                         QMenu* optionsMenu)
+ListEditing::ListEditing(QWidget& window, Calculator& calculator, TapeView& tape, KeySounds& sounds)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
     , m_tape(tape)
     , m_sounds(sounds)
+    , m_edit(newCheckItem(this, QStringLiteral("mnuEditar"), tr("&Edit"), Qt::Key_F2))
+    , m_search(newMenuItem(this, QStringLiteral("mnuLocalizar"), tr("&Search Text or Number"), Qt::Key_F3))
+    , m_group(newMenuItem(this, QStringLiteral("mnuAgrupar"), tr("&Group the Capitalization Totals"), Qt::CTRL | Qt::Key_A))
+    , m_copy(newMenuItem(this, QStringLiteral("mnuCopiar"), tr("&Copy Calculator Display"), Qt::CTRL | Qt::Key_C))
 {
-    m_edit = newItem(listMenu, QStringLiteral("mnuEditar"), tr("&Edit"), Qt::Key_F2);
-    m_edit->setCheckable(true);
     connect(m_edit, &QAction::triggered, this, &ListEditing::mnuEditar_Click);
-    place(listMenu, m_edit, QStringLiteral("mnuLimpar"), Placement::Before);
-
-    QAction* search = newItem(listMenu, QStringLiteral("mnuLocalizar"), tr("&Search Text or Number"), Qt::Key_F3);
-    connect(search, &QAction::triggered, this, &ListEditing::mnuLocalizar_Click);
-    place(listMenu, search, QStringLiteral("mnuLimpar"), Placement::Before);
-
-    QAction* group = newItem(listMenu, QStringLiteral("mnuAgrupar"), tr("&Group the Capitalization Totals"),
-                             Qt::CTRL | Qt::Key_A);
-    connect(group, &QAction::triggered, this, &ListEditing::mnuAgrupar_Click);
-    place(listMenu, group, QStringLiteral("mnuLimpar"), Placement::After);
-
-    QAction* copy = newItem(optionsMenu, QStringLiteral("mnuCopiar"), tr("&Copy Calculator Display"),
-                            Qt::CTRL | Qt::Key_C);
-    connect(copy, &QAction::triggered, this, [this] { m_calculator.mnuCopiar_Click(); });
-    place(optionsMenu, copy, QStringLiteral("mnuRedo"), Placement::After);
+    connect(m_search, &QAction::triggered, this, &ListEditing::mnuLocalizar_Click);
+    connect(m_group, &QAction::triggered, this, &ListEditing::mnuAgrupar_Click);
+    connect(m_copy, &QAction::triggered, this, [this] { m_calculator.mnuCopiar_Click(); });
 
     // Edit mode also ends when the list loses the focus.
     connect(&m_calculator, &Calculator::viewChanged, m_edit, [this] { m_edit->setChecked(m_calculator.editMode()); });

@@ -6,11 +6,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QPointer>
 #include <QScopeGuard>
 
 #include "calculator.h"
+#include "menu_item.h"
 #include "message_catalogue.h"
 #include "page_printer.h"
 #include "print_dialogs.h"
@@ -46,7 +46,7 @@ constexpr int LinesBetweenPauses = 25;
 } // namespace
 
 ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                           QMenu* listMenu, PrintingServices services)
+                           PrintingServices services)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)
@@ -55,24 +55,19 @@ ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, n
     , m_ports(services.ports)
     , m_ownDialogs(services.dialogs ? nullptr : std::make_unique<WindowPrintDialogs>(window))
     , m_dialogs(services.dialogs ? services.dialogs : m_ownDialogs.get())
-{
-
-    listMenu->addSeparator();
-    for (int index = 0; index < int(FontItems.size()); ++index) {
-        QAction* item = listMenu->addAction(tr(FontItems[index].caption));
-        item->setObjectName(QStringLiteral("mnuImprimir") + QString::number(index));
-        item->setShortcut(FontItems[index].shortcut);
-        connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
-    }
     //: Opens the print dialog: printer, copies, pages, or a PDF file
-    QAction* chosen = listMenu->addAction(tr("Pr&int..."));
-    chosen->setObjectName(QStringLiteral("mnuImprimirEscolha"));
-    connect(chosen, &QAction::triggered, this, &ListPrinting::mnuImprimirEscolha_Click);
+    , m_chosenPrinter(newMenuItem(this, QStringLiteral("mnuImprimirEscolha"), tr("Pr&int...")))
     //: Prints the list on a roll-paper printer connected to a port
-    QAction* roll = listMenu->addAction(tr("Print in Paper R&oll (Bobbin)"));
-    roll->setObjectName(QStringLiteral("mnuMatricial"));
-    roll->setShortcut(Qt::CTRL | Qt::Key_Y);
-    connect(roll, &QAction::triggered, this, &ListPrinting::mnuMatricial_Click);
+    , m_roll(newMenuItem(this, QStringLiteral("mnuMatricial"), tr("Print in Paper R&oll (Bobbin)"), Qt::CTRL | Qt::Key_Y))
+{
+    for (int index = 0; index < int(FontItems.size()); ++index) {
+        QAction* item = newMenuItem(this, QStringLiteral("mnuImprimir") + QString::number(index),
+                                    tr(FontItems[index].caption), FontItems[index].shortcut);
+        connect(item, &QAction::triggered, this, [this, index] { mnuImprimir_Click(index); });
+        m_fontItems.at(std::size_t(index)) = item;
+    }
+    connect(m_chosenPrinter, &QAction::triggered, this, &ListPrinting::mnuImprimirEscolha_Click);
+    connect(m_roll, &QAction::triggered, this, &ListPrinting::mnuMatricial_Click);
 }
 
 ListPrinting::~ListPrinting() = default;

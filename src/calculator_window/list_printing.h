@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -17,7 +18,7 @@ struct PrinterPort;
 struct PrintReport;
 }
 class PrintDialogs;
-class QMenu;
+class QAction;
 class QWidget;
 
 // What to tell the user after a page print: "Sent to printer", or what went wrong and what to
@@ -36,7 +37,7 @@ struct PrintingServices {
     PrintDialogs* dialogs = nullptr;
 };
 
-// The print items at the end of "Calculation &List": the whole list on the default
+// The print items of "Calculation &List": the whole list on the default
 // printer in a small, medium or large fixed-pitch font (`mnuImprimir0` to `mnuImprimir2`),
 // or as raw text to a paper-roll printer on a port the user names (`mnuMatricial`).
 // Silencing the key note needs nothing here: the dialogs take the focus from the window.
@@ -45,8 +46,13 @@ class ListPrinting : public QObject {
 
 public:
     ListPrinting(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                 QMenu* listMenu, PrintingServices services);
+                 PrintingServices services);
     ~ListPrinting() override;
+
+    // Index 0..2: the small, medium and large fonts.
+    QAction* mnuImprimir(int index) const { return m_fontItems.at(std::size_t(index)); }
+    QAction* mnuImprimirEscolha() const { return m_chosenPrinter; }
+    QAction* mnuMatricial() const { return m_roll; }
 
     // Index 0..2: 8, 10 or 12 points, on the default printer; through the print dialog when
     // printers exist but none is the default. Message 16 when the queue took the job, 17 when
@@ -76,6 +82,9 @@ private:
     numerette::PortWriter& m_ports;
     std::unique_ptr<PrintDialogs> m_ownDialogs;
     PrintDialogs* m_dialogs;
+    std::array<QAction*, 3> m_fontItems{};
+    QAction* m_chosenPrinter;
+    QAction* m_roll;
     // A print lets events run; the print items wait until it is over.
     bool m_printing = false;
 };

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tool_launchers.h"
 
-#include <algorithm>
-
 #include <QAction>
-#include <QMenu>
 
 #include "calculator.h"
+#include "menu_item.h"
 
 namespace {
 
@@ -19,7 +17,7 @@ struct ToolItem {
 
 } // namespace
 
-ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMenu, QObject* parent)
+ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QObject* parent)
     : QObject(parent)
     , m_calculator(calculator)
 {
@@ -32,18 +30,10 @@ ToolLaunchers::ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMe
         {"mnuJuro", QT_TR_NOOP("Capitali&zed Interest Rate"), QKeySequence(Qt::CTRL | Qt::Key_J),
          ToolWindow::Interest},
     };
-    // The tools stand around the time-mode item: date, time, rule of three, weight, interest.
-    const QList<QAction*> present = optionsMenu->actions();
-    const auto timeMode = std::find_if(present.begin(), present.end(),
-                                       [](const QAction* a) { return a->objectName() == u"mnuTempo"; });
-    QAction* const beforeTimeMode = timeMode == present.end() ? nullptr : *timeMode;
-    QAction* const afterTimeMode = timeMode == present.end() || timeMode + 1 == present.end() ? nullptr : *(timeMode + 1);
     for (const ToolItem& item : items) {
-        auto* action = new QAction(tr(item.caption), optionsMenu);
-        optionsMenu->insertAction(item.tool == ToolWindow::Dates ? beforeTimeMode : afterTimeMode, action);
-        action->setObjectName(QLatin1String(item.name));
-        action->setShortcut(item.shortcut);
+        QAction* action = newMenuItem(this, QLatin1String(item.name), tr(item.caption), item.shortcut);
         connect(action, &QAction::triggered, this, [this, tool = item.tool] { open(tool); });
+        m_items.at(std::size_t(item.tool)) = action;
     }
 }
 

@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include <QObject>
 
 namespace numerette {
 class Calculator;
 }
-class QMenu;
+class QAction;
 
 // The tool windows the calculator opens from its Options menu.
 enum class ToolWindow { Dates, RuleOfThree, Weight, Interest };
 
-// The Options menu items that open the tools. The date, weight and interest tools first total
+// The Options menu items that open the tools: "Calculate &Date" (`mnuData`, F5), "Calculate
+// Rule of &Three" (`mnuRegra`, Ctrl+T), "Calculate &Your Ideal Weight" (`mnuPeso`, Shift+F5)
+// and "Capitali&zed Interest Rate" (`mnuJuro`, Ctrl+J). The date, weight and interest tools first total
 // the running calculation and reset the calculator, so that their reports start a clean
 // calculation; the rule of three writes no report and opens as it is. The tool windows
 // themselves live above the calculator window, so the items only ask for them.
@@ -19,8 +23,9 @@ class ToolLaunchers : public QObject {
     Q_OBJECT
 
 public:
-    ToolLaunchers(numerette::Calculator& calculator, QMenu* optionsMenu, QObject* parent = nullptr);
+    explicit ToolLaunchers(numerette::Calculator& calculator, QObject* parent = nullptr);
 
+    QAction* item(ToolWindow tool) const { return m_items.at(std::size_t(tool)); }
     void open(ToolWindow tool);
 
 signals:
@@ -29,4 +34,6 @@ signals:
 
 private:
     numerette::Calculator& m_calculator;
+    // By tool, in the order of ToolWindow.
+    std::array<QAction*, 4> m_items{};
 };

@@ -16,6 +16,7 @@
 #include "display_row.h"
 #include "keypad.h"
 #include "menu_entry.h"
+#include "menu_item.h"
 #include "menu_look.h"
 #include "menu_pictures.h"
 #include "message_boxes.h"
@@ -57,20 +58,19 @@ constexpr std::array<std::pair<const char*, int>, 36> MenuPictures{{
 } // namespace
 
 WindowLayout::WindowLayout(QMainWindow& window, numerette::SettingsStore& settings,
-                           numerette::SessionStart& sessionStart, Parts parts, QMenu* settingsMenu)
+                           numerette::SessionStart& sessionStart, Parts parts)
     : QObject(&window)
     , m_window(window)
     , m_settings(settings)
     , m_sessionStart(sessionStart)
     , m_parts(parts)
-{
-    settingsMenu->addSeparator();
-    m_hideKeypad = addOption(settingsMenu, QStringLiteral("mnuOcultar"), tr("Hide Keyb&oard"));
-    m_largeFont = addOption(settingsMenu, QStringLiteral("mnuGrande"), tr("Show with &Large Font"));
+    , m_hideKeypad(newCheckItem(this, QStringLiteral("mnuOcultar"), tr("Hide Keyb&oard")))
+    , m_largeFont(newCheckItem(this, QStringLiteral("mnuGrande"), tr("Show with &Large Font")))
     //: Starts the calculator when the user logs in to the desktop
-    m_startWithSession = addOption(settingsMenu, QStringLiteral("mnuFicar"), tr("Start With &Windows"));
+    , m_startWithSession(newCheckItem(this, QStringLiteral("mnuFicar"), tr("Start With &Windows")))
     //: Draws the menus in the style of Office XP (a product name)
-    m_menuLook = addOption(settingsMenu, QStringLiteral("mnuXP"), tr("Office &XP menu"));
+    , m_menuLook(newCheckItem(this, QStringLiteral("mnuXP"), tr("Office &XP menu")))
+{
     m_largeFont->setChecked(true);
 
     // A click has toggled the check already: the check is the new state.
@@ -86,14 +86,6 @@ WindowLayout::WindowLayout(QMainWindow& window, numerette::SettingsStore& settin
         numerette::message_boxes::show(&m_window, QMessageBox::Information, numerette::LoadMessage(numerette::Message::RestartNeeded));
     });
     applyWidth();
-}
-
-QAction* WindowLayout::addOption(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(name);
-    item->setCheckable(true);
-    return item;
 }
 
 bool WindowLayout::largeLayout() const

@@ -11,7 +11,6 @@ class DisplayRow;
 class Keypad;
 class QAction;
 class QMainWindow;
-class QMenu;
 class QuotationLabel;
 class TapeView;
 
@@ -33,7 +32,12 @@ public:
     };
 
     WindowLayout(QMainWindow& window, numerette::SettingsStore& settings, numerette::SessionStart& sessionStart,
-                 Parts parts, QMenu* settingsMenu);
+                 Parts parts);
+
+    QAction* mnuOcultar() const { return m_hideKeypad; }
+    QAction* mnuGrande() const { return m_largeFont; }
+    QAction* mnuFicar() const { return m_startWithSession; }
+    QAction* mnuXP() const { return m_menuLook; }
 
     bool largeLayout() const;
     bool keypadHidden() const;
@@ -64,7 +68,6 @@ public:
     void Form_Resize();
 
 private:
-    QAction* addOption(QMenu* menu, const QString& name, const QString& caption);
     void applyWidth();
     void applyMenuFont();
     void showKeypad(bool hidden);

@@ -2,25 +2,23 @@
 #include "window_options.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QWidget>
 
 #include "calculator.h"
+#include "menu_item.h"
 #include "settings_store.h"
 
 using numerette::Calculator;
 using numerette::SettingsStore;
 
-WindowOptions::WindowOptions(QWidget& window, Calculator& calculator, SettingsStore& settings, QMenu* settingsMenu,
-                             QAction* insertText)
+WindowOptions::WindowOptions(QWidget& window, Calculator& calculator, SettingsStore& settings, QAction* insertText)
     : QObject(&window)
     , m_window(window)
-{
-    settingsMenu->addSeparator();
-    m_stayInTray = addOption(settingsMenu, QStringLiteral("mnuSystray"), tr("Stay on &System Tray when Exit"));
+    , m_stayInTray(newCheckItem(this, QStringLiteral("mnuSystray"), tr("Stay on &System Tray when Exit")))
     //: Keeps the keyboard's NumLock switched on; NumLock is the key's name
-    m_numLock = addOption(settingsMenu, QStringLiteral("mnuNumLock"), tr("\"N&umLock\" always ON"));
-    m_alwaysOnTop = addOption(settingsMenu, QStringLiteral("mnuVisivel"), tr("Always &Visible (On Top)"));
+    , m_numLock(newCheckItem(this, QStringLiteral("mnuNumLock"), tr("\"N&umLock\" always ON")))
+    , m_alwaysOnTop(newCheckItem(this, QStringLiteral("mnuVisivel"), tr("Always &Visible (On Top)")))
+{
 
     connect(m_numLock, &QAction::toggled, this, [&calculator](bool on) { calculator.setNumLockAlways(on); });
     connect(m_alwaysOnTop, &QAction::toggled, this, &WindowOptions::applyAlwaysOnTop);
@@ -34,14 +32,6 @@ WindowOptions::WindowOptions(QWidget& window, Calculator& calculator, SettingsSt
     connect(insertText, &QAction::triggered, this, [&settings](bool on) { settings.setInserirTexto(on); });
 
     m_numLock->setChecked(true);
-}
-
-QAction* WindowOptions::addOption(QMenu* menu, const QString& name, const QString& caption)
-{
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(name);
-    item->setCheckable(true);
-    return item;
 }
 
 bool WindowOptions::stayInTray() const

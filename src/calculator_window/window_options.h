@@ -8,7 +8,6 @@ class Calculator;
 class SettingsStore;
 }
 class QAction;
-class QMenu;
 class QWidget;
 
 // The check marks of the "&Settings" menu that change how the window behaves: staying in
@@ -21,13 +20,15 @@ class WindowOptions : public QObject {
 
 public:
     WindowOptions(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
-                  QMenu* settingsMenu, QAction* insertText);
+                  QAction* insertText);
 
     bool stayInTray() const;
     void setStayInTray(bool on);
     void setNumLockAlways(bool on);
     bool numLockAlways() const;
-    QAction* numLockItem() const { return m_numLock; }
+    QAction* mnuSystray() const { return m_stayInTray; }
+    QAction* mnuNumLock() const { return m_numLock; }
+    QAction* mnuVisivel() const { return m_alwaysOnTop; }
     void setAlwaysOnTop(bool on);
 
 signals:
@@ -35,7 +36,6 @@ signals:
     void stayInTrayToggled(bool on);
 
 private:
-    QAction* addOption(QMenu* menu, const QString& name, const QString& caption);
     void applyAlwaysOnTop(bool on);
 
     QWidget& m_window;

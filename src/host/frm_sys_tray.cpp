@@ -346,10 +346,10 @@ void frmSysTray::addTrayIcon()
     m_trayPicture = appIcon();
     m_trayBlank = blankIcon();
     m_trayMenu = new TrayMenu(this);
-    connect(m_trayMenu, &TrayMenu::mnuSystray_Click, this, &frmSysTray::mnuSystray_Click);
-    connect(m_trayMenu, &TrayMenu::mnuReg_Click, this, &frmSysTray::mnuReg_Click);
-    connect(m_trayMenu, &TrayMenu::mnuAtalho_Click, this, &frmSysTray::mnuAtalho_Click);
-    connect(m_trayMenu, &TrayMenu::mnuSair_Click, this, &frmSysTray::unloadHost);
+    connect(m_trayMenu, &TrayMenu::showCalculatorRequested, this, &frmSysTray::mnuSystray_Click);
+    connect(m_trayMenu, &TrayMenu::donationRequested, this, &frmSysTray::mnuReg_Click);
+    connect(m_trayMenu, &TrayMenu::menuShortcutRequested, this, &frmSysTray::mnuAtalho_Click);
+    connect(m_trayMenu, &TrayMenu::exitRequested, this, &frmSysTray::unloadHost);
     m_schedule = new ScheduleCommands(*m_trayMenu, *m_services.dialogs, *m_services.notifications,
                                       m_services.clock, QLocale::system(), this);
     connect(m_schedule, &ScheduleCommands::attentionNeeded, this, &frmSysTray::startTrayBlink);

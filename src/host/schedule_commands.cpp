@@ -33,8 +33,8 @@ ScheduleCommands::ScheduleCommands(TrayMenu& menu, ScheduleDialogs& dialogs,
     m_tmrTempo->setObjectName(QStringLiteral("tmrTempo"));
     m_tmrTempo->setInterval(CheckIntervalMs);
     connect(m_tmrTempo, &QTimer::timeout, this, &ScheduleCommands::tmrTempo_Timer);
-    connect(&m_menu, &TrayMenu::mnuAlarme_Click, this, &ScheduleCommands::mnuAlarme_Click);
-    connect(&m_menu, &TrayMenu::mnuDesligar_Click, this, &ScheduleCommands::mnuDesligar_Click);
+    connect(&m_menu, &TrayMenu::alarmRequested, this, &ScheduleCommands::mnuAlarme_Click);
+    connect(&m_menu, &TrayMenu::shutdownRequested, this, &ScheduleCommands::mnuDesligar_Click);
 }
 
 void ScheduleCommands::mnuAlarme_Click(qsizetype index)

@@ -17,7 +17,12 @@ TrayMenu::TrayMenu(QObject* parent)
 {
     m_mnu0->setObjectName(QStringLiteral("mnu0"));
     m_mnuUtil->setObjectName(QStringLiteral("mnuUtil"));
+    buildMnu0();
+    buildMnuUtil();
+}
 
+void TrayMenu::buildMnu0()
+{
     //: Default item of the notification-area menu. The blanks and "Ctrl+Shift+C" show the global
     //: key that also brings the calculator up: keep the key as it is, only the words change.
     QAction* show = addItem(m_mnu0, QStringLiteral("mnuSystray"), tr("Show Numerette    Ctrl+Shift+C"));
@@ -25,30 +30,33 @@ TrayMenu::TrayMenu(QObject* parent)
     bold.setBold(true);
     show->setFont(bold);
     m_mnu0->setDefaultAction(show);
-    connect(show, &QAction::triggered, this, &TrayMenu::mnuSystray_Click);
+    connect(show, &QAction::triggered, this, &TrayMenu::showCalculatorRequested);
     m_mnu0->addSeparator();
     //: Opens the donation page in the web browser.
     connect(addItem(m_mnu0, QStringLiteral("mnuReg"), tr("Make a Donation -- Help Too!")), &QAction::triggered, this,
-            &TrayMenu::mnuReg_Click);
+            &TrayMenu::donationRequested);
     m_mnu0->addMenu(m_mnuUtil)->setObjectName(QStringLiteral("mnuUtilItem"));
+    m_mnu0->addSeparator();
+    //: Ends the program, notification-area icon and all.
+    connect(addItem(m_mnu0, QStringLiteral("mnuSair"), tr("Exit")), &QAction::triggered, this,
+            &TrayMenu::exitRequested);
+}
 
+// The alarm entries come first, one more each time the last one is set (addAlarmEntry).
+void TrayMenu::buildMnuUtil()
+{
     addAlarmEntry();
     m_mnuDesligar = addItem(m_mnuUtil, QStringLiteral("mnuDesligar"), LoadMessage(Message::ShutdownTitle).trimmed());
     m_mnuDesligar->setCheckable(true);
     connect(m_mnuDesligar, &QAction::triggered, this, [this] {
         // The check mark follows the schedule, not the click.
         m_mnuDesligar->setChecked(!m_mnuDesligar->isChecked());
-        emit mnuDesligar_Click();
+        emit shutdownRequested();
     });
     m_mnuUtil->addSeparator();
     //: Writes a menu entry for the program into the desktop's applications menu.
     connect(addItem(m_mnuUtil, QStringLiteral("mnuAtalho"), tr("Create Shortcut under Start Menu")),
-            &QAction::triggered, this, &TrayMenu::mnuAtalho_Click);
-
-    m_mnu0->addSeparator();
-    //: Ends the program, notification-area icon and all.
-    connect(addItem(m_mnu0, QStringLiteral("mnuSair"), tr("Exit")), &QAction::triggered, this,
-            &TrayMenu::mnuSair_Click);
+            &QAction::triggered, this, &TrayMenu::menuShortcutRequested);
 }
 
 // The menus have no parent widget: the notification area and the calculator pop them up.
@@ -78,7 +86,7 @@ void TrayMenu::addAlarmEntry()
     m_mnuAlarme.append(entry);
     connect(entry, &QAction::triggered, this, [this, entry, index] {
         entry->setChecked(!entry->isChecked());
-        emit mnuAlarme_Click(index);
+        emit alarmRequested(index);
     });
 }
 

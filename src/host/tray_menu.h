@@ -9,7 +9,9 @@ class QMenu;
 
 // The notification-area menu `mnu0`: show the calculator (the default item, in bold), the
 // donation page, the Tools submenu `mnuUtil` (alarm entries, timed shutdown, menu shortcut)
-// and Exit. Items carry their names as object names. The menus belong to this object.
+// and Exit, each declared in order in one function of tray_menu.cpp. Items carry their names
+// as object names, and tell what the user chose by a signal; the host and the schedule
+// commands act on it. The menus belong to this object.
 class TrayMenu : public QObject {
     Q_OBJECT
 
@@ -29,14 +31,22 @@ public:
     void showShutdown(bool set, const QString& captionTime);
 
 signals:
-    void mnuSystray_Click();
-    void mnuReg_Click();
-    void mnuAlarme_Click(qsizetype index);
-    void mnuDesligar_Click();
-    void mnuAtalho_Click();
-    void mnuSair_Click();
+    // `mnuSystray`.
+    void showCalculatorRequested();
+    // `mnuReg`.
+    void donationRequested();
+    // The alarm entry `index` of `mnuAlarme`: set, or cancel, that alarm.
+    void alarmRequested(qsizetype index);
+    // `mnuDesligar`: set, or cancel, the timed shutdown.
+    void shutdownRequested();
+    // `mnuAtalho`: the program's entry in the desktop's applications menu.
+    void menuShortcutRequested();
+    // `mnuSair`.
+    void exitRequested();
 
 private:
+    void buildMnu0();
+    void buildMnuUtil();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
 
     QMenu* m_mnu0;

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QAction>
-#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -46,7 +45,7 @@ int modeOf(const QString& path)
 
 struct Fixture {
     Fixture()
-        : command(window, calculator, settings, &menu)
+        : command(window, calculator, settings)
     {
         calculator.setList(Tape);
     }
@@ -57,7 +56,6 @@ struct Fixture {
     numerette::CalculatorHost host;
     numerette::Calculator calculator{host};
     QWidget window;
-    QMenu menu;
     ExportCommand command;
 };
 
@@ -203,7 +201,7 @@ void TstExportCommand::fileDialogStartsWhereSaveLastSaved()
         emit dialog->filterSelected(u"PDF (*.pdf)"_s);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    f.menu.findChild<QAction*>(u"mnuExportar"_s)->trigger();
+    f.window.findChild<QAction*>(u"mnuExportar"_s)->trigger();
     QCOMPARE(title, u" Export"_s);
     QCOMPARE(proposed, f.path(u"March.csv"_s));
     QCOMPARE(filters, (QStringList{u"CSV (*.csv)"_s, u"Spreadsheet (*.xlsx)"_s, u"PDF (*.pdf)"_s}));

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -61,13 +60,13 @@ struct Dialogs {
 // The key sounds of a window, on a recording device.
 struct Sounds {
     explicit Sounds(numerette::SettingsStore& settings)
-        : sounds(new KeySounds(window, calculator, settings, midi, &menu))
+        : sounds(new KeySounds(window, calculator, settings, midi))
     {
     }
     QString checked() const
     {
         for (const QString& name : {u"mnuSemSom"_s, u"mnuBeep"_s, u"mnuSom"_s}) {
-            if (menu.findChild<QAction*>(name)->isChecked())
+            if (window.findChild<QAction*>(name)->isChecked())
                 return name;
         }
         return {};
@@ -82,7 +81,6 @@ struct Sounds {
     numerette::FakeMidiOut midi;
     numerette::CalculatorHost host;
     numerette::Calculator calculator{host};
-    QMenu menu;
     QWidget window;
     KeySounds* sounds;
 };
@@ -296,7 +294,7 @@ void TstKeySounds::commands()
     keyboard->midi.setOpenFails(openFails);
     const int opened = keyboard->midi.openCount();
     Dialogs dialogs(answers);
-    keyboard->menu.findChild<QAction*>(command)->trigger();
+    keyboard->window.findChild<QAction*>(command)->trigger();
     QCOMPARE(keyboard->checked(), checked);
     QCOMPARE(keyboard->midi.messages(), sent);
     QCOMPARE(keyboard->midi.isOpen(), checked != u"mnuSemSom"_s);
@@ -331,7 +329,7 @@ void TstKeySounds::outputLostLater()
     auto keyboard = sounds(shown);
     Dialogs dialogs({u"0"_s});
     if (openedBy != u"load")
-        keyboard->menu.findChild<QAction*>(openedBy)->trigger();
+        keyboard->window.findChild<QAction*>(openedBy)->trigger();
     QVERIFY(keyboard->midi.isOpen());
     keyboard->midi.failLater();
     QCOMPARE(keyboard->checked(), u"mnuSemSom"_s);
@@ -347,7 +345,7 @@ void TstKeySounds::instrumentPrompt()
     m_settings->setInstrumento(100);
     auto keyboard = sounds(true);
     Dialogs dialogs({u"100"_s});
-    keyboard->menu.findChild<QAction*>(u"mnuSom"_s)->trigger();
+    keyboard->window.findChild<QAction*>(u"mnuSom"_s)->trigger();
     QCOMPARE(dialogs.prompts.value(0),
              (QStringList{u" Choose Keyboard Sound"_s,
                           u"Enter an instrument number from 0 to 127.\n\nExample:\n000 = Piano\n050 = Synth Strings\n"

@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QMenu>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,7 +82,7 @@ constexpr double Sounding = 2e-3;
 
 struct Keyboard {
     explicit Keyboard(numerette::MidiOut& midi)
-        : sounds(new KeySounds(window, calculator, settings, midi, &menu))
+        : sounds(new KeySounds(window, calculator, settings, midi))
     {
     }
 
@@ -91,7 +90,6 @@ struct Keyboard {
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
     numerette::CalculatorHost host;
     numerette::Calculator calculator{host};
-    QMenu menu;
     QWidget window;
     KeySounds* sounds;
 };
@@ -162,7 +160,7 @@ void TstKeySoundsFluidSynth::noAudioOutputSwitchesTheSoundsOff()
         QSKIP("this machine has an audio output");
     Keyboard keyboard(midi);
     keyboard.sounds->applyStoredMode();
-    QVERIFY(keyboard.menu.findChild<QAction*>(u"mnuSemSom"_s)->isChecked());
+    QVERIFY(keyboard.window.findChild<QAction*>(u"mnuSemSom"_s)->isChecked());
     keyboard.sounds->keyDown(KeyZ);
     QVERIFY(!midi.isOpen());
     QCOMPARE_LT(loudness(midi, 0.1), Silent);
@@ -192,11 +190,11 @@ void TstKeySoundsFluidSynth::soundServerThatNeverAnswers()
     Keyboard keyboard(midi);
     keyboard.sounds->applyStoredMode();
     QVERIFY(midi.isOpen());
-    QVERIFY(keyboard.menu.findChild<QAction*>(u"mnuSom"_s)->isChecked());
+    QVERIFY(keyboard.window.findChild<QAction*>(u"mnuSom"_s)->isChecked());
     keyboard.sounds->keyDown(KeyZ);
     keyboard.sounds->keyUp(KeyZ);
     QTRY_VERIFY_WITH_TIMEOUT(!midi.isOpen(), 10000);
-    QVERIFY(keyboard.menu.findChild<QAction*>(u"mnuSemSom"_s)->isChecked());
+    QVERIFY(keyboard.window.findChild<QAction*>(u"mnuSemSom"_s)->isChecked());
 }
 
 QTEST_MAIN(TstKeySoundsFluidSynth)

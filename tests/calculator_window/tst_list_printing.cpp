@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -58,12 +57,12 @@ QByteArray contentsOf(const QString& path)
 
 struct Fixture {
     explicit Fixture(const QString& tape, numerette::PagePrinter* pagePrinter = nullptr)
-        : printing(window, calculator, settings, &menu, {pagePrinter ? *pagePrinter : pages, ports, &dialogs})
+        : printing(window, calculator, settings, {pagePrinter ? *pagePrinter : pages, ports, &dialogs})
     {
         window.setWindowTitle(u" Numerette FREE"_s);
         calculator.setList(tape);
     }
-    void run(const QString& item) { menu.findChild<QAction*>(item)->trigger(); }
+    void run(const QString& item) { window.findChild<QAction*>(item)->trigger(); }
     QString device(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
@@ -71,7 +70,6 @@ struct Fixture {
     numerette::CalculatorHost host;
     numerette::Calculator calculator{host};
     QWidget window;
-    QMenu menu;
     FakePrintDialogs dialogs;
     numerette::FakePagePrinter pages;
     numerette::DevicePortWriter ports{dir.path()};
@@ -158,7 +156,7 @@ void TstListPrinting::fontPrint()
     QFETCH(QString, message);
     Fixture f(Tape);
     f.pages.setReport(report);
-    QCOMPARE(f.menu.findChild<QAction*>(item)->shortcut(), shortcut);
+    QCOMPARE(f.window.findChild<QAction*>(item)->shortcut(), shortcut);
     f.run(item);
     QCOMPARE(f.pages.documents().size(), 1);
     QCOMPARE(f.pages.documents().first().text, Tape);
@@ -315,7 +313,7 @@ void TstListPrinting::paperRoll()
     if (!device.isEmpty() && older.open(QIODevice::WriteOnly))
         older.write(QByteArray(500, 'o'));
     older.close();
-    QCOMPARE(f.menu.findChild<QAction*>(u"mnuMatricial"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
+    QCOMPARE(f.window.findChild<QAction*>(u"mnuMatricial"_s)->shortcut(), QKeySequence(u"Ctrl+Y"_s));
     f.run(u"mnuMatricial"_s);
 
     QCOMPARE(f.dialogs.asked.value(0), u"  Numerette FREE"_s);

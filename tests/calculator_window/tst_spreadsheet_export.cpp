@@ -4,7 +4,6 @@
 // say what LibreOffice made of them.
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -114,7 +113,7 @@ Sheet cellsOf(QIODevice& fods)
 
 struct Fixture {
     Fixture()
-        : command(window, calculator, settings, &menu)
+        : command(window, calculator, settings)
     {
         calculator.setList(Tape);
     }
@@ -129,7 +128,6 @@ struct Fixture {
     numerette::CalculatorHost host;
     numerette::Calculator calculator{host};
     QWidget window;
-    QMenu menu;
     ExportCommand command;
 };
 

@@ -15,6 +15,7 @@
 #include "fake_instance_channel.h"
 #include "frm_calcula.h"
 #include "frm_sys_tray.h"
+#include "menu_listing.h"
 #include "message_catalogue.h"
 #include "power_off.h"
 #include "schedule_commands.h"
@@ -158,14 +159,21 @@ void TstTrayMenu::menuItemsInOrder()
     auto process = start();
     const QMenu* mnu0 = process->menu().mnu0();
     QCOMPARE(process->host.trayIcon()->contextMenu(), mnu0);
-    QCOMPARE(captions(mnu0), (QStringList{u"Show Numerette    Ctrl+Shift+C"_s, u"-"_s, u"Make a Donation -- Help Too!"_s,
-                                          u"Tool&s"_s, u"-"_s, u"Exit"_s}));
+    QCOMPARE(numerette::testing::menuListing(*mnu0), (QStringList{
+                                                         u"mnuSystray | Show Numerette    Ctrl+Shift+C"_s,
+                                                         u"-"_s,
+                                                         u"mnuReg | Make a Donation -- Help Too!"_s,
+                                                         u"mnuUtilItem > mnuUtil | Tool&s"_s,
+                                                         u"  mnuAlarme | Set Alarm (Scheduling) |  | checkable"_s,
+                                                         u"  mnuDesligar | Set Time to Turn Off the Computer |  | checkable"_s,
+                                                         u"  -"_s,
+                                                         u"  mnuAtalho | Create Shortcut under Start Menu"_s,
+                                                         u"-"_s,
+                                                         u"mnuSair | Exit"_s,
+                                                     }));
     QCOMPARE(mnu0->defaultAction()->objectName(), u"mnuSystray"_s);
     QVERIFY(mnu0->defaultAction()->font().bold());
     QCOMPARE(mnu0->actions().at(3)->menu(), process->menu().mnuUtil());
-    QCOMPARE(captions(process->menu().mnuUtil()),
-             (QStringList{u"Set Alarm (Scheduling)"_s, u"Set Time to Turn Off the Computer"_s, u"-"_s,
-                          u"Create Shortcut under Start Menu"_s}));
 }
 
 void TstTrayMenu::alarmSetRingsAndComesBack()
