@@ -66,8 +66,6 @@ public:
     // drops every character, whoever sends it, and key-downs and key-ups do nothing.
     void setKeysAccepted(bool accepted) { m_keysAccepted = accepted; }
     bool keysAccepted() const { return m_keysAccepted; }
-    // The tool windows' name for keys refused, until they ask through a face of their own.
-    bool calculatorParked() const { return !m_keysAccepted; }
     // Whether the keypad is in sight (false while its window is minimized). Out of sight,
     // typed operators and totals are not drawn pressed: no key-up would come to release them.
     void setKeypadInSight(bool inSight) { m_keypadInSight = inSight; }

@@ -22,7 +22,7 @@ public:
     {
     }
 
-    bool calculatorShown() const override { return !m_calculator.calculatorParked(); }
+    bool calculatorShown() const override { return m_calculator.keysAccepted(); }
 
 private:
     const numerette::Calculator& m_calculator;

@@ -30,6 +30,7 @@
 #include "settings_store.h"
 #include "shown_menus.h"
 #include "tool_prompts.h"
+#include "../tools/tape_reports_fixture.h"
 
 using namespace Qt::StringLiterals;
 using numerette::testing::darkPalette;
@@ -62,7 +63,7 @@ QString report(const QString& name, const QStringList& low)
 
 } // namespace
 
-using OpenTool = std::function<std::unique_ptr<QDialog>(numerette::Calculator&, numerette::FakeToolPrompts&, QWidget*)>;
+using OpenTool = std::function<std::unique_ptr<QDialog>(numerette::TapeReports&, numerette::FakeToolPrompts&, QWidget*)>;
 
 Q_DECLARE_METATYPE(CalculatorLook)
 
@@ -184,7 +185,7 @@ void TstContrast::toolWindows_data()
     for (const bool dark : {false, true}) {
         const char* palette = dark ? "dark" : "light";
         QTest::addRow("%s interest", palette)
-            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
+            << dark << OpenTool([](numerette::TapeReports& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
                    auto window = std::make_unique<frmJuro>(c, u"dd/mm/yyyy"_s, parent);
                    window->setPrompts(prompts, prompts);
                    window->findChild<QLineEdit*>(u"txtValVista"_s)->setText(u"125,000.00"_s);
@@ -194,7 +195,7 @@ void TstContrast::toolWindows_data()
                    return std::unique_ptr<QDialog>(std::move(window));
                });
         QTest::addRow("%s dates", palette)
-            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts&, QWidget* parent) {
+            << dark << OpenTool([](numerette::TapeReports& c, numerette::FakeToolPrompts&, QWidget* parent) {
                    auto window = std::make_unique<frmData>(c, u"dd/mm/yyyy"_s, parent);
                    window->findChild<QLineEdit*>(u"txtData0"_s)->setText(u"05/03/1996"_s);
                    window->findChild<QLineEdit*>(u"txtData1"_s)->setText(u"05/03/2024"_s);
@@ -202,8 +203,8 @@ void TstContrast::toolWindows_data()
                    return std::unique_ptr<QDialog>(std::move(window));
                });
         QTest::addRow("%s rule of three", palette)
-            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
-                   auto window = std::make_unique<frmRegra>(c, nullptr, parent);
+            << dark << OpenTool([](numerette::TapeReports& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
+                   auto window = std::make_unique<frmRegra>(c.numberLocale(), nullptr, parent);
                    prompts.answers = {numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes,
                                       numerette::PromptAnswer::Yes};
                    window->setPrompts(prompts);
@@ -212,7 +213,7 @@ void TstContrast::toolWindows_data()
                    return std::unique_ptr<QDialog>(std::move(window));
                });
         QTest::addRow("%s weight", palette)
-            << dark << OpenTool([](numerette::Calculator& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
+            << dark << OpenTool([](numerette::TapeReports& c, numerette::FakeToolPrompts& prompts, QWidget* parent) {
                    auto window = std::make_unique<frmPeso>(c, parent);
                    window->findChild<QLineEdit*>(u"txtAltura"_s)->setText(u"1.65"_s);
                    window->setPrompts(prompts);
@@ -231,7 +232,8 @@ void TstContrast::toolWindows()
     Session session(*m_settings, m_owner);
     QVERIFY(session.show());
     numerette::FakeToolPrompts prompts;
-    const std::unique_ptr<QDialog> window = open(session.calculator, prompts, &session.window);
+    tape_reports_fixture::ShownCalculatorReports reports(session.calculator);
+    const std::unique_ptr<QDialog> window = open(reports, prompts, &session.window);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     // A field's selected text shows in the desktop's own selection colours.

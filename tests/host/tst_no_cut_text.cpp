@@ -48,6 +48,7 @@
 #include "synthetic_input.h"
 #include "text_fit.h"
 #include "tool_prompts.h"
+#include "../tools/tape_reports_fixture.h"
 
 using namespace Qt::StringLiterals;
 
@@ -233,11 +234,13 @@ void TstNoCutText::toolWindows_data()
         inspect(window, name);
     };
     QTest::newRow("interest") << Open([show](numerette::Calculator& c, QWidget* parent) {
-        frmJuro window(c, u"dd/mm/yyyy"_s, parent);
+        tape_reports_fixture::ShownCalculatorReports reports(c);
+        frmJuro window(reports, u"dd/mm/yyyy"_s, parent);
         show(window, u"interest"_s);
     });
     QTest::newRow("interest calculated") << Open([show](numerette::Calculator& c, QWidget* parent) {
-        frmJuro window(c, u"dd/mm/yyyy"_s, parent);
+        tape_reports_fixture::ShownCalculatorReports reports(c);
+        frmJuro window(reports, u"dd/mm/yyyy"_s, parent);
         numerette::FakeToolPrompts prompts;
         window.setPrompts(prompts, prompts);
         window.findChild<QLineEdit*>(u"txtValVista"_s)->setText(u"125,000.00"_s);
@@ -249,7 +252,8 @@ void TstNoCutText::toolWindows_data()
     for (const bool large : {false, true}) {
         const QString name = large ? u"dates large"_s : u"dates"_s;
         QTest::newRow(qPrintable(name)) << Open([show, large, name](numerette::Calculator& c, QWidget* parent) {
-            frmData window(c, u"dd/mm/yyyy"_s, parent);
+            tape_reports_fixture::ShownCalculatorReports reports(c);
+            frmData window(reports, u"dd/mm/yyyy"_s, parent);
             if (large)
                 window.useLargeFontLayout();
             window.findChild<QLineEdit*>(u"txtData0"_s)->setText(u"05/03/1996"_s);
@@ -259,11 +263,11 @@ void TstNoCutText::toolWindows_data()
         });
     }
     QTest::newRow("rule of three") << Open([show](numerette::Calculator& c, QWidget* parent) {
-        frmRegra window(c, {}, parent);
+        frmRegra window(c.numberLocale(), {}, parent);
         show(window, u"rule of three"_s);
     });
     QTest::newRow("rule of three example") << Open([show](numerette::Calculator& c, QWidget* parent) {
-        frmRegra window(c, {}, parent);
+        frmRegra window(c.numberLocale(), {}, parent);
         numerette::FakeToolPrompts prompts;
         prompts.answers = {numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes, numerette::PromptAnswer::Yes};
         window.setPrompts(prompts);
@@ -274,7 +278,8 @@ void TstNoCutText::toolWindows_data()
     for (const bool man : {false, true}) {
         const QString name = man ? u"weight man obese"_s : u"weight woman normal"_s;
         QTest::newRow(qPrintable(name)) << Open([show, man, name](numerette::Calculator& c, QWidget* parent) {
-            frmPeso window(c, parent);
+            tape_reports_fixture::ShownCalculatorReports reports(c);
+            frmPeso window(reports, parent);
             numerette::FakeToolPrompts prompts;
             window.setPrompts(prompts);
             if (man)
