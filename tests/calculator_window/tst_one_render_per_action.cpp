@@ -220,6 +220,7 @@ void TstOneRenderPerAction::savedCalculationComesBackInOneRender()
     QSignalSpy renders(&calculator, &Calculator::viewChanged);
     FakeDesktop desktop;
     frmCalcula window(calculator, old.settings, CalculatorLaunch{}, old.owner, desktop.services());
+    window.load();
     QCOMPARE(renders.count(), 1);
     QCOMPARE(calculator.list(), old.calculator.list());
     QCOMPARE(window.findChild<QLabel*>(u"lblVisor0"_s)->text(), u"3"_s);
