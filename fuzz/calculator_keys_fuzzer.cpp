@@ -26,9 +26,9 @@ using namespace numerette;
 
 namespace {
 
-class FuzzHost : public CalculatorHost {
+class FuzzPort : public CalculatorPort {
 public:
-    explicit FuzzHost(bool clearFullList) : m_clearFullList(clearFullList) { }
+    explicit FuzzPort(bool clearFullList) : m_clearFullList(clearFullList) { }
     QDate today() const override { return QDate(2026, 12, 9); }
     QString clipboardText() const override { return m_clipboard; }
     void setClipboardText(const QString& text) override { m_clipboard = text; }
@@ -111,8 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < OptionBytes)
         return 0;
     const std::uint8_t options = data[1];
-    FuzzHost host(options & 0x10);
-    Calculator calculator(host);
+    FuzzPort port(options & 0x10);
+    Calculator calculator(port);
     calculator.setNumberLocale(NumberLocale::withDecimal(options & 0x04 ? u',' : u'.'));
     calculator.chooseNumberFormat(NumberFormats[data[0] % NumberFormats.size()].index);
     if (options & 0x01)
@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     calculator.setInteractive(true);
     calculator.clearList();
 
-    // Esc asks the host to close the window; the fuzzer's window stays open.
+    // Esc asks the port to close the window; the fuzzer's window stays open.
     const bool windowClosed = false;
     for (std::size_t i = OptionBytes; i < size; ++i) {
         const QString before = calculator.list();

@@ -20,9 +20,9 @@ namespace {
 constexpr int UsageError = 2;
 
 // The tape's world: a clipboard of its own, a fixed day, and Esc ending the run.
-class TapeHost : public CalculatorHost {
+class TapePort : public CalculatorPort {
 public:
-    explicit TapeHost(QDate today) : m_today(today) { }
+    explicit TapePort(QDate today) : m_today(today) { }
     QDate today() const override { return m_today; }
     QString clipboardText() const override { return m_clipboard; }
     void setClipboardText(const QString& text) override { m_clipboard = text; }
@@ -113,8 +113,8 @@ int main(int argc, char* argv[])
         stdinSteps = *typed;
     }
 
-    TapeHost host(options.today);
-    Calculator calculator(host);
+    TapePort port(options.today);
+    Calculator calculator(port);
     calculator.setNumberLocale(NumberLocale::withDecimal(options.decimal));
     calculator.setDateOrder(options.dateOrder);
     calculator.chooseNumberFormat(options.formatIndex);
@@ -125,7 +125,7 @@ int main(int argc, char* argv[])
     calculator.setInsertText(options.insertText);
     calculator.setInteractive(true);
     calculator.clearList();
-    runTapeSteps(calculator, options.keys ? *steps : stdinSteps, host.closed());
+    runTapeSteps(calculator, options.keys ? *steps : stdinSteps, port.closed());
 
     QString out = options.printState ? stateReport(calculator) : calculator.list();
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -8,7 +8,7 @@ namespace numerette {
 class Calculator;
 
 // The clipboard as the monitor reads and writes it. The calculator's totals reach the same
-// clipboard through its own host.
+// clipboard through its own port.
 class ClipboardPort {
 public:
     virtual ~ClipboardPort() = default;

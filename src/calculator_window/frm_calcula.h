@@ -59,7 +59,7 @@ struct DesktopServices {
 // life (loaded, first activation done, a failed save or a load warning still to tell).
 //
 // Its life: constructing it only builds the window and its parts. Its host attaches the
-// calculator's host to it, then calls load(), which reads the settings and the calculation
+// calculator's port to it, then calls load(), which reads the settings and the calculation
 // saved at the last close (a saved list from another day is backed up and a new one
 // started). The first activation runs the command word. Closing saves the calculation and
 // the window's settings, then emits closing(); whether the process parks in the
@@ -74,7 +74,7 @@ public:
     ~frmCalcula() override;
 
     // Reads the settings and the saved calculation and puts them in force; once, after the
-    // calculator's host is attached to the window. A window loaded while its owner has it
+    // calculator's port is attached to the window. A window loaded while its owner has it
     // parked (the exit under way) reads nothing and closes at once, writing nothing.
     void load();
     numerette::SettingsStore& settings() const { return m_settings; }

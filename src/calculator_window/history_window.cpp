@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "export_command.h"
 #include "list_printing.h"
 #include "message_boxes.h"
@@ -226,7 +226,7 @@ void HistoryWindow::showDay(QDate day)
 void HistoryWindow::showCalculations(const QList<ArchivedCalculation>& calculations)
 {
     m_shown = calculations;
-    const numerette::CalculatorHost names;
+    const numerette::CalculatorPort names;
     m_tape = numerette::history::printedTape(m_shown, m_services.calculator.dateOrder(),
                                              [&names](QDate day) { return names.weekdayName(day); });
     // The view ends its lines with one character where the tape has CR LF.

@@ -27,9 +27,9 @@ const std::array<NumberFormatChoice, 11> NumberFormats{{
     {80, "0,00000000", "#,##0.00000000"},
 }};
 
-Calculator::Calculator(CalculatorHost& host, QObject* parent)
+Calculator::Calculator(CalculatorPort& port, QObject* parent)
     : QObject(parent)
-    , m_host(host)
+    , m_port(port)
     , m_numberFormat(QLatin1String(NumberFormats[StandardFormatIndex].picture))
 {
 }
@@ -267,7 +267,7 @@ void Calculator::chooseNumberFormat(int index)
     if (display().endsWith(m_locale.decimal))
         setVisor(DisplayField::Display, formatText(display(), u"#,##0"));
     if (m_interactive)
-        m_host.storeNumberFormat(index);
+        m_port.storeNumberFormat(index);
     reportChange();
 }
 
@@ -277,11 +277,11 @@ void Calculator::mnuEnter_Click()
     if (m_addMode)
         return;
     m_addMode = true;
-    m_host.storeAddOnEnter(true);
+    m_port.storeAddOnEnter(true);
     if (!m_addModeNoteShown) {
         m_addModeNoteShown = true;
         if (m_interactive)
-            m_host.showInformation(LoadMessage(Message::AddOnEnterSet) + DoubleBreak
+            m_port.showInformation(LoadMessage(Message::AddOnEnterSet) + DoubleBreak
                                    + tr("NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total."));
     }
     reportChange();
@@ -293,7 +293,7 @@ void Calculator::mnuIgual_Click()
     if (!m_addMode)
         return;
     m_addMode = false;
-    m_host.storeAddOnEnter(false);
+    m_port.storeAddOnEnter(false);
     reportChange();
 }
 
@@ -358,7 +358,7 @@ void Calculator::mnuColar_Click(const QString& clipboardText)
 void Calculator::mnuLimpar_Click()
 {
     const ChangeBatch batch(*this);
-    if (m_host.backUpList(m_list))
+    if (m_port.backUpList(m_list))
         clearList();
 }
 
@@ -366,8 +366,8 @@ void Calculator::clearList()
 {
     const ChangeBatch batch(*this);
     endEditMode();
-    const QDate today = m_host.today();
-    setList(tape::dateHeader(today, m_dateOrder, m_host.weekdayName(today)) + tape::LineBreak + tape::Separator
+    const QDate today = m_port.today();
+    setList(tape::dateHeader(today, m_dateOrder, m_port.weekdayName(today)) + tape::LineBreak + tape::Separator
             + tape::LineBreak);
     // The totals it summed are gone from the list with it.
     m_grandTotal = {};

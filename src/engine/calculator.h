@@ -9,7 +9,7 @@
 
 #include "calculation_history.h"
 #include "calculation_list.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "change_batch.h"
 #include "entry_box.h"
 #include "grand_total.h"
@@ -45,7 +45,7 @@ class Calculator : public QObject {
     Q_OBJECT
 
 public:
-    explicit Calculator(CalculatorHost& host, QObject* parent = nullptr);
+    explicit Calculator(CalculatorPort& port, QObject* parent = nullptr);
     ~Calculator() override;
 
     // --- Configuration -------------------------------------------------------------------
@@ -112,7 +112,7 @@ public:
     // Double-click on the locked list: the selected word (with the blank the selection
     // takes along) and where the selection starts.
     void reenterFromList(const QString& word, int selectionStart);
-    // The clear-list command: backup through the host, then the cleared list.
+    // The clear-list command: backup through the port, then the cleared list.
     void mnuLimpar_Click();
     // The paste command: a number from the clipboard becomes the entry, selected; a text
     // that is no number changes nothing.
@@ -297,7 +297,7 @@ private:
     void memoryAdd(bool subtract);
     void clearMemory();
 
-    CalculatorHost& m_host;
+    CalculatorPort& m_port;
     NumberLocale m_locale;
     tape::DateOrder m_dateOrder = tape::DateOrder::DayMonthYear;
 

@@ -59,8 +59,8 @@ void Calculator::putTotalOnClipboard(const QString& total)
     QString text = total;
     if (m_plainClipboard && !m_timeMode)
         text.remove(m_locale.group);
-    m_host.setClipboardText(text);
-    m_lastClipboardText = m_host.clipboardText();
+    m_port.setClipboardText(text);
+    m_lastClipboardText = m_port.clipboardText();
 }
 
 // A calculation still running is totalled first, as "=" would total it.
@@ -79,7 +79,7 @@ void Calculator::writeFigures(const QString& lines, const QString& result)
     changeList(tape::appended(m_list, lines + tape::Separator + tape::LineBreak));
     LimpaTudo();
     setVisor(DisplayField::Display, result.left(tape::MaxValueLength));
-    m_host.clearClipboard();
+    m_port.clearClipboard();
     putTotalOnClipboard(result);
     checkCapacity();
     emit calculationClosed();

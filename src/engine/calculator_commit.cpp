@@ -85,7 +85,7 @@ void Calculator::WriteTotal(const tape::TailEdit& edit)
     ApplyPendingOperation();
     m_pendingOperator = Operator::None;
     addToGrandTotal();
-    m_host.clearClipboard();
+    m_port.clearClipboard();
     if (m_timeMode) {
         if (const auto clock = ConvertTime(m_total, m_locale))
             setTotal(*clock);
@@ -93,8 +93,8 @@ void Calculator::WriteTotal(const tape::TailEdit& edit)
     if (m_pendingClipboardText.isEmpty()) {
         putTotalOnClipboard(m_total);
     } else {
-        m_host.setClipboardText(m_pendingClipboardText);
-        m_lastClipboardText = m_host.clipboardText();
+        m_port.setClipboardText(m_pendingClipboardText);
+        m_lastClipboardText = m_port.clipboardText();
     }
     m_pendingClipboardText.clear();
     if (m_timeMode) {
@@ -145,7 +145,7 @@ void Calculator::checkCapacity()
 {
     if (m_list.size() <= tape::CapacityChars)
         return;
-    if (m_host.askYesNo(LoadMessage(Message::ListFull)) && m_host.keepErasedList(m_list))
+    if (m_port.askYesNo(LoadMessage(Message::ListFull)) && m_port.keepErasedList(m_list))
         clearList();
 }
 

@@ -16,7 +16,7 @@ void Calculator::appendCorrection(const QString& lines, const QString& total, co
     setEntryText(QStringLiteral("0"));
     changeList(tape::appended(m_list, lines));
     LimpaTudo();
-    m_host.clearClipboard();
+    m_port.clearClipboard();
     putTotalOnClipboard(total);
     // As after a total: the result shows, and the next operator key can take it up.
     if (!m_timeMode)

@@ -25,7 +25,7 @@ void Calculator::Form_KeyPress(int& code)
     endEditMode();
     if (code == keycode::Esc) {
         code = 0;
-        m_host.closeWindow();
+        m_port.closeWindow();
         return;
     }
     if (businessKey(code)) {

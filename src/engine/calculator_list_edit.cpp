@@ -10,7 +10,7 @@ EditCommandResult Calculator::mnuEditar_Click()
     const ChangeBatch batch(*this);
     if (editMode()) {
         // What the user copied while editing is no number to add.
-        m_lastClipboardText = m_host.clipboardText();
+        m_lastClipboardText = m_port.clipboardText();
         listLostFocus();
         return EditCommandResult::Ended;
     }
@@ -94,8 +94,8 @@ bool Calculator::mnuAgrupar_Click()
 void Calculator::mnuCopiar_Click()
 {
     const QString shown = valueColumn();
-    m_host.clearClipboard();
-    m_host.setClipboardText(shown);
+    m_port.clearClipboard();
+    m_port.setClipboardText(shown);
     m_lastClipboardText = shown;
 }
 

@@ -11,7 +11,7 @@ namespace {
 constexpr int EqualsKey = '=';
 
 // The replay's world: a clipboard of its own, and no settings, questions or window.
-class ReplayHost final : public CalculatorHost {
+class ReplayPort final : public CalculatorPort {
 public:
     QString clipboardText() const override { return m_clipboard; }
     void setClipboardText(const QString& text) override { m_clipboard = text; }
@@ -82,8 +82,8 @@ QString totalInGrandTotal(const Calculator& calculator, const TypedCalculation& 
 
 KeypadEntry keypadEntry(QStringView characters, int formatIndex, const NumberLocale& locale)
 {
-    ReplayHost host;
-    Calculator keypad(host);
+    ReplayPort port;
+    Calculator keypad(port);
     keypad.setNumberLocale(locale);
     keypad.chooseNumberFormat(formatIndex);
     keypad.setInteractive(true);
@@ -127,8 +127,8 @@ QList<tape::ItemParts> shownItems(const QString& list, const TypedCalculation& c
 std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calculation, const QStringList& labels,
                                                    int index, const TypedItem& replacement)
 {
-    ReplayHost host;
-    Calculator replay(host);
+    ReplayPort port;
+    Calculator replay(port);
     // Set up while hidden, so that nothing is stored as a setting and no note is shown.
     replay.setNumberLocale(calculation.locale);
     replay.chooseNumberFormat(calculation.formatIndex);
@@ -157,7 +157,7 @@ std::optional<ReplayedCalculation> replayCorrected(const TypedCalculation& calcu
         if (!label.isEmpty() && QStringView(lines).mid(at, tape::LabelColumns).trimmed().isEmpty())
             lines.replace(at, tape::LabelColumns, label.leftJustified(tape::LabelColumns));
     }
-    return ReplayedCalculation{lines, host.clipboardText()};
+    return ReplayedCalculation{lines, port.clipboardText()};
 }
 
 bool adoptReplayable(TypedCalculations& history, const QString& list, const TypedCalculation& calculation)

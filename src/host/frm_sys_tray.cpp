@@ -172,7 +172,7 @@ void frmSysTray::showWithoutTray()
     shownCalculator().showMinimized();
     if (std::exchange(m_noTrayTold, true))
         return;
-    watchForTrayHost();
+    watchForNotificationArea();
     m_services.notifications->notify(
         //: Summary of the desktop notification at a start for the notification area when the
         //: desktop has none.
@@ -222,9 +222,9 @@ void frmSysTray::parkedWithoutTray()
 
 // A notification area that starts later is looked for again: an X11 one takes the icon at once,
 // and the next close parks the calculator there. Qt settles on the StatusNotifierItem protocol
-// only at the start of a process, so a host of that kind (the AppIndicator extension switched
+// only at the start of a process, so an area of that kind (the AppIndicator extension switched
 // on, a panel started) gets the icon from the next start, which the user is told.
-void frmSysTray::watchForTrayHost()
+void frmSysTray::watchForNotificationArea()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())

@@ -104,7 +104,7 @@ private:
     // taking keys.
     frmCalcula& shownCalculator();
     void showWithoutTray();
-    void watchForTrayHost();
+    void watchForNotificationArea();
     void establishValues();
     void addTrayIcon();
     void setTrayIconShown(bool shown);

@@ -7,7 +7,7 @@
 #include "calculator_owner.h"
 #include "calculator_platform.h"
 #include "frm_calcula.h"
-#include "window_host.h"
+#include "window_port.h"
 
 namespace numerette {
 class SettingsStore;
@@ -35,7 +35,7 @@ public:
 
 private:
     CalculatorPlatform m_platform;
-    WindowHost m_windowHost;
+    WindowPort m_windowPort;
     numerette::Calculator m_calculator;
     frmCalcula m_window;
 };

@@ -13,7 +13,7 @@
 #include "fake_desktop.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
-#include "window_host.h"
+#include "window_port.h"
 
 // One run of the calculator window, wired and loaded as the program does it, with a stand-in
 // host process that records what the window tells it.
@@ -35,7 +35,7 @@ struct CalculatorSession {
     QMenu* menu(const QString& name) const { return window.findChild<QMenu*>(name); }
     QWidget* widget(const QString& name) const { return window.findChild<QWidget*>(name); }
 
-    WindowHost host;
+    WindowPort host;
     numerette::Calculator calculator{host};
     FakeDesktop desktop;
     frmCalcula window;

@@ -7,7 +7,7 @@
 #include <QClipboard>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "fake_calculator_owner.h"
 #include "fake_desktop.h"
 #include "frm_calcula.h"
@@ -47,7 +47,7 @@ struct Fixture {
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
     FakeCalculatorOwner owner;
-    numerette::CalculatorHost host;
+    numerette::CalculatorPort host;
     Calculator calculator{host};
     FakeDesktop desktop;
     numerette::FakeGlobalHotKeys& hotKeys = desktop.hotKeys;

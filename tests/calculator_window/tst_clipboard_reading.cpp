@@ -16,7 +16,7 @@ namespace {
 constexpr int HeaderChars = 2 * tape::LineLength;
 
 // One clipboard for the monitor's writes and the calculator's totals.
-class FakeClipboard : public CalculatorHost, public ClipboardPort {
+class FakeClipboard : public CalculatorPort, public ClipboardPort {
 public:
     QDate today() const override { return QDate(2026, 12, 9); }
     QString clipboardText() const override { return text; }

@@ -16,7 +16,7 @@
 #include <QWidget>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "export_command.h"
 #include "message_catalogue.h"
 #include "settings_store.h"
@@ -53,7 +53,7 @@ struct Fixture {
 
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
-    numerette::CalculatorHost host;
+    numerette::CalculatorPort host;
     numerette::Calculator calculator{host};
     QWidget window;
     ExportCommand command;

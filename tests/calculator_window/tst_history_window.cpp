@@ -38,7 +38,7 @@ void type(numerette::Calculator& calculator, const QString& keys)
 // The blocks of a tape typed the day before the fixture's today.
 QList<numerette::history::ArchivedCalculation> dayBefore(const QString& keys)
 {
-    struct Yesterday : numerette::CalculatorHost {
+    struct Yesterday : numerette::CalculatorPort {
         QDate today() const override { return QDate(2024, 3, 4); }
     } host;
     numerette::Calculator calculator(host);
@@ -289,7 +289,7 @@ private slots:
         }
         numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
         FakeCalculatorOwner owner;
-        RecordingHost host;
+        RecordingPort host;
         numerette::Calculator calculator{host};
         FakeDesktop desktop;
         frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};
@@ -325,7 +325,7 @@ private slots:
         writeArchiveWithADamagedPage(path, damaged);
         numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
         FakeCalculatorOwner owner;
-        RecordingHost host;
+        RecordingPort host;
         numerette::Calculator calculator{host};
         FakeDesktop desktop;
         auto window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{}, owner, desktop.services());

@@ -14,7 +14,7 @@
 #include <QTimer>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "fake_calculator_owner.h"
 #include "fake_desktop.h"
 #include "frm_calcula.h"
@@ -79,7 +79,7 @@ struct Sounds {
     }
 
     numerette::FakeMidiOut midi;
-    numerette::CalculatorHost host;
+    numerette::CalculatorPort host;
     numerette::Calculator calculator{host};
     QWidget window;
     KeySounds* sounds;
@@ -369,7 +369,7 @@ void TstKeySounds::windowKeysSoundAndDialogsSilence()
 {
     qputenv("XDG_DATA_HOME", m_dir->path().toUtf8());
     FakeCalculatorOwner owner;
-    numerette::CalculatorHost host;
+    numerette::CalculatorPort host;
     numerette::Calculator calculator{host};
     FakeDesktop desktop;
     numerette::FakeMidiOut& midi = desktop.midi;

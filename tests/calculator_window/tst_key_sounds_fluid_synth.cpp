@@ -17,7 +17,7 @@
 #include <fluidsynth.h>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "fluid_synth_midi_out.h"
 #include "key_sounds.h"
 #include "settings_store.h"
@@ -88,7 +88,7 @@ struct Keyboard {
 
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
-    numerette::CalculatorHost host;
+    numerette::CalculatorPort host;
     numerette::Calculator calculator{host};
     QWidget window;
     KeySounds* sounds;

@@ -16,7 +16,7 @@
 #include <QTest>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "fake_print_dialogs.h"
 #include "list_printing.h"
 #include "message_catalogue.h"
@@ -67,7 +67,7 @@ struct Fixture {
 
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
-    numerette::CalculatorHost host;
+    numerette::CalculatorPort host;
     numerette::Calculator calculator{host};
     QWidget window;
     FakePrintDialogs dialogs;

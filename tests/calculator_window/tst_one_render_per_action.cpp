@@ -215,7 +215,7 @@ void TstOneRenderPerAction::savedCalculationComesBackInOneRender()
 
     WindowFixture& old = *m_fixture;
     old.owner.parked = false;
-    RecordingHost host;
+    RecordingPort host;
     Calculator calculator(host);
     QSignalSpy renders(&calculator, &Calculator::viewChanged);
     FakeDesktop desktop;

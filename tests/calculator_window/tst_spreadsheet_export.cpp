@@ -12,7 +12,7 @@
 #include <QXmlStreamReader>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "export_command.h"
 #include "settings_store.h"
 
@@ -125,7 +125,7 @@ struct Fixture {
 
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
-    numerette::CalculatorHost host;
+    numerette::CalculatorPort host;
     numerette::Calculator calculator{host};
     QWidget window;
     ExportCommand command;

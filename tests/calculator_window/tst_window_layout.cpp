@@ -305,7 +305,7 @@ void TstWindowLayout::startWithSession()
     FakeDesktop desktop;
     desktop.sessionStart.setOn(startsBefore);
     desktop.sessionStart.setWorks(works);
-    WindowHost host;
+    WindowPort host;
     numerette::Calculator calculator{host};
     frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, m_owner, desktop.services());
     host.attach(window);

@@ -29,7 +29,7 @@
 #include "quotations.h"
 #include "settings_store.h"
 #include "state_file.h"
-#include "window_host.h"
+#include "window_port.h"
 
 using namespace Qt::StringLiterals;
 using numerette::tape::DateOrder;
@@ -87,7 +87,7 @@ QRect screenArea()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-QString todaysEmptyList(const WindowHost& host)
+QString todaysEmptyList(const WindowPort& host)
 {
     const QDate today = QDate::currentDate();
     return numerette::tape::dateHeader(today, DateOrder::DayMonthYear, host.weekdayName(today))

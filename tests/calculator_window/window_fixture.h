@@ -8,14 +8,14 @@
 #include <QTemporaryDir>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "fake_calculator_owner.h"
 #include "fake_desktop.h"
 #include "frm_calcula.h"
 #include "settings_store.h"
 
 // Records what the calculator asks of the world instead of showing it; today is 5 March 2024.
-class RecordingHost : public numerette::CalculatorHost {
+class RecordingPort : public numerette::CalculatorPort {
 public:
     QDate today() const override { return QDate(2024, 3, 5); }
     QString clipboardText() const override { return m_clipboard; }
@@ -44,7 +44,7 @@ struct WindowFixture {
     DataFolder folder;
     numerette::SettingsStore settings{folder.dir.filePath(QStringLiteral("numeret.ini"))};
     FakeCalculatorOwner owner;
-    RecordingHost host;
+    RecordingPort host;
     numerette::Calculator calculator{host};
     FakeDesktop desktop;
     frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};

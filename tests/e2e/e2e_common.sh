@@ -156,8 +156,8 @@ tape_has() {
     return 1
 }
 
-# Prints the icon window of a process once the tray host has taken it in: a small window of
-# the program's class whose parent is no longer the root window.
+# Prints the icon window of a process once the notification area has taken it in: a small window
+# of the program's class whose parent is no longer the root window.
 tray_icon_window() {
     local attempt window size
     for (( attempt = 0; attempt < 100; attempt++ )); do
@@ -199,19 +199,20 @@ start_window_manager() {
     fail "openbox did not start"
 }
 
-# Starts the tray host `trayer` (its process id goes into $tray_host and `started`) and waits
-# for its panel. trayer now and then exits at once on a fresh display; it gets three tries.
-start_tray_host() {
+# Starts the notification area `trayer` (its process id goes into $notification_area and
+# `started`) and waits for its panel. trayer now and then exits at once on a fresh display; it
+# gets three tries.
+start_notification_area() {
     local try i log=$HOME/trayer.log
     for (( try = 0; try < 3; try++ )); do
         trayer --edge top --align right --widthtype pixel --width 120 --height 24 >"$log" 2>&1 &
-        tray_host=$!
-        started+=("$tray_host")
+        notification_area=$!
+        started+=("$notification_area")
         for (( i = 0; i < 50; i++ )); do
             xwininfo -name panel >/dev/null 2>&1 && return 0
             sleep 0.1
         done
-        kill "$tray_host" 2>/dev/null
+        kill "$notification_area" 2>/dev/null
     done
     cat "$log" >&2
     return 1

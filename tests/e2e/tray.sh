@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The notification-area icon with a real tray host: the icon appears, a click on it shows the
+# The notification-area icon with a real notification area: the icon appears, a click on it shows the
 # calculator, the menu's Exit ends the process. Then without a tray: the program still runs and
 # closing its window ends it, and a start for the notification area shows the calculator
 # minimized instead of an icon nobody sees.
@@ -12,8 +12,8 @@ readonly program=$1
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 require_tools xdotool trayer xwininfo xprop
 
-# --- With a tray host ---------------------------------------------------------------------------
-start_tray_host || fail "the tray host did not start"
+# --- With a notification area ---------------------------------------------------------------------------
+start_notification_area || fail "the notification area did not start"
 
 "$program" systray &
 pid=$!
@@ -38,8 +38,8 @@ sleep 1
 xdotool key Up Return
 ends_within "$pid" 10 || fail "Exit from the tray menu did not end the process"
 
-kill "$tray_host" 2>/dev/null
-wait "$tray_host" 2>/dev/null
+kill "$notification_area" 2>/dev/null
+wait "$notification_area" 2>/dev/null
 for (( i = 0; i < 50; i++ )); do
     xwininfo -name panel >/dev/null 2>&1 || break
     sleep 0.1
@@ -72,9 +72,9 @@ done
 kill -0 "$pid" 2>/dev/null || fail "closing to a missing tray ended the process"
 shows_minimized "$pid" || fail "closing to a missing tray did not bring the calculator back minimized"
 
-# A tray host that starts later takes the icon, and the next close parks the calculator there.
-start_tray_host || fail "the tray host did not start"
-icon=$(tray_icon_window "$pid") || fail "the tray host started later did not take the icon"
+# A notification area that starts later takes the icon, and the next close parks the calculator there.
+start_notification_area || fail "the notification area did not start"
+icon=$(tray_icon_window "$pid") || fail "the notification area started later did not take the icon"
 sleep 3
 xdotool mousemove --window "$icon" 11 11 click 1
 window=$(visible_calculator "$pid")
@@ -86,8 +86,8 @@ kill -0 "$pid" 2>/dev/null || fail "closing with a tray that started later ended
 shows_minimized "$pid" && fail "with a tray that started later, closing minimized the calculator again"
 "$program" fechar
 ends_within "$pid" 10 || fail "the parked calculator did not end on a close request"
-kill "$tray_host" 2>/dev/null
-wait "$tray_host" 2>/dev/null
+kill "$notification_area" 2>/dev/null
+wait "$notification_area" 2>/dev/null
 for (( i = 0; i < 50; i++ )); do
     xwininfo -name panel >/dev/null 2>&1 || break
     sleep 0.1

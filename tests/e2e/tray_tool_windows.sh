@@ -55,7 +55,7 @@ open_tool() {
     xdotool windowmove --sync "$tool" 0 100
 }
 
-start_tray_host || fail "the tray host did not start"
+start_notification_area || fail "the notification area did not start"
 launch
 icon=$(tray_icon_window "$pid") || fail "no tray icon appeared"
 calculator=$(visible_calculator "$pid") || fail "the calculator did not show"

@@ -4,7 +4,7 @@
 #include "calculation_list.h"
 #include "calculator.h"
 #include "key_script.h"
-#include "clipboard_host.h"
+#include "string_clipboard_port.h"
 #include "tape_text.h"
 
 using namespace numerette;
@@ -15,7 +15,7 @@ namespace {
 // The cleared list's date header and separator, which every run starts with.
 constexpr int HeaderChars = 2 * tape::LineLength;
 
-class RecordingHost : public ClipboardHost {
+class RecordingPort : public StringClipboardPort {
 public:
     void closeWindow() override { closed = true; }
     bool askYesNo(const QString& text) override
@@ -80,7 +80,7 @@ struct Machine {
         QString error;
         const auto steps = parseTapeKeys(keys, error);
         QVERIFY2(steps, qPrintable(error));
-        runTapeSteps(calc, *steps, host.closed);
+        runTapeSteps(calc, *steps, port.closed);
     }
 
     QStringList tail() const { return calc.list().mid(HeaderChars).split(u"\r\n"_s); }
@@ -96,15 +96,15 @@ struct Machine {
         if (key == u"entry") return calc.entry().text();
         if (key == u"memory") return calc.memory();
         if (key == u"time") return calc.timeDisplay();
-        if (key == u"clip") return host.clipboard;
+        if (key == u"clip") return port.clipboard;
         if (key == u"colour") return colour(calc.displayColour());
         if (key == u"timecolour") return colour(calc.timeDisplayColour());
         if (key == u"memcolour") return calc.memoryColour() == MemoryColour::Yellow ? u"yellow"_s : u"white"_s;
         if (key == u"undo") return onOff(calc.undoEnabled());
         if (key == u"redo") return onOff(calc.redoEnabled());
         if (key == u"timemode") return onOff(calc.timeMode());
-        if (key == u"closed") return onOff(host.closed);
-        if (key == u"backups") return QString::number(host.backups.size());
+        if (key == u"closed") return onOff(port.closed);
+        if (key == u"backups") return QString::number(port.backups.size());
         if (key == u"gt") return calc.grandTotalText() + u'/' + QString::number(calc.grandTotal().count);
         return u"unknown"_s;
     }
@@ -120,8 +120,8 @@ struct Machine {
         return actual.join(u' ');
     }
 
-    RecordingHost host;
-    Calculator calc{host};
+    RecordingPort port;
+    Calculator calc{port};
 };
 
 QString tails(const QString& list)
@@ -385,7 +385,7 @@ void TestCalculator::clearListCommand()
     m.type(u"5-3"_s);
     const QString before = m.calc.list();
     m.type(u"{Clear}"_s);
-    QCOMPARE(m.host.backups, QStringList{before});
+    QCOMPARE(m.port.backups, QStringList{before});
     QCOMPARE(m.calc.list(), tapeText(header + u"|==="_s));
     const QString reset = u"display=0 total=0 counter=000 entry=0 pending=+"_s;
     QCOMPARE(m.states(reset), reset);
@@ -407,17 +407,17 @@ void TestCalculator::capacityQuestion()
     QFETCH(bool, answerYes);
     QFETCH(bool, asked);
     Machine m(QString{});
-    m.host.answerYes = answerYes;
+    m.port.answerYes = answerYes;
     m.type(u"1+="_s.repeated(totals));
     const int written = HeaderChars + totals * 4 * tape::LineLength;
-    QCOMPARE(m.host.questions.size(), asked ? 1 : 0);
+    QCOMPARE(m.port.questions.size(), asked ? 1 : 0);
     if (asked)
-        QVERIFY(m.host.questions.first().startsWith(u"Calculation's list is full."_s));
+        QVERIFY(m.port.questions.first().startsWith(u"Calculation's list is full."_s));
     const bool cleared = asked && answerYes;
-    QCOMPARE(m.host.backups.size(), cleared ? 1 : 0);
+    QCOMPARE(m.port.backups.size(), cleared ? 1 : 0);
     QCOMPARE(m.calc.list().size(), cleared ? HeaderChars : written);
     if (cleared)
-        QCOMPARE(m.host.backups.first().size(), written);
+        QCOMPARE(m.port.backups.first().size(), written);
 }
 
 void TestCalculator::reenterFromList_data()
@@ -472,13 +472,13 @@ void TestCalculator::formatSwitchLeavesTimeMode()
     QVERIFY(!m.calc.timeMode());
     QCOMPARE(m.tail(), tapeText(u"00:01:30 =|001|00:01:30 T|==="_s).split(u"\r\n"_s));
     QCOMPARE(m.calc.display(), u"0.00"_s);
-    QCOMPARE(m.host.settings, QStringList{u"format 20"_s});
+    QCOMPARE(m.port.settings, QStringList{u"format 20"_s});
 }
 
 void TestCalculator::enterKeyFunction()
 {
-    RecordingHost host;
-    Calculator calc(host);
+    RecordingPort port;
+    Calculator calc(port);
     calc.setInteractive(true);
     calc.mnuEnter_Click();
     QVERIFY(calc.addMode());
@@ -486,25 +486,25 @@ void TestCalculator::enterKeyFunction()
     calc.mnuIgual_Click();
     QVERIFY(!calc.addMode());
     calc.mnuEnter_Click();
-    QCOMPARE(host.settings, QStringList({u"add on Enter"_s, u"total on Enter"_s, u"add on Enter"_s}));
+    QCOMPARE(port.settings, QStringList({u"add on Enter"_s, u"total on Enter"_s, u"add on Enter"_s}));
     const QString note = u"You have just set calculator to ADD when ENTER key is pressed!\r\n\r\n"
                          u"To get calculation's TOTAL press = or NUMLOCK of the numeric keypad.\r\n\r\n"
                          u"Keys + (plus) and - (minus) now convert the typed number into a positive or a negative "
                          u"one. To insert it in the calculation press ENTER.\r\n\r\n"
                          u"NOTE: If HotKeys are activated then CTRL+ALT+ENTER = Calculation's Total."_s;
-    QCOMPARE(host.notes, QStringList{note});
+    QCOMPARE(port.notes, QStringList{note});
 }
 
 void TestCalculator::addModeAtLoadShowsNoNote()
 {
-    RecordingHost host;
-    Calculator calc(host);
+    RecordingPort port;
+    Calculator calc(port);
     calc.mnuEnter_Click();
     calc.setInteractive(true);
     calc.mnuIgual_Click();
     calc.mnuEnter_Click();
     QVERIFY(calc.addMode());
-    QVERIFY(host.notes.isEmpty());
+    QVERIFY(port.notes.isEmpty());
 }
 
 void TestCalculator::listOperations_data()

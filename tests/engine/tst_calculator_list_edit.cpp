@@ -4,7 +4,7 @@
 #include "calculation_list.h"
 #include "calculator.h"
 #include "key_script.h"
-#include "clipboard_host.h"
+#include "string_clipboard_port.h"
 #include "tape_text.h"
 
 using namespace numerette;
@@ -51,12 +51,12 @@ struct Machine {
         } else if (command == u"leave") {
             calc.listLostFocus();
         } else if (command == u"clip") {
-            host.clipboard = argument;
+            port.clipboard = argument;
         }
     }
 
-    ClipboardHost host;
-    Calculator calc{host};
+    StringClipboardPort port;
+    Calculator calc{port};
     bool closed = false;
     QStringList editResults;
 };
@@ -244,7 +244,7 @@ void TestCalculatorListEdit::copyDisplay()
     Machine machine;
     machine.run(u"keys:1234.5"_s);
     machine.calc.mnuCopiar_Click();
-    QCOMPARE(machine.host.clipboard, u"1,234.5"_s);
+    QCOMPARE(machine.port.clipboard, u"1,234.5"_s);
     QCOMPARE(machine.calc.LastClipboardText(), u"1,234.5"_s);
     machine.run(u"keys:{Time}130"_s);
     machine.calc.mnuCopiar_Click();

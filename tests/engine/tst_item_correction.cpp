@@ -5,7 +5,7 @@
 #include "calculator.h"
 #include "item_correction.h"
 #include "key_script.h"
-#include "clipboard_host.h"
+#include "string_clipboard_port.h"
 #include "tape_text.h"
 #include "typed_calculations.h"
 #include "typed_calculations_file.h"
@@ -69,8 +69,8 @@ struct Machine {
         return tape::isClosed(calc.list()) && lastCalculation().count(u"\r\n"_s) == itemCount + 3;
     }
 
-    ClipboardHost host;
-    Calculator calc{host};
+    StringClipboardPort port;
+    Calculator calc{port};
     TypedCalculations history{calc};
     bool closed = false;
 };
@@ -183,7 +183,7 @@ void TestItemCorrection::corrections()
     QCOMPARE(m.refusalAt(line), ReplayRefusal::None);
     QCOMPARE(m.correct(line, item, entry, key), CorrectionResult::Done);
     QCOMPARE(m.lastCalculation(), tapeText(expected));
-    QCOMPARE(m.host.clipboard, total);
+    QCOMPARE(m.port.clipboard, total);
     QCOMPARE(m.calc.display(), total);
     QCOMPARE(m.calc.counter(), u"000"_s);
     // Nothing already on the list was rewritten, but for the marker the = key changes.
@@ -290,7 +290,7 @@ void TestItemCorrection::refusalsOfChangedCalculations()
     {
         Machine m;
         m.type(u"476/8149+{Undo}1%"_s);  // 476 × 1.01: the % read the undone +, not the ÷
-        QCOMPARE(m.host.clipboard, u"480.76"_s);
+        QCOMPARE(m.port.clipboard, u"480.76"_s);
         QCOMPARE(m.refusalAt(2), ReplayRefusal::UndoneOperator);
         m.type(u"200-50+{Undo}10%"_s);  // the % read the undone +, not the -
         QCOMPARE(m.refusalAt(8), ReplayRefusal::UndoneOperator);
@@ -319,11 +319,11 @@ void TestItemCorrection::originalStaysAndCorrectionCanBeCorrected()
     const int correctedFirstItem = int(original.size() / tape::LineLength) + 1;
     QCOMPARE(m.refusalAt(correctedFirstItem), ReplayRefusal::None);
     QCOMPARE(m.correct(correctedFirstItem + 2, 2, u"1"_s, '='), CorrectionResult::Done);
-    QCOMPARE(m.host.clipboard, u"8"_s);
+    QCOMPARE(m.port.clipboard, u"8"_s);
     QVERIFY(m.calc.list().contains(u" CORRECTED ITEM 003 OF 003"_s));
     // The next calculation starts from the corrected result, as after any total.
     m.type(u"+2="_s);
-    QCOMPARE(m.host.clipboard, u"10"_s);
+    QCOMPARE(m.port.clipboard, u"10"_s);
 }
 
 void TestItemCorrection::runningCalculationIsTotalledFirst()
@@ -334,7 +334,7 @@ void TestItemCorrection::runningCalculationIsTotalledFirst()
     // The running calculation was closed as the = key closes it, then the correction followed.
     QCOMPARE(m.calc.list().mid(2 * tape::LineLength), tapeText(u"5 +|3 =|002|8 T|==="_s)
                  + u" CORRECTED ITEM 001 OF 002\r\n"_s + tapeText(u"6 +|3 =|002|9 T|==="_s));
-    QCOMPARE(m.host.clipboard, u"9"_s);
+    QCOMPARE(m.port.clipboard, u"9"_s);
 
     // Correcting an earlier calculation while another runs totals the running one too.
     Machine n;
@@ -352,7 +352,7 @@ void TestItemCorrection::percentageOfZeroDoesNotClose()
     // 5 - 5 leaves nothing to take a percentage of: typed so, the % key writes no line.
     QCOMPARE(m.correct(3, 1, u"5"_s, '-'), CorrectionResult::DoesNotClose);
     QCOMPARE(m.calc.list(), before);
-    QCOMPARE(m.host.clipboard, u"2.2"_s);
+    QCOMPARE(m.port.clipboard, u"2.2"_s);
 }
 
 void TestItemCorrection::labelsAreWrittenBack()
@@ -364,7 +364,7 @@ void TestItemCorrection::labelsAreWrittenBack()
     const QString corrected = m.lastCalculation();
     QVERIFY2(corrected.contains(u" RENT                  5 +"_s), qPrintable(corrected));
     QVERIFY2(corrected.contains(u" FOOD                  4 +"_s), qPrintable(corrected));
-    QCOMPARE(m.host.clipboard, u"11"_s);
+    QCOMPARE(m.port.clipboard, u"11"_s);
 
     // A value wider than the room a label leaves keeps its digits and loses the label.
     QCOMPARE(m.correct(3, 1, u"123456789012"_s, '+'), CorrectionResult::Done);
@@ -458,8 +458,8 @@ void TestItemCorrection::valuesTakeWhatTheKeypadTakes()
     QCOMPARE(m.correct(2, 0, entry.entry, '+'), CorrectionResult::Done);
     keypad.type(typed.trimmed() + u"+20="_s);
     QCOMPARE(m.lastCalculation(), keypad.lastCalculation());
-    QCOMPARE(m.host.clipboard, keypad.host.clipboard);
-    QCOMPARE(m.host.clipboard, total);
+    QCOMPARE(m.port.clipboard, keypad.port.clipboard);
+    QCOMPARE(m.port.clipboard, total);
 }
 
 // The history kept at the last close, read back beside the restored list.
@@ -477,9 +477,9 @@ void TestItemCorrection::historyOutlivesARestart()
     QCOMPARE(adopted, 2);  // the running calculation is not kept
     QCOMPARE(after.refusalAt(13), ReplayRefusal::NotKnown);
     QCOMPARE(after.correct(3, 1, u"4"_s, '-'), CorrectionResult::Done);
-    QCOMPARE(after.host.clipboard, u"7.00"_s);
+    QCOMPARE(after.port.clipboard, u"7.00"_s);
     QCOMPARE(after.correct(9, 0, u"8"_s, '*'), CorrectionResult::Done);
-    QCOMPARE(after.host.clipboard, u"16.00"_s);
+    QCOMPARE(after.port.clipboard, u"16.00"_s);
 }
 
 // A calculation kept under the decimal point, corrected in a session of the decimal comma:
@@ -502,10 +502,10 @@ void TestItemCorrection::correctionUnderTheOtherSeparators()
     const KeypadEntry typed = keypadEntry(u"20.5"_s, target->calculation.formatIndex, target->calculation.locale);
     QCOMPARE(after.correct(3, 1, typed.entry, '='), CorrectionResult::Done);
     QCOMPARE(after.lastCalculation(), tapeText(u"1.234,50 +|20,50 =|002|1.255,00 T|==="_s));
-    QCOMPARE(after.host.clipboard, u"1.255,00"_s);
+    QCOMPARE(after.port.clipboard, u"1.255,00"_s);
     QCOMPARE(after.calc.display(), u"1.255,00"_s);
     after.type(u"+1="_s);
-    QCOMPARE(after.host.clipboard, u"1.256,00"_s);
+    QCOMPARE(after.port.clipboard, u"1.256,00"_s);
 }
 
 void TestItemCorrection::keptHistoryThatDoesNotFitIsDropped_data()
@@ -609,7 +609,7 @@ void TestItemCorrection::randomCorpusMatchesTypingFromScratch()
         }
         QVERIFY2(result == CorrectionResult::Done, qPrintable(context + u" result "_s + QString::number(int(result))));
         QVERIFY2(typed.lastCalculation() == scratch.lastCalculation(), qPrintable(context));
-        QVERIFY2(typed.host.clipboard == scratch.host.clipboard, qPrintable(context));
+        QVERIFY2(typed.port.clipboard == scratch.port.clipboard, qPrintable(context));
         ++corrected;
     }
     QVERIFY(corrected > 200);

@@ -36,7 +36,7 @@ const QStringList& keyPool()
     return pool;
 }
 
-class QuietHost : public CalculatorHost {
+class QuietPort : public CalculatorPort {
 public:
     QDate today() const override { return QDate(2026, 12, 9); }
     QString clipboardText() const override { return m_clipboard; }
@@ -139,8 +139,8 @@ void TestRandomKeys::invariantsHold()
         const bool add = random() % 2;
         const bool insert = random() % 4 == 0;
         const bool comma = random() % 4 == 0;
-        QuietHost host;
-        Calculator calc(host);
+        QuietPort port;
+        Calculator calc(port);
         calc.setNumberLocale(NumberLocale::withDecimal(comma ? u',' : u'.'));
         calc.chooseNumberFormat(format);
         if (add)

@@ -15,7 +15,7 @@ namespace {
 
 const QString Heading = u"date,kind,value,operator,label"_s;
 
-class DayHost : public CalculatorHost {
+class DayPort : public CalculatorPort {
 public:
     QDate today() const override { return QDate(2026, 12, 9); }
 };
@@ -25,8 +25,8 @@ public:
 // calculation under its correction line, and a running calculation at the end.
 QString tapeOfEveryKind()
 {
-    DayHost host;
-    Calculator calc(host);
+    DayPort port;
+    Calculator calc(port);
     TypedCalculations history(calc);
     calc.chooseNumberFormat(20);
     calc.setInsertText(true);

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "capitalization_totals.h"
 #include "languages.h"
 #include "message_catalogue.h"
@@ -50,8 +50,8 @@ void TranslatedTexts::englishWeekdaysAreTheFirstThreeLettersOfTheirNames_data()
 void TranslatedTexts::englishWeekdaysAreTheFirstThreeLettersOfTheirNames()
 {
     QFETCH(QDate, date);
-    const CalculatorHost host;
-    QCOMPARE(host.weekdayName(date), QLocale(QLocale::English).dayName(date.dayOfWeek()).left(3));
+    const CalculatorPort port;
+    QCOMPARE(port.weekdayName(date), QLocale(QLocale::English).dayName(date.dayOfWeek()).left(3));
 }
 
 void TranslatedTexts::headerTextsFollowTheLoadedTranslation()
@@ -63,17 +63,17 @@ void TranslatedTexts::headerTextsFollowTheLoadedTranslation()
     translator.add("CorrectionHeader", u" CORRECTED ITEM %1 OF %2"_s, u" ITEM %1 DE %2 CORRIGIDO"_s);
     QVERIFY(QCoreApplication::installTranslator(&translator));
 
-    const CalculatorHost host;
-    QCOMPARE(host.weekdayName(QDate(2026, 5, 7)), u"Qui"_s);
+    const CalculatorPort port;
+    QCOMPARE(port.weekdayName(QDate(2026, 5, 7)), u"Qui"_s);
     // A day the catalogue lacks stays English.
-    QCOMPARE(host.weekdayName(QDate(2026, 5, 8)), u"Fri"_s);
+    QCOMPARE(port.weekdayName(QDate(2026, 5, 8)), u"Fri"_s);
     QCOMPARE(tape::correctionHeader(12, 345), u" ITEM 012 DE 345 CORRIGIDO"_s);
     // Lists written in English are still read while another language is loaded.
     QCOMPARE(tape::lineShape(u" CORRECTED ITEM 001 OF 005", tape::DateOrder::DayMonthYear), tape::LineKind::Header);
     QCOMPARE(tape::lineShape(u" 07/05/2026 Qui", tape::DateOrder::DayMonthYear), tape::LineKind::Header);
 
     QVERIFY(QCoreApplication::removeTranslator(&translator));
-    QCOMPARE(host.weekdayName(QDate(2026, 5, 7)), u"Thu"_s);
+    QCOMPARE(port.weekdayName(QDate(2026, 5, 7)), u"Thu"_s);
 }
 
 // The build embeds every catalogue, and each one really translates.

@@ -5,11 +5,11 @@
 #include <QString>
 
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "key_script.h"
 
 // A calculator on a day of the test's choosing, and the keys typed into it.
-class DayHost : public numerette::CalculatorHost {
+class DayPort : public numerette::CalculatorPort {
 public:
     QDate day{2026, 12, 9};
     QDate today() const override { return day; }
@@ -35,7 +35,7 @@ public:
             numerette::runTapeSteps(calculator, *steps, m_closed);
     }
 
-    DayHost host;
+    DayPort host;
     numerette::Calculator calculator;
 
 private:

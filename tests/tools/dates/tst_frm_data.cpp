@@ -10,7 +10,7 @@
 
 #include "../tape_reports_fixture.h"
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "date_field.h"
 #include "frm_data.h"
 
@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The calculator's surroundings, silent.
-class QuietHost : public numerette::CalculatorHost {
+class QuietPort : public numerette::CalculatorPort {
 public:
     QString weekdayName(QDate) const override { return {}; }
     QString clipboardText() const override { return m_clipboard; }
@@ -59,7 +59,7 @@ private:
     QLineEdit* result(const char* name) const { return m_window->findChild<QLineEdit*>(QLatin1String(name)); }
     QPushButton* button(int index) const { return m_window->findChild<QPushButton*>(u"cmdCalcula%1"_s.arg(index)); }
 
-    QuietHost m_host;
+    QuietPort m_port;
     std::unique_ptr<numerette::Calculator> m_calculator;
     std::unique_ptr<tape_reports_fixture::ShownCalculatorReports> m_reports;
     std::unique_ptr<frmData> m_window;
@@ -73,7 +73,7 @@ void TestFrmData::initTestCase()
 
 void TestFrmData::init()
 {
-    m_calculator = std::make_unique<numerette::Calculator>(m_host);
+    m_calculator = std::make_unique<numerette::Calculator>(m_port);
     m_calculator->setInteractive(true);
     m_reports = std::make_unique<tape_reports_fixture::ShownCalculatorReports>(*m_calculator);
     m_window = std::make_unique<frmData>(*m_reports, u"dd/mm/yyyy"_s);

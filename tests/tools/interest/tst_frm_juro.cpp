@@ -10,7 +10,7 @@
 
 #include "../tape_reports_fixture.h"
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "frm_juro.h"
 #include "interest_reports.h"
 #include "key_script.h"
@@ -22,7 +22,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Answers the calculator's full-list question and records it.
-class Host final : public CalculatorHost {
+class Port final : public CalculatorPort {
 public:
     bool askYesNo(const QString& question) override
     {
@@ -54,8 +54,8 @@ struct Fixture {
     }
     void click(const QString& name) { QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton); }
 
-    Host host;
-    Calculator calculator{host};
+    Port port;
+    Calculator calculator{port};
     tape_reports_fixture::ShownCalculatorReports reports{calculator};
     FakeToolPrompts prompts;
     std::optional<frmJuro> window;
@@ -359,7 +359,7 @@ void TstFrmJuro::fullListIsClearedFirst()
     f.calculator.setList(f.calculator.list() + u" =========================\r\n"_s.repeated(800));
     f.prompts.typed = {u"1000"_s, u"2"_s, u"01/03/2006"_s, u"45"_s};
     f.click(u"cmdCapitalizar"_s);
-    QCOMPARE(f.host.questions, QStringList{LoadMessage(Message::ListFull)});
+    QCOMPARE(f.port.questions, QStringList{LoadMessage(Message::ListFull)});
     QVERIFY(f.calculator.list().size() < 1000);
     QVERIFY(f.calculator.list().contains(u"    TOTAL INTEREST AMOUNT \r\n                    30.20 \r\n"_s));
 }

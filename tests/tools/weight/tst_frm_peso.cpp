@@ -10,7 +10,7 @@
 
 #include "../tape_reports_fixture.h"
 #include "calculator.h"
-#include "calculator_host.h"
+#include "calculator_port.h"
 #include "frm_peso.h"
 
 using namespace numerette;
@@ -35,8 +35,8 @@ struct Fixture {
     void calculate() { QTest::mouseClick(window->findChild<QPushButton*>(u"cmdHomem"_s), Qt::LeftButton); }
     QString frameTitle() const { return window->findChild<QGroupBox*>(u"Frame1"_s)->title(); }
 
-    CalculatorHost host;
-    Calculator calculator{host};
+    CalculatorPort port;
+    Calculator calculator{port};
     tape_reports_fixture::ShownCalculatorReports reports{calculator};
     FakeToolPrompts prompts;
     std::optional<frmPeso> window;

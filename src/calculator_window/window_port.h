@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calculator_host.h"
+#include "calculator_port.h"
 
 class frmCalcula;
 
@@ -9,11 +9,11 @@ class frmCalcula;
 // message boxes over the window, and the window's settings store and "Backup When Clean"
 // check. The weekday of the date header is the shared translated abbreviation, so the
 // window and the headless tape write the same header.
-class WindowHost : public numerette::CalculatorHost {
+class WindowPort : public numerette::CalculatorPort {
 public:
     // The window that the calculator closes, that message boxes belong to and that keeps the
     // settings; attached once it is built and before it loads, so that everything the
-    // calculator asks of its host, from the load on, reaches the window.
+    // calculator asks of its port, from the load on, reaches the window.
     void attach(frmCalcula& window) { m_window = &window; }
 
     QString clipboardText() const override;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calculator_host.h"
+#include "calculator_port.h"
 
 #include <array>
 
@@ -28,7 +28,7 @@ constexpr std::array<const char*, 7> WeekdayAbbreviations{
 
 } // namespace
 
-QString CalculatorHost::weekdayName(QDate date) const
+QString CalculatorPort::weekdayName(QDate date) const
 {
     if (!date.isValid())
         return {};

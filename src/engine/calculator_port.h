@@ -9,9 +9,9 @@ namespace numerette {
 // What the calculator needs from the world around it: the window, the clipboard, the
 // clock and the user's answers. The window implements it; tests and the headless tape
 // use their own. Every effect has a harmless default.
-class CalculatorHost {
+class CalculatorPort {
 public:
-    virtual ~CalculatorHost() = default;
+    virtual ~CalculatorPort() = default;
 
     virtual QDate today() const { return QDate::currentDate(); }
     // The date header's weekday: a three-letter abbreviation in the user's language.

@@ -4,10 +4,10 @@
 #include <QDate>
 #include <QString>
 
-#include "calculator_host.h"
+#include "calculator_port.h"
 
-// An engine host on a fixed day whose clipboard is a plain string the test can read and set.
-class ClipboardHost : public numerette::CalculatorHost {
+// An engine port on a fixed day whose clipboard is a plain string the test can read and set.
+class StringClipboardPort : public numerette::CalculatorPort {
 public:
     QDate today() const override { return QDate(2026, 12, 9); }
     QString clipboardText() const override { return clipboard; }
