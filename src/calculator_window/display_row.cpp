@@ -13,7 +13,7 @@
 #include <QPainter>
 #include <QStyle>
 
-#include "calculator.h"
+#include "calculator_state.h"
 #include "display_accessible.h"
 #include "number_text.h"
 #include "spoken_line.h"
@@ -74,7 +74,7 @@ void DisplayRow::fitText(QLabel* label)
     }
 }
 
-DisplayRow::DisplayRow(const numerette::Calculator& calculator, QWidget* parent)
+DisplayRow::DisplayRow(const numerette::CalculatorState& calculator, QWidget* parent)
     : QLabel(parent)
     , m_calculator(calculator)
 {

@@ -9,7 +9,7 @@
 #include "number_text.h"
 
 namespace numerette {
-class Calculator;
+class CalculatorState;
 }
 
 // The display row `lblVisor3`: a panel holding the item counter `lblVisor1`, the display
@@ -21,7 +21,7 @@ class DisplayRow : public QLabel {
     Q_OBJECT
 
 public:
-    explicit DisplayRow(const numerette::Calculator& calculator, QWidget* parent = nullptr);
+    explicit DisplayRow(const numerette::CalculatorState& calculator, QWidget* parent = nullptr);
 
     void render();
     // What the last key did, as assistive technology reads the row: the figure shown, or,
@@ -77,7 +77,7 @@ private:
         double scale = 0;
     };
 
-    const numerette::Calculator& m_calculator;
+    const numerette::CalculatorState& m_calculator;
     QLabel* m_display;
     QLabel* m_counter;
     QLabel* m_timeDisplay;

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "calculator.h"
+#include "calculator_state.h"
 #include "menu_item.h"
 #include "list_files.h"
 #include "message_boxes.h"
@@ -24,7 +24,7 @@ constexpr int PdfPointSize = 10;
 
 } // namespace
 
-ExportCommand::ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings)
+ExportCommand::ExportCommand(QWidget& window, const numerette::CalculatorState& calculator, numerette::SettingsStore& settings)
     : QObject(&window)
     , m_window(window)
     , m_calculator(calculator)

@@ -7,7 +7,7 @@
 #include "number_text.h"
 
 namespace numerette {
-class Calculator;
+class CalculatorState;
 class SettingsStore;
 }
 class QAction;
@@ -21,7 +21,7 @@ class ExportCommand : public QObject {
     Q_OBJECT
 
 public:
-    ExportCommand(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings);
+    ExportCommand(QWidget& window, const numerette::CalculatorState& calculator, numerette::SettingsStore& settings);
 
     QAction* mnuExportar() const { return m_item; }
 
@@ -33,7 +33,7 @@ public:
 
 private:
     QWidget& m_window;
-    numerette::Calculator& m_calculator;
+    const numerette::CalculatorState& m_calculator;
     numerette::SettingsStore& m_settings;
     QAction* m_item;
 };

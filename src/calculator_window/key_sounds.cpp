@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "calculator.h"
+#include "calculator_state.h"
 #include "menu_item.h"
 #include "message_boxes.h"
 #include "message_catalogue.h"
@@ -86,7 +86,7 @@ std::optional<int> instrumentNumber(const QString& answer)
 
 } // namespace
 
-KeySounds::KeySounds(QWidget& window, const numerette::Calculator& calculator, numerette::SettingsStore& settings,
+KeySounds::KeySounds(QWidget& window, const numerette::CalculatorState& calculator, numerette::SettingsStore& settings,
                      numerette::MidiOut& midi)
     : QObject(&window)
     , m_window(window)

@@ -6,7 +6,7 @@
 #include <QObject>
 
 namespace numerette {
-class Calculator;
+class CalculatorState;
 class MidiOut;
 class SettingsStore;
 enum class SoundMode;
@@ -29,7 +29,7 @@ class KeySounds : public QObject {
     Q_OBJECT
 
 public:
-    KeySounds(QWidget& window, const numerette::Calculator& calculator, numerette::SettingsStore& settings,
+    KeySounds(QWidget& window, const numerette::CalculatorState& calculator, numerette::SettingsStore& settings,
               numerette::MidiOut& midi);
 
     QMenu* mnuSomEscolher() const { return m_menu; }
@@ -63,7 +63,7 @@ private:
     void noteOff(int index);
 
     QWidget& m_window;
-    const numerette::Calculator& m_calculator;
+    const numerette::CalculatorState& m_calculator;
     numerette::SettingsStore& m_settings;
     numerette::MidiOut& m_midi;
     QMenu* m_menu;

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QScopeGuard>
 
-#include "calculator.h"
+#include "calculator_state.h"
 #include "menu_item.h"
 #include "message_catalogue.h"
 #include "page_printer.h"
@@ -45,7 +45,7 @@ constexpr int LinesBetweenPauses = 25;
 
 } // namespace
 
-ListPrinting::ListPrinting(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+ListPrinting::ListPrinting(QWidget& window, const numerette::CalculatorState& calculator, numerette::SettingsStore& settings,
                            PrintingServices services)
     : QObject(&window)
     , m_window(window)

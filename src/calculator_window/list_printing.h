@@ -9,7 +9,7 @@
 #include <QObject>
 
 namespace numerette {
-class Calculator;
+class CalculatorState;
 class PagePrinter;
 class PortWriter;
 class SettingsStore;
@@ -45,7 +45,7 @@ class ListPrinting : public QObject {
     Q_OBJECT
 
 public:
-    ListPrinting(QWidget& window, numerette::Calculator& calculator, numerette::SettingsStore& settings,
+    ListPrinting(QWidget& window, const numerette::CalculatorState& calculator, numerette::SettingsStore& settings,
                  PrintingServices services);
     ~ListPrinting() override;
 
@@ -76,7 +76,7 @@ private:
     QString portPrompt() const;
 
     QWidget& m_window;
-    numerette::Calculator& m_calculator;
+    const numerette::CalculatorState& m_calculator;
     numerette::SettingsStore& m_settings;
     numerette::PagePrinter& m_pagePrinter;
     numerette::PortWriter& m_ports;

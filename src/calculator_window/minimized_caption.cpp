@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "minimized_caption.h"
 
-#include "calculator.h"
+#include "calculator_state.h"
 #include "number_text.h"
 
 QString minimizedCaption(const CaptionTexts& texts, const numerette::NumberLocale& locale)
@@ -23,7 +23,7 @@ QString minimizedCaption(const CaptionTexts& texts, const numerette::NumberLocal
     return prefix + texts.display + suffix;
 }
 
-QString minimizedCaption(const numerette::Calculator& calculator)
+QString minimizedCaption(const numerette::CalculatorState& calculator)
 {
     const CaptionTexts texts{calculator.timeMode() ? calculator.timeDisplay() : calculator.display(),
                              calculator.entry().text(), calculator.total(),
@@ -31,7 +31,7 @@ QString minimizedCaption(const numerette::Calculator& calculator)
     return minimizedCaption(texts, calculator.numberLocale());
 }
 
-QString miniCaption(const numerette::Calculator& calculator)
+QString miniCaption(const numerette::CalculatorState& calculator)
 {
     return (calculator.display() == calculator.total() ? QStringLiteral(" = ") : QStringLiteral(" "))
         + calculator.display();

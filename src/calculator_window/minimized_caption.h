@@ -4,7 +4,7 @@
 #include <QString>
 
 namespace numerette {
-class Calculator;
+class CalculatorState;
 struct NumberLocale;
 }
 
@@ -23,7 +23,7 @@ struct CaptionTexts {
 QString minimizedCaption(const CaptionTexts& texts, const numerette::NumberLocale& locale);
 // The same for the calculator's present state; the time display stands in for the display
 // in time mode.
-QString minimizedCaption(const numerette::Calculator& calculator);
+QString minimizedCaption(const numerette::CalculatorState& calculator);
 // The caption of the mini window, which has no display of its own: the display, led by
 // " = " while it shows the running total.
-QString miniCaption(const numerette::Calculator& calculator);
+QString miniCaption(const numerette::CalculatorState& calculator);

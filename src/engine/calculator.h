@@ -10,6 +10,7 @@
 #include "calculation_history.h"
 #include "calculation_list.h"
 #include "calculator_port.h"
+#include "calculator_state.h"
 #include "change_batch.h"
 #include "entry_box.h"
 #include "grand_total.h"
@@ -21,8 +22,6 @@
 #include "operators.h"
 
 namespace numerette {
-
-enum class LabelColour { Blue, Red };
 
 enum class EditCommandResult { Started, Ended, NotEditable };
 
@@ -41,7 +40,7 @@ constexpr int CentsFormatIndex = 1;
 // commands to the parts that keep their own state: the keyboard map, the memory register,
 // list editing and search, and the history of undo, redo and re-entry.
 // Windows only render this state and feed it keys and commands.
-class Calculator : public QObject {
+class Calculator : public QObject, public CalculatorState {
     Q_OBJECT
 
 public:
@@ -50,10 +49,10 @@ public:
 
     // --- Configuration -------------------------------------------------------------------
     void setNumberLocale(const NumberLocale& locale);
-    const NumberLocale& numberLocale() const { return m_locale; }
+    const NumberLocale& numberLocale() const override { return m_locale; }
     QChar DecimalSeparator() const { return m_locale.decimal; }
     void setDateOrder(tape::DateOrder order) { m_dateOrder = order; }
-    tape::DateOrder dateOrder() const { return m_dateOrder; }
+    tape::DateOrder dateOrder() const override { return m_dateOrder; }
 
     // Whether the user works with the calculator (its window shows, or the headless tape
     // runs). Only then does an item advance the counter and keep its total for undo, does
@@ -65,7 +64,7 @@ public:
     // showing, one closed to the notification area, or the exit under way), the dispatcher
     // drops every character, whoever sends it, and key-downs and key-ups do nothing.
     void setKeysAccepted(bool accepted) { m_keysAccepted = accepted; }
-    bool keysAccepted() const { return m_keysAccepted; }
+    bool keysAccepted() const override { return m_keysAccepted; }
     // Whether the keypad is in sight (false while its window is minimized). Out of sight,
     // typed operators and totals are not drawn pressed: no key-up would come to release them.
     void setKeypadInSight(bool inSight) { m_keypadInSight = inSight; }
@@ -166,10 +165,10 @@ public:
     void mnuCopiar_Click();
 
     // --- State ---------------------------------------------------------------------------
-    const QString& list() const { return m_list; }
+    const QString& list() const override { return m_list; }
     bool listLocked() const { return !m_listEditor.editing(); }
-    int listSelectionStart() const { return m_listSelectionStart; }
-    int listSelectionLength() const { return m_listSelectionLength; }
+    int listSelectionStart() const override { return m_listSelectionStart; }
+    int listSelectionLength() const override { return m_listSelectionLength; }
     void setListSelection(int start, int length);
     // The entry's whole text selected and its length limit reset, so that the next typed
     // digit replaces it.
@@ -185,28 +184,28 @@ public:
     // commit step runs before this returns.
     void setList(const QString& text);
 
-    const EntryBox& entry() const { return m_entry; }
-    const QString& display() const { return m_visor[std::size_t(DisplayField::Display)]; }
-    const QString& counter() const { return m_visor[std::size_t(DisplayField::Counter)]; }
-    const QString& timeDisplay() const { return m_visor[std::size_t(DisplayField::Time)]; }
-    const QString& total() const { return m_total; }
+    const EntryBox& entry() const override { return m_entry; }
+    const QString& display() const override { return m_visor[std::size_t(DisplayField::Display)]; }
+    const QString& counter() const override { return m_visor[std::size_t(DisplayField::Counter)]; }
+    const QString& timeDisplay() const override { return m_visor[std::size_t(DisplayField::Time)]; }
+    const QString& total() const override { return m_total; }
     const QString& memory() const { return m_memoryRegister.text(); }
     const GrandTotalRegister& grandTotal() const { return m_grandTotal; }
     // The grand total as the display would show it; empty while it holds no total.
     QString grandTotalText() const;
-    LabelColour displayColour() const { return m_visorColour[std::size_t(DisplayField::Display)]; }
-    LabelColour timeDisplayColour() const { return m_visorColour[std::size_t(DisplayField::Time)]; }
+    LabelColour displayColour() const override { return m_visorColour[std::size_t(DisplayField::Display)]; }
+    LabelColour timeDisplayColour() const override { return m_visorColour[std::size_t(DisplayField::Time)]; }
     MemoryColour memoryColour() const { return m_memoryRegister.colour(); }
     bool isPressed(Button button) const { return m_pressed.test(std::size_t(button)); }
 
-    Operator PendingOperator() const { return m_pendingOperator; }
+    Operator PendingOperator() const override { return m_pendingOperator; }
     // The character code of the last operator key (0 before any), which decides how a
     // percentage applies.
     int LastOperatorKey() const { return m_lastOperatorKey; }
     int numberFormatIndex() const { return m_numberFormatIndex; }
     const QString& NumberFormat() const { return m_numberFormat; }
     bool addMode() const { return m_addMode; }
-    bool timeMode() const { return m_timeMode; }
+    bool timeMode() const override { return m_timeMode; }
     bool insertText() const { return m_insertText; }
     bool undoEnabled() const { return m_history.undoEnabled(); }
     bool redoEnabled() const { return m_history.redoEnabled(); }
