@@ -47,8 +47,8 @@ struct Fixture {
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
     FakeCalculatorOwner owner;
-    numerette::CalculatorPort host;
-    Calculator calculator{host};
+    numerette::CalculatorPort port;
+    Calculator calculator{port};
     FakeDesktop desktop;
     numerette::FakeGlobalHotKeys& hotKeys = desktop.hotKeys;
     numerette::FakeNumLockSwitch& numLock = desktop.numLock;

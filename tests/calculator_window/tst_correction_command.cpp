@@ -132,7 +132,7 @@ void TstCorrectionCommand::correctsTheItemOnTheCaretLine()
                                           u"                      11 T\r\n"
                                           u" =========================\r\n"_s),
              qPrintable(f.calculator.list()));
-    QCOMPARE(f.host.m_clipboard, u"11"_s);
+    QCOMPARE(f.port.m_clipboard, u"11"_s);
     QCOMPARE(f.calculator.display(), u"11"_s);
     QVERIFY(answers.messages.isEmpty());
 }
@@ -179,7 +179,7 @@ void TstCorrectionCommand::dialogTakesWhatTheKeypadTakes()
     f.correct().trigger();
     QCOMPARE(answers.messages,
              QStringList{u"Too many decimals: the number format of this calculation takes no more than 2."_s});
-    QCOMPARE(f.host.m_clipboard, u"22.50"_s);
+    QCOMPARE(f.port.m_clipboard, u"22.50"_s);
 }
 
 void TstCorrectionCommand::refusalShowsWhyAndChangesNothing()
@@ -264,7 +264,7 @@ void TstCorrectionCommand::tapeMenuOffersItOnItemLines()
         dialog.accept();
     };
     emit f.tape().customContextMenuRequested(lineAt(3));
-    QTRY_COMPARE(f.host.m_clipboard, u"12"_s);
+    QTRY_COMPARE(f.port.m_clipboard, u"12"_s);
 }
 
 QTEST_MAIN(TstCorrectionCommand)

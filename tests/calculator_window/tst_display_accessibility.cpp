@@ -181,12 +181,12 @@ void TstDisplayAccessibility::tabAndEscMoveBetweenDisplayAndList()
     QCOMPARE(tape()->textCursor().blockNumber(), lineBefore - 1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCOMPARE(QApplication::focusWidget(), displayRow());
-    QVERIFY(!m_fixture->host.m_closed);
+    QVERIFY(!m_fixture->port.m_closed);
     // From the display, Esc closes the calculator as ever, and the keys still count.
     QTest::keyClicks(QApplication::focusWidget(), u"2+2="_s);
     QCOMPARE(m_fixture->calculator.display(), u"4"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(m_fixture->host.m_closed);
+    QVERIFY(m_fixture->port.m_closed);
 }
 
 QTEST_MAIN(TstDisplayAccessibility)

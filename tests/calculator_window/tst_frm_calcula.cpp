@@ -165,7 +165,7 @@ void TstFrmCalcula::typedKeysReachTheCalculator()
 void TstFrmCalcula::escapeClosesTheWindow()
 {
     QTest::keyClick(&m_fixture->window, Qt::Key_Escape);
-    QVERIFY(m_fixture->host.m_closed);
+    QVERIFY(m_fixture->port.m_closed);
 }
 
 void TstFrmCalcula::menuBarGivesTheKeysBack_data()
@@ -196,7 +196,7 @@ void TstFrmCalcula::menuBarGivesTheKeysBack()
     QVERIFY(!QApplication::activePopupWidget());
     QCOMPARE(display(), u"15"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(m_fixture->host.m_closed);
+    QVERIFY(m_fixture->port.m_closed);
 }
 
 void TstFrmCalcula::editModeSurvivesTheMenuBar()
@@ -398,8 +398,8 @@ void TstFrmCalcula::addModeMakesTheTallEnterKey()
     QCOMPARE(equals->toolTip(), u" NumLock "_s);
     QVERIFY(child<QAction>(u"mnuEnter"_s)->isChecked());
     QVERIFY(!child<QAction>(u"mnuIgual"_s)->isChecked());
-    QCOMPARE(m_fixture->host.m_notes.size(), 1);
-    QVERIFY(m_fixture->host.m_notes.constFirst().contains(u"ADD"_s));
+    QCOMPARE(m_fixture->port.m_notes.size(), 1);
+    QVERIFY(m_fixture->port.m_notes.constFirst().contains(u"ADD"_s));
 
     trigger(u"mnuIgual"_s);
     QCOMPARE(plus->text(), u"+"_s);
@@ -410,7 +410,7 @@ void TstFrmCalcula::addModeMakesTheTallEnterKey()
     QVERIFY(child<QAction>(u"mnuIgual"_s)->isChecked());
 
     trigger(u"mnuEnter"_s);
-    QCOMPARE(m_fixture->host.m_notes.size(), 1);
+    QCOMPARE(m_fixture->port.m_notes.size(), 1);
 }
 
 void TstFrmCalcula::timeModeDisablesDecimalAndMemoryKeys()
@@ -470,7 +470,7 @@ void TstFrmCalcula::dialogOfAKeyShowsTheKeysResultSoFar()
     f.calculator.setList(u"                       1 +\r\n"_s.repeated(numerette::tape::CapacityChars / 27 + 1));
     QString shown;
     bool timeDisplayShown = false;
-    f.host.m_answer = [&](const QString&) {
+    f.port.m_answer = [&](const QString&) {
         QDialog question(&f.window);
         question.setModal(true);
         question.show();
@@ -507,7 +507,7 @@ void TstFrmCalcula::businessKeysAndTheirSettings()
 
     QGroupBox* keypad = child<QGroupBox>(u"fraTeclado"_s);
     QTest::keyClicks(&m_fixture->window, u"1000+234="_s);
-    QCOMPARE(m_fixture->host.m_clipboard, u"1234"_s);
+    QCOMPARE(m_fixture->port.m_clipboard, u"1234"_s);
     QCOMPARE(keypad->title(), u"GT 1,234"_s);
     QTest::keyClicks(&m_fixture->window, u"100"_s);
     QTest::keyClick(&m_fixture->window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);

@@ -40,8 +40,8 @@ QList<numerette::history::ArchivedCalculation> dayBefore(const QString& keys)
 {
     struct Yesterday : numerette::CalculatorPort {
         QDate today() const override { return QDate(2024, 3, 4); }
-    } host;
-    numerette::Calculator calculator(host);
+    } port;
+    numerette::Calculator calculator(port);
     calculator.setInteractive(true);
     calculator.clearList();
     type(calculator, keys);
@@ -289,8 +289,8 @@ private slots:
         }
         numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
         FakeCalculatorOwner owner;
-        RecordingPort host;
-        numerette::Calculator calculator{host};
+        RecordingPort port;
+        numerette::Calculator calculator{port};
         FakeDesktop desktop;
         frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};
         window.load();
@@ -325,8 +325,8 @@ private slots:
         writeArchiveWithADamagedPage(path, damaged);
         numerette::SettingsStore settings{folder.dir.filePath(u"numeret.ini"_s)};
         FakeCalculatorOwner owner;
-        RecordingPort host;
-        numerette::Calculator calculator{host};
+        RecordingPort port;
+        numerette::Calculator calculator{port};
         FakeDesktop desktop;
         auto window = std::make_unique<frmCalcula>(calculator, settings, CalculatorLaunch{}, owner, desktop.services());
         window->load();

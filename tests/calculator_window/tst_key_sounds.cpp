@@ -79,8 +79,8 @@ struct Sounds {
     }
 
     numerette::FakeMidiOut midi;
-    numerette::CalculatorPort host;
-    numerette::Calculator calculator{host};
+    numerette::CalculatorPort port;
+    numerette::Calculator calculator{port};
     QWidget window;
     KeySounds* sounds;
 };
@@ -369,8 +369,8 @@ void TstKeySounds::windowKeysSoundAndDialogsSilence()
 {
     qputenv("XDG_DATA_HOME", m_dir->path().toUtf8());
     FakeCalculatorOwner owner;
-    numerette::CalculatorPort host;
-    numerette::Calculator calculator{host};
+    numerette::CalculatorPort port;
+    numerette::Calculator calculator{port};
     FakeDesktop desktop;
     numerette::FakeMidiOut& midi = desktop.midi;
     frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, owner, desktop.services());

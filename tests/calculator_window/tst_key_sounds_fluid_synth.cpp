@@ -88,8 +88,8 @@ struct Keyboard {
 
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
-    numerette::CalculatorPort host;
-    numerette::Calculator calculator{host};
+    numerette::CalculatorPort port;
+    numerette::Calculator calculator{port};
     QWidget window;
     KeySounds* sounds;
 };

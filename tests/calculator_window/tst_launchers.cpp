@@ -37,8 +37,8 @@ struct Fixture {
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
     FakeCalculatorOwner owner;
-    numerette::CalculatorPort host;
-    numerette::Calculator calculator{host};
+    numerette::CalculatorPort port;
+    numerette::Calculator calculator{port};
     FakeDesktop desktop;
     numerette::FakeGlobalHotKeys& hotKeys = desktop.hotKeys;
     numerette::FakeNumLockSwitch& numLock = desktop.numLock;

@@ -278,19 +278,19 @@ void TstListEditing::displayClickCopiesAndAsksForThePasteWindow()
     auto* shown = child<QLabel>(u"lblVisor0"_s);
 
     QTest::mouseClick(shown, Qt::RightButton);
-    QVERIFY(m_fixture->host.m_clipboard.isEmpty());
+    QVERIFY(m_fixture->port.m_clipboard.isEmpty());
     if (auto* formats = child<QMenu>(u"mnuForm"_s); formats->isVisible())
         formats->close();
 
     QTest::mouseClick(shown, Qt::LeftButton);
-    QCOMPARE(m_fixture->host.m_clipboard, u"1,234.5"_s);
+    QCOMPARE(m_fixture->port.m_clipboard, u"1,234.5"_s);
     QCOMPARE(m_fixture->calculator.LastClipboardText(), u"1,234.5"_s);
     QCOMPARE(pasteWindows(), 1);
-    m_fixture->host.m_clipboard.clear();
+    m_fixture->port.m_clipboard.clear();
     QTest::mouseClick(child<QLabel>(u"lblVisor1"_s), Qt::LeftButton);
-    QVERIFY(m_fixture->host.m_clipboard.isEmpty());
+    QVERIFY(m_fixture->port.m_clipboard.isEmpty());
     QTest::mouseClick(child<QLabel>(u"lblVisor3"_s), Qt::MiddleButton, {}, QPoint(2, 2));
-    QCOMPARE(m_fixture->host.m_clipboard, u"1,234.5"_s);
+    QCOMPARE(m_fixture->port.m_clipboard, u"1,234.5"_s);
     QCOMPARE(pasteWindows(), 1);
 }
 

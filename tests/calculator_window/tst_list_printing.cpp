@@ -67,8 +67,8 @@ struct Fixture {
 
     QTemporaryDir dir;
     numerette::SettingsStore settings{dir.filePath(u"numeret.ini"_s)};
-    numerette::CalculatorPort host;
-    numerette::Calculator calculator{host};
+    numerette::CalculatorPort port;
+    numerette::Calculator calculator{port};
     QWidget window;
     FakePrintDialogs dialogs;
     numerette::FakePagePrinter pages;

@@ -215,8 +215,8 @@ void TstOneRenderPerAction::savedCalculationComesBackInOneRender()
 
     WindowFixture& old = *m_fixture;
     old.owner.parked = false;
-    RecordingPort host;
-    Calculator calculator(host);
+    RecordingPort port;
+    Calculator calculator(port);
     QSignalSpy renders(&calculator, &Calculator::viewChanged);
     FakeDesktop desktop;
     frmCalcula window(calculator, old.settings, CalculatorLaunch{}, old.owner, desktop.services());

@@ -305,10 +305,10 @@ void TstWindowLayout::startWithSession()
     FakeDesktop desktop;
     desktop.sessionStart.setOn(startsBefore);
     desktop.sessionStart.setWorks(works);
-    WindowPort host;
-    numerette::Calculator calculator{host};
+    WindowPort port;
+    numerette::Calculator calculator{port};
     frmCalcula window(calculator, *m_settings, CalculatorLaunch{}, m_owner, desktop.services());
-    host.attach(window);
+    port.attach(window);
     window.load();
     QAction* item = window.findChild<QAction*>(u"mnuFicar"_s);
     QCOMPARE(item->isChecked(), startsBefore);

@@ -87,10 +87,10 @@ QRect screenArea()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-QString todaysEmptyList(const WindowPort& host)
+QString todaysEmptyList(const WindowPort& port)
 {
     const QDate today = QDate::currentDate();
-    return numerette::tape::dateHeader(today, DateOrder::DayMonthYear, host.weekdayName(today))
+    return numerette::tape::dateHeader(today, DateOrder::DayMonthYear, port.weekdayName(today))
         + numerette::tape::LineBreak + numerette::tape::Separator + numerette::tape::LineBreak;
 }
 
@@ -209,7 +209,7 @@ void TstWindowLifecycle::firstStart()
     QVERIFY(session.show());
     frmCalcula& window = session.window;
 
-    QCOMPARE(session.calculator.list(), todaysEmptyList(session.host));
+    QCOMPARE(session.calculator.list(), todaysEmptyList(session.port));
     QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     QCOMPARE(window.height(), 487);
     QCOMPARE(window.y(), screenArea().y());
@@ -276,7 +276,7 @@ void TstWindowLifecycle::restartOnAnotherDayClearsTheList()
     QVERIFY(numerette::writeStateFile(stateFile(), saved, Point));
 
     Session session(*m_settings, m_owner);
-    QCOMPARE(session.calculator.list(), todaysEmptyList(session.host));
+    QCOMPARE(session.calculator.list(), todaysEmptyList(session.port));
     QCOMPARE(session.calculator.total(), u"0"_s);
     QCOMPARE(session.calculator.display(), u"0"_s);
 
@@ -316,7 +316,7 @@ void TstWindowLifecycle::storedPlaceIsKeptOnScreen()
     QCOMPARE(session.window.pos(), screenArea().topLeft() + QPoint(expectedLeft, expectedTop));
 }
 
-// What the user chooses in a shown window is stored through the calculator's host, and
+// What the user chooses in a shown window is stored through the calculator's port, and
 // the window's own measures at the close; the next start brings all of it back.
 void TstWindowLifecycle::settingsComeBackAtRestart()
 {
@@ -488,7 +488,7 @@ void TstWindowLifecycle::stateIsSavedAfterTotalsAndClears()
     QCOMPARE(saved()->list, afterTotal);
 
     session.action(u"mnuLimpar"_s)->trigger();
-    QTRY_COMPARE(saved()->list, todaysEmptyList(session.host));
+    QTRY_COMPARE(saved()->list, todaysEmptyList(session.port));
 }
 
 void TstWindowLifecycle::damagedStateStartsANewListAndSaysWhereItWasKept()
@@ -508,7 +508,7 @@ void TstWindowLifecycle::damagedStateStartsANewListAndSaysWhereItWasKept()
         QVERIFY(session->show());
         QTest::qWait(50);
     });
-    QCOMPARE(session->calculator.list(), todaysEmptyList(session->host));
+    QCOMPARE(session->calculator.list(), todaysEmptyList(session->port));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.constFirst().icon, QMessageBox::Warning);
     QVERIFY(messages.constFirst().text.contains(stateFile() + u".damaged"_s));
@@ -621,7 +621,7 @@ void TstWindowLifecycle::fullListQuestion()
     const QString file = QFileInfo(numerette::backupFilePath()).absolutePath() + u'/' + keptIn;
     QCOMPARE(told.size(), 2);
     QVERIFY(told.last().contains(file));
-    QCOMPARE(session.calculator.list(), todaysEmptyList(session.host));
+    QCOMPARE(session.calculator.list(), todaysEmptyList(session.port));
     QVERIFY(QString::fromUtf8(contentsOf(file)).contains(u"                       8 T"_s));
 }
 
@@ -816,7 +816,7 @@ void TstWindowLifecycle::clearingBacksUpWhenChecked()
     const QString list = session.calculator.list();
     session.action(u"mnuLimpar"_s)->trigger();
 
-    QCOMPARE(session.calculator.list(), todaysEmptyList(session.host));
+    QCOMPARE(session.calculator.list(), todaysEmptyList(session.port));
     QCOMPARE(QString::fromUtf8(contentsOf(numerette::backupFilePath())).startsWith(list), !unchecked);
     session.window.close();
     QCOMPARE(storedSettings().value(u"Backup"_s), unchecked ? u"False"_s : u"True"_s);
@@ -890,7 +890,7 @@ void TstWindowLifecycle::oversizedBackupWarnsOnlyWhileShown()
     QTest::keyClick(&session->window, Qt::Key_Delete);
     const QList<ShownMessage> messages =
         messagesShownBy([&] { QTest::keyPress(&session->window, Qt::Key_Delete); });
-    QCOMPARE(session->calculator.list(), todaysEmptyList(session->host));
+    QCOMPARE(session->calculator.list(), todaysEmptyList(session->port));
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.constFirst().icon, QMessageBox::Warning);
     QVERIFY(messages.constFirst().text.startsWith(u"Your calculation backup file is too large."_s));

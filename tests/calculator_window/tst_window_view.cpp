@@ -83,13 +83,8 @@ private:
 
 void TstWindowView::init()
 {
-    m_data = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", m_data->filePath(u"data"_s).toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_data->filePath(u"config"_s).toUtf8());
-    m_settings = std::make_unique<numerette::SettingsStore>(m_data->filePath(u"numeret.ini"_s));
+    makePrivateFolders(m_data, m_settings);
     m_owner = FakeCalculatorOwner{};
-    // No sound device is opened.
-    m_settings->setSons(numerette::SoundMode::None);
 }
 
 void TstWindowView::cleanup()

@@ -44,8 +44,8 @@ struct WindowFixture {
     DataFolder folder;
     numerette::SettingsStore settings{folder.dir.filePath(QStringLiteral("numeret.ini"))};
     FakeCalculatorOwner owner;
-    RecordingPort host;
-    numerette::Calculator calculator{host};
+    RecordingPort port;
+    numerette::Calculator calculator{port};
     FakeDesktop desktop;
     frmCalcula window{calculator, settings, CalculatorLaunch{}, owner, desktop.services()};
 };

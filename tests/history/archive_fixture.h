@@ -18,7 +18,7 @@ public:
 class TypedTape {
 public:
     explicit TypedTape(int numberFormat = 20, QChar decimal = u'.')
-        : calculator(host)
+        : calculator(port)
     {
         calculator.setNumberLocale(numerette::NumberLocale::withDecimal(decimal));
         calculator.chooseNumberFormat(numberFormat);
@@ -35,7 +35,7 @@ public:
             numerette::runTapeSteps(calculator, *steps, m_closed);
     }
 
-    DayPort host;
+    DayPort port;
     numerette::Calculator calculator;
 
 private:

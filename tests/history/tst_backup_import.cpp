@@ -27,7 +27,7 @@ QString typedList(QDate day, const QStringList& calculations, QChar decimal = u'
                   tape::DateOrder order = tape::DateOrder::DayMonthYear, const QString& weekday = {})
 {
     TypedTape tape(20, decimal);
-    tape.host.day = day;
+    tape.port.day = day;
     tape.calculator.setDateOrder(order);
     tape.calculator.clearList();
     for (const QString& keys : calculations)

@@ -27,7 +27,7 @@ TapeReading readingOn(QDate day, QChar decimal = u'.')
 QList<ArchivedCalculation> typedOn(QDate day, const QStringList& calculations, bool labels = false)
 {
     TypedTape tape;
-    tape.host.day = day;
+    tape.port.day = day;
     tape.calculator.setInsertText(labels);
     tape.calculator.clearList();
     for (const QString& keys : calculations)
@@ -265,7 +265,7 @@ private slots:
         CalculationArchiver restarted(tape.calculator, archive, 2);
         QVERIFY(restarted.archiveClosedBlocks());
         QCOMPARE(archive.calculationCount(), 2);
-        const QList<ArchivedCalculation> day = archive.dayCalculations(tape.host.day);
+        const QList<ArchivedCalculation> day = archive.dayCalculations(tape.port.day);
         QCOMPARE(totalsOf(day), (QStringList{u"8.00"_s, u"8.00"_s}));
         QCOMPARE(day[0].calculator, 2);
         // Cleared and typed again: the same calculation on a new tape is a new one.

@@ -142,11 +142,7 @@ void TstNoCutText::initTestCase()
 
 void TstNoCutText::init()
 {
-    m_data = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_DATA_HOME", m_data->filePath(u"data"_s).toUtf8());
-    qputenv("XDG_CONFIG_HOME", m_data->filePath(u"config"_s).toUtf8());
-    m_settings = std::make_unique<numerette::SettingsStore>(m_data->filePath(u"numeret.ini"_s));
-    m_settings->setSons(numerette::SoundMode::None);
+    makePrivateFolders(m_data, m_settings);
     // No hot-key help at a first mini start.
     m_settings->setMiniHeight(4500);
     m_owner = FakeCalculatorOwner{};
